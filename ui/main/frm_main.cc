@@ -20,6 +20,7 @@
 
 #include "ui/main/application_identity.h"
 #include "ui/main/form_printer.h"
+#include "ui/main/select_frame.h"
 #include "ui/main/twips.h"
 
 namespace {
@@ -163,7 +164,8 @@ void frmMain::BuildControls() {
       QStringLiteral("Enter the number you wish to convert"));
   lblEntry->setBuddy(txtEntry);
 
-  frmSelect = new QGroupBox(QStringLiteral("Entry Criteria"), client_);
+  frmSelect =
+      new mensurex::ui::SelectFrame(QStringLiteral("Entry Criteria"), client_);
   frmSelect->setObjectName(QStringLiteral("frmSelect"));
   frmSelect->setGeometry(TwipsRect(4320, 240, 1455, 2775));
   frmSelect->setToolTip(
