@@ -2,6 +2,7 @@
 #include "ui/main/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -307,4 +308,33 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   }
   // The key is never marked as handled: the control's own handling follows.
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::IsTabStop(const QWidget* widget) const {
+  if (widget->window() != this || !widget->isVisible() ||
+      !widget->isEnabled() || (widget->focusPolicy() & Qt::TabFocus) == 0) {
+    return false;
+  }
+  const auto* option = qobject_cast<const QRadioButton*>(widget);
+  const bool is_unit =
+      option != nullptr && std::find(optMeasure.begin(), optMeasure.end(),
+                                     option) != optMeasure.end();
+  return !is_unit || option->isChecked();
+}
+
+bool frmMain::focusNextPrevChild(bool next) {
+  QWidget* const start = QApplication::focusWidget();
+  if (start == nullptr || start->window() != this) {
+    return QMainWindow::focusNextPrevChild(next);
+  }
+  QWidget* candidate = start;
+  do {
+    candidate = next ? candidate->nextInFocusChain()
+                     : candidate->previousInFocusChain();
+    if (IsTabStop(candidate)) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (candidate != start);
+  return QMainWindow::focusNextPrevChild(next);
 }

@@ -102,6 +102,7 @@ mensurex::StorageUnit frmMain::SelectedUnit() const {
 
 void frmMain::RefuseEntry(const QString& prompt) {
   mensurex::ui::ShowMessage(this, prompt);
+  activateWindow();
   txtEntry->setFocus(Qt::OtherFocusReason);
   txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
 }
