@@ -86,7 +86,10 @@ std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
       SelectedUnit(), txtEntry->text().toStdString(), separators);
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
-    result_boxes_[index]->setText(QString::fromStdString((*texts)[index]));
+    QLineEdit* box = result_boxes_[index];
+    box->setText(QString::fromStdString((*texts)[index]));
+    // Show the leading digits of a text longer than the box.
+    box->setCursorPosition(0);
   }
   return std::nullopt;
 }

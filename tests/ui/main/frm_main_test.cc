@@ -321,6 +321,8 @@ class FrmMainTest : public QObject {
     QCOMPARE(w.results().first(), expected.first());
     QCOMPARE(w.results().last(), expected.last());
     QCOMPARE(w.results(), expected);
+    // A long result shows its leading digits.
+    QCOMPARE(w.find<QLineEdit>("txtExaResult")->cursorPosition(), 0);
     QVERIFY(catcher.seen().empty());
   }
 
