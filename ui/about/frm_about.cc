@@ -21,9 +21,10 @@ constexpr char kDescription[] =
     "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
     "and exabytes.";
 constexpr char kWebAddress[] = "www.example.org/mensurex";
+// A non-breaking hyphen keeps "e-mail" on one line.
 constexpr char kDisclaimer[] =
     "Use this program only with its author's permission. Please report "
-    "problems by e-mail to mensurex@example.org. \u00A9 2026 Tolvane.";
+    "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.";
 
 // The layout is kept in twips (1/1440 inch); at 96 dots per inch a pixel is
 // 15 twips.
