@@ -8,6 +8,8 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
+#include "ui/about/frm_about.h"
+#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 #include "ui/main/message_box.h"
@@ -132,7 +134,9 @@ void frmMain::mnuInstructions_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-  // The About window is not built into this version yet.
+  // Built afresh for every opening; gone when closed.
+  frmAbout about(mensurex::ui::ApplicationTitle(), this);
+  about.exec();
 }
 
 void frmMain::cmdPrintForm_Click() { PrintForm(); }
