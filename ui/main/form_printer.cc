@@ -1,10 +1,10 @@
-#include "form_printer.h"
+#include "ui/main/form_printer.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "print_cups_queue.h"
-#include "print_window_pdf.h"
+#include "ui/main/print_cups_queue.h"
+#include "ui/main/print_window_pdf.h"
 
 namespace mensurex::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "print_cups_queue.h"
+#include "ui/main/print_cups_queue.h"
 
 #include <cups/cups.h>
 #include <sys/socket.h>

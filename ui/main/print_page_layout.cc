@@ -1,4 +1,4 @@
-#include "print_page_layout.h"
+#include "ui/main/print_page_layout.h"
 
 #include <algorithm>
 

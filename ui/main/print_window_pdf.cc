@@ -1,4 +1,4 @@
-#include "print_window_pdf.h"
+#include "ui/main/print_window_pdf.h"
 
 #include <QBuffer>
 #include <QMarginsF>

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "cups_sandbox.h"
-#include "form_printer.h"
 #include "pdf_readback.h"
+#include "ui/main/form_printer.h"
 
 using mensurex::testing::CupsSandbox;
 using mensurex::testing::FindColour;
@@ -199,4 +199,4 @@ class PrintWindowTest : public QObject {
 };
 
 QTEST_MAIN(PrintWindowTest)
-#include "print_window_test.moc"
+#include "ui/main/print_window_test.moc"
