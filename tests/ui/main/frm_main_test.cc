@@ -375,6 +375,8 @@ class FrmMainTest : public QObject {
     QTest::newRow("8E28 bytes") << "8E28" << 0;
     QTest::newRow("beyond the double range") << "1E400" << 1;
     QTest::newRow("negative") << "-1E300" << 2;
+    // Longer than QLineEdit's default limit: kept whole, never cut.
+    QTest::newRow("40000 digits") << QString(40000, '9') << 0;
   }
   void overflowKeepsResultsAndSelectsEntry() {
     QFETCH(QString, entry);
