@@ -299,12 +299,14 @@ void frmMain::ConnectCommands() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key_event = static_cast<QKeyEvent*>(event);
+  const auto* key_event = event->type() == QEvent::KeyPress
+                              ? dynamic_cast<const QKeyEvent*>(event)
+                              : nullptr;
+  if (key_event != nullptr) {
     if (watched == txtEntry) {
       txtEntry_KeyDown(key_event->key(), key_event->modifiers());
     } else {
-      const auto found =
+      auto* const found =
           std::find(optMeasure.begin(), optMeasure.end(), watched);
       if (found != optMeasure.end()) {
         optMeasure_KeyDown(static_cast<int>(found - optMeasure.begin()),

@@ -32,12 +32,10 @@ const char* const kResultNames[] = {
     "txtByteResult", "txtKiloResult", "txtMegaResult", "txtGigaResult",
     "txtTeraResult", "txtPetaResult", "txtExaResult"};
 
+// A fresh main window, shown and (normally) active.
 class Window {
  public:
-  Window() {
-    window_.show();
-    active_ = QTest::qWaitForWindowActive(&window_);
-  }
+  Window() : active_(ShowAndWait(window_)) {}
 
   frmMain& operator*() { return window_; }
   frmMain* operator->() { return &window_; }
@@ -72,8 +70,13 @@ class Window {
   }
 
  private:
+  static bool ShowAndWait(frmMain& window) {
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+  }
+
   frmMain window_;
-  bool active_ = false;
+  bool active_;
 };
 
 QStringList Row(const char* a, const char* b, const char* c, const char* d,
