@@ -261,6 +261,10 @@ void frmMain::BuildMenus() {
   mnuInstructions =
       MakeAction(mnuHelp, "mnuInstructions", QStringLiteral("&Instructions"));
   mnuAbout = MakeAction(mnuHelp, "mnuAbout", QStringLiteral("A&bout"));
+
+  // Drop-down menus are windows of their own and do not inherit the font.
+  mnuFile->setFont(font());
+  mnuHelp->setFont(font());
 }
 
 void frmMain::SetTabOrder() {
