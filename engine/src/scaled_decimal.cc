@@ -141,6 +141,9 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (value == 0) return ScaledDecimal();
   const bool negative = std::signbit(value);
   const double size = std::fabs(value);
+  // Checked on the double itself: 2^96 would otherwise round down to 15
+  // digits that fit. No double below 2^96 rounds up to it.
+  if (size >= 0x1p96) return ConversionFailure::kOverflow;
 
   std::uint64_t digits = 0;
   int exponent = 0;  // size ~ digits * 10^exponent
