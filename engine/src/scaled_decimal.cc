@@ -76,6 +76,65 @@ std::optional<ScaledDecimal> FitMagnitude(bool negative, WideUint magnitude,
   }
 }
 
+// Reads the digits and the exponent of to_chars' scientific form
+// "d.ddde+x": value = digits * 10^exponent; count is the number of digits.
+bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
+                    int* count, int* exponent) {
+  std::uint64_t value = 0;
+  int n = 0;
+  const char* p = begin;
+  for (; p != end && *p != 'e'; ++p) {
+    if (*p == '.') continue;
+    value = value * 10 + static_cast<std::uint64_t>(*p - '0');
+    ++n;
+  }
+  if (p == end || p + 1 == end) return false;
+  ++p;
+  if (*p == '+') ++p;
+  int decimal_exponent = 0;
+  if (std::from_chars(p, end, decimal_exponent).ec != std::errc()) return false;
+  *digits = value;
+  *count = n;
+  *exponent = decimal_exponent - (n - 1);
+  return true;
+}
+
+// The exact value of a finite, positive double rounded once to 15
+// significant digits, to nearest, ties to even: size ~ digits * 10^exponent.
+//
+// The shortest text that reads back as the same double (to_chars' default)
+// is usually enough. It lies within half a binary unit of the double, much
+// closer than the 15-digit steps, so with at most 15 digits it is the
+// rounding itself. With 16 or 17 digits it rounds the same way as the exact
+// value unless it is itself halfway between two 15-digit values: a halfway
+// point between the double and it would be a shorter or closer text, which
+// to_chars would have chosen. Only that case asks for the library's exactly
+// rounded 15-digit form (ties to even), which takes longer.
+bool RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
+  std::array<char, 40> text;
+  const auto [end, error] =
+      std::to_chars(text.data(), text.data() + text.size(), size,
+                    std::chars_format::scientific);
+  int count = 0;
+  if (error != std::errc() ||
+      !ReadScientific(text.data(), end, digits, &count, exponent)) {
+    return false;
+  }
+  if (count <= 15) return true;
+  const std::uint64_t divisor =
+      kPowersOfTen[static_cast<std::size_t>(count - 15)];
+  const std::uint64_t remainder = *digits % divisor;
+  if (remainder * 2 != divisor) {
+    *digits = *digits / divisor + (remainder * 2 > divisor ? 1 : 0);
+    *exponent += count - 15;
+    return true;
+  }
+  const auto exact = std::to_chars(text.data(), text.data() + text.size(), size,
+                                   std::chars_format::scientific, 14);
+  return exact.ec == std::errc() &&
+         ReadScientific(text.data(), exact.ptr, digits, &count, exponent);
+}
+
 WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
 }
@@ -125,13 +184,25 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   if (fraction_digits.size() > static_cast<std::size_t>(kMaxScale)) {
     return std::nullopt;
   }
+  // Nine digits at a time.
   WideUint magnitude;
+  std::uint32_t chunk = 0;
+  int chunk_digits = 0;
   for (const std::string_view digits : {integer_digits, fraction_digits}) {
     for (const char c : digits) {
-      magnitude.MulAdd(10, static_cast<std::uint32_t>(c - '0'));
-      if (!magnitude.FitsIn96()) return std::nullopt;
+      chunk = chunk * 10 + static_cast<std::uint32_t>(c - '0');
+      if (++chunk_digits == 9) {
+        magnitude.MulAdd(1000000000U, chunk);
+        if (!magnitude.FitsIn96()) return std::nullopt;
+        chunk = 0;
+        chunk_digits = 0;
+      }
     }
   }
+  magnitude.MulAdd(static_cast<std::uint32_t>(
+                       kPowersOfTen[static_cast<std::size_t>(chunk_digits)]),
+                   chunk);
+  if (!magnitude.FitsIn96()) return std::nullopt;
   return FromParts(negative, magnitude.high32(), magnitude.low64(),
                    static_cast<int>(fraction_digits.size()));
 }
@@ -150,26 +221,8 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (size < 1e15 && size == std::floor(size)) {
     // A whole number of at most 15 digits is already its own rounding.
     digits = static_cast<std::uint64_t>(size);
-  } else {
-    // The exact binary value rounded once to 15 significant digits; the
-    // library rounds to nearest, ties to even. Form: d.ddddddddddddddde[+-]x
-    std::array<char, 32> text{};
-    const auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), size,
-                      std::chars_format::scientific, 14);
-    if (error != std::errc()) return ConversionFailure::kOverflow;
-    const char* p = text.data();
-    for (; p != end && *p != 'e'; ++p) {
-      if (*p != '.')
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    }
-    int decimal_exponent = 0;
-    if (p == end ||
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, decimal_exponent)
-                .ec != std::errc()) {
-      return ConversionFailure::kOverflow;
-    }
-    exponent = decimal_exponent - 14;
+  } else if (!RoundToFifteenDigits(size, &digits, &exponent)) {
+    return ConversionFailure::kOverflow;
   }
   while (digits % 10 == 0) {
     digits /= 10;
@@ -265,14 +318,20 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   // Decimal digits of the magnitude, least significant first, in groups of
   // nine.
-  std::array<char, 40> reversed{};
+  std::array<char, 40> reversed;
   std::size_t count = 0;
-  WideUint magnitude = MagnitudeOf(*this);
-  while (!magnitude.is_zero()) {
-    std::uint32_t group = magnitude.DivSmall(1000000000U);
-    for (int i = 0; i < 9 && (group != 0 || !magnitude.is_zero()); ++i) {
-      reversed[count++] = static_cast<char>('0' + group % 10);
-      group /= 10;
+  if (high32_ == 0) {
+    for (std::uint64_t rest = low64_; rest != 0; rest /= 10) {
+      reversed[count++] = static_cast<char>('0' + rest % 10);
+    }
+  } else {
+    WideUint magnitude = MagnitudeOf(*this);
+    while (!magnitude.is_zero()) {
+      std::uint32_t group = magnitude.DivSmall(1000000000U);
+      for (int i = 0; i < 9 && (group != 0 || !magnitude.is_zero()); ++i) {
+        reversed[count++] = static_cast<char>('0' + group % 10);
+        group /= 10;
+      }
     }
   }
   // At least one integer digit.
@@ -284,15 +343,18 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
     ++fraction_start;
   }
 
+  std::array<char, 40> forward;
+  for (std::size_t i = 0; i < count; ++i) forward[i] = reversed[count - 1 - i];
+  const std::size_t integer_length = count - scale;
+  const std::size_t fraction_length = scale - fraction_start;
+
   std::string text;
-  text.reserve(count + decimal_separator.size() + 1);
+  text.reserve(1 + integer_length + decimal_separator.size() + fraction_length);
   if (negative_) text.push_back('-');
-  for (std::size_t i = count; i > scale; --i) text.push_back(reversed[i - 1]);
-  if (fraction_start < scale) {
+  text.append(forward.data(), integer_length);
+  if (fraction_length > 0) {
     text.append(decimal_separator);
-    for (std::size_t i = scale; i > fraction_start; --i) {
-      text.push_back(reversed[i - 1]);
-    }
+    text.append(forward.data() + integer_length, fraction_length);
   }
   return text;
 }
