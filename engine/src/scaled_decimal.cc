@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 #include "wide_uint.h"
@@ -34,6 +35,16 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = {
     100000000000000000ULL,
     1000000000000000000ULL,
     10000000000000000000ULL};
+
+// "00", "01", ..., "99" in one string.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
 
 // Removes decimal places that are zero, as long as the scale stays >= 0.
 void DropTrailingZeros(WideUint* magnitude, int* scale) {
@@ -77,16 +88,16 @@ std::optional<ScaledDecimal> FitMagnitude(bool negative, WideUint magnitude,
 }
 
 // Reads the digits and the exponent of to_chars' scientific form
-// "d.ddde+x": value = digits * 10^exponent; count is the number of digits.
+// "d.ddde+x": value = digits * 10^exponent.
 bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
-                    int* count, int* exponent) {
+                    int* exponent) {
   std::uint64_t value = 0;
-  int n = 0;
+  int count = 0;
   const char* p = begin;
   for (; p != end && *p != 'e'; ++p) {
     if (*p == '.') continue;
     value = value * 10 + static_cast<std::uint64_t>(*p - '0');
-    ++n;
+    ++count;
   }
   if (p == end || p + 1 == end) return false;
   ++p;
@@ -94,45 +105,64 @@ bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
   int decimal_exponent = 0;
   if (std::from_chars(p, end, decimal_exponent).ec != std::errc()) return false;
   *digits = value;
-  *count = n;
-  *exponent = decimal_exponent - (n - 1);
+  *exponent = decimal_exponent - (count - 1);
   return true;
 }
 
-// The exact value of a finite, positive double rounded once to 15
-// significant digits, to nearest, ties to even: size ~ digits * 10^exponent.
-//
-// The shortest text that reads back as the same double (to_chars' default)
-// is usually enough. It lies within half a binary unit of the double, much
-// closer than the 15-digit steps, so with at most 15 digits it is the
-// rounding itself. With 16 or 17 digits it rounds the same way as the exact
-// value unless it is itself halfway between two 15-digit values: a halfway
-// point between the double and it would be a shorter or closer text, which
-// to_chars would have chosen. Only that case asks for the library's exactly
-// rounded 15-digit form (ties to even), which takes longer.
-bool RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
+// The exactly rounded 15-digit form from the library (to nearest, ties to
+// even); correct for every double, but slow.
+bool RoundToFifteenDigitsByLibrary(double size, std::uint64_t* digits,
+                                   int* exponent) {
   std::array<char, 40> text;
   const auto [end, error] =
       std::to_chars(text.data(), text.data() + text.size(), size,
-                    std::chars_format::scientific);
-  int count = 0;
-  if (error != std::errc() ||
-      !ReadScientific(text.data(), end, digits, &count, exponent)) {
-    return false;
+                    std::chars_format::scientific, 14);
+  return error == std::errc() &&
+         ReadScientific(text.data(), end, digits, exponent);
+}
+
+// The fast way to the same digits. The double is scaled by a power of ten
+// into [10^14, 10^15) in 64-bit long double arithmetic: at most two
+// roundings with a relative error of 2^-64 each, so the scaled value is
+// within 2^-13 of the exact one. That decides the rounding unless the
+// fraction lies within 2^-10 of one half; then false, and the caller asks
+// the library. Near a whole number an error cannot change the rounded
+// result.
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the fast rounding needs a 64-bit long double mantissa");
+
+// 10^0 .. 10^27, all exact in a 64-bit mantissa (5^27 < 2^64).
+constexpr std::array<long double, 28> kLongPowersOfTen = [] {
+  std::array<long double, 28> powers{};
+  long double power = 1;
+  for (long double& entry : powers) {
+    entry = power;
+    power *= 10;
   }
-  if (count <= 15) return true;
-  const std::uint64_t divisor =
-      kPowersOfTen[static_cast<std::size_t>(count - 15)];
-  const std::uint64_t remainder = *digits % divisor;
-  if (remainder * 2 != divisor) {
-    *digits = *digits / divisor + (remainder * 2 > divisor ? 1 : 0);
-    *exponent += count - 15;
-    return true;
-  }
-  const auto exact = std::to_chars(text.data(), text.data() + text.size(), size,
-                                   std::chars_format::scientific, 14);
-  return exact.ec == std::errc() &&
-         ReadScientific(text.data(), exact.ptr, digits, &count, exponent);
+  return powers;
+}();
+
+bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
+                                 int* exponent) {
+  // size * 10^(14 - p) for the decimal exponent p.
+  const auto scaled = [size](int p) -> long double {
+    const int n = 14 - p;
+    if (n < 0) return static_cast<long double>(size) / kLongPowersOfTen[-n];
+    const long double power =
+        n <= 27 ? kLongPowersOfTen[n]
+                : kLongPowersOfTen[27] * kLongPowersOfTen[n - 27];
+    return static_cast<long double>(size) * power;
+  };
+  // 10^p <= 2^ilogb <= size, and size < 10^(p + 2).
+  int p = static_cast<int>(std::floor(std::ilogb(size) * 0.301029995663981195));
+  long double value = scaled(p);
+  if (value >= 1e15L) value = scaled(++p);
+  const auto whole = static_cast<std::uint64_t>(value);
+  const long double fraction = value - static_cast<long double>(whole);
+  if (std::fabs(fraction - 0.5L) < 0x1p-10L) return false;
+  *digits = whole + (fraction > 0.5L ? 1 : 0);
+  *exponent = p - 14;
+  return true;
 }
 
 WideUint MagnitudeOf(const ScaledDecimal& value) {
@@ -159,6 +189,19 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   if (!text.empty() && text.front() == '-') {
     negative = true;
     text.remove_prefix(1);
+  }
+  if (!text.empty() && text.size() <= 19) {
+    // A whole number that fits 64 bits, such as the exact unit sizes.
+    std::uint64_t magnitude = 0;
+    bool whole = true;
+    for (const char c : text) {
+      if (c < '0' || c > '9') {
+        whole = false;
+        break;
+      }
+      magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (whole) return FromParts(negative, 0, magnitude, 0);
   }
   std::string_view integer_digits = text;
   std::string_view fraction_digits;
@@ -218,10 +261,15 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
   std::uint64_t digits = 0;
   int exponent = 0;  // size ~ digits * 10^exponent
+  if (size < 1e-29) {
+    // Rounds to at most 10^-29, and then to zero at the last decimal place.
+    return ScaledDecimal();
+  }
   if (size < 1e15 && size == std::floor(size)) {
     // A whole number of at most 15 digits is already its own rounding.
     digits = static_cast<std::uint64_t>(size);
-  } else if (!RoundToFifteenDigits(size, &digits, &exponent)) {
+  } else if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
+             !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
     return ConversionFailure::kOverflow;
   }
   while (digits % 10 == 0) {
@@ -285,18 +333,14 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
       WideUint::Mul(MagnitudeOf(a), WideUint::PowerOfTen(b.scale_));
   const WideUint divisor =
       WideUint::Mul(MagnitudeOf(b), WideUint::PowerOfTen(a.scale_));
+  // The quotient exceeds 2^(bits - 1), so it fits 96 bits only for
+  // t < (97 - bits) / log2(10). Start at the largest such t and take one
+  // place fewer while the rounded quotient does not fit.
+  const int bits = numerator.BitLength() - divisor.BitLength();
+  if (bits > 97) return ConversionFailure::kOverflow;
+  int scale = std::min(kMaxScale, (97 - bits) * 1000 / 3321);
   WideUint quotient;
   WideUint remainder;
-  WideUint::DivMod(numerator, divisor, &quotient, &remainder);
-  if (!quotient.FitsIn96()) return ConversionFailure::kOverflow;
-
-  // The most decimal places that the integer part leaves room for; one fewer
-  // when the fraction or the rounding carries past 2^96.
-  int scale = 0;
-  for (WideUint grown = quotient; scale < kMaxScale; ++scale) {
-    grown.MulAdd(10, 0);
-    if (!grown.FitsIn96()) break;
-  }
   for (; scale >= 0; --scale) {
     WideUint::DivMod(WideUint::Mul(numerator, WideUint::PowerOfTen(scale)),
                      divisor, &quotient, &remainder);
@@ -316,45 +360,57 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 }
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // Decimal digits of the magnitude, least significant first, in groups of
-  // nine.
-  std::array<char, 40> reversed;
-  std::size_t count = 0;
-  if (high32_ == 0) {
-    for (std::uint64_t rest = low64_; rest != 0; rest /= 10) {
-      reversed[count++] = static_cast<char>('0' + rest % 10);
-    }
-  } else {
+  // The magnitude's digits, right-aligned in the buffer: [first, end).
+  std::array<char, 40> buffer;
+  char* const end = buffer.data() + buffer.size();
+  char* first = end;
+  const auto put_pair = [&first](std::uint64_t pair) {
+    first -= 2;
+    first[0] = kDigitPairs[2 * pair];
+    first[1] = kDigitPairs[2 * pair + 1];
+  };
+  std::uint64_t rest = low64_;
+  if (high32_ != 0) {
+    // Nine digits at a time until the rest fits 64 bits.
     WideUint magnitude = MagnitudeOf(*this);
-    while (!magnitude.is_zero()) {
+    while (!magnitude.FitsIn64()) {
       std::uint32_t group = magnitude.DivSmall(1000000000U);
-      for (int i = 0; i < 9 && (group != 0 || !magnitude.is_zero()); ++i) {
-        reversed[count++] = static_cast<char>('0' + group % 10);
-        group /= 10;
+      for (int i = 0; i < 9; ++i, group /= 10) {
+        *--first = static_cast<char>('0' + group % 10);
       }
     }
+    rest = magnitude.low64();
+  }
+  for (; rest >= 100; rest /= 100) put_pair(rest % 100);
+  if (rest >= 10) {
+    put_pair(rest);
+  } else if (rest > 0) {
+    *--first = static_cast<char>('0' + rest);
   }
   // At least one integer digit.
   const std::size_t scale = scale_;
-  while (count < scale + 1) reversed[count++] = '0';
-  // Zeros at the end of the fraction are not shown.
-  std::size_t fraction_start = 0;
-  while (fraction_start < scale && reversed[fraction_start] == '0') {
-    ++fraction_start;
+  if (const auto count = static_cast<std::size_t>(end - first);
+      count < scale + 1) {
+    first -= scale + 1 - count;
+    std::fill(first, end - count, '0');
   }
+  const char* const point = end - scale;
+  // Zeros at the end of the fraction are not shown.
+  const char* fraction_end = end;
+  while (fraction_end > point && fraction_end[-1] == '0') --fraction_end;
 
-  std::array<char, 40> forward;
-  for (std::size_t i = 0; i < count; ++i) forward[i] = reversed[count - 1 - i];
-  const std::size_t integer_length = count - scale;
-  const std::size_t fraction_length = scale - fraction_start;
-
-  std::string text;
-  text.reserve(1 + integer_length + decimal_separator.size() + fraction_length);
-  if (negative_) text.push_back('-');
-  text.append(forward.data(), integer_length);
+  const auto integer_length = static_cast<std::size_t>(point - first);
+  const auto fraction_length = static_cast<std::size_t>(fraction_end - point);
+  std::string text(
+      (negative_ ? 1 : 0) + integer_length +
+          (fraction_length > 0 ? decimal_separator.size() + fraction_length
+                               : 0),
+      '-');
+  char* out = text.data() + (negative_ ? 1 : 0);
+  out = std::copy(static_cast<const char*>(first), point, out);
   if (fraction_length > 0) {
-    text.append(decimal_separator);
-    text.append(forward.data() + integer_length, fraction_length);
+    out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
+    std::copy(point, fraction_end, out);
   }
   return text;
 }

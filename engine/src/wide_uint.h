@@ -4,6 +4,7 @@
 #define MENSUREX_ENGINE_SRC_WIDE_UINT_H_
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace mensurex::internal {
@@ -27,7 +28,13 @@ class WideUint {
   int size() const { return size_; }
   bool is_zero() const { return size_ == 0; }
   bool is_odd() const { return size_ > 0 && (limbs_[0] & 1U) != 0; }
-  // True when the value is below 2^96.
+  // True when the value is below 2^64 or 2^96.
+  // The number of bits up to the highest set one; 0 for zero.
+  int BitLength() const {
+    return size_ == 0 ? 0
+                      : 32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]);
+  }
+  bool FitsIn64() const { return size_ <= 2; }
   bool FitsIn96() const { return size_ <= 3; }
   // The low 96 bits, split as a ScaledDecimal holds them.
   std::uint32_t high32() const { return limb(2); }
