@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -169,6 +170,64 @@ WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
 }
 
+int BitWidth(const ScaledDecimal& value) {
+  return value.high32() != 0 ? 64 + std::bit_width(value.high32())
+                             : std::bit_width(value.low64());
+}
+
+__extension__ typedef unsigned __int128 Uint128;
+
+// 10^0 .. 10^38, all that fit 128 bits.
+constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
+  std::array<Uint128, 39> powers{};
+  Uint128 power = 1;
+  for (Uint128& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+struct ScaledQuotient {
+  WideUint rounded;
+  bool exact;
+};
+
+// a / b * 10^t = ma * 10^(sb + t - sa) / mb, rounded to nearest, ties to
+// even, once from the exact remainder. The power of ten goes to the
+// numerator or the divisor, whichever keeps it whole. Native 128-bit
+// arithmetic when everything fits, which is the common case.
+ScaledQuotient QuotientAtScale(const ScaledDecimal& a, const ScaledDecimal& b,
+                               int t) {
+  const int exponent = b.scale() + t - a.scale();
+  const int power = exponent < 0 ? -exponent : exponent;
+  if (a.high32() == 0 && b.high32() == 0 && power <= 38) {
+    Uint128 numerator = a.low64();
+    Uint128 divisor = b.low64();
+    Uint128& scaled = exponent < 0 ? divisor : numerator;
+    if (!__builtin_mul_overflow(scaled, kPowersOfTen128[power], &scaled)) {
+      Uint128 quotient = numerator / divisor;
+      const Uint128 remainder = numerator % divisor;
+      const Uint128 rest = divisor - remainder;
+      if (remainder > rest || (remainder == rest && (quotient & 1) != 0)) {
+        ++quotient;
+      }
+      return {WideUint::FromHalves(static_cast<std::uint64_t>(quotient >> 64),
+                                   static_cast<std::uint64_t>(quotient)),
+              remainder == 0};
+    }
+  }
+  WideUint numerator = MagnitudeOf(a);
+  WideUint divisor = MagnitudeOf(b);
+  WideUint& scaled = exponent < 0 ? divisor : numerator;
+  scaled = WideUint::Mul(scaled, WideUint::PowerOfTen(power));
+  WideUint quotient;
+  WideUint remainder;
+  WideUint::DivMod(numerator, divisor, &quotient, &remainder);
+  internal::RoundQuotientHalfEven(remainder, divisor, &quotient);
+  return {quotient, remainder.is_zero()};
+}
+
 }  // namespace
 
 std::optional<ScaledDecimal> ScaledDecimal::FromParts(bool negative,
@@ -309,9 +368,18 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
 Outcome<ScaledDecimal> ScaledDecimal::Multiply(const ScaledDecimal& a,
                                                const ScaledDecimal& b) {
+  const bool negative = a.negative_ != b.negative_;
+  const int scale = a.scale_ + b.scale_;
+  if (a.high32_ == 0 && b.high32_ == 0 && scale <= kMaxScale) {
+    // The common case: nothing to round.
+    const Uint128 product = static_cast<Uint128>(a.low64_) * b.low64_;
+    if ((product >> 96) == 0) {
+      return *FromParts(negative, static_cast<std::uint32_t>(product >> 64),
+                        static_cast<std::uint64_t>(product), scale);
+    }
+  }
   const WideUint product = WideUint::Mul(MagnitudeOf(a), MagnitudeOf(b));
-  const auto fitted =
-      FitMagnitude(a.negative_ != b.negative_, product, a.scale_ + b.scale_);
+  const auto fitted = FitMagnitude(negative, product, scale);
   if (!fitted) return ConversionFailure::kOverflow;
   return *fitted;
 }
@@ -327,30 +395,24 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
                                              const ScaledDecimal& b) {
   if (b.is_zero()) return ConversionFailure::kOverflow;
   if (a.is_zero()) return ScaledDecimal();
-  const bool negative = a.negative_ != b.negative_;
-  // a / b = (ma * 10^sb) / (mb * 10^sa); scaled by 10^t for t decimal places.
-  const WideUint numerator =
-      WideUint::Mul(MagnitudeOf(a), WideUint::PowerOfTen(b.scale_));
-  const WideUint divisor =
-      WideUint::Mul(MagnitudeOf(b), WideUint::PowerOfTen(a.scale_));
-  // The quotient exceeds 2^(bits - 1), so it fits 96 bits only for
-  // t < (97 - bits) / log2(10). Start at the largest such t and take one
-  // place fewer while the rounded quotient does not fit.
-  const int bits = numerator.BitLength() - divisor.BitLength();
-  if (bits > 97) return ConversionFailure::kOverflow;
-  int scale = std::min(kMaxScale, (97 - bits) * 1000 / 3321);
-  WideUint quotient;
-  WideUint remainder;
+  // a / b = ma / mb * 10^(sb - sa) exceeds 2^(bits - 1) * 10^(sb - sa), so
+  // its t-place form fits 96 bits only for
+  // t < (97 - bits) / log2(10) - (sb - sa). Start at the largest such t (the
+  // divisor 3.321 errs upwards) and take one place fewer while the rounded
+  // quotient does not fit.
+  const int bits = BitWidth(a) - BitWidth(b);
+  int scale =
+      std::min(kMaxScale, (97 - bits) * 1000 / 3321 - (b.scale_ - a.scale_));
   for (; scale >= 0; --scale) {
-    WideUint::DivMod(WideUint::Mul(numerator, WideUint::PowerOfTen(scale)),
-                     divisor, &quotient, &remainder);
-    // Rounded to nearest, ties to even, once from the exact remainder.
-    internal::RoundQuotientHalfEven(remainder, divisor, &quotient);
-    if (quotient.FitsIn96()) break;
+    const ScaledQuotient quotient = QuotientAtScale(a, b, scale);
+    if (!quotient.rounded.FitsIn96()) continue;
+    WideUint magnitude = quotient.rounded;
+    int result_scale = scale;
+    if (quotient.exact) DropTrailingZeros(&magnitude, &result_scale);
+    return *FromParts(a.negative_ != b.negative_, magnitude.high32(),
+                      magnitude.low64(), result_scale);
   }
-  if (scale < 0) return ConversionFailure::kOverflow;
-  if (remainder.is_zero()) DropTrailingZeros(&quotient, &scale);
-  return *FromParts(negative, quotient.high32(), quotient.low64(), scale);
+  return ConversionFailure::kOverflow;
 }
 
 Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {

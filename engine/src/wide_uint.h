@@ -21,6 +21,8 @@ class WideUint {
   explicit WideUint(std::uint64_t value);
   // high32 * 2^64 + low64.
   WideUint(std::uint32_t high32, std::uint64_t low64);
+  // high * 2^64 + low.
+  static WideUint FromHalves(std::uint64_t high, std::uint64_t low);
 
   // 10^exponent, for exponent 0..110.
   static WideUint PowerOfTen(int exponent);
