@@ -126,14 +126,8 @@ class EntryParser {
     }
     const std::size_t integer_digits = ParseInteger();
     if (integer_digits == kRefused) return false;
-    std::size_t fraction_digits = 0;
-    if (Take(decimal_)) {
-      while (!text_.empty() && IsDigit(text_.front())) {
-        AddDigit(text_.front(), /*in_fraction=*/true);
-        text_.remove_prefix(1);
-        ++fraction_digits;
-      }
-    }
+    const std::size_t fraction_digits =
+        Take(decimal_) ? TakeDigits(/*in_fraction=*/true) : 0;
     if (integer_digits + fraction_digits == 0) return false;
     if (!text_.empty() && (text_.front() == 'E' || text_.front() == 'e')) {
       text_.remove_prefix(1);
@@ -160,28 +154,20 @@ class EntryParser {
   // The integer part; returns its digit count, or kRefused when its
   // grouping is malformed.
   std::size_t ParseInteger() {
-    std::size_t digits = 0;
-    std::size_t group = 0;  // digits since the last separator
+    const bool first_is_zero = !text_.empty() && text_.front() == '0';
+    std::size_t group = TakeDigits(/*in_fraction=*/false);
+    std::size_t digits = group;
     bool grouped = false;
-    bool first_is_zero = false;
-    while (true) {
-      if (!text_.empty() && IsDigit(text_.front())) {
-        if (digits == 0) first_is_zero = text_.front() == '0';
-        AddDigit(text_.front(), /*in_fraction=*/false);
-        text_.remove_prefix(1);
-        ++digits;
-        ++group;
-        continue;
-      }
-      // The decimal separator ends the integer part, even where it could
-      // also be read as a grouping separator.
-      if (!decimal_.empty() && text_.starts_with(decimal_)) break;
-      if (!TakeGroupingSeparator()) break;
+    // The decimal separator ends the integer part, even where it could also
+    // be read as a grouping separator.
+    while (!(!decimal_.empty() && text_.starts_with(decimal_)) &&
+           TakeGroupingSeparator()) {
       const bool group_ok =
           grouped ? group == 3 : (group >= 1 && group <= 3 && !first_is_zero);
       if (!group_ok) return kRefused;
       grouped = true;
-      group = 0;
+      group = TakeDigits(/*in_fraction=*/false);
+      digits += group;
     }
     if (grouped && group != 3) return kRefused;
     return digits;
@@ -203,20 +189,31 @@ class EntryParser {
     return true;
   }
 
-  void AddDigit(char digit, bool in_fraction) {
-    if (number_->digit_count == 0 && !seen_nonzero_) {
-      if (digit == '0') {
-        if (in_fraction) --point_exponent_;
-        return;
-      }
+  // Takes the run of ASCII digits at the front of the text into the number;
+  // returns its length.
+  std::size_t TakeDigits(bool in_fraction) {
+    std::size_t length = 0;
+    while (length < text_.size() && IsDigit(text_[length])) ++length;
+    std::string_view run = text_.substr(0, length);
+    text_.remove_prefix(length);
+    if (!seen_nonzero_) {
+      // Leading zeros only move the decimal point in the fraction.
+      const std::size_t zeros = std::min(run.find_first_not_of('0'), length);
+      if (in_fraction) point_exponent_ -= static_cast<std::int64_t>(zeros);
+      run.remove_prefix(zeros);
+      if (run.empty()) return length;
       seen_nonzero_ = true;
     }
-    if (!in_fraction) ++point_exponent_;
-    if (number_->digit_count < kKeptDigits) {
-      number_->digits[number_->digit_count++] = digit;
-    } else if (digit != '0') {
+    if (!in_fraction) point_exponent_ += static_cast<std::int64_t>(run.size());
+    const std::size_t kept =
+        std::min(run.size(), kKeptDigits - number_->digit_count);
+    std::copy_n(run.data(), kept,
+                number_->digits.data() + number_->digit_count);
+    number_->digit_count += kept;
+    if (run.find_first_not_of('0', kept) != std::string_view::npos) {
       number_->dropped_nonzero = true;
     }
+    return length;
   }
 
   std::string_view text_;

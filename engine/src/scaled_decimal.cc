@@ -154,8 +154,14 @@ bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
                 : kLongPowersOfTen[27] * kLongPowersOfTen[n - 27];
     return static_cast<long double>(size) * power;
   };
-  // 10^p <= 2^ilogb <= size, and size < 10^(p + 2).
-  int p = static_cast<int>(std::floor(std::ilogb(size) * 0.301029995663981195));
+  // With size = 1.f * 2^e (a normal double, as every size here is) and p =
+  // floor(e * log10(2)): 10^p <= 2^e <= size < 10^(p + 2). 0.30103 is close
+  // enough to log10(2) for every e that occurs here (|e| < 100).
+  const int e =
+      static_cast<int>((std::bit_cast<std::uint64_t>(size) >> 52) & 0x7FF) -
+      1023;
+  int p = e * 30103 / 100000;
+  if (e * 30103 % 100000 < 0) --p;  // division rounds towards zero
   long double value = scaled(p);
   if (value >= 1e15L) value = scaled(++p);
   const auto whole = static_cast<std::uint64_t>(value);
@@ -324,7 +330,8 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
     // Rounds to at most 10^-29, and then to zero at the last decimal place.
     return ScaledDecimal();
   }
-  if (size < 1e15 && size == std::floor(size)) {
+  if (size < 1e15 &&
+      static_cast<double>(static_cast<std::uint64_t>(size)) == size) {
     // A whole number of at most 15 digits is already its own rounding.
     digits = static_cast<std::uint64_t>(size);
   } else if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
