@@ -143,8 +143,18 @@ constexpr std::array<long double, 28> kLongPowersOfTen = [] {
   return powers;
 }();
 
+// True when long double arithmetic keeps its 64-bit mantissa right now: the
+// x87 unit's precision can be lowered at run time, and then the error bound
+// above does not hold.
+bool LongDoubleIsExtended() {
+  volatile long double one = 1;
+  volatile long double tiny = 0x1p-63L;
+  return one + tiny != one;
+}
+
 bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
                                  int* exponent) {
+  if (!LongDoubleIsExtended()) return false;
   // size * 10^(14 - p) for the decimal exponent p.
   const auto scaled = [size](int p) -> long double {
     const int n = 14 - p;
