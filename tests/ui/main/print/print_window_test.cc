@@ -17,9 +17,10 @@
 #include "pdf_readback.h"
 #include "ui/main/form_printer.h"
 
+using mensurex::testing::CentredArea;
 using mensurex::testing::CupsSandbox;
 using mensurex::testing::FindColour;
-using mensurex::testing::PdfText;
+using mensurex::testing::Ink;
 using mensurex::testing::RenderPdfPage;
 
 namespace {
@@ -130,18 +131,28 @@ class PrintWindowTest : public QObject {
     QVERIFY2(QFile::exists(sandbox_->OutputPath()),
              sandbox_->ErrorLog().constData());
 
-    QVERIFY(PdfText(sandbox_->OutputPath()).contains(kDigits));
-    const QImage page = RenderPdfPage(sandbox_->OutputPath(), 48);
+    // At 96 dpi the page shows the window at its on-screen size, centred.
+    const QImage page = RenderPdfPage(sandbox_->OutputPath(), 96);
     QVERIFY(!page.isNull());
     const auto green = FindColour(page, kLightGreen);
-    // At its on-screen size of 420 x 300 pixels at 96 dpi, the window covers
-    // about 210 x 150 pixels of the page at 48 dpi, centred.
-    QVERIFY2(green.pixels > 210 * 150 / 2,
+    QVERIFY2(green.pixels > 420 * 300 / 2,
              qPrintable(QString::number(green.pixels)));
-    QVERIFY(qAbs(green.bounds.width() - 210) <= 3);
-    QVERIFY(qAbs(green.bounds.height() - 150) <= 3);
+    QVERIFY(qAbs(green.bounds.width() - 420) <= 2);
+    QVERIFY(qAbs(green.bounds.height() - 300) <= 2);
     QVERIFY(qAbs(green.bounds.center().x() - page.rect().center().x()) <= 2);
     QVERIFY(qAbs(green.bounds.center().y() - page.rect().center().y()) <= 2);
+
+    // The digits are printed where the screen shows them: about as much ink in
+    // the entry box on paper as on screen.
+    const QImage printed = CentredArea(page, window_.size());
+    const QImage screen = window_.grab().toImage();
+    // Inside the frame, which would otherwise outweigh the digits.
+    const QRect box = window_.entry->geometry().adjusted(3, 3, -3, -3);
+    const qint64 on_screen = Ink(screen, box);
+    const qint64 on_paper = Ink(printed, box);
+    QVERIFY(on_screen > 0);
+    QVERIFY2(qAbs(on_paper - on_screen) <= on_screen / 5,
+             qPrintable(QString("%1 vs %2").arg(on_paper).arg(on_screen)));
   }
 
   void failsWithoutAJob_data() {
