@@ -156,6 +156,9 @@ class PrintCommandTest : public QObject {
              qPrintable(QString::number(green.pixels)));
     QVERIFY(qAbs(green.bounds.width() - size.width()) <= 2);
     QVERIFY(qAbs(green.bounds.center().x() - page.rect().center().x()) <= 2);
+    // Below the menu bar the window is green down to its bottom edge.
+    QVERIFY(qAbs(green.bounds.bottom() - (page.height() + size.height()) / 2) <=
+            2);
 
     // The entry and the results are printed as the screen shows them: as
     // much ink in each box on paper as on screen.
@@ -191,12 +194,16 @@ class PrintCommandTest : public QObject {
       QTest::addRow("%s, scheduler stopped", trigger)
           << by_menu << int(kStopped) << answer;
     }
+    // Takes the clients' reply timeout, so only once.
+    QTest::addRow("button, scheduler does not answer")
+        << false << int(kSilent) << QMessageBox::Ok;
   }
 
   void reportsAFailureOnce() {
     QFETCH(bool, by_menu);
     QFETCH(int, setup);
     QFETCH(QMessageBox::StandardButton, answer);
+    std::unique_ptr<CupsSandbox::SilentScheduler> silent;
     switch (setup) {
       case kNoPrinter:
         QVERIFY(sandbox_->DeleteQueue());
@@ -208,10 +215,15 @@ class PrintCommandTest : public QObject {
       case kStopped:
         sandbox_->Stop();
         break;
+      case kSilent:
+        silent = sandbox_->SilenceScheduler();
+        QVERIFY(silent);
+        break;
     }
 
     const ModalCloser closer(answer);
     Trigger(by_menu);
+    silent.reset();
     QTest::qWait(50);  // room for a second message, should one follow
     QCOMPARE(closer.unexpected(), 0);
     QCOMPARE(closer.messages().size(), 1);
@@ -227,7 +239,7 @@ class PrintCommandTest : public QObject {
   }
 
  private:
-  enum Setup { kNoPrinter, kRejecting, kStopped };
+  enum Setup { kNoPrinter, kRejecting, kStopped, kSilent };
 
   template <typename T>
   T* Find(const char* name) const {
