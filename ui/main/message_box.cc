@@ -10,6 +10,7 @@ void ShowMessage(QWidget* parent, const QString& prompt,
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), prompt, buttons,
                   parent);
   box.setObjectName(QStringLiteral("messageBox"));
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(default_button);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
