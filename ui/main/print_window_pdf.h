@@ -10,11 +10,11 @@ class QWidget;
 
 namespace mensurex::ui {
 
-// Renders `window` (its client area with every visible child, as drawn now)
-// into a one-page PDF on `paper`, centred at its on-screen size or shrunk to
-// fit. The text stays text, so it prints sharp at any resolution. Returns an
-// empty array when no page could be drawn. The window is only painted, never
-// changed.
+// Renders `window` (its client area, menu bar included, with every visible
+// child as drawn now) into a one-page PDF on `paper`: a lossless image of
+// about 300 dpi, centred at the window's size on a 96 dpi screen, or shrunk
+// to fit. Returns an empty array when no page could be drawn. The window is
+// only painted, never changed.
 QByteArray RenderWindowPdf(const QWidget& window, const Paper& paper);
 
 }  // namespace mensurex::ui

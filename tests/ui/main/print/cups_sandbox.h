@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace mensurex::testing {
 
@@ -54,6 +55,12 @@ class CupsSandbox {
   // Waits until no job is active any more.
   bool WaitForIdle(int timeout_ms = 30000) const;
 
+  // While the returned object lives, this process's CUPS clients talk to a
+  // socket that takes connections and never answers. Null if it cannot be
+  // made.
+  class SilentScheduler;
+  std::unique_ptr<SilentScheduler> SilenceScheduler();
+
   // The scheduler's error log, for failure messages.
   QByteArray ErrorLog() const;
 
@@ -64,6 +71,18 @@ class CupsSandbox {
 
   QTemporaryDir dir_;
   QProcess cupsd_;
+};
+
+class CupsSandbox::SilentScheduler {
+ public:
+  SilentScheduler(int fd, QByteArray restore) : fd_(fd), restore_(restore) {}
+  ~SilentScheduler();
+  SilentScheduler(const SilentScheduler&) = delete;
+  SilentScheduler& operator=(const SilentScheduler&) = delete;
+
+ private:
+  int fd_;
+  QByteArray restore_;
 };
 
 }  // namespace mensurex::testing

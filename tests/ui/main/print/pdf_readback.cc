@@ -29,16 +29,14 @@ QImage RenderPdfPage(const QString& pdf_path, int dpi) {
   return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
-QString PdfText(const QString& pdf_path) {
-  return QString::fromUtf8(Run("pdftotext", {pdf_path, "-"}));
-}
-
 ColourArea FindColour(const QImage& image, QRgb colour) {
   ColourArea area;
   for (int y = 0; y < image.height(); ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      if (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) != colour) {
+      if (qAbs(qRed(line[x]) - qRed(colour)) > 3 ||
+          qAbs(qGreen(line[x]) - qGreen(colour)) > 3 ||
+          qAbs(qBlue(line[x]) - qBlue(colour)) > 3) {
         continue;
       }
       ++area.pixels;
@@ -46,6 +44,23 @@ ColourArea FindColour(const QImage& image, QRgb colour) {
     }
   }
   return area;
+}
+
+QImage CentredArea(const QImage& page, QSize size) {
+  const QPoint corner((page.width() - size.width()) / 2,
+                      (page.height() - size.height()) / 2);
+  return page.copy(QRect(corner, size));
+}
+
+qint64 Ink(const QImage& image, const QRect& rect) {
+  qint64 ink = 0;
+  const QRect inside = rect & image.rect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      ink += 255 - qGray(image.pixel(x, y));
+    }
+  }
+  return ink;
 }
 
 }  // namespace mensurex::testing
