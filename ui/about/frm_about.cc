@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
+#include <utility>
 
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
@@ -34,7 +35,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
 
 QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
+  return {Px(left), Px(top), Px(width), Px(height)};
 }
 
 // A fixed-size label: plain text, left-aligned, wrapped at word boundaries
@@ -67,12 +68,12 @@ void SetBlackText(QLabel* label) {
 frmAbout::frmAbout(QWidget* parent)
     : frmAbout(QString::fromUtf8(kApplicationTitle), parent) {}
 
-frmAbout::frmAbout(const QString& application_title, QWidget* parent)
+frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      application_title_(application_title) {
+      application_title_(std::move(application_title)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(true);
   setSizeGripEnabled(false);
