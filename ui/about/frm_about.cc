@@ -150,3 +150,13 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::done(int result) {
+  const bool was_active = isActiveWindow();
+  QDialog::done(result);
+  // A window manager usually does this; without one no window would be
+  // active and the main window would not take keys again.
+  if (was_active && parentWidget() != nullptr) {
+    parentWidget()->window()->activateWindow();
+  }
+}

@@ -29,6 +29,10 @@ class frmAbout : public QDialog {  // NOLINT(readability-identifier-naming)
   // Shows `application_title` in the caption and the title label.
   frmAbout(QString application_title, QWidget* parent);
 
+  // Closes the window (OK, Enter, Escape, the close box) and hands the
+  // keyboard back to the window below it.
+  void done(int result) override;
+
  private:
   void BuildControls();
   void Form_Load();
