@@ -102,10 +102,13 @@ class AboutModalTest : public QObject {
     QCOMPARE(entry->text(), QString());
   }
 
-  void aboutShowsTheProgramIcon() {
+  // The About window shows the program's identity, also when it is built
+  // without being given the title.
+  void aboutShowsTheProgramIdentity() {
     mensurex::ui::ApplyApplicationIdentity(*qApp);
     frmMain main;
-    frmAbout about(mensurex::ui::ApplicationTitle(), &main);
+    frmAbout about(&main);
+    QCOMPARE(about.windowTitle(), "About " + mensurex::ui::ApplicationTitle());
     const QImage expected = mensurex::ui::ProgramIcon().pixmap(32).toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(about.windowIcon().pixmap(32).toImage(), expected);
