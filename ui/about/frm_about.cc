@@ -114,8 +114,8 @@ void frmAbout::BuildControls() {
                      QString::fromLatin1(kWebAddress),
                      QStringLiteral("Web address"));
 
-  // An etched rule: a 1-pixel grey line with a 2-pixel white line one pixel
-  // below it, the grey one on top.
+  // An etched rule: a 1-pixel grey line with a 2-pixel white line directly
+  // below it.
   Line1[0] = new LineShape(QColor(255, 255, 255), this);
   Line1[0]->setObjectName(QStringLiteral("Line1_0"));
   Line1[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
