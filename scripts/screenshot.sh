@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Remakes docs/screenshot.png: the main window under Xvfb after converting
 # 1 kilobyte. Needs a build (scripts/build.sh), xvfb, xdotool and imagemagick.
+# Usage: scripts/screenshot.sh [OUTPUT.png]   (QT_SCALE_FACTOR is honoured)
 set -euo pipefail
+output=$(realpath -m "${1:-docs/screenshot.png}")
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 xvfb_pid=""
@@ -14,7 +16,7 @@ cleanup() {
 trap cleanup EXIT
 
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp \
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp \
   >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 -u "$display_fd" display_number
@@ -29,6 +31,6 @@ sleep 0.5
 xdotool type --delay 50 "1"
 xdotool key Return
 sleep 0.5
-mkdir -p docs
-import -window "$window" docs/screenshot.png
-echo "wrote docs/screenshot.png"
+mkdir -p "$(dirname "$output")"
+import -window "$window" "$output"
+echo "wrote $output"

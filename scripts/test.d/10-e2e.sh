@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end check of the real program under Xvfb with real X input: the
-# title bar reads "Mensurex", an entry typed and confirmed with Enter is
+# title bar reads "Mensurex", the window has its icon, an entry typed and confirmed with Enter is
 # converted, a result box's text reaches the clipboard, and Alt+C ends the
 # program. Needs xvfb, xauth, xdotool, xclip and x11-utils.
 set -euo pipefail
@@ -44,6 +44,9 @@ wm_name=$(xprop -id "$window" WM_NAME)
 [[ $wm_name == 'WM_NAME(STRING) = "Mensurex"' ||
   $wm_name == 'WM_NAME(UTF8_STRING) = "Mensurex"' ]] ||
   fail "unexpected $wm_name"
+
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' ||
+  fail "the window carries no 32 x 32 icon"
 
 # No window manager runs here, so give the window the input focus directly.
 xdotool windowfocus --sync "$window"
