@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
+#include <utility>
 
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
@@ -34,7 +35,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
 
 QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
+  return {Px(left), Px(top), Px(width), Px(height)};
 }
 
 // A fixed-size label: plain text, left-aligned, wrapped at word boundaries
@@ -67,12 +68,12 @@ void SetBlackText(QLabel* label) {
 frmAbout::frmAbout(QWidget* parent)
     : frmAbout(QString::fromUtf8(kApplicationTitle), parent) {}
 
-frmAbout::frmAbout(const QString& application_title, QWidget* parent)
+frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      application_title_(application_title) {
+      application_title_(std::move(application_title)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(true);
   setSizeGripEnabled(false);
@@ -113,8 +114,8 @@ void frmAbout::BuildControls() {
                      QString::fromLatin1(kWebAddress),
                      QStringLiteral("Web address"));
 
-  // An etched rule: a 1-pixel grey line with a 2-pixel white line one pixel
-  // below it, the grey one on top.
+  // An etched rule: a 1-pixel grey line with a 2-pixel white line directly
+  // below it.
   Line1[0] = new LineShape(QColor(255, 255, 255), this);
   Line1[0]->setObjectName(QStringLiteral("Line1_0"));
   Line1[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
@@ -149,3 +150,13 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::done(int result) {
+  const bool was_active = isActiveWindow();
+  QDialog::done(result);
+  // A window manager usually does this; without one no window would be
+  // active and the main window would not take keys again.
+  if (was_active && parentWidget() != nullptr) {
+    parentWidget()->window()->activateWindow();
+  }
+}

@@ -27,7 +27,11 @@ class frmAbout : public QDialog {  // NOLINT(readability-identifier-naming)
   // Shows the program's own application title.
   explicit frmAbout(QWidget* parent = nullptr);
   // Shows `application_title` in the caption and the title label.
-  frmAbout(const QString& application_title, QWidget* parent);
+  frmAbout(QString application_title, QWidget* parent);
+
+  // Closes the window (OK, Enter, Escape, the close box) and hands the
+  // keyboard back to the window below it.
+  void done(int result) override;
 
  private:
   void BuildControls();
