@@ -174,10 +174,12 @@ bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
   if (e * 30103 % 100000 < 0) --p;  // division rounds towards zero
   long double value = scaled(p);
   if (value >= 1e15L) value = scaled(++p);
-  const auto whole = static_cast<std::uint64_t>(value);
-  const long double fraction = value - static_cast<long double>(whole);
-  if (std::fabs(fraction - 0.5L) < 0x1p-10L) return false;
-  *digits = whole + (fraction > 0.5L ? 1 : 0);
+  // Adding and taking away 2^63 leaves no bits below the units: the nearest
+  // whole number, found without switching the x87 rounding mode.
+  const long double nearest = (value + 0x1p63L) - 0x1p63L;
+  if (std::fabs(std::fabs(value - nearest) - 0.5L) < 0x1p-10L) return false;
+  // Below 2^51, so exact as a double.
+  *digits = static_cast<std::uint64_t>(static_cast<double>(nearest));
   *exponent = p - 14;
   return true;
 }
