@@ -37,7 +37,6 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <system_error>
 
