@@ -1,13 +1,152 @@
-// Placeholder: replaced by the real implementation.
 #include "mensurex/conversion.h"
 
-namespace mensurex {
+#include <cmath>
 
-ScaledDecimal PETABYTE_EXACT() { return {}; }
-ScaledDecimal EXABYTE_EXACT() { return {}; }
-Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const { return ConversionFailure::kOverflow; }
-Outcome<ConversionResult> ConvertEntry(StorageUnit, std::string_view, const EntrySeparators&) { return ConversionFailure::kNotNumeric; }
-Outcome<ResultTexts> FormatResults(const ConversionResult&, std::string_view) { return ConversionFailure::kOverflow; }
-Outcome<ResultTexts> ConvertEntryToTexts(StorageUnit, std::string_view, const EntrySeparators&) { return ConversionFailure::kNotNumeric; }
+namespace mensurex {
+namespace {
+
+constexpr double kStep = 1024.0;
+constexpr double k2Pow20 = 1048576.0;
+constexpr double k2Pow30 = 1073741824.0;
+constexpr double k2Pow40 = 1099511627776.0;
+// The divisor of the chained cells: each such value is the one before it
+// (one unit smaller) divided by 1024.
+constexpr int kChainDivisor = 1024;
+
+bool IsFinite(double value) { return std::isfinite(value); }
+
+// Fills the cells of one row of the conversion table, left to right.
+class RowBuilder {
+ public:
+  RowBuilder() = default;
+
+  // x itself, or x times or divided by a double constant.
+  bool Plain(double value) { return AddDouble(value); }
+  // The value just computed, divided by 1024.
+  bool Chained() {
+    return AddDouble(last_double_ / static_cast<double>(kChainDivisor));
+  }
+  bool Exact(const Outcome<ScaledDecimal>& value) {
+    if (!value) return false;
+    values_[count_++].emplace(*value);
+    return true;
+  }
+
+  ConversionResult Finish() const {
+    return ConversionResult{{*values_[0], *values_[1], *values_[2], *values_[3],
+                             *values_[4], *values_[5], *values_[6]}};
+  }
+
+ private:
+  bool AddDouble(double value) {
+    if (!IsFinite(value)) return false;
+    last_double_ = value;
+    values_[count_++].emplace(value);
+    return true;
+  }
+
+  double last_double_ = 0;
+  std::array<std::optional<ResultValue>, kStorageUnitCount> values_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
+ScaledDecimal PETABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+  return *ScaledDecimal::FromText("1125899906842624");
+}
+
+ScaledDecimal EXABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+  return *ScaledDecimal::FromText("1152921504606846976");
+}
+
+Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const {
+  if (const auto* decimal = std::get_if<ScaledDecimal>(&value_)) {
+    return *decimal;
+  }
+  return ScaledDecimal::FromDouble(std::get<double>(value_));
+}
+
+Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
+                                       const EntrySeparators& separators) {
+  const ScaledDecimal petabyte = PETABYTE_EXACT();
+  const ScaledDecimal exabyte = EXABYTE_EXACT();
+  // The entry is read once: every cell that uses it would read the same
+  // unchanged text and get the same double.
+  const Outcome<double> parsed = EntryToDouble(entry, separators);
+  if (!parsed) return parsed.failure();
+  const double x = *parsed;
+
+  RowBuilder row;
+  bool ok = false;
+  switch (unit) {
+    case StorageUnit::kBytes:
+      ok = row.Plain(x) && row.Plain(x / kStep) && row.Plain(x / k2Pow20) &&
+           row.Plain(x / k2Pow30) && row.Plain(x / k2Pow40) &&
+           row.Exact(ScaledDecimal::Divide(x, petabyte)) &&
+           row.Exact(ScaledDecimal::Divide(x, exabyte));
+      break;
+    case StorageUnit::kKilobytes:
+      ok = row.Plain(x * kStep) && row.Plain(x) && row.Plain(x / kStep) &&
+           row.Plain(x / k2Pow20) && row.Plain(x / k2Pow30) &&
+           row.Plain(x / k2Pow40) &&
+           row.Exact(ScaledDecimal::Divide(x, petabyte));
+      break;
+    case StorageUnit::kMegabytes:
+      ok = row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Plain(x) &&
+           row.Chained() && row.Chained() && row.Chained() && row.Chained();
+      break;
+    case StorageUnit::kGigabytes:
+      ok = row.Plain(x * k2Pow30) && row.Plain(x * k2Pow20) &&
+           row.Plain(x * kStep) && row.Plain(x) && row.Chained() &&
+           row.Chained() && row.Chained();
+      break;
+    case StorageUnit::kTerabytes:
+      ok = row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
+           row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
+           row.Chained() && row.Chained();
+      break;
+    case StorageUnit::kPetabytes:
+      ok = row.Exact(ScaledDecimal::Multiply(petabyte, x)) &&
+           row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
+           row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
+           row.Chained();
+      break;
+    case StorageUnit::kExabytes:
+      ok = row.Exact(ScaledDecimal::Multiply(exabyte, x)) &&
+           row.Exact(ScaledDecimal::Multiply(petabyte, x)) &&
+           row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
+           row.Plain(x * k2Pow20) && row.Chained() && row.Chained();
+      break;
+  }
+  if (!ok) return ConversionFailure::kOverflow;
+  return row.Finish();
+}
+
+Outcome<ResultTexts> FormatResults(const ConversionResult& result,
+                                   std::string_view decimal_separator) {
+  // All seven are converted before any text is made, so an overflow leaves
+  // no text at all.
+  std::array<ScaledDecimal, kStorageUnitCount> decimals;
+  for (std::size_t i = 0; i < decimals.size(); ++i) {
+    const Outcome<ScaledDecimal> decimal = result.values[i].ToScaledDecimal();
+    if (!decimal) return decimal.failure();
+    decimals[i] = *decimal;
+  }
+  ResultTexts texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    texts[i] = decimals[i].ToText(decimal_separator);
+  }
+  return texts;
+}
+
+Outcome<ResultTexts> ConvertEntryToTexts(StorageUnit unit,
+                                         std::string_view entry,
+                                         const EntrySeparators& separators) {
+  const Outcome<ConversionResult> result =
+      ConvertEntry(unit, entry, separators);
+  if (!result) return result.failure();
+  return FormatResults(*result, separators.decimal);
+}
 
 }  // namespace mensurex

@@ -25,7 +25,7 @@ class Outcome {
  public:
   // Implicit on purpose: `return value;` and `return failure;` both read
   // naturally in engine code.
-  Outcome(T value) : state_(std::move(value)) {}  // NOLINT
+  Outcome(T value) : state_(std::move(value)) {}           // NOLINT
   Outcome(ConversionFailure failure) : state_(failure) {}  // NOLINT
 
   bool ok() const { return std::holds_alternative<T>(state_); }

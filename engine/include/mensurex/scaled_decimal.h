@@ -32,8 +32,7 @@ class ScaledDecimal {
   // outside 0..28. A zero magnitude is never negative (the sign is dropped).
   static std::optional<ScaledDecimal> FromParts(bool negative,
                                                 std::uint32_t high32,
-                                                std::uint64_t low64,
-                                                int scale);
+                                                std::uint64_t low64, int scale);
 
   // Exact conversion from plain ASCII decimal text: an optional '-', digits,
   // and optionally '.' followed by digits ("1152921504606846976", "-0.5").
@@ -46,7 +45,8 @@ class ScaledDecimal {
   // then rounded to at most 28 fraction digits, with the smallest scale that
   // holds it: 1024.0 gives magnitude 1024 scale 0, 0.0009765625 gives
   // magnitude 9765625 scale 10. Fails with kOverflow for an infinity, a NaN
-  // or a rounded value of 2^96 or more in size. -0.0 gives zero.
+  // or a double of 2^96 or more in size. -0.0 gives zero. Ties round to
+  // even at both steps.
   static Outcome<ScaledDecimal> FromDouble(double value);
 
   // The exact product, rounded once to the nearest value the type can hold
