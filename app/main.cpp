@@ -1,0 +1,14 @@
+// Tolvane's Mensurex 2: converts a quantity of digital storage between seven
+// binary units.
+#include <QApplication>
+
+#include "ui/main/application_identity.h"
+#include "ui/main/frm_main.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  mensurex::ui::ApplyApplicationIdentity(application);
+  frmMain window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#include "ui/main/application_identity.h"
+
+#include <QApplication>
+
+namespace mensurex::ui {
+
+QString ApplicationTitle() { return QString::fromUtf8(kApplicationTitle); }
+
+QIcon ProgramIcon() {
+  return QIcon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
+}
+
+void ApplyApplicationIdentity(QApplication& application) {
+  QApplication::setApplicationName(QString::fromUtf8(kProgramName));
+  QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
+  QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+  application.setWindowIcon(ProgramIcon());
+}
+
+}  // namespace mensurex::ui

@@ -1,0 +1,115 @@
+// The main window: the entry box, the unit selector, the seven result boxes,
+// the command buttons and the File and Help menus.
+#ifndef MENSUREX_UI_MAIN_FRM_MAIN_H_
+#define MENSUREX_UI_MAIN_FRM_MAIN_H_
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "mensurex/failure.h"
+#include "mensurex/storage_unit.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+// Every control carries its name as its objectName: "txtEntry",
+// "frmSelect", "cmdCalculate", ..., the menus "mnuFile", "mnuCalculate", ...
+// The unit buttons form one array indexed by StorageUnit, named
+// "optMeasure_0" (Bytes) to "optMeasure_6" (Exabytes).
+//
+// The window keeps no state of its own: the entry text, the selected unit and
+// the seven result texts live in the controls.
+//
+// Keyboard: Tab runs through the entry box, Clear All, Calculate, Print Form,
+// Close, the unit group, then the seven result boxes from bytes down to
+// exabytes (so results can be reached and copied without a mouse).
+class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
+  Q_OBJECT
+
+ public:
+  // Prints an image of a window and reports whether the job was accepted.
+  using PrintOperation = std::function<bool(const QWidget&)>;
+
+  // Builds the window and runs its load step; shows nothing.
+  explicit frmMain(QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Replaces the print operation (the system's default printer unless
+  // replaced).
+  void set_print_operation(PrintOperation operation);
+
+  // Commands, named after the control and event that trigger them.
+  void cmdCalculate_Click();
+  void mnuCalculate_Click();
+  void txtEntry_KeyDown(int key_code, Qt::KeyboardModifiers modifiers);
+  void optMeasure_KeyDown(int index, int key_code,
+                          Qt::KeyboardModifiers modifiers);
+  void cmdClear_Click();
+  void cmdClose_Click();
+  void mnuExit_Click();
+  void mnuInstructions_Click();
+  void mnuAbout_Click();
+  void cmdPrintForm_Click();
+  void mnuPrintForm_Click();
+
+  // The instructions message, exactly as Help > Instructions shows it.
+  static QString InstructionsText();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void SetTabOrder();
+  void ConnectCommands();
+
+  // The load step: selects Kilobytes.
+  void Form_Load();
+
+  // Converts the entry in the selected unit and writes the seven result
+  // boxes, or writes nothing and returns the failure.
+  std::optional<mensurex::ConversionFailure> Calculate();
+
+  // The selected unit: the first checked button in index order (Kilobytes
+  // should none be checked, which the window never allows after load).
+  mensurex::StorageUnit SelectedUnit() const;
+
+  // Shows `prompt`, then gives the entry box the focus with its whole text
+  // selected, so the next keystroke replaces it.
+  void RefuseEntry(const QString& prompt);
+
+  void PrintForm();
+
+  PrintOperation print_operation_;
+
+  QWidget* client_ = nullptr;
+  QLineEdit* txtEntry = nullptr;        // NOLINT(readability-identifier-naming)
+  QGroupBox* frmSelect = nullptr;       // NOLINT(readability-identifier-naming)
+  QPushButton* cmdClear = nullptr;      // NOLINT(readability-identifier-naming)
+  QPushButton* cmdCalculate = nullptr;  // NOLINT(readability-identifier-naming)
+  QPushButton* cmdPrintForm = nullptr;  // NOLINT(readability-identifier-naming)
+  QPushButton* cmdClose = nullptr;      // NOLINT(readability-identifier-naming)
+  // Indexed by StorageUnit.
+  std::array<QRadioButton*, mensurex::kStorageUnitCount>
+      optMeasure{};  // NOLINT(readability-identifier-naming)
+  // Result boxes in unit order: txtByteResult .. txtExaResult.
+  std::array<QLineEdit*, mensurex::kStorageUnitCount> result_boxes_{};
+
+  QMenu* mnuFile = nullptr;            // NOLINT(readability-identifier-naming)
+  QAction* mnuCalculate = nullptr;     // NOLINT(readability-identifier-naming)
+  QAction* mnuPrintForm = nullptr;     // NOLINT(readability-identifier-naming)
+  QAction* mnuExit = nullptr;          // NOLINT(readability-identifier-naming)
+  QMenu* mnuHelp = nullptr;            // NOLINT(readability-identifier-naming)
+  QAction* mnuInstructions = nullptr;  // NOLINT(readability-identifier-naming)
+  QAction* mnuAbout = nullptr;         // NOLINT(readability-identifier-naming)
+};
+
+#endif  // MENSUREX_UI_MAIN_FRM_MAIN_H_

@@ -1,0 +1,44 @@
+#include "ui/main/select_frame.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+
+namespace mensurex::ui {
+
+namespace {
+
+constexpr int kCaptionLeft = 6;
+constexpr int kCaptionPadding = 2;
+const QColor kEtchShadow(128, 128, 128);
+const QColor kEtchLight(255, 255, 255);
+
+}  // namespace
+
+SelectFrame::SelectFrame(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent) {}
+
+void SelectFrame::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  // The border runs through the middle of the caption line.
+  const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+  painter.setPen(kEtchShadow);
+  painter.drawRect(border.adjusted(0, 0, -1, -1));
+  painter.setPen(kEtchLight);
+  painter.drawRect(border.adjusted(1, 1, 0, 0));
+
+  const QString caption = title();
+  if (caption.isEmpty()) return;
+  const QRect caption_rect(
+      kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
+      metrics.height());
+  painter.fillRect(caption_rect, palette().window());
+  style()->drawItemText(&painter,
+                        caption_rect.adjusted(kCaptionPadding, 0, 0, 0),
+                        Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(),
+                        caption, QPalette::WindowText);
+}
+
+}  // namespace mensurex::ui
