@@ -1,0 +1,151 @@
+#include "ui/about/frm_about.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRect>
+
+#include "ui/about/about_picture.h"
+#include "ui/about/line_shape.h"
+
+namespace mensurex::ui {
+namespace {
+
+// The program's application title, as its identity states it.
+constexpr char kApplicationTitle[] = "Tolvane's Mensurex 2";
+
+constexpr char kVersion[] = "Version 2.0";
+constexpr char kDescription[] =
+    "The Mensurex was developed as a simple tool to quickly and easily "
+    "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
+    "and exabytes.";
+constexpr char kWebAddress[] = "www.example.org/mensurex";
+// A non-breaking hyphen keeps "e-mail" on one line.
+constexpr char kDisclaimer[] =
+    "Use this program only with its author's permission. Please report "
+    "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.";
+
+// The layout is kept in twips (1/1440 inch); at 96 dots per inch a pixel is
+// 15 twips.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// A fixed-size label: plain text, left-aligned, wrapped at word boundaries
+// and cut off at its rectangle's edges. It takes no focus and does nothing
+// when clicked.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry,
+                  const QString& text, const QString& role) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::NoTextInteraction);
+  label->setOpenExternalLinks(false);
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setText(text);
+  label->setAccessibleDescription(role);
+  return label;
+}
+
+void SetBlackText(QLabel* label) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+  label->setPalette(palette);
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : frmAbout(QString::fromUtf8(kApplicationTitle), parent) {}
+
+frmAbout::frmAbout(const QString& application_title, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      application_title_(application_title) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setModal(true);
+  setSizeGripEnabled(false);
+  setFixedSize(Px(5730), Px(3555));
+  if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
+
+  BuildControls();
+  Form_Load();
+}
+
+void frmAbout::BuildControls() {
+  // Created in tab order: cmdOK, then picIcon; the labels and lines take no
+  // focus.
+  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK_->setGeometry(TwipsRect(4245, 2880, 1260, 345));
+  cmdOK_->setDefault(true);
+  cmdOK_->setAutoDefault(true);
+  cmdOK_->setAccessibleName(QStringLiteral("OK"));
+  cmdOK_->setAccessibleDescription(QStringLiteral("Close the About window"));
+  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+  // The 48 x 48 picture inside a 2-pixel sunken border.
+  picIcon_ = new QLabel(this);
+  picIcon_->setObjectName(QStringLiteral("picIcon"));
+  picIcon_->setGeometry(TwipsRect(240, 240, 780, 780));
+  picIcon_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picIcon_->setLineWidth(2);
+  picIcon_->setAlignment(Qt::AlignCenter);
+  picIcon_->setFocusPolicy(Qt::StrongFocus);
+  picIcon_->setPixmap(QPixmap::fromImage(AboutPictureFirstFrame()));
+  picIcon_->setAccessibleName(QStringLiteral("Program picture"));
+  picIcon_->setAccessibleDescription(QStringLiteral("A diskette"));
+  setTabOrder(cmdOK_, picIcon_);
+
+  Label1_ = MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
+                      QString::fromLatin1(kWebAddress),
+                      QStringLiteral("Web address"));
+
+  // An etched rule: a 1-pixel grey line with a 2-pixel white line one pixel
+  // below it, the grey one on top.
+  Line1_[0] = new LineShape(QColor(255, 255, 255), this);
+  Line1_[0]->setObjectName(QStringLiteral("Line1_0"));
+  Line1_[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
+  Line1_[1] = new LineShape(QColor(128, 128, 128), this);
+  Line1_[1]->setObjectName(QStringLiteral("Line1_1"));
+  Line1_[1]->setGeometry(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1);
+
+  lblDescription_ = MakeLabel(
+      this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
+      QString::fromLatin1(kDescription), QStringLiteral("Description"));
+  SetBlackText(lblDescription_);
+
+  lblTitle_ = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
+                        QString(), QStringLiteral("Application title"));
+  SetBlackText(lblTitle_);
+
+  lblVersion_ =
+      MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
+                QString::fromLatin1(kVersion), QStringLiteral("Version"));
+
+  lblDisclaimer_ =
+      MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
+                QString::fromUtf8(kDisclaimer), QStringLiteral("Disclaimer"));
+  SetBlackText(lblDisclaimer_);
+
+  cmdOK_->setFocus();
+}
+
+void frmAbout::Form_Load() {
+  setWindowTitle(QStringLiteral("About ") + application_title_);
+  lblTitle_->setText(application_title_);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+}  // namespace mensurex::ui
