@@ -9,6 +9,8 @@
 # Time resolution: the watcher waits for the X server's MapNotify event and
 # reads the monotonic clock, so readings are good to well under 1 ms.
 # Memory: VmHWM of the process SETTLE_MS after its window is mapped.
+# CPU to window: CPU time of all the program's threads when the window maps,
+# a steadier figure than wall time on a busy machine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 runs=${1:-10}
@@ -36,27 +38,41 @@ export DISPLAY=":$display"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export QT_QPA_PLATFORM=xcb
 
-measure() {  # program title -> "ms kb"
-  "$watch" "$2" "$settle_ms" "$1"
+measure() {  # program title [arg] -> "ms kB cpu-ms"
+  "$watch" "$2" "$settle_ms" "$1" "${@:3}"
 }
 median() { sort -g | awk '{v[NR] = $1} END {
   if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 measure "$app" Mensurex >/dev/null
 measure "$minimal" Minimal >/dev/null
-app_t=() app_m=() min_t=() min_m=()
+measure "$minimal" Minimal --caption >/dev/null
+app_t=() app_m=() app_c=() min_t=() min_m=() min_c=() cap_t=() cap_m=() cap_c=()
 for ((i = 0; i < runs; i++)); do
-  read -r t m < <(measure "$app" Mensurex); app_t+=("$t"); app_m+=("$m")
-  read -r t m < <(measure "$minimal" Minimal); min_t+=("$t"); min_m+=("$m")
+  read -r t m c < <(measure "$app" Mensurex)
+  app_t+=("$t") app_m+=("$m") app_c+=("$c")
+  read -r t m c < <(measure "$minimal" Minimal)
+  min_t+=("$t") min_m+=("$m") min_c+=("$c")
+  read -r t m c < <(measure "$minimal" Minimal --caption)
+  cap_t+=("$t") cap_m+=("$m") cap_c+=("$c")
 done
 
 at=$(printf '%s\n' "${app_t[@]}" | median)
 am=$(printf '%s\n' "${app_m[@]}" | median)
 mt=$(printf '%s\n' "${min_t[@]}" | median)
 mm=$(printf '%s\n' "${min_m[@]}" | median)
-awk -v at="$at" -v am="$am" -v mt="$mt" -v mm="$mm" -v n="$runs" 'BEGIN {
-  printf "medians of %d runs        time to window   peak RSS\n", n
-  printf "  Mensurex2              %10.1f ms  %8d kB\n", at, am
-  printf "  minimal Qt window      %10.1f ms  %8d kB\n", mt, mm
-  printf "  ratio (target <= 1.2)  %10.2f     %11.2f\n", at / mt, am / mm
+ac=$(printf '%s\n' "${app_c[@]}" | median)
+mc=$(printf '%s\n' "${min_c[@]}" | median)
+ct=$(printf '%s\n' "${cap_t[@]}" | median)
+cm=$(printf '%s\n' "${cap_m[@]}" | median)
+cc=$(printf '%s\n' "${cap_c[@]}" | median)
+awk -v at="$at" -v am="$am" -v ac="$ac" -v mt="$mt" -v mm="$mm" -v mc="$mc" \
+    -v ct="$ct" -v cm="$cm" -v cc="$cc" -v n="$runs" 'BEGIN {
+  printf "medians of %d runs        time to window   peak RSS    CPU to window\n", n
+  printf "  Mensurex2              %10.1f ms  %8d kB  %10.1f ms\n", at, am, ac
+  printf "  minimal Qt window      %10.1f ms  %8d kB  %10.1f ms\n", mt, mm, mc
+  printf "  ratio (target <= 1.2)  %10.2f     %11.2f  %10.2f\n", at / mt, am / mm, ac / mc
+  printf "for reference, the minimal window with one line of text:\n"
+  printf "  minimal + caption      %10.1f ms  %8d kB  %10.1f ms\n", ct, cm, cc
+  printf "  Mensurex2 ratio to it  %10.2f     %11.2f  %10.2f\n", at / ct, am / cm, ac / cc
 }'
