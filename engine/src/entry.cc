@@ -98,7 +98,7 @@ bool IsSpaceLike(std::string_view separator) {
 // value = sign * 0.d1 d2 d3 ... * 10^exponent, d1 not 0.
 struct ParsedNumber {
   bool negative = false;
-  std::array<char, kKeptDigits> digits{};
+  std::array<char, kKeptDigits> digits;  // the first digit_count are set
   std::size_t digit_count = 0;
   bool dropped_nonzero = false;  // a digit after the kept ones was not 0
   std::int64_t exponent = 0;
@@ -126,14 +126,8 @@ class EntryParser {
     }
     const std::size_t integer_digits = ParseInteger();
     if (integer_digits == kRefused) return false;
-    std::size_t fraction_digits = 0;
-    if (Take(decimal_)) {
-      while (!text_.empty() && IsDigit(text_.front())) {
-        AddDigit(text_.front(), /*in_fraction=*/true);
-        text_.remove_prefix(1);
-        ++fraction_digits;
-      }
-    }
+    const std::size_t fraction_digits =
+        Take(decimal_) ? TakeDigits(/*in_fraction=*/true) : 0;
     if (integer_digits + fraction_digits == 0) return false;
     if (!text_.empty() && (text_.front() == 'E' || text_.front() == 'e')) {
       text_.remove_prefix(1);
@@ -160,28 +154,20 @@ class EntryParser {
   // The integer part; returns its digit count, or kRefused when its
   // grouping is malformed.
   std::size_t ParseInteger() {
-    std::size_t digits = 0;
-    std::size_t group = 0;  // digits since the last separator
+    const bool first_is_zero = !text_.empty() && text_.front() == '0';
+    std::size_t group = TakeDigits(/*in_fraction=*/false);
+    std::size_t digits = group;
     bool grouped = false;
-    bool first_is_zero = false;
-    while (true) {
-      if (!text_.empty() && IsDigit(text_.front())) {
-        if (digits == 0) first_is_zero = text_.front() == '0';
-        AddDigit(text_.front(), /*in_fraction=*/false);
-        text_.remove_prefix(1);
-        ++digits;
-        ++group;
-        continue;
-      }
-      // The decimal separator ends the integer part, even where it could
-      // also be read as a grouping separator.
-      if (!decimal_.empty() && text_.starts_with(decimal_)) break;
-      if (!TakeGroupingSeparator()) break;
+    // The decimal separator ends the integer part, even where it could also
+    // be read as a grouping separator.
+    while (!(!decimal_.empty() && text_.starts_with(decimal_)) &&
+           TakeGroupingSeparator()) {
       const bool group_ok =
           grouped ? group == 3 : (group >= 1 && group <= 3 && !first_is_zero);
       if (!group_ok) return kRefused;
       grouped = true;
-      group = 0;
+      group = TakeDigits(/*in_fraction=*/false);
+      digits += group;
     }
     if (grouped && group != 3) return kRefused;
     return digits;
@@ -203,20 +189,31 @@ class EntryParser {
     return true;
   }
 
-  void AddDigit(char digit, bool in_fraction) {
-    if (number_->digit_count == 0 && !seen_nonzero_) {
-      if (digit == '0') {
-        if (in_fraction) --point_exponent_;
-        return;
-      }
+  // Takes the run of ASCII digits at the front of the text into the number;
+  // returns its length.
+  std::size_t TakeDigits(bool in_fraction) {
+    std::size_t length = 0;
+    while (length < text_.size() && IsDigit(text_[length])) ++length;
+    std::string_view run = text_.substr(0, length);
+    text_.remove_prefix(length);
+    if (!seen_nonzero_) {
+      // Leading zeros only move the decimal point in the fraction.
+      const std::size_t zeros = std::min(run.find_first_not_of('0'), length);
+      if (in_fraction) point_exponent_ -= static_cast<std::int64_t>(zeros);
+      run.remove_prefix(zeros);
+      if (run.empty()) return length;
       seen_nonzero_ = true;
     }
-    if (!in_fraction) ++point_exponent_;
-    if (number_->digit_count < kKeptDigits) {
-      number_->digits[number_->digit_count++] = digit;
-    } else if (digit != '0') {
+    if (!in_fraction) point_exponent_ += static_cast<std::int64_t>(run.size());
+    const std::size_t kept =
+        std::min(run.size(), kKeptDigits - number_->digit_count);
+    std::copy_n(run.data(), kept,
+                number_->digits.data() + number_->digit_count);
+    number_->digit_count += kept;
+    if (run.find_first_not_of('0', kept) != std::string_view::npos) {
       number_->dropped_nonzero = true;
     }
+    return length;
   }
 
   std::string_view text_;
@@ -237,13 +234,34 @@ double ToDouble(const ParsedNumber& number) {
   if (number.exponent > 400) return sign * kInfinity;
   if (number.exponent < -400) return sign * 0.0;
 
+  // Short numbers: the digits as a whole number and the power of ten are
+  // both exact doubles, so one multiplication or division rounds correctly.
+  if (number.digit_count <= 15) {
+    static constexpr std::array<double, 23> kExactPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const std::int64_t power =
+        number.exponent - static_cast<std::int64_t>(number.digit_count);
+    if (power >= -22 && power <= 22) {
+      std::uint64_t whole = 0;
+      for (std::size_t i = 0; i < number.digit_count; ++i) {
+        whole = whole * 10 + static_cast<std::uint64_t>(number.digits[i] - '0');
+      }
+      const auto value = static_cast<double>(whole);  // below 10^15: exact
+      const double scale =
+          kExactPowers[static_cast<std::size_t>(power < 0 ? -power : power)];
+      return sign * (power < 0 ? value / scale : value * scale);
+    }
+  }
+
   // "d1d2...dn[1]e<exponent - n>" for the library's correctly rounded
   // reading. A final 1 stands for the dropped non-zero digits; it lies far
   // below the last digit that can decide the rounding.
-  std::array<char, kKeptDigits + 32> buffer{};
+  std::array<char, kKeptDigits + 32> buffer;  // filled up to `end`
   char* out = buffer.data();
-  for (std::size_t i = 0; i < number.digit_count; ++i)
+  for (std::size_t i = 0; i < number.digit_count; ++i) {
     *out++ = number.digits[i];
+  }
   std::int64_t count = static_cast<std::int64_t>(number.digit_count);
   if (number.dropped_nonzero) {
     *out++ = '1';

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 #include "wide_uint.h"
@@ -34,6 +36,16 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = {
     100000000000000000ULL,
     1000000000000000000ULL,
     10000000000000000000ULL};
+
+// "00", "01", ..., "99" in one string.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
 
 // Removes decimal places that are zero, as long as the scale stays >= 0.
 void DropTrailingZeros(WideUint* magnitude, int* scale) {
@@ -76,8 +88,160 @@ std::optional<ScaledDecimal> FitMagnitude(bool negative, WideUint magnitude,
   }
 }
 
+// Reads the digits and the exponent of to_chars' scientific form
+// "d.ddde+x": value = digits * 10^exponent.
+bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
+                    int* exponent) {
+  std::uint64_t value = 0;
+  int count = 0;
+  const char* p = begin;
+  for (; p != end && *p != 'e'; ++p) {
+    if (*p == '.') continue;
+    value = value * 10 + static_cast<std::uint64_t>(*p - '0');
+    ++count;
+  }
+  if (p == end || p + 1 == end) return false;
+  ++p;
+  if (*p == '+') ++p;
+  int decimal_exponent = 0;
+  if (std::from_chars(p, end, decimal_exponent).ec != std::errc()) return false;
+  *digits = value;
+  *exponent = decimal_exponent - (count - 1);
+  return true;
+}
+
+// The exactly rounded 15-digit form from the library (to nearest, ties to
+// even); correct for every double, but slow.
+bool RoundToFifteenDigitsByLibrary(double size, std::uint64_t* digits,
+                                   int* exponent) {
+  std::array<char, 40> text;
+  const auto [end, error] =
+      std::to_chars(text.data(), text.data() + text.size(), size,
+                    std::chars_format::scientific, 14);
+  return error == std::errc() &&
+         ReadScientific(text.data(), end, digits, exponent);
+}
+
+// The fast way to the same digits. The double is scaled by a power of ten
+// into [10^14, 10^15) in 64-bit long double arithmetic: at most two
+// roundings with a relative error of 2^-64 each, so the scaled value is
+// within 2^-13 of the exact one. That decides the rounding unless the
+// fraction lies within 2^-10 of one half; then false, and the caller asks
+// the library. Near a whole number an error cannot change the rounded
+// result.
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the fast rounding needs a 64-bit long double mantissa");
+
+// 10^0 .. 10^27, all exact in a 64-bit mantissa (5^27 < 2^64).
+constexpr std::array<long double, 28> kLongPowersOfTen = [] {
+  std::array<long double, 28> powers{};
+  long double power = 1;
+  for (long double& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// True when long double arithmetic keeps its 64-bit mantissa right now: the
+// x87 unit's precision can be lowered at run time, and then the error bound
+// above does not hold.
+bool LongDoubleIsExtended() {
+  volatile long double one = 1;
+  volatile long double tiny = 0x1p-63L;
+  return one + tiny != one;
+}
+
+bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
+                                 int* exponent) {
+  if (!LongDoubleIsExtended()) return false;
+  // size * 10^(14 - p) for the decimal exponent p.
+  const auto scaled = [size](int p) -> long double {
+    const int n = 14 - p;
+    if (n < 0) return static_cast<long double>(size) / kLongPowersOfTen[-n];
+    const long double power =
+        n <= 27 ? kLongPowersOfTen[n]
+                : kLongPowersOfTen[27] * kLongPowersOfTen[n - 27];
+    return static_cast<long double>(size) * power;
+  };
+  // With size = 1.f * 2^e (a normal double, as every size here is) and p =
+  // floor(e * log10(2)): 10^p <= 2^e <= size < 10^(p + 2). 0.30103 is close
+  // enough to log10(2) for every e that occurs here (|e| < 100).
+  const int e =
+      static_cast<int>((std::bit_cast<std::uint64_t>(size) >> 52) & 0x7FF) -
+      1023;
+  int p = e * 30103 / 100000;
+  if (e * 30103 % 100000 < 0) --p;  // division rounds towards zero
+  long double value = scaled(p);
+  if (value >= 1e15L) value = scaled(++p);
+  const auto whole = static_cast<std::uint64_t>(value);
+  const long double fraction = value - static_cast<long double>(whole);
+  if (std::fabs(fraction - 0.5L) < 0x1p-10L) return false;
+  *digits = whole + (fraction > 0.5L ? 1 : 0);
+  *exponent = p - 14;
+  return true;
+}
+
 WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
+}
+
+int BitWidth(const ScaledDecimal& value) {
+  return value.high32() != 0 ? 64 + std::bit_width(value.high32())
+                             : std::bit_width(value.low64());
+}
+
+__extension__ typedef unsigned __int128 Uint128;
+
+// 10^0 .. 10^38, all that fit 128 bits.
+constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
+  std::array<Uint128, 39> powers{};
+  Uint128 power = 1;
+  for (Uint128& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+struct ScaledQuotient {
+  WideUint rounded;
+  bool exact;
+};
+
+// a / b * 10^t = ma * 10^(sb + t - sa) / mb, rounded to nearest, ties to
+// even, once from the exact remainder. The power of ten goes to the
+// numerator or the divisor, whichever keeps it whole. Native 128-bit
+// arithmetic when everything fits, which is the common case.
+ScaledQuotient QuotientAtScale(const ScaledDecimal& a, const ScaledDecimal& b,
+                               int t) {
+  const int exponent = b.scale() + t - a.scale();
+  const int power = exponent < 0 ? -exponent : exponent;
+  if (a.high32() == 0 && b.high32() == 0 && power <= 38) {
+    Uint128 numerator = a.low64();
+    Uint128 divisor = b.low64();
+    Uint128& scaled = exponent < 0 ? divisor : numerator;
+    if (!__builtin_mul_overflow(scaled, kPowersOfTen128[power], &scaled)) {
+      Uint128 quotient = numerator / divisor;
+      const Uint128 remainder = numerator % divisor;
+      const Uint128 rest = divisor - remainder;
+      if (remainder > rest || (remainder == rest && (quotient & 1) != 0)) {
+        ++quotient;
+      }
+      return {WideUint::FromHalves(static_cast<std::uint64_t>(quotient >> 64),
+                                   static_cast<std::uint64_t>(quotient)),
+              remainder == 0};
+    }
+  }
+  WideUint numerator = MagnitudeOf(a);
+  WideUint divisor = MagnitudeOf(b);
+  WideUint& scaled = exponent < 0 ? divisor : numerator;
+  scaled = WideUint::Mul(scaled, WideUint::PowerOfTen(power));
+  WideUint quotient;
+  WideUint remainder;
+  WideUint::DivMod(numerator, divisor, &quotient, &remainder);
+  internal::RoundQuotientHalfEven(remainder, divisor, &quotient);
+  return {quotient, remainder.is_zero()};
 }
 
 }  // namespace
@@ -100,6 +264,19 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   if (!text.empty() && text.front() == '-') {
     negative = true;
     text.remove_prefix(1);
+  }
+  if (!text.empty() && text.size() <= 19) {
+    // A whole number that fits 64 bits, such as the exact unit sizes.
+    std::uint64_t magnitude = 0;
+    bool whole = true;
+    for (const char c : text) {
+      if (c < '0' || c > '9') {
+        whole = false;
+        break;
+      }
+      magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (whole) return FromParts(negative, 0, magnitude, 0);
   }
   std::string_view integer_digits = text;
   std::string_view fraction_digits;
@@ -125,13 +302,25 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   if (fraction_digits.size() > static_cast<std::size_t>(kMaxScale)) {
     return std::nullopt;
   }
+  // Nine digits at a time.
   WideUint magnitude;
+  std::uint32_t chunk = 0;
+  int chunk_digits = 0;
   for (const std::string_view digits : {integer_digits, fraction_digits}) {
     for (const char c : digits) {
-      magnitude.MulAdd(10, static_cast<std::uint32_t>(c - '0'));
-      if (!magnitude.FitsIn96()) return std::nullopt;
+      chunk = chunk * 10 + static_cast<std::uint32_t>(c - '0');
+      if (++chunk_digits == 9) {
+        magnitude.MulAdd(1000000000U, chunk);
+        if (!magnitude.FitsIn96()) return std::nullopt;
+        chunk = 0;
+        chunk_digits = 0;
+      }
     }
   }
+  magnitude.MulAdd(static_cast<std::uint32_t>(
+                       kPowersOfTen[static_cast<std::size_t>(chunk_digits)]),
+                   chunk);
+  if (!magnitude.FitsIn96()) return std::nullopt;
   return FromParts(negative, magnitude.high32(), magnitude.low64(),
                    static_cast<int>(fraction_digits.size()));
 }
@@ -147,29 +336,17 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
   std::uint64_t digits = 0;
   int exponent = 0;  // size ~ digits * 10^exponent
-  if (size < 1e15 && size == std::floor(size)) {
+  if (size < 1e-29) {
+    // Rounds to at most 10^-29, and then to zero at the last decimal place.
+    return ScaledDecimal();
+  }
+  if (size < 1e15 &&
+      static_cast<double>(static_cast<std::uint64_t>(size)) == size) {
     // A whole number of at most 15 digits is already its own rounding.
     digits = static_cast<std::uint64_t>(size);
-  } else {
-    // The exact binary value rounded once to 15 significant digits; the
-    // library rounds to nearest, ties to even. Form: d.ddddddddddddddde[+-]x
-    std::array<char, 32> text{};
-    const auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), size,
-                      std::chars_format::scientific, 14);
-    if (error != std::errc()) return ConversionFailure::kOverflow;
-    const char* p = text.data();
-    for (; p != end && *p != 'e'; ++p) {
-      if (*p != '.')
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    }
-    int decimal_exponent = 0;
-    if (p == end ||
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, decimal_exponent)
-                .ec != std::errc()) {
-      return ConversionFailure::kOverflow;
-    }
-    exponent = decimal_exponent - 14;
+  } else if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
+             !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
+    return ConversionFailure::kOverflow;
   }
   while (digits % 10 == 0) {
     digits /= 10;
@@ -208,9 +385,18 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
 Outcome<ScaledDecimal> ScaledDecimal::Multiply(const ScaledDecimal& a,
                                                const ScaledDecimal& b) {
+  const bool negative = a.negative_ != b.negative_;
+  const int scale = a.scale_ + b.scale_;
+  if (a.high32_ == 0 && b.high32_ == 0 && scale <= kMaxScale) {
+    // The common case: nothing to round.
+    const Uint128 product = static_cast<Uint128>(a.low64_) * b.low64_;
+    if ((product >> 96) == 0) {
+      return *FromParts(negative, static_cast<std::uint32_t>(product >> 64),
+                        static_cast<std::uint64_t>(product), scale);
+    }
+  }
   const WideUint product = WideUint::Mul(MagnitudeOf(a), MagnitudeOf(b));
-  const auto fitted =
-      FitMagnitude(a.negative_ != b.negative_, product, a.scale_ + b.scale_);
+  const auto fitted = FitMagnitude(negative, product, scale);
   if (!fitted) return ConversionFailure::kOverflow;
   return *fitted;
 }
@@ -226,34 +412,24 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
                                              const ScaledDecimal& b) {
   if (b.is_zero()) return ConversionFailure::kOverflow;
   if (a.is_zero()) return ScaledDecimal();
-  const bool negative = a.negative_ != b.negative_;
-  // a / b = (ma * 10^sb) / (mb * 10^sa); scaled by 10^t for t decimal places.
-  const WideUint numerator =
-      WideUint::Mul(MagnitudeOf(a), WideUint::PowerOfTen(b.scale_));
-  const WideUint divisor =
-      WideUint::Mul(MagnitudeOf(b), WideUint::PowerOfTen(a.scale_));
-  WideUint quotient;
-  WideUint remainder;
-  WideUint::DivMod(numerator, divisor, &quotient, &remainder);
-  if (!quotient.FitsIn96()) return ConversionFailure::kOverflow;
-
-  // The most decimal places that the integer part leaves room for; one fewer
-  // when the fraction or the rounding carries past 2^96.
-  int scale = 0;
-  for (WideUint grown = quotient; scale < kMaxScale; ++scale) {
-    grown.MulAdd(10, 0);
-    if (!grown.FitsIn96()) break;
-  }
+  // a / b = ma / mb * 10^(sb - sa) exceeds 2^(bits - 1) * 10^(sb - sa), so
+  // its t-place form fits 96 bits only for
+  // t < (97 - bits) / log2(10) - (sb - sa). Start at the largest such t (the
+  // divisor 3.321 errs upwards) and take one place fewer while the rounded
+  // quotient does not fit.
+  const int bits = BitWidth(a) - BitWidth(b);
+  int scale =
+      std::min(kMaxScale, (97 - bits) * 1000 / 3321 - (b.scale_ - a.scale_));
   for (; scale >= 0; --scale) {
-    WideUint::DivMod(WideUint::Mul(numerator, WideUint::PowerOfTen(scale)),
-                     divisor, &quotient, &remainder);
-    // Rounded to nearest, ties to even, once from the exact remainder.
-    internal::RoundQuotientHalfEven(remainder, divisor, &quotient);
-    if (quotient.FitsIn96()) break;
+    const ScaledQuotient quotient = QuotientAtScale(a, b, scale);
+    if (!quotient.rounded.FitsIn96()) continue;
+    WideUint magnitude = quotient.rounded;
+    int result_scale = scale;
+    if (quotient.exact) DropTrailingZeros(&magnitude, &result_scale);
+    return *FromParts(a.negative_ != b.negative_, magnitude.high32(),
+                      magnitude.low64(), result_scale);
   }
-  if (scale < 0) return ConversionFailure::kOverflow;
-  if (remainder.is_zero()) DropTrailingZeros(&quotient, &scale);
-  return *FromParts(negative, quotient.high32(), quotient.low64(), scale);
+  return ConversionFailure::kOverflow;
 }
 
 Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
@@ -263,36 +439,57 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 }
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // Decimal digits of the magnitude, least significant first, in groups of
-  // nine.
-  std::array<char, 40> reversed{};
-  std::size_t count = 0;
-  WideUint magnitude = MagnitudeOf(*this);
-  while (!magnitude.is_zero()) {
-    std::uint32_t group = magnitude.DivSmall(1000000000U);
-    for (int i = 0; i < 9 && (group != 0 || !magnitude.is_zero()); ++i) {
-      reversed[count++] = static_cast<char>('0' + group % 10);
-      group /= 10;
+  // The magnitude's digits, right-aligned in the buffer: [first, end).
+  std::array<char, 40> buffer;
+  char* const end = buffer.data() + buffer.size();
+  char* first = end;
+  const auto put_pair = [&first](std::uint64_t pair) {
+    first -= 2;
+    first[0] = kDigitPairs[2 * pair];
+    first[1] = kDigitPairs[2 * pair + 1];
+  };
+  std::uint64_t rest = low64_;
+  if (high32_ != 0) {
+    // Nine digits at a time until the rest fits 64 bits.
+    WideUint magnitude = MagnitudeOf(*this);
+    while (!magnitude.FitsIn64()) {
+      std::uint32_t group = magnitude.DivSmall(1000000000U);
+      for (int i = 0; i < 9; ++i, group /= 10) {
+        *--first = static_cast<char>('0' + group % 10);
+      }
     }
+    rest = magnitude.low64();
+  }
+  for (; rest >= 100; rest /= 100) put_pair(rest % 100);
+  if (rest >= 10) {
+    put_pair(rest);
+  } else if (rest > 0) {
+    *--first = static_cast<char>('0' + rest);
   }
   // At least one integer digit.
   const std::size_t scale = scale_;
-  while (count < scale + 1) reversed[count++] = '0';
-  // Zeros at the end of the fraction are not shown.
-  std::size_t fraction_start = 0;
-  while (fraction_start < scale && reversed[fraction_start] == '0') {
-    ++fraction_start;
+  if (const auto count = static_cast<std::size_t>(end - first);
+      count < scale + 1) {
+    first -= scale + 1 - count;
+    std::fill(first, end - count, '0');
   }
+  const char* const point = end - scale;
+  // Zeros at the end of the fraction are not shown.
+  const char* fraction_end = end;
+  while (fraction_end > point && fraction_end[-1] == '0') --fraction_end;
 
-  std::string text;
-  text.reserve(count + decimal_separator.size() + 1);
-  if (negative_) text.push_back('-');
-  for (std::size_t i = count; i > scale; --i) text.push_back(reversed[i - 1]);
-  if (fraction_start < scale) {
-    text.append(decimal_separator);
-    for (std::size_t i = scale; i > fraction_start; --i) {
-      text.push_back(reversed[i - 1]);
-    }
+  const auto integer_length = static_cast<std::size_t>(point - first);
+  const auto fraction_length = static_cast<std::size_t>(fraction_end - point);
+  std::string text(
+      (negative_ ? 1 : 0) + integer_length +
+          (fraction_length > 0 ? decimal_separator.size() + fraction_length
+                               : 0),
+      '-');
+  char* out = text.data() + (negative_ ? 1 : 0);
+  out = std::copy(static_cast<const char*>(first), point, out);
+  if (fraction_length > 0) {
+    out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
+    std::copy(point, fraction_end, out);
   }
   return text;
 }

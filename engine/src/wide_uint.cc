@@ -19,14 +19,27 @@ WideUint::WideUint(std::uint32_t high32, std::uint64_t low64)
   Trim();
 }
 
-WideUint WideUint::PowerOfTen(int exponent) {
-  assert(exponent >= 0 && exponent <= 110);
-  WideUint result(1);
-  for (; exponent >= 9; exponent -= 9) result.MulAdd(1000000000U, 0);
-  static constexpr std::array<std::uint32_t, 9> kSmall = {
-      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-  result.MulAdd(kSmall[static_cast<std::size_t>(exponent)], 0);
+WideUint WideUint::FromHalves(std::uint64_t high, std::uint64_t low) {
+  WideUint result(low);
+  result.limbs_[2] = static_cast<std::uint32_t>(high);
+  result.limbs_[3] = static_cast<std::uint32_t>(high >> 32);
+  result.size_ = 4;
+  result.Trim();
   return result;
+}
+
+WideUint WideUint::PowerOfTen(int exponent) {
+  static const std::array<WideUint, 111> kPowers = [] {
+    std::array<WideUint, 111> powers;
+    WideUint power(1);
+    for (WideUint& entry : powers) {
+      entry = power;
+      power.MulAdd(10, 0);
+    }
+    return powers;
+  }();
+  assert(exponent >= 0 && exponent <= 110);
+  return kPowers[static_cast<std::size_t>(exponent)];
 }
 
 void WideUint::Trim() {

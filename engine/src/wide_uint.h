@@ -4,6 +4,7 @@
 #define MENSUREX_ENGINE_SRC_WIDE_UINT_H_
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace mensurex::internal {
@@ -20,6 +21,8 @@ class WideUint {
   explicit WideUint(std::uint64_t value);
   // high32 * 2^64 + low64.
   WideUint(std::uint32_t high32, std::uint64_t low64);
+  // high * 2^64 + low.
+  static WideUint FromHalves(std::uint64_t high, std::uint64_t low);
 
   // 10^exponent, for exponent 0..110.
   static WideUint PowerOfTen(int exponent);
@@ -27,7 +30,13 @@ class WideUint {
   int size() const { return size_; }
   bool is_zero() const { return size_ == 0; }
   bool is_odd() const { return size_ > 0 && (limbs_[0] & 1U) != 0; }
-  // True when the value is below 2^96.
+  // True when the value is below 2^64 or 2^96.
+  // The number of bits up to the highest set one; 0 for zero.
+  int BitLength() const {
+    return size_ == 0 ? 0
+                      : 32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]);
+  }
+  bool FitsIn64() const { return size_ <= 2; }
   bool FitsIn96() const { return size_ <= 3; }
   // The low 96 bits, split as a ScaledDecimal holds them.
   std::uint32_t high32() const { return limb(2); }

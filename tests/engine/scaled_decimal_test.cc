@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace mensurex {
 namespace {
@@ -335,6 +338,53 @@ INSTANTIATE_TEST_SUITE_P(
                     FromDoubleCase{123456789012345678.0, "123456789012346000"},
                     FromDoubleCase{0x1p96 - 0x1p43,
                                    "79228162514264300000000000000"}));
+
+// The C library's printf rounds the exact binary value correctly (ties to
+// even); its 15 significant digits, written out plainly, are the reference.
+std::string FifteenDigitsByPrintf(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", value);
+  const std::string text = buffer;
+  std::string digits = text.substr(0, 1) + text.substr(2, 14);
+  const int exponent = std::stoi(text.substr(text.find('e') + 1)) - 14;
+  if (exponent >= 0) return digits + std::string(exponent, '0');
+  digits = std::string(-exponent, '0') + digits;
+  return digits.substr(0, digits.size() + exponent) + "." +
+         digits.substr(digits.size() + exponent);
+}
+
+TEST(ScaledDecimalFromDoubleTest, AgreesWithPrintfOnRandomDoubles) {
+  std::mt19937_64 random(15);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    // Any double from 10^-13 to 2^96 in size.
+    values.push_back(
+        std::ldexp(1.0 + static_cast<double>(random() >> 12) * 0x1p-52,
+                   static_cast<int>(random() % 139) - 43));
+  }
+  // Doubles whose shortest text has 16 digits ending in 5: halfway cases
+  // for the shortest text, decided by the exact value.
+  for (int i = 0; i < 2000; ++i) {
+    const std::string text =
+        "0." + std::to_string(100000000000000 + random() % 900000000000000) +
+        "5";
+    values.push_back(std::strtod(text.c_str(), nullptr));
+  }
+  // Around powers of ten, where the number of integer digits changes.
+  for (int exponent = -13; exponent <= 28; ++exponent) {
+    const double power = std::pow(10.0, exponent);
+    for (const double value :
+         {std::nextafter(power, 0.0), power, std::nextafter(power, 1e30)}) {
+      values.push_back(value);
+    }
+  }
+  for (const double value : values) {
+    const Outcome<ScaledDecimal> decimal = ScaledDecimal::FromDouble(value);
+    ASSERT_TRUE(decimal.ok()) << value;
+    ASSERT_EQ(*decimal, Text(FifteenDigitsByPrintf(value)))
+        << FifteenDigitsByPrintf(value);
+  }
+}
 
 TEST(ScaledDecimalFromDoubleTest, SmallestScaleHoldsTheValue) {
   const auto kilo = ScaledDecimal::FromDouble(1024.0);

@@ -5,12 +5,14 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
+#include <utility>
 
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
 
-namespace mensurex::ui {
 namespace {
+
+using mensurex::ui::LineShape;
 
 // The program's application title, as its identity states it.
 constexpr char kApplicationTitle[] = "Tolvane's Mensurex 2";
@@ -33,7 +35,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
 
 QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
+  return {Px(left), Px(top), Px(width), Px(height)};
 }
 
 // A fixed-size label: plain text, left-aligned, wrapped at word boundaries
@@ -66,12 +68,12 @@ void SetBlackText(QLabel* label) {
 frmAbout::frmAbout(QWidget* parent)
     : frmAbout(QString::fromUtf8(kApplicationTitle), parent) {}
 
-frmAbout::frmAbout(const QString& application_title, QWidget* parent)
+frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      application_title_(application_title) {
+      application_title_(std::move(application_title)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(true);
   setSizeGripEnabled(false);
@@ -85,67 +87,76 @@ frmAbout::frmAbout(const QString& application_title, QWidget* parent)
 void frmAbout::BuildControls() {
   // Created in tab order: cmdOK, then picIcon; the labels and lines take no
   // focus.
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(TwipsRect(4245, 2880, 1260, 345));
-  cmdOK_->setDefault(true);
-  cmdOK_->setAutoDefault(true);
-  cmdOK_->setAccessibleName(QStringLiteral("OK"));
-  cmdOK_->setAccessibleDescription(QStringLiteral("Close the About window"));
-  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setGeometry(TwipsRect(4245, 2880, 1260, 345));
+  cmdOK->setDefault(true);
+  cmdOK->setAutoDefault(true);
+  cmdOK->setAccessibleName(QStringLiteral("OK"));
+  cmdOK->setAccessibleDescription(QStringLiteral("Close the About window"));
+  connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
   // The 48 x 48 picture inside a 2-pixel sunken border.
-  picIcon_ = new QLabel(this);
-  picIcon_->setObjectName(QStringLiteral("picIcon"));
-  picIcon_->setGeometry(TwipsRect(240, 240, 780, 780));
-  picIcon_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picIcon_->setLineWidth(2);
-  picIcon_->setAlignment(Qt::AlignCenter);
-  picIcon_->setFocusPolicy(Qt::StrongFocus);
-  picIcon_->setPixmap(QPixmap::fromImage(AboutPictureFirstFrame()));
-  picIcon_->setAccessibleName(QStringLiteral("Program picture"));
-  picIcon_->setAccessibleDescription(QStringLiteral("A diskette"));
-  setTabOrder(cmdOK_, picIcon_);
+  picIcon = new QLabel(this);
+  picIcon->setObjectName(QStringLiteral("picIcon"));
+  picIcon->setGeometry(TwipsRect(240, 240, 780, 780));
+  picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picIcon->setLineWidth(2);
+  picIcon->setAlignment(Qt::AlignCenter);
+  picIcon->setFocusPolicy(Qt::StrongFocus);
+  picIcon->setPixmap(
+      QPixmap::fromImage(mensurex::ui::AboutPictureFirstFrame()));
+  picIcon->setAccessibleName(QStringLiteral("Program picture"));
+  picIcon->setAccessibleDescription(QStringLiteral("A diskette"));
+  setTabOrder(cmdOK, picIcon);
 
-  Label1_ = MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
-                      QString::fromLatin1(kWebAddress),
-                      QStringLiteral("Web address"));
+  Label1 = MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
+                     QString::fromLatin1(kWebAddress),
+                     QStringLiteral("Web address"));
 
-  // An etched rule: a 1-pixel grey line with a 2-pixel white line one pixel
-  // below it, the grey one on top.
-  Line1_[0] = new LineShape(QColor(255, 255, 255), this);
-  Line1_[0]->setObjectName(QStringLiteral("Line1_0"));
-  Line1_[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
-  Line1_[1] = new LineShape(QColor(128, 128, 128), this);
-  Line1_[1]->setObjectName(QStringLiteral("Line1_1"));
-  Line1_[1]->setGeometry(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1);
+  // An etched rule: a 1-pixel grey line with a 2-pixel white line directly
+  // below it.
+  Line1[0] = new LineShape(QColor(255, 255, 255), this);
+  Line1[0]->setObjectName(QStringLiteral("Line1_0"));
+  Line1[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
+  Line1[1] = new LineShape(QColor(128, 128, 128), this);
+  Line1[1]->setObjectName(QStringLiteral("Line1_1"));
+  Line1[1]->setGeometry(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1);
 
-  lblDescription_ = MakeLabel(
+  lblDescription = MakeLabel(
       this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
       QString::fromLatin1(kDescription), QStringLiteral("Description"));
-  SetBlackText(lblDescription_);
+  SetBlackText(lblDescription);
 
-  lblTitle_ = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
-                        QString(), QStringLiteral("Application title"));
-  SetBlackText(lblTitle_);
+  lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
+                       QString(), QStringLiteral("Application title"));
+  SetBlackText(lblTitle);
 
-  lblVersion_ =
+  lblVersion =
       MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
                 QString::fromLatin1(kVersion), QStringLiteral("Version"));
 
-  lblDisclaimer_ =
+  lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
                 QString::fromUtf8(kDisclaimer), QStringLiteral("Disclaimer"));
-  SetBlackText(lblDisclaimer_);
+  SetBlackText(lblDisclaimer);
 
-  cmdOK_->setFocus();
+  cmdOK->setFocus();
 }
 
 void frmAbout::Form_Load() {
   setWindowTitle(QStringLiteral("About ") + application_title_);
-  lblTitle_->setText(application_title_);
+  lblTitle->setText(application_title_);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
 
-}  // namespace mensurex::ui
+void frmAbout::done(int result) {
+  const bool was_active = isActiveWindow();
+  QDialog::done(result);
+  // A window manager usually does this; without one no window would be
+  // active and the main window would not take keys again.
+  if (was_active && parentWidget() != nullptr) {
+    parentWidget()->window()->activateWindow();
+  }
+}

@@ -10,8 +10,8 @@ class QLabel;
 class QPushButton;
 
 namespace mensurex::ui {
-
 class LineShape;
+}  // namespace mensurex::ui
 
 // A fixed-size modal dialog, built complete with its texts in the
 // constructor (the load step runs before it can become visible). OK, Enter,
@@ -20,14 +20,18 @@ class LineShape;
 //   frmAbout about(this);
 //   about.exec();
 // The window icon is the parent window's icon, else the application's.
-class frmAbout : public QDialog {
+class frmAbout : public QDialog {  // NOLINT(readability-identifier-naming)
   Q_OBJECT
 
  public:
   // Shows the program's own application title.
   explicit frmAbout(QWidget* parent = nullptr);
   // Shows `application_title` in the caption and the title label.
-  frmAbout(const QString& application_title, QWidget* parent);
+  frmAbout(QString application_title, QWidget* parent);
+
+  // Closes the window (OK, Enter, Escape, the close box) and hands the
+  // keyboard back to the window below it.
+  void done(int result) override;
 
  private:
   void BuildControls();
@@ -35,16 +39,14 @@ class frmAbout : public QDialog {
   void cmdOK_Click();
 
   const QString application_title_;
-  QLabel* picIcon_ = nullptr;
-  QPushButton* cmdOK_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  LineShape* Line1_[2] = {nullptr, nullptr};
-  QLabel* lblDescription_ = nullptr;
-  QLabel* lblTitle_ = nullptr;
-  QLabel* lblVersion_ = nullptr;
-  QLabel* lblDisclaimer_ = nullptr;
+  QLabel* picIcon = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QLabel* Label1 = nullptr;
+  mensurex::ui::LineShape* Line1[2] = {nullptr, nullptr};
+  QLabel* lblDescription = nullptr;
+  QLabel* lblTitle = nullptr;
+  QLabel* lblVersion = nullptr;
+  QLabel* lblDisclaimer = nullptr;
 };
-
-}  // namespace mensurex::ui
 
 #endif  // MENSUREX_UI_ABOUT_FRM_ABOUT_H_

@@ -10,11 +10,11 @@ QIcon ProgramIcon() {
   return QIcon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
 }
 
-void ApplyApplicationIdentity(QApplication& application) {
+void ApplyApplicationIdentity() {
   QApplication::setApplicationName(QString::fromUtf8(kProgramName));
   QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
   QApplication::setOrganizationName(QStringLiteral("Tolvane"));
-  application.setWindowIcon(ProgramIcon());
+  QApplication::setWindowIcon(ProgramIcon());
 }
 
 }  // namespace mensurex::ui

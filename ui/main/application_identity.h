@@ -7,8 +7,6 @@
 
 #include "ui/main/application_version.h"
 
-class QApplication;
-
 namespace mensurex::ui {
 
 // The caption of every message box and of the About window.
@@ -21,10 +19,11 @@ QString ApplicationTitle();
 // The 32 x 32 pocket-calculator icon shared by the program and its windows.
 QIcon ProgramIcon();
 
-// Gives the application its name, version and icon. Sets no display name:
-// Qt would append it to every window title on X11, and the main window's
-// title bar must read its caption alone.
-void ApplyApplicationIdentity(QApplication& application);
+// Gives the application its name, version and icon; call it once the
+// QApplication exists. Sets no display name: Qt would append it to every
+// window title on X11, and the main window's title bar must read its caption
+// alone.
+void ApplyApplicationIdentity();
 
 }  // namespace mensurex::ui
 

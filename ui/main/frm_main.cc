@@ -2,6 +2,7 @@
 #include "ui/main/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "ui/main/application_identity.h"
@@ -30,6 +32,9 @@ using mensurex::ui::TwipsRect;
 
 const QColor kLightGreen(192, 255, 192);
 const QColor kResultBlue(0, 0, 255);
+
+// Text boxes take text of any length (QLineEdit would stop at 32767).
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 // The client area below the menu bar.
 constexpr QSize kClientSize = mensurex::ui::TwipsSize(6240, 5370);
@@ -158,6 +163,7 @@ void frmMain::BuildControls() {
   txtEntry->setObjectName(QStringLiteral("txtEntry"));
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
+  txtEntry->setMaxLength(kNoLengthLimit);
   txtEntry->setToolTip(QStringLiteral("Enter the number you wish to convert"));
   txtEntry->setAccessibleName(QStringLiteral("Number to convert"));
   txtEntry->setAccessibleDescription(
@@ -218,6 +224,7 @@ void frmMain::BuildControls() {
     box->setObjectName(QString::fromLatin1(kResultRows[row].box_name));
     box->setGeometry(TwipsRect(240, top, 2700, 360));
     box->setFont(text_box_font);
+    box->setMaxLength(kNoLengthLimit);
     // Read-only keeps selecting and copying; typing, cutting, pasting and
     // deleting change nothing.
     box->setReadOnly(true);
@@ -254,6 +261,10 @@ void frmMain::BuildMenus() {
   mnuInstructions =
       MakeAction(mnuHelp, "mnuInstructions", QStringLiteral("&Instructions"));
   mnuAbout = MakeAction(mnuHelp, "mnuAbout", QStringLiteral("A&bout"));
+
+  // Drop-down menus are windows of their own and do not inherit the font.
+  mnuFile->setFont(font());
+  mnuHelp->setFont(font());
 }
 
 void frmMain::SetTabOrder() {
@@ -292,12 +303,14 @@ void frmMain::ConnectCommands() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key_event = static_cast<QKeyEvent*>(event);
+  const auto* key_event = event->type() == QEvent::KeyPress
+                              ? dynamic_cast<const QKeyEvent*>(event)
+                              : nullptr;
+  if (key_event != nullptr) {
     if (watched == txtEntry) {
       txtEntry_KeyDown(key_event->key(), key_event->modifiers());
     } else {
-      const auto found =
+      auto* const found =
           std::find(optMeasure.begin(), optMeasure.end(), watched);
       if (found != optMeasure.end()) {
         optMeasure_KeyDown(static_cast<int>(found - optMeasure.begin()),
@@ -307,4 +320,33 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   }
   // The key is never marked as handled: the control's own handling follows.
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::IsTabStop(const QWidget* widget) const {
+  if (widget->window() != this || !widget->isVisible() ||
+      !widget->isEnabled() || (widget->focusPolicy() & Qt::TabFocus) == 0) {
+    return false;
+  }
+  const auto* option = qobject_cast<const QRadioButton*>(widget);
+  const bool is_unit =
+      option != nullptr && std::find(optMeasure.begin(), optMeasure.end(),
+                                     option) != optMeasure.end();
+  return !is_unit || option->isChecked();
+}
+
+bool frmMain::focusNextPrevChild(bool next) {
+  QWidget* const start = QApplication::focusWidget();
+  if (start == nullptr || start->window() != this) {
+    return QMainWindow::focusNextPrevChild(next);
+  }
+  QWidget* candidate = start;
+  do {
+    candidate = next ? candidate->nextInFocusChain()
+                     : candidate->previousInFocusChain();
+    if (IsTabStop(candidate)) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (candidate != start);
+  return QMainWindow::focusNextPrevChild(next);
 }

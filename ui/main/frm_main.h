@@ -64,12 +64,16 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab stops at the selected unit button only, as one stop for the group;
+  // the arrow keys move between the units.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildControls();
   void BuildMenus();
   void SetTabOrder();
   void ConnectCommands();
+  bool IsTabStop(const QWidget* widget) const;
 
   // The load step: selects Kilobytes.
   void Form_Load();

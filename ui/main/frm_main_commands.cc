@@ -8,6 +8,8 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
+#include "ui/about/frm_about.h"
+#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 #include "ui/main/message_box.h"
@@ -86,7 +88,10 @@ std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
       SelectedUnit(), txtEntry->text().toStdString(), separators);
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
-    result_boxes_[index]->setText(QString::fromStdString((*texts)[index]));
+    QLineEdit* box = result_boxes_[index];
+    box->setText(QString::fromStdString((*texts)[index]));
+    // Show the leading digits of a text longer than the box.
+    box->setCursorPosition(0);
   }
   return std::nullopt;
 }
@@ -102,6 +107,7 @@ mensurex::StorageUnit frmMain::SelectedUnit() const {
 
 void frmMain::RefuseEntry(const QString& prompt) {
   mensurex::ui::ShowMessage(this, prompt);
+  activateWindow();
   txtEntry->setFocus(Qt::OtherFocusReason);
   txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
 }
@@ -128,7 +134,9 @@ void frmMain::mnuInstructions_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-  // The About window is not built into this version yet.
+  // Built afresh for every opening; gone when closed.
+  frmAbout about(mensurex::ui::ApplicationTitle(), this);
+  about.exec();
 }
 
 void frmMain::cmdPrintForm_Click() { PrintForm(); }

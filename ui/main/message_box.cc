@@ -1,5 +1,8 @@
 #include "ui/main/message_box.h"
 
+#include <QAbstractButton>
+#include <QIcon>
+
 #include "ui/main/application_identity.h"
 
 namespace mensurex::ui {
@@ -10,7 +13,10 @@ void ShowMessage(QWidget* parent, const QString& prompt,
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), prompt, buttons,
                   parent);
   box.setObjectName(QStringLiteral("messageBox"));
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(default_button);
+  // Plain buttons: some styles decorate OK and Cancel with icons.
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }

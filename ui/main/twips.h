@@ -14,12 +14,12 @@ constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 // A rectangle given as left, top, width and height in twips.
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-               TwipsToPixels(height));
+  return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+          TwipsToPixels(height)};
 }
 
 constexpr QSize TwipsSize(int width, int height) {
-  return QSize(TwipsToPixels(width), TwipsToPixels(height));
+  return {TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 }  // namespace mensurex::ui

@@ -48,7 +48,10 @@ using ResultTexts = std::array<std::string, kStorageUnitCount>;
 // Converts the entry text, a quantity in `unit`, into all seven units by the
 // fixed conversion table (plain double cells, exact cells and cells chained
 // by division by 1024). All seven values or a failure: kNotNumeric when the
-// text is not accepted, kOverflow when any value does not fit.
+// text is not accepted, kOverflow when a double cell becomes infinite (an
+// entry beyond the double range included) or an exact cell reaches 2^96 in
+// size. A double value of 2^96 or more is still a value here; FormatResults
+// then fails on it.
 Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators);
 

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
-  mensurex::ui::frmAbout window;
+  frmAbout window;
   int status = 1;
   QTimer::singleShot(1000, &window, [&] {
     const QPixmap shot = window.screen()->grabWindow(window.winId());

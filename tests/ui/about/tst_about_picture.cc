@@ -30,15 +30,17 @@ bool ParseGif(const QByteArray& bytes, Gif& gif) {
   };
   auto word = [&](qsizetype i) { return byte(i) | (byte(i + 1) << 8); };
   auto skip_sub_blocks = [&] {
-    for (int length; (length = byte(at++)) != 0; at += length) {
+    int length = 0;
+    while ((length = byte(at++)) != 0) {
       if (length < 0 || at + length > bytes.size()) return false;
+      at += length;
     }
     return true;
   };
   if (bytes.size() < 13) return false;
   gif.header = bytes.left(13);
   at = 13;
-  if (byte(10) & 0x80) at += 3 * (2 << (byte(10) & 0x07));
+  if (byte(10) & 0x80) at += qsizetype{3} << ((byte(10) & 0x07) + 1);
   QByteArray control;
   while (at < bytes.size()) {
     const int introducer = byte(at++);
@@ -60,7 +62,7 @@ bool ParseGif(const QByteArray& bytes, Gif& gif) {
                   (byte(at + 8) & 0x80) != 0,
                   control};
       at += 9;
-      if (frame.local_table) at += 3 * (2 << (byte(at - 1) & 0x07));
+      if (frame.local_table) at += qsizetype{3} << ((byte(at - 1) & 0x07) + 1);
       frame.min_code_size = byte(at++);
       if (!skip_sub_blocks()) return false;
       gif.frames.push_back(frame);

@@ -11,8 +11,6 @@
 
 #include "ui/about/frm_about.h"
 
-using mensurex::ui::frmAbout;
-
 namespace {
 
 const char kTitle[] = "Tolvane's Mensurex 2";

@@ -45,7 +45,8 @@ struct Rgb {
 };
 
 using Palette = std::array<Rgb, 256>;
-using Frame = std::array<std::uint8_t, kSize * kSize>;
+constexpr std::size_t kPixels = std::size_t{kSize} * kSize;
+using Frame = std::array<std::uint8_t, kPixels>;
 
 Palette MakePalette() {
   Palette palette{};
@@ -90,7 +91,7 @@ class Canvas {
   const Frame& pixels() const { return pixels_; }
 
  private:
-  Frame pixels_;
+  Frame pixels_{};
 };
 
 // The diskette with its shutter moved `shutter_shift` pixels to the right.

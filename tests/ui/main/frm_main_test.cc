@@ -1,0 +1,593 @@
+// The main window through its controls, as a user drives it.
+#include "ui/main/frm_main.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <stdexcept>
+
+#include "modal_catcher.h"
+#include "ui/main/application_identity.h"
+
+namespace {
+
+using mensurex::testing::ModalCatcher;
+
+const QColor kLightGreen(192, 255, 192);
+const QColor kBlue(0, 0, 255);
+const char* const kResultNames[] = {
+    "txtByteResult", "txtKiloResult", "txtMegaResult", "txtGigaResult",
+    "txtTeraResult", "txtPetaResult", "txtExaResult"};
+
+// A fresh main window, shown and (normally) active.
+class Window {
+ public:
+  Window() : active_(ShowAndWait(window_)) {}
+
+  frmMain& operator*() { return window_; }
+  frmMain* operator->() { return &window_; }
+  bool active() const { return active_; }
+
+  template <typename T>
+  T* find(const QString& name) {
+    return window_.findChild<T*>(name);
+  }
+  QLineEdit* entry() { return find<QLineEdit>(QStringLiteral("txtEntry")); }
+  QRadioButton* unit(int index) {
+    return find<QRadioButton>(QStringLiteral("optMeasure_%1").arg(index));
+  }
+  QPushButton* button(const char* name) {
+    return find<QPushButton>(QString::fromLatin1(name));
+  }
+  QAction* action(const char* name) {
+    return find<QAction>(QString::fromLatin1(name));
+  }
+  QStringList results() {
+    QStringList texts;
+    for (const char* name : kResultNames) {
+      texts << find<QLineEdit>(QString::fromLatin1(name))->text();
+    }
+    return texts;
+  }
+  // Types `entry` over the current one, picks the unit, clicks Calculate.
+  void Calculate(const QString& entry, int unit_index) {
+    this->entry()->setText(entry);
+    unit(unit_index)->setChecked(true);
+    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+  }
+
+ private:
+  static bool ShowAndWait(frmMain& window) {
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+  }
+
+  frmMain window_;
+  bool active_;
+};
+
+QStringList Row(const char* a, const char* b, const char* c, const char* d,
+                const char* e, const char* f, const char* g) {
+  return {a, b, c, d, e, f, g};
+}
+
+const QStringList kOneKilobyte =
+    Row("1024", "1", "0.0009765625", "0.00000095367431640625",
+        "0.000000000931322574615479", "0.000000000000909494701772928",
+        "0.0000000000000008881784197001");
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsWithKilobytesEmptyBoxesAndFocusInEntry() {
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Mensurex"));
+    QCOMPARE(w->objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(QApplication::focusWidget(), w.entry());
+    QVERIFY(w.entry()->text().isEmpty());
+    QCOMPARE(w.results(), QStringList(7, QString()));
+    for (int i = 0; i < 7; ++i) QCOMPARE(w.unit(i)->isChecked(), i == 1);
+    QVERIFY(!w->windowIcon().isNull());
+    QCOMPARE(w->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    QCOMPARE(w->centralWidget()->size(), QSize(416, 358));
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void everyControlHasItsName() {
+    Window w;
+    int controls = 0;
+    for (const char* name :
+         {"txtEntry",      "frmSelect",     "cmdClear",      "cmdCalculate",
+          "cmdPrintForm",  "cmdClose",      "optMeasure_0",  "optMeasure_1",
+          "optMeasure_2",  "optMeasure_3",  "optMeasure_4",  "optMeasure_5",
+          "optMeasure_6",  "txtByteResult", "txtMegaResult", "txtGigaResult",
+          "lblEntry",      "lblResults",    "txtKiloResult", "lblKilobytes",
+          "lblGigabytes",  "lblMegabytes",  "lblBytes",      "txtTeraResult",
+          "txtPetaResult", "txtExaResult",  "lblTeraBytes",  "lblPetaBytes",
+          "lblExaBytes"}) {
+      QVERIFY2(w.find<QWidget>(QString::fromLatin1(name)), name);
+      ++controls;
+    }
+    QCOMPARE(controls, 29);
+    for (const char* name : {"mnuFile", "mnuHelp"}) {
+      QVERIFY2(w.find<QMenu>(QString::fromLatin1(name)), name);
+    }
+    QStringList items;
+    for (const char* menu : {"mnuFile", "mnuHelp"}) {
+      for (QAction* action : w.find<QMenu>(menu)->actions()) {
+        items << action->objectName();
+      }
+    }
+    QCOMPARE(items, QStringList({"mnuCalculate", "mnuPrintForm", "mnuExit",
+                                 "mnuInstructions", "mnuAbout"}));
+  }
+
+  void controlsSitAtTheirTwipPositions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("entry") << "txtEntry" << QRect(160, 32, 105, 19);
+    QTest::newRow("entry label") << "lblEntry" << QRect(32, 32, 129, 19);
+    QTest::newRow("frame") << "frmSelect" << QRect(288, 16, 97, 185);
+    QTest::newRow("exabytes button, in the frame")
+        << "optMeasure_6" << QRect(8, 160, 73, 17);
+    QTest::newRow("calculate") << "cmdCalculate" << QRect(176, 88, 81, 49);
+    QTest::newRow("close") << "cmdClose" << QRect(296, 304, 81, 33);
+    QTest::newRow("bytes result") << "txtByteResult" << QRect(16, 176, 180, 24);
+    QTest::newRow("exabytes result")
+        << "txtExaResult" << QRect(16, 320, 180, 24);
+    QTest::newRow("exabytes label") << "lblExaBytes" << QRect(208, 328, 65, 19);
+  }
+  void controlsSitAtTheirTwipPositions() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    Window w;
+    QCOMPARE(w.find<QWidget>(name)->geometry(), geometry);
+    // Enlarging the window moves nothing.
+    w->resize(w->width() + 200, w->height() + 150);
+    QApplication::processEvents();
+    QCOMPARE(w.find<QWidget>(name)->geometry(), geometry);
+  }
+
+  void colorsAndBackgrounds() {
+    Window w;
+    w.Calculate("1", 1);
+    w->resize(w->width() + 40, w->height() + 40);
+    QApplication::processEvents();
+    const QImage image = w->centralWidget()->grab().toImage();
+    const auto pixel = [&image](int x, int y) {
+      return image.pixelColor(x, y);
+    };
+    QCOMPARE(pixel(5, 5), kLightGreen);                    // window
+    QCOMPARE(pixel(430, 380), kLightGreen);                // area uncovered
+    QCOMPARE(pixel(288 + 50, 16 + 175), kLightGreen);      // inside the frame
+    QCOMPARE(pixel(288 + 8 + 70, 16 + 24), kLightGreen);   // beside "Bytes"
+    QCOMPARE(pixel(32 + 2, 32 + 17), kLightGreen);         // entry label
+    QCOMPARE(pixel(208 + 60, 176 + 12 + 2), kLightGreen);  // "Bytes" label
+    // Result text is blue.
+    const QImage result = w.find<QLineEdit>("txtByteResult")->grab().toImage();
+    bool blue_text = false;
+    for (int y = 0; y < result.height() && !blue_text; ++y) {
+      for (int x = 0; x < result.width() && !blue_text; ++x) {
+        blue_text = result.pixelColor(x, y) == kBlue;
+      }
+    }
+    QVERIFY(blue_text);
+  }
+
+  void tabOrder() {
+    Window w;
+    QStringList visited;
+    for (int i = 0; i < 13; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(
+        visited,
+        QStringList({"cmdClear", "cmdCalculate", "cmdPrintForm", "cmdClose",
+                     "optMeasure_1", "txtByteResult", "txtKiloResult",
+                     "txtMegaResult", "txtGigaResult", "txtTeraResult",
+                     "txtPetaResult", "txtExaResult", "txtEntry"}));
+  }
+
+  void accessibleNames() {
+    Window w;
+    const auto name_of = [&w](const QString& object_name) {
+      QAccessibleInterface* iface =
+          QAccessible::queryAccessibleInterface(w.find<QWidget>(object_name));
+      return iface ? iface->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(name_of("txtEntry"), QStringLiteral("Number to convert"));
+    QCOMPARE(name_of("txtByteResult"), QStringLiteral("Result in bytes"));
+    QCOMPARE(name_of("txtExaResult"), QStringLiteral("Result in exabytes"));
+    QCOMPARE(name_of("optMeasure_3"), QStringLiteral("Gigabytes"));
+    QCOMPARE(name_of("cmdCalculate"), QStringLiteral("Calculate"));
+    QCOMPARE(name_of("frmSelect"), QStringLiteral("Entry Criteria"));
+    // Every control speaks a name.
+    for (QWidget* child : w->centralWidget()->findChildren<QWidget*>()) {
+      if (child->objectName().isEmpty()) continue;  // style-internal widgets
+      QVERIFY2(!name_of(child->objectName()).isEmpty(),
+               qPrintable(child->objectName()));
+    }
+  }
+
+  void calculateFromEveryTrigger_data() {
+    QTest::addColumn<QString>("trigger");
+    for (const char* trigger :
+         {"button", "menu", "Return", "keypad Enter", "Shift+Return",
+          "Ctrl+Return", "Return on a unit button", "Alt+A"}) {
+      QTest::newRow(trigger) << trigger;
+    }
+  }
+  void calculateFromEveryTrigger() {
+    QFETCH(QString, trigger);
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    QTest::keyClicks(w.entry(), "1");
+    if (trigger == "button") {
+      QTest::mouseClick(w.button("cmdCalculate"), Qt::LeftButton);
+    } else if (trigger == "menu") {
+      w.action("mnuCalculate")->trigger();
+    } else if (trigger == "Return") {
+      QTest::keyClick(w.entry(), Qt::Key_Return);
+    } else if (trigger == "keypad Enter") {
+      QTest::keyClick(w.entry(), Qt::Key_Enter, Qt::KeypadModifier);
+    } else if (trigger == "Shift+Return") {
+      QTest::keyClick(w.entry(), Qt::Key_Return, Qt::ShiftModifier);
+    } else if (trigger == "Ctrl+Return") {
+      QTest::keyClick(w.entry(), Qt::Key_Return, Qt::ControlModifier);
+    } else if (trigger == "Return on a unit button") {
+      w.unit(1)->setFocus();
+      QTest::keyClick(w.unit(1), Qt::Key_Return);
+    } else if (trigger == "Alt+A") {
+      QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier);
+    }
+    // An access key presses its button after a short animation.
+    QTRY_COMPARE(w.results(), kOneKilobyte);
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void resultTable_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("1 KB") << "1" << 1 << kOneKilobyte;
+    QTest::newRow("1 EB") << "1" << 6
+                          << Row("1152921504606846976", "1125899906842624",
+                                 "1099511627776", "1073741824", "1048576",
+                                 "1024", "1");
+    QTest::newRow("1 PB") << "1" << 5
+                          << Row("1125899906842624", "1099511627776",
+                                 "1073741824", "1048576", "1024", "1",
+                                 "0.0009765625");
+    QTest::newRow("1 TB") << "1" << 4
+                          << Row("1099511627776", "1073741824", "1048576",
+                                 "1024", "1", "0.0009765625",
+                                 "0.00000095367431640625");
+    QTest::newRow("100 MB")
+        << "100" << 2
+        << Row("104857600", "102400", "100", "0.09765625",
+               "0.000095367431640625", "0.0000000931322574615479",
+               "0.0000000000909494701772928");
+    QTest::newRow("0.1 EB")
+        << "0.1" << 6
+        << Row("115292150460684697.6", "112589990684262.4", "109951162777.6",
+               "107374182.4", "104857.6", "102.4", "0.1");
+    QTest::newRow("-1 KB") << "-1" << 1
+                           << Row("-1024", "-1", "-0.0009765625",
+                                  "-0.00000095367431640625",
+                                  "-0.000000000931322574615479",
+                                  "-0.000000000000909494701772928",
+                                  "-0.0000000000000008881784197001");
+    for (int unit = 0; unit < 7; ++unit) {
+      QTest::addRow("0 in unit %d", unit)
+          << "0" << unit << Row("0", "0", "0", "0", "0", "0", "0");
+    }
+    QTest::newRow("largest exabytes")
+        << "68719476735" << 6
+        << Row("79228162513111416088937103360", "77371252454210367274352640",
+               "75557863724814800000000", "73786976293764500000",
+               "72057594036879400", "70368744176640", "68719476735");
+  }
+  void resultTable() {
+    QFETCH(QString, entry);
+    QFETCH(int, unit);
+    QFETCH(QStringList, expected);
+    ModalCatcher catcher;
+    Window w;
+    w.Calculate(entry, unit);
+    QCOMPARE(w.results().first(), expected.first());
+    QCOMPARE(w.results().last(), expected.last());
+    QCOMPARE(w.results(), expected);
+    // A long result shows its leading digits.
+    QCOMPARE(w.find<QLineEdit>("txtExaResult")->cursorPosition(), 0);
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void refusesANonNumericEntry_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("from_unit_button");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("abc") << "abc" << false;
+    QTest::newRow("abc, Enter on a unit button") << "abc" << true;
+    QTest::newRow("blanks") << "   " << false;
+  }
+  void refusesANonNumericEntry() {
+    QFETCH(QString, entry);
+    QFETCH(bool, from_unit_button);
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    w.Calculate("1", 1);
+    w.entry()->setText(entry);
+    w.unit(4)->setChecked(true);
+    if (from_unit_button) {
+      w.unit(4)->setFocus();
+      QTest::keyClick(w.unit(4), Qt::Key_Return);
+    } else {
+      QTest::mouseClick(w.button("cmdCalculate"), Qt::LeftButton);
+    }
+    QCOMPARE(catcher.seen().size(), 1u);
+    const auto& message = catcher.seen().front();
+    QVERIFY(message.is_message_box);
+    QCOMPARE(message.text,
+             QStringLiteral("You must enter a valid numeric amount ."));
+    QCOMPARE(message.caption, QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(message.icon, QMessageBox::NoIcon);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(message.modal);
+    QTRY_COMPARE(QApplication::focusWidget(), w.entry());
+    QCOMPARE(w.entry()->text(), entry);
+    QCOMPARE(w.entry()->selectedText(), entry);
+    QCOMPARE(w.entry()->cursorPosition(), entry.size());
+    if (!entry.isEmpty()) QCOMPARE(w.entry()->selectionStart(), 0);
+    QCOMPARE(w.results(), kOneKilobyte);
+    QVERIFY(w.unit(4)->isChecked());
+  }
+
+  // Too large an amount keeps the program running and the results on view.
+  void overflowKeepsResultsAndSelectsEntry_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("2^36 exabytes") << "68719476736" << 6;
+    QTest::newRow("8E28 bytes") << "8E28" << 0;
+    QTest::newRow("beyond the double range") << "1E400" << 1;
+    QTest::newRow("negative") << "-1E300" << 2;
+    // Longer than QLineEdit's default limit: kept whole, never cut.
+    QTest::newRow("40000 digits") << QString(40000, '9') << 0;
+  }
+  void overflowKeepsResultsAndSelectsEntry() {
+    QFETCH(QString, entry);
+    QFETCH(int, unit);
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    w.Calculate("1", 1);
+    w.Calculate(entry, unit);
+    QCOMPARE(catcher.seen().size(), 1u);
+    QCOMPARE(catcher.seen().front().text,
+             QStringLiteral("The amount is too large to convert."));
+    QCOMPARE(catcher.seen().front().caption,
+             QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(catcher.seen().front().icon, QMessageBox::NoIcon);
+    QCOMPARE(w.results(), kOneKilobyte);
+    QTRY_COMPARE(QApplication::focusWidget(), w.entry());
+    QCOMPARE(w.entry()->selectedText(), entry);
+    QVERIFY(w->isVisible());
+  }
+
+  void changingTheUnitOrEntryLeavesResults() {
+    Window w;
+    w.Calculate("1", 1);
+    w.unit(6)->setChecked(true);
+    QTest::keyClicks(w.entry(), "99");
+    QCOMPARE(w.results(), kOneKilobyte);
+    for (int i = 0; i < 7; ++i) QCOMPARE(w.unit(i)->isChecked(), i == 6);
+  }
+
+  void clearAllEmptiesBoxesAndKeepsUnit() {
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    w.Calculate("1", 5);
+    QTest::mouseClick(w.button("cmdClear"), Qt::LeftButton);
+    QVERIFY(w.entry()->text().isEmpty());
+    QCOMPARE(w.results(), QStringList(7, QString()));
+    QVERIFY(w.unit(5)->isChecked());
+    QCOMPARE(QApplication::focusWidget(), w.entry());
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void resultBoxesAreReadOnlyButCopyable() {
+    Window w;
+    QVERIFY(w.active());
+    w.Calculate("1", 1);
+    auto* box = w.find<QLineEdit>("txtByteResult");
+    box->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    box->selectAll();
+    QTest::keyClicks(box, "77");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("1024"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1024"));
+  }
+
+  void noDefaultButtonAndEscapeDoesNothing() {
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    for (QPushButton* button : w->findChildren<QPushButton*>()) {
+      QVERIFY(!button->autoDefault());
+      QVERIFY(!button->isDefault());
+    }
+    w.Calculate("5", 1);
+    const QStringList before = w.results();
+    QTest::keyClick(w.entry(), Qt::Key_Escape);
+    w.unit(1)->setFocus();
+    QTest::keyClick(w.unit(1), Qt::Key_Escape);
+    QTest::keyClick(&*w, Qt::Key_Escape);
+    QTest::keyClick(w.entry(), Qt::Key_X);  // other keys run nothing
+    QCOMPARE(w.results(), before);
+    QVERIFY(w->isVisible());
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void instructions() {
+    ModalCatcher catcher;
+    Window w;
+    w.Calculate("1", 1);
+    w.action("mnuInstructions")->trigger();
+    QCOMPARE(catcher.seen().size(), 1u);
+    const auto& message = catcher.seen().front();
+    QCOMPARE(message.text.size(), 494);
+    QVERIFY(message.text.startsWith(
+        "To use the Mensurex, simply add a numberical value in the ENTER "
+        "NUMBER TO CONVERT box. Select the appropriate"));
+    QVERIFY(message.text.contains("gigabytess were in 100 megabytes, simply"));
+    QVERIFY(message.text.endsWith(
+        " then click CALCULATE.  View the results in the RESULTS section."));
+    QVERIFY(!message.text.contains('\n'));
+    QCOMPARE(message.caption, QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.icon, QMessageBox::NoIcon);
+    QCOMPARE(w.results(), kOneKilobyte);
+  }
+
+  void printFailureIsReportedOnce_data() {
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("throws");
+    QTest::newRow("button, OK") << "button" << int(QMessageBox::Ok) << false;
+    QTest::newRow("menu, Cancel")
+        << "menu" << int(QMessageBox::Cancel) << false;
+    QTest::newRow("Alt+P, throws") << "Alt+P" << int(QMessageBox::Ok) << true;
+  }
+  void printFailureIsReportedOnce() {
+    QFETCH(QString, trigger);
+    QFETCH(int, answer);
+    QFETCH(bool, throws);
+    ModalCatcher catcher(static_cast<QMessageBox::StandardButton>(answer));
+    Window w;
+    QVERIFY(w.active());
+    int calls = 0;
+    const QWidget* printed = nullptr;
+    w->set_print_operation([&](const QWidget& window) -> bool {
+      ++calls;
+      printed = &window;
+      if (throws) throw std::runtime_error("printer on fire");
+      return false;
+    });
+    w.Calculate("1", 1);
+    w.entry()->setText("abc");
+    if (trigger == "button") {
+      QTest::mouseClick(w.button("cmdPrintForm"), Qt::LeftButton);
+    } else if (trigger == "menu") {
+      w.action("mnuPrintForm")->trigger();
+    } else {
+      QTest::keyClick(w->windowHandle(), Qt::Key_P, Qt::AltModifier);
+    }
+    QTRY_COMPARE(calls, 1);
+    QTRY_COMPARE(catcher.seen().size(), 1u);
+    QCOMPARE(printed, &*w);
+    QCOMPARE(catcher.seen().size(), 1u);
+    const auto& message = catcher.seen().front();
+    QCOMPARE(message.text,
+             QStringLiteral("There has been an error printing this form."));
+    QCOMPARE(message.caption, QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(message.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(message.default_button, QMessageBox::Ok);
+    QCOMPARE(message.icon, QMessageBox::NoIcon);
+    QCOMPARE(w.entry()->text(), QStringLiteral("abc"));
+    QCOMPARE(w.results(), kOneKilobyte);
+  }
+
+  void successfulPrintShowsNothing() {
+    ModalCatcher catcher;
+    Window w;
+    int calls = 0;
+    w->set_print_operation([&calls](const QWidget&) { return ++calls > 0; });
+    QTest::mouseClick(w.button("cmdPrintForm"), Qt::LeftButton);
+    w.action("mnuPrintForm")->trigger();
+    QCOMPARE(calls, 2);
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void closeButtonAndAltCCloseTheWindow() {
+    ModalCatcher catcher;
+    for (bool by_key : {false, true}) {
+      Window w;
+      QVERIFY(w.active());
+      if (by_key) {
+        QTest::keyClick(w->windowHandle(), Qt::Key_C, Qt::AltModifier);
+      } else {
+        QTest::mouseClick(w.button("cmdClose"), Qt::LeftButton);
+      }
+      QTRY_VERIFY(!w->isVisible());
+    }
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void exitEndsTheEventLoop() {
+    ModalCatcher catcher;
+    Window w;
+    QTimer::singleShot(0, &*w, [&w] { w.action("mnuExit")->trigger(); });
+    // Fails rather than hangs should Exit not end the loop.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(catcher.seen().empty());
+  }
+
+  void aboutOpensModallyAndChangesNothing() {
+    ModalCatcher catcher;
+    Window w;
+    w.Calculate("1", 1);
+    w.action("mnuAbout")->trigger();
+    w.action("mnuAbout")->trigger();
+    QCOMPARE(catcher.seen().size(), 2u);
+    for (const auto& seen : catcher.seen()) {
+      QVERIFY(!seen.is_message_box);
+      QVERIFY(seen.modal);
+      QCOMPARE(seen.caption, QStringLiteral("About Tolvane's Mensurex 2"));
+    }
+    QCOMPARE(w.results(), kOneKilobyte);
+    QVERIFY(w.unit(1)->isChecked());
+  }
+
+  void applicationIdentity() {
+    QCOMPARE(mensurex::ui::ApplicationTitle(),
+             QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(QString(mensurex::ui::kVersionText), QStringLiteral("2.0.0"));
+    QCOMPARE(QString(mensurex::ui::kVersionShort), QStringLiteral("2.00"));
+    const QImage icon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(icon.hasAlphaChannel());
+    QCOMPARE(icon.pixelColor(16, 0).alpha(), 255);
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+  }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "frm_main_test.moc"

@@ -1,0 +1,285 @@
+#include "cups_sandbox.h"
+
+#include <cups/cups.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+namespace mensurex::testing {
+namespace {
+
+// The scheduler takes its own paths from here; everything stays inside the
+// sandbox except the system's filters and data, which it only reads.
+constexpr char kCupsFilesConf[] = R"conf(ServerRoot @DIR@/conf
+RequestRoot @DIR@/spool
+CacheDir @DIR@/cache
+StateDir @DIR@/state
+TempDir @DIR@/tmp
+ErrorLog @DIR@/log/error_log
+AccessLog @DIR@/log/access_log
+PageLog @DIR@/log/page_log
+Printcap @DIR@/printcap
+FileDevice Yes
+SystemGroup lpadmin
+)conf";
+
+// Anyone on the socket may do anything: the socket lives in a directory of
+// the test's own.
+constexpr char kCupsdConf[] = R"conf(Listen @DIR@/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+ErrorPolicy abort-job
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Location /admin>
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+)conf";
+
+// A PDF printer on A4 whose only filter passes the PDF on unchanged in
+// content, so the file device receives a PDF again.
+constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "PDFFILE.PPD"
+*Manufacturer: "Test"
+*Product: "(PDF file)"
+*ModelName: "PDF file"
+*ShortNickName: "PDF file"
+*NickName: "PDF file"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: True
+*DefaultColorSpace: RGB
+*FileSystem: False
+*Throughput: "1"
+*cupsFilter2: "application/pdf application/vnd.cups-pdf 0 pdftopdf"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "0 0 595 842"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+)conf";
+
+struct HttpClose {
+  void operator()(http_t* http) const { httpClose(http); }
+};
+using Http = std::unique_ptr<http_t, HttpClose>;
+
+Http Connect(const QString& socket) {
+  Http http(httpConnect2(socket.toUtf8().constData(), ippPort(), nullptr,
+                         AF_LOCAL, HTTP_ENCRYPTION_NEVER, 1, 2000, nullptr));
+  if (http) httpSetTimeout(http.get(), 10.0, nullptr, nullptr);
+  return http;
+}
+
+QString FindTool(const QString& name) {
+  const QString found = QStandardPaths::findExecutable(name);
+  if (!found.isEmpty()) return found;
+  return QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin"});
+}
+
+bool WriteText(const QString& path, QByteArray text, const QString& dir) {
+  text.replace("@DIR@", dir.toUtf8());
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+int CountJobs(const QString& socket, int which) {
+  const Http http = Connect(socket);
+  if (!http) return -1;
+  cups_job_t* jobs = nullptr;
+  const int count = cupsGetJobs2(http.get(), &jobs, /*name=*/nullptr,
+                                 /*myjobs=*/0, which);
+  cupsFreeJobs(count > 0 ? count : 0, jobs);
+  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return -1;
+  return count;
+}
+
+}  // namespace
+
+CupsSandbox::CupsSandbox() : dir_("/tmp/mxcups-XXXXXX") {
+  if (!dir_.isValid()) return;
+  // Filters run as the scheduler's unprivileged user and must reach the
+  // spool below this directory.
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                         QFile::ExeOwner | QFile::ReadGroup |
+                                         QFile::ExeGroup | QFile::ReadOther |
+                                         QFile::ExeOther);
+  if (!WriteConfiguration()) dir_.remove();
+
+  // The clients in this process, and the tools it runs, see only the sandbox:
+  // no user or system default destination can leak in.
+  qputenv("CUPS_SERVER", SocketPath().toUtf8());
+  qputenv("CUPS_SERVERROOT", Path("client").toUtf8());
+  qputenv("HOME", Path("home").toUtf8());
+  qunsetenv("LPDEST");
+  qunsetenv("PRINTER");
+  qunsetenv("CUPS_ENCRYPTION");
+  cupsSetServer(nullptr);
+
+  cupsd_.setProgram(FindTool("cupsd"));
+  cupsd_.setArguments(
+      {"-f", "-c", Path("cupsd.conf"), "-s", Path("cups-files.conf")});
+  cupsd_.setStandardOutputFile(Path("log/cupsd.out"));
+  cupsd_.setStandardErrorFile(Path("log/cupsd.out"), QIODevice::Append);
+  cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+
+CupsSandbox::~CupsSandbox() { Stop(); }
+
+bool CupsSandbox::WriteConfiguration() {
+  const QDir dir(dir_.path());
+  for (const char* sub :
+       {"conf", "spool", "cache", "state", "tmp", "log", "home", "client"}) {
+    if (!dir.mkpath(sub)) return false;
+  }
+  return WriteText(Path("cups-files.conf"), kCupsFilesConf, dir_.path()) &&
+         WriteText(Path("cupsd.conf"), kCupsdConf, dir_.path()) &&
+         WriteText(Path("pdf.ppd"), kPdfPpd, dir_.path());
+}
+
+bool CupsSandbox::IsRunning() const {
+  return cupsd_.state() != QProcess::NotRunning;
+}
+
+bool CupsSandbox::Start() {
+  if (!IsValid() || cupsd_.program().isEmpty()) return false;
+  if (!IsRunning()) {
+    cupsd_.start();
+    if (!cupsd_.waitForStarted(10000)) return false;
+  }
+  const QDeadlineTimer deadline(15000);
+  while (!deadline.hasExpired()) {
+    if (!IsRunning()) return false;
+    if (Answers()) return true;
+    QTest::qWait(50);
+  }
+  return false;
+}
+
+void CupsSandbox::Stop() {
+  if (!IsRunning()) return;
+  cupsd_.terminate();
+  if (!cupsd_.waitForFinished(10000)) {
+    cupsd_.kill();
+    cupsd_.waitForFinished(5000);
+  }
+}
+
+bool CupsSandbox::Answers() const {
+  const Http http = Connect(SocketPath());
+  if (!http) return false;
+  ipp_t* response =
+      cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+  const bool answered = response != nullptr;
+  ippDelete(response);
+  return answered;
+}
+
+bool CupsSandbox::RunTool(const QString& program,
+                          const QStringList& arguments) const {
+  QProcess tool;
+  tool.setProcessChannelMode(QProcess::MergedChannels);
+  tool.start(FindTool(program), QStringList{"-h", SocketPath()} + arguments);
+  const bool ok = tool.waitForFinished(30000) &&
+                  tool.exitStatus() == QProcess::NormalExit &&
+                  tool.exitCode() == 0;
+  if (!ok) {
+    qWarning("%s failed: %s", qPrintable(program), tool.readAll().constData());
+  }
+  return ok;
+}
+
+bool CupsSandbox::AddPdfQueue() {
+  QFile::remove(OutputPath());
+  return RunTool("lpadmin", {"-p", kQueue, "-E", "-v", "file://" + OutputPath(),
+                             "-P", Path("pdf.ppd")}) &&
+         RunTool("lpadmin", {"-d", kQueue});
+}
+
+bool CupsSandbox::DeleteQueue() { return RunTool("lpadmin", {"-x", kQueue}); }
+
+bool CupsSandbox::SetAccepting(bool accepting) {
+  return RunTool(accepting ? "cupsaccept" : "cupsreject", {kQueue});
+}
+
+int CupsSandbox::JobCount() const {
+  return CountJobs(SocketPath(), CUPS_WHICHJOBS_ALL);
+}
+
+int CupsSandbox::ActiveJobCount() const {
+  return CountJobs(SocketPath(), CUPS_WHICHJOBS_ACTIVE);
+}
+
+bool CupsSandbox::WaitForIdle(int timeout_ms) const {
+  const QDeadlineTimer deadline(timeout_ms);
+  while (!deadline.hasExpired()) {
+    if (ActiveJobCount() == 0) return true;
+    QTest::qWait(100);
+  }
+  return false;
+}
+
+std::unique_ptr<CupsSandbox::SilentScheduler> CupsSandbox::SilenceScheduler() {
+  const QByteArray path = Path("silent.sock").toUtf8();
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= qsizetype(sizeof address.sun_path)) return nullptr;
+  memcpy(address.sun_path, path.constData(), path.size());
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return nullptr;
+  // Connections wait in the backlog: accepted by the kernel, never read.
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      listen(fd, 8) != 0) {
+    close(fd);
+    return nullptr;
+  }
+  qputenv("CUPS_SERVER", path);
+  cupsSetServer(nullptr);
+  return std::make_unique<SilentScheduler>(fd, SocketPath().toUtf8());
+}
+
+CupsSandbox::SilentScheduler::~SilentScheduler() {
+  close(fd_);
+  qputenv("CUPS_SERVER", restore_);
+  cupsSetServer(nullptr);
+}
+
+QByteArray CupsSandbox::ErrorLog() const {
+  QFile log(Path("log/error_log"));
+  return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+}  // namespace mensurex::testing

@@ -1,0 +1,90 @@
+// A private CUPS scheduler for tests: its own configuration, spool, state and
+// logs under a temporary directory, reachable only through a Unix socket
+// there, with this process's CUPS clients pointed at it.
+#ifndef MENSUREX_TESTS_UI_MAIN_PRINT_CUPS_SANDBOX_H_
+#define MENSUREX_TESTS_UI_MAIN_PRINT_CUPS_SANDBOX_H_
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace mensurex::testing {
+
+class CupsSandbox {
+ public:
+  // Name of the queue made by AddPdfQueue().
+  static constexpr char kQueue[] = "testq";
+
+  // Creates the directory and configuration and points CUPS_SERVER, HOME and
+  // CUPS_SERVERROOT of this process at it; nothing runs yet.
+  CupsSandbox();
+  // Stops the scheduler; the temporary directory goes with the object. The
+  // scheduler also dies with this process should the test crash.
+  ~CupsSandbox();
+  CupsSandbox(const CupsSandbox&) = delete;
+  CupsSandbox& operator=(const CupsSandbox&) = delete;
+
+  // Whether the directory was made; false means nothing else will work.
+  bool IsValid() const { return dir_.isValid(); }
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QString SocketPath() const { return Path("cups.sock"); }
+  // Where the queue's device writes each job's PDF.
+  QString OutputPath() const { return Path("out.pdf"); }
+
+  // Starts the scheduler (if it is not running) and waits until it answers.
+  bool Start();
+  // Stops the scheduler and waits for it to end.
+  void Stop();
+  bool IsRunning() const;
+
+  // Makes kQueue, a queue that writes each PDF job to OutputPath(), enabled,
+  // accepting and the default destination.
+  bool AddPdfQueue();
+  // Deletes kQueue, leaving no printer and no default destination.
+  bool DeleteQueue();
+  // Makes kQueue refuse new jobs, or accept them again.
+  bool SetAccepting(bool accepting);
+
+  // Jobs the scheduler knows: all of them, or those still waiting or
+  // printing. -1 when the scheduler cannot be asked.
+  int JobCount() const;
+  int ActiveJobCount() const;
+  // Waits until no job is active any more.
+  bool WaitForIdle(int timeout_ms = 30000) const;
+
+  // While the returned object lives, this process's CUPS clients talk to a
+  // socket that takes connections and never answers. Null if it cannot be
+  // made.
+  class SilentScheduler;
+  std::unique_ptr<SilentScheduler> SilenceScheduler();
+
+  // The scheduler's error log, for failure messages.
+  QByteArray ErrorLog() const;
+
+ private:
+  bool WriteConfiguration();
+  bool RunTool(const QString& program, const QStringList& arguments) const;
+  bool Answers() const;
+
+  QTemporaryDir dir_;
+  QProcess cupsd_;
+};
+
+class CupsSandbox::SilentScheduler {
+ public:
+  SilentScheduler(int fd, QByteArray restore) : fd_(fd), restore_(restore) {}
+  ~SilentScheduler();
+  SilentScheduler(const SilentScheduler&) = delete;
+  SilentScheduler& operator=(const SilentScheduler&) = delete;
+
+ private:
+  int fd_;
+  QByteArray restore_;
+};
+
+}  // namespace mensurex::testing
+
+#endif  // MENSUREX_TESTS_UI_MAIN_PRINT_CUPS_SANDBOX_H_
