@@ -29,6 +29,24 @@ for size in 16 22 24 32 48 64 128 256; do
     fail=1
   fi
 done
+# The sizes are pixel art scaled from the program's own picture: the 32 x 32
+# icon is that picture unchanged, and no size has colours of its own (smooth
+# scaling would blend new ones in).
+source_icon=ui/main/icon/mensurex.xpm
+icons="$root/usr/share/icons/hicolor"
+if [[ -s "$icons/32x32/apps/$id.png" ]] &&
+   [[ $(compare -metric AE "$source_icon" "$icons/32x32/apps/$id.png" null: 2>&1) != 0 ]]; then
+  echo "the 32 x 32 icon differs from $source_icon" >&2
+  fail=1
+fi
+source_colours=$(identify -format '%k' "$source_icon")
+for png in "$icons"/*/apps/"$id.png"; do
+  [[ -s "$png" ]] || continue
+  if [[ $(identify -format '%k' "$png") -gt $source_colours ]]; then
+    echo "blended colours in ${png#"$root"}" >&2
+    fail=1
+  fi
+done
 [[ -x "$root/usr/bin/Mensurex2" ]] || { echo "Mensurex2 is not executable" >&2; fail=1; }
 [[ $fail -eq 0 ]] || exit 1
 
