@@ -7,6 +7,8 @@
 
 #include "ui/main/application_version.h"
 
+class QApplication;
+
 namespace mensurex::ui {
 
 // The caption of every message box and of the About window.
@@ -19,11 +21,11 @@ QString ApplicationTitle();
 // The 32 x 32 pocket-calculator icon shared by the program and its windows.
 QIcon ProgramIcon();
 
-// Gives the application its name, version and icon; call it once the
-// QApplication exists. Sets no display name: Qt would append it to every
-// window title on X11, and the main window's title bar must read its caption
-// alone.
-void ApplyApplicationIdentity();
+// Gives the running application its name, version and icon (settings that
+// are application-wide, hence the unnamed parameter). Sets no display name:
+// Qt would append it to every window title on X11, and the main window's
+// title bar must read its caption alone.
+void ApplyApplicationIdentity(QApplication& /*application*/);
 
 }  // namespace mensurex::ui
 
