@@ -92,21 +92,24 @@ bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title) {
     return false;
   }
 
-  bool sent =
-      cupsStartDestDocument(http, dest, info, job_id, title_utf8.constData(),
+  if (cupsStartDestDocument(http, dest, info, job_id, title_utf8.constData(),
                             CUPS_FORMAT_PDF, 0, nullptr,
-                            /*last_document=*/1) == HTTP_STATUS_CONTINUE;
-  for (qsizetype offset = 0; sent && offset < pdf.size();
-       offset += kWriteChunk) {
-    const qsizetype length = std::min(kWriteChunk, pdf.size() - offset);
-    sent = cupsWriteRequestData(http, pdf.constData() + offset,
-                                static_cast<size_t>(length)) ==
-           HTTP_STATUS_CONTINUE;
+                            /*last_document=*/1) == HTTP_STATUS_CONTINUE) {
+    bool written = true;
+    for (qsizetype offset = 0; written && offset < pdf.size();
+         offset += kWriteChunk) {
+      const qsizetype length = std::min(kWriteChunk, pdf.size() - offset);
+      written = cupsWriteRequestData(http, pdf.constData() + offset,
+                                     static_cast<size_t>(length)) ==
+                HTTP_STATUS_CONTINUE;
+    }
+    // Finished even after a failed write: it ends the request, so that the
+    // connection can carry the cancel below.
+    const ipp_status_t finished = cupsFinishDestDocument(http, dest, info);
+    if (written && IsSuccess(finished) && IsSuccess(cupsLastError())) {
+      return true;
+    }
   }
-  // The document request must be finished even after a failed write, so that
-  // the connection is ready for the cancel below.
-  const ipp_status_t finished = cupsFinishDestDocument(http, dest, info);
-  if (sent && IsSuccess(finished) && IsSuccess(cupsLastError())) return true;
 
   // Best effort: the job is reported as failed whatever the cancel returns.
   cupsCancelDestJob(http, dest, job_id);
