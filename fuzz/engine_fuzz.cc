@@ -12,6 +12,7 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
+#include "mensurex/scaled_decimal.h"
 
 namespace {
 
@@ -43,6 +44,20 @@ bool IsPlainAscii(std::string_view text) {
   return true;
 }
 
+// The 15 significant digits of printf's correctly rounded "%.14e", written
+// out plainly: the reference for ScaledDecimal::FromDouble.
+std::string FifteenDigitsByPrintf(double size) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", size);
+  const std::string text = buffer;
+  std::string digits = text.substr(0, 1) + text.substr(2, 14);
+  const int exponent = std::atoi(text.c_str() + text.find('e') + 1) - 14;
+  if (exponent >= 0) return digits + std::string(exponent, '0');
+  digits = std::string(-exponent, '0') + digits;
+  return digits.substr(0, digits.size() + exponent) + "." +
+         digits.substr(digits.size() + exponent);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
@@ -67,6 +82,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       Check(
           *value == expected && std::signbit(*value) == std::signbit(expected),
           "same double as strtod");
+    }
+    // Every double that needs no rounding to 28 places keeps exactly the
+    // digits printf rounds it to.
+    const double size = std::fabs(*value);
+    if (size >= 1e-13 && size < 0x1p96) {
+      const auto decimal = mensurex::ScaledDecimal::FromDouble(size);
+      const auto expected =
+          mensurex::ScaledDecimal::FromText(FifteenDigitsByPrintf(size));
+      Check(decimal.ok() && expected && *decimal == *expected,
+            "15 significant digits as printf rounds them");
     }
     const std::string padded = " \t" + std::string(text) + "\t ";
     const auto again = mensurex::EntryToDouble(padded, separators);

@@ -37,7 +37,6 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -142,7 +141,11 @@ class EntryParser {
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
 
   bool Take(std::string_view token) {
-    if (token.empty() || !text_.starts_with(token)) return false;
+    // The first byte decides most cases without a call to memcmp.
+    if (token.empty() || text_.empty() || text_.front() != token.front() ||
+        !text_.starts_with(token)) {
+      return false;
+    }
     text_.remove_prefix(token.size());
     return true;
   }
@@ -194,24 +197,24 @@ class EntryParser {
   std::size_t TakeDigits(bool in_fraction) {
     std::size_t length = 0;
     while (length < text_.size() && IsDigit(text_[length])) ++length;
-    std::string_view run = text_.substr(0, length);
+    const char* digit = text_.data();
+    const char* const end = digit + length;
     text_.remove_prefix(length);
     if (!seen_nonzero_) {
       // Leading zeros only move the decimal point in the fraction.
-      const std::size_t zeros = std::min(run.find_first_not_of('0'), length);
-      if (in_fraction) point_exponent_ -= static_cast<std::int64_t>(zeros);
-      run.remove_prefix(zeros);
-      if (run.empty()) return length;
+      const char* const first = digit;
+      while (digit != end && *digit == '0') ++digit;
+      if (in_fraction) point_exponent_ -= digit - first;
+      if (digit == end) return length;
       seen_nonzero_ = true;
     }
-    if (!in_fraction) point_exponent_ += static_cast<std::int64_t>(run.size());
-    const std::size_t kept =
-        std::min(run.size(), kKeptDigits - number_->digit_count);
-    std::copy_n(run.data(), kept,
-                number_->digits.data() + number_->digit_count);
-    number_->digit_count += kept;
-    if (run.find_first_not_of('0', kept) != std::string_view::npos) {
-      number_->dropped_nonzero = true;
+    if (!in_fraction) point_exponent_ += end - digit;
+    std::size_t& count = number_->digit_count;
+    for (; digit != end && count < kKeptDigits; ++digit) {
+      number_->digits[count++] = *digit;
+    }
+    for (; digit != end; ++digit) {
+      if (*digit != '0') number_->dropped_nonzero = true;
     }
     return length;
   }

@@ -174,10 +174,12 @@ bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
   if (e * 30103 % 100000 < 0) --p;  // division rounds towards zero
   long double value = scaled(p);
   if (value >= 1e15L) value = scaled(++p);
-  const auto whole = static_cast<std::uint64_t>(value);
-  const long double fraction = value - static_cast<long double>(whole);
-  if (std::fabs(fraction - 0.5L) < 0x1p-10L) return false;
-  *digits = whole + (fraction > 0.5L ? 1 : 0);
+  // Adding and taking away 2^63 leaves no bits below the units: the nearest
+  // whole number, found without switching the x87 rounding mode.
+  const long double nearest = (value + 0x1p63L) - 0x1p63L;
+  if (std::fabs(std::fabs(value - nearest) - 0.5L) < 0x1p-10L) return false;
+  // Below 2^51, so exact as a double.
+  *digits = static_cast<std::uint64_t>(static_cast<double>(nearest));
   *exponent = p - 14;
   return true;
 }
@@ -334,8 +336,6 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   // digits that fit. No double below 2^96 rounds up to it.
   if (size >= 0x1p96) return ConversionFailure::kOverflow;
 
-  std::uint64_t digits = 0;
-  int exponent = 0;  // size ~ digits * 10^exponent
   if (size < 1e-29) {
     // Rounds to at most 10^-29, and then to zero at the last decimal place.
     return ScaledDecimal();
@@ -343,9 +343,12 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (size < 1e15 &&
       static_cast<double>(static_cast<std::uint64_t>(size)) == size) {
     // A whole number of at most 15 digits is already its own rounding.
-    digits = static_cast<std::uint64_t>(size);
-  } else if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
-             !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
+    return *FromParts(negative, 0, static_cast<std::uint64_t>(size), 0);
+  }
+  std::uint64_t digits = 0;
+  int exponent = 0;  // size ~ digits * 10^exponent
+  if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
+      !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
     return ConversionFailure::kOverflow;
   }
   while (digits % 10 == 0) {
@@ -356,10 +359,15 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (exponent >= 0) {
     // At least 10^29 in size does not fit 96 bits.
     if (exponent > kMaxScale) return ConversionFailure::kOverflow;
-    const WideUint magnitude =
-        WideUint::Mul(WideUint(digits), WideUint::PowerOfTen(exponent));
-    if (!magnitude.FitsIn96()) return ConversionFailure::kOverflow;
-    return *FromParts(negative, magnitude.high32(), magnitude.low64(), 0);
+    Uint128 magnitude = 0;
+    if (__builtin_mul_overflow(
+            static_cast<Uint128>(digits),
+            kPowersOfTen128[static_cast<std::size_t>(exponent)], &magnitude) ||
+        (magnitude >> 96) != 0) {
+      return ConversionFailure::kOverflow;
+    }
+    return *FromParts(negative, static_cast<std::uint32_t>(magnitude >> 64),
+                      static_cast<std::uint64_t>(magnitude), 0);
   }
   int scale = -exponent;
   if (scale > kMaxScale) {

@@ -24,6 +24,10 @@ struct Accepted {
   double value;
 };
 
+void PrintTo(const Accepted& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
+
 // Both functions must agree: a value exactly when the test says numeric.
 void ExpectValue(std::string_view text, const EntrySeparators& separators,
                  double expected) {

@@ -313,6 +313,8 @@ struct FromDoubleCase {
   const char* text;
 };
 
+void PrintTo(const FromDoubleCase& c, std::ostream* os) { *os << c.text; }
+
 class ScaledDecimalFromDoubleTest
     : public testing::TestWithParam<FromDoubleCase> {};
 
