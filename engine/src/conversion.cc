@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace mensurex {
 namespace {
@@ -128,16 +129,20 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
 Outcome<ResultTexts> FormatResults(const ConversionResult& result,
                                    std::string_view decimal_separator) {
   // All seven are converted before any text is made, so an overflow leaves
-  // no text at all.
+  // no text at all. The texts are made where they are returned: seven
+  // strings are never moved.
   std::array<ScaledDecimal, kStorageUnitCount> decimals;
+  Outcome<ResultTexts> texts(std::in_place);
   for (std::size_t i = 0; i < decimals.size(); ++i) {
     const Outcome<ScaledDecimal> decimal = result.values[i].ToScaledDecimal();
-    if (!decimal) return decimal.failure();
+    if (!decimal) {
+      texts = decimal.failure();
+      return texts;
+    }
     decimals[i] = *decimal;
   }
-  ResultTexts texts;
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    texts[i] = decimals[i].ToText(decimal_separator);
+  for (std::size_t i = 0; i < decimals.size(); ++i) {
+    (*texts)[i] = decimals[i].ToText(decimal_separator);
   }
   return texts;
 }
