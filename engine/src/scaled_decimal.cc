@@ -451,8 +451,12 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 }
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // The magnitude's digits, right-aligned in the buffer: [first, end).
-  std::array<char, 40> buffer;
+  // The magnitude's digits, right-aligned in the buffer: [first, end). At
+  // most 29 of them with the leading zeros of a fraction; the room to their
+  // left takes a separator of up to kInlineSeparator bytes and the sign, so
+  // that the whole text is assembled here and copied into its string once.
+  constexpr std::size_t kInlineSeparator = 16;
+  std::array<char, 32 + kInlineSeparator + 1> buffer;
   char* const end = buffer.data() + buffer.size();
   char* first = end;
   const auto put_pair = [&first](std::uint64_t pair) {
@@ -484,24 +488,34 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
     first -= scale + 1 - count;
     std::fill(first, end - count, '0');
   }
-  const char* const point = end - scale;
+  char* const point = end - scale;
   // Zeros at the end of the fraction are not shown.
-  const char* fraction_end = end;
+  char* fraction_end = end;
   while (fraction_end > point && fraction_end[-1] == '0') --fraction_end;
 
+  if (fraction_end == point) {
+    if (negative_) *--first = '-';
+    return std::string(first, point);
+  }
+  const std::size_t separator_size = decimal_separator.size();
+  if (separator_size <= kInlineSeparator) {
+    // The integer digits move left to make room for the separator.
+    char* out = first - separator_size;
+    for (const char* digit = first; digit != point; ++digit) *out++ = *digit;
+    first -= separator_size;
+    for (const char c : decimal_separator) *out++ = c;
+    if (negative_) *--first = '-';
+    return std::string(first, fraction_end);
+  }
   const auto integer_length = static_cast<std::size_t>(point - first);
   const auto fraction_length = static_cast<std::size_t>(fraction_end - point);
   std::string text(
-      (negative_ ? 1 : 0) + integer_length +
-          (fraction_length > 0 ? decimal_separator.size() + fraction_length
-                               : 0),
+      (negative_ ? 1 : 0) + integer_length + separator_size + fraction_length,
       '-');
   char* out = text.data() + (negative_ ? 1 : 0);
-  out = std::copy(static_cast<const char*>(first), point, out);
-  if (fraction_length > 0) {
-    out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
-    std::copy(point, fraction_end, out);
-  }
+  out = std::copy(first, point, out);
+  out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
+  std::copy(point, fraction_end, out);
   return text;
 }
 
