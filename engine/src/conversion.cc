@@ -72,8 +72,8 @@ Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const {
 
 Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators) {
-  const ScaledDecimal petabyte = PETABYTE_EXACT();
-  const ScaledDecimal exabyte = EXABYTE_EXACT();
+  static const ScaledDecimal petabyte = PETABYTE_EXACT();
+  static const ScaledDecimal exabyte = EXABYTE_EXACT();
   // The entry is read once: every cell that uses it would read the same
   // unchanged text and get the same double.
   const Outcome<double> parsed = EntryToDouble(entry, separators);

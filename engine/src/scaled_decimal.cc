@@ -188,6 +188,46 @@ bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
   return true;
 }
 
+struct ExactDecimal {
+  std::uint64_t magnitude;
+  int scale;
+};
+
+// 5^0 .. 5^21; 5^22 exceeds 10^15.
+constexpr std::array<std::uint64_t, 22> kPowersOfFive = [] {
+  std::array<std::uint64_t, 22> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& entry : powers) {
+    entry = power;
+    power *= 5;
+  }
+  return powers;
+}();
+
+// A normal double that is m * 2^-k with m odd and k >= 1 is
+// exactly m * 5^k / 10^k, and m * 5^k has no trailing zero. When that has at
+// most 15 digits it is already its own rounding, at scale k. Results of
+// whole entries divided by powers of 1024 are mostly of this kind.
+std::optional<ExactDecimal> ExactBinaryFraction(double size) {
+  const auto bits = std::bit_cast<std::uint64_t>(size);
+  constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+  std::uint64_t mantissa = (bits & kFractionMask) | (kFractionMask + 1);
+  const int trailing = std::countr_zero(mantissa);
+  mantissa >>= trailing;
+  // size = mantissa * 2^-k.
+  const int k = 1075 - static_cast<int>((bits >> 52) & 0x7FF) - trailing;
+  if (k < 1 || k >= static_cast<int>(kPowersOfFive.size())) {
+    return std::nullopt;
+  }
+  std::uint64_t magnitude = 0;
+  if (__builtin_mul_overflow(
+          mantissa, kPowersOfFive[static_cast<std::size_t>(k)], &magnitude) ||
+      magnitude >= kPowersOfTen[15]) {
+    return std::nullopt;
+  }
+  return ExactDecimal{magnitude, k};
+}
+
 WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
 }
@@ -348,6 +388,9 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
       static_cast<double>(static_cast<std::uint64_t>(size)) == size) {
     // A whole number of at most 15 digits is already its own rounding.
     return *FromParts(negative, 0, static_cast<std::uint64_t>(size), 0);
+  }
+  if (const auto exact = ExactBinaryFraction(size)) {
+    return *FromParts(negative, 0, exact->magnitude, exact->scale);
   }
   std::uint64_t digits = 0;
   int exponent = 0;  // size ~ digits * 10^exponent
