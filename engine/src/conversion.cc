@@ -128,21 +128,17 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
 
 Outcome<ResultTexts> FormatResults(const ConversionResult& result,
                                    std::string_view decimal_separator) {
-  // All seven are converted before any text is made, so an overflow leaves
-  // no text at all. The texts are made where they are returned: seven
-  // strings are never moved.
-  std::array<ScaledDecimal, kStorageUnitCount> decimals;
+  // The texts are made where they are returned, so seven strings are never
+  // moved. An overflow in any value replaces the texts made so far with the
+  // failure: there is never a partial result.
   Outcome<ResultTexts> texts(std::in_place);
-  for (std::size_t i = 0; i < decimals.size(); ++i) {
+  for (std::size_t i = 0; i < result.values.size(); ++i) {
     const Outcome<ScaledDecimal> decimal = result.values[i].ToScaledDecimal();
     if (!decimal) {
       texts = decimal.failure();
       return texts;
     }
-    decimals[i] = *decimal;
-  }
-  for (std::size_t i = 0; i < decimals.size(); ++i) {
-    (*texts)[i] = decimals[i].ToText(decimal_separator);
+    (*texts)[i] = decimal->ToText(decimal_separator);
   }
   return texts;
 }
