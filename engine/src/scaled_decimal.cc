@@ -398,9 +398,14 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
       !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
     return ConversionFailure::kOverflow;
   }
-  while (digits % 10 == 0) {
-    digits /= 10;
-    ++exponent;
+  // Fewer than 16 trailing zeros (digits is 10^14 .. 10^15): one test for
+  // each bit of their count.
+  for (const int step : {8, 4, 2, 1}) {
+    const std::uint64_t power = kPowersOfTen[static_cast<std::size_t>(step)];
+    if (digits % power == 0) {
+      digits /= power;
+      exponent += step;
+    }
   }
 
   if (exponent >= 0) {
