@@ -228,6 +228,17 @@ std::optional<ExactDecimal> ExactBinaryFraction(double size) {
   return ExactDecimal{magnitude, k};
 }
 
+// Moves kStep trailing zeros, when there are that many, from digits into
+// exponent. The divisor is a constant, so this takes no division.
+template <int kStep>
+void StripZeros(std::uint64_t* digits, int* exponent) {
+  constexpr std::uint64_t kPower = kPowersOfTen[kStep];
+  if (*digits % kPower == 0) {
+    *digits /= kPower;
+    *exponent += kStep;
+  }
+}
+
 WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
 }
@@ -400,14 +411,10 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   }
   // Fewer than 16 trailing zeros (digits is 10^14 .. 10^15): one test for
   // each bit of their count.
-  for (const int step : {8, 4, 2, 1}) {
-    const std::uint64_t power = kPowersOfTen[static_cast<std::size_t>(step)];
-    if (digits % power == 0) {
-      digits /= power;
-      exponent += step;
-    }
-  }
-
+  StripZeros<8>(&digits, &exponent);
+  StripZeros<4>(&digits, &exponent);
+  StripZeros<2>(&digits, &exponent);
+  StripZeros<1>(&digits, &exponent);
   if (exponent >= 0) {
     // At least 10^29 in size does not fit 96 bits.
     if (exponent > kMaxScale) return ConversionFailure::kOverflow;
