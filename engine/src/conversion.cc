@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <optional>
 #include <utility>
 
 namespace mensurex {
@@ -18,10 +17,11 @@ constexpr int kChainDivisor = 1024;
 
 bool IsFinite(double value) { return std::isfinite(value); }
 
-// Fills the cells of one row of the conversion table, left to right.
+// Fills the cells of one row of the conversion table, left to right, in
+// place in the row's values.
 class RowBuilder {
  public:
-  RowBuilder() = default;
+  explicit RowBuilder(ConversionResult* row) : values_(&row->values) {}
 
   // x itself, or x times or divided by a double constant.
   bool Plain(double value) { return AddDouble(value); }
@@ -31,25 +31,20 @@ class RowBuilder {
   }
   bool Exact(const Outcome<ScaledDecimal>& value) {
     if (!value) return false;
-    values_[count_++].emplace(*value);
+    (*values_)[count_++] = ResultValue(*value);
     return true;
-  }
-
-  ConversionResult Finish() const {
-    return ConversionResult{{*values_[0], *values_[1], *values_[2], *values_[3],
-                             *values_[4], *values_[5], *values_[6]}};
   }
 
  private:
   bool AddDouble(double value) {
     if (!IsFinite(value)) return false;
     last_double_ = value;
-    values_[count_++].emplace(value);
+    (*values_)[count_++] = ResultValue(value);
     return true;
   }
 
   double last_double_ = 0;
-  std::array<std::optional<ResultValue>, kStorageUnitCount> values_;
+  std::array<ResultValue, kStorageUnitCount>* values_;
   std::size_t count_ = 0;
 };
 
@@ -74,13 +69,22 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators) {
   static const ScaledDecimal petabyte = PETABYTE_EXACT();
   static const ScaledDecimal exabyte = EXABYTE_EXACT();
+  // The row is filled where it is returned, so it is never copied; until
+  // the switch below completes it, its cells are placeholders.
+  const ResultValue unset(0.0);
+  Outcome<ConversionResult> outcome(
+      std::in_place,
+      ConversionResult{{unset, unset, unset, unset, unset, unset, unset}});
   // The entry is read once: every cell that uses it would read the same
   // unchanged text and get the same double.
   const Outcome<double> parsed = EntryToDouble(entry, separators);
-  if (!parsed) return parsed.failure();
+  if (!parsed) {
+    outcome = parsed.failure();
+    return outcome;
+  }
   const double x = *parsed;
 
-  RowBuilder row;
+  RowBuilder row(&*outcome);
   bool ok = false;
   switch (unit) {
     case StorageUnit::kBytes:
@@ -122,8 +126,8 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
            row.Plain(x * k2Pow20) && row.Chained() && row.Chained();
       break;
   }
-  if (!ok) return ConversionFailure::kOverflow;
-  return row.Finish();
+  if (!ok) outcome = ConversionFailure::kOverflow;
+  return outcome;
 }
 
 Outcome<ResultTexts> FormatResults(const ConversionResult& result,
