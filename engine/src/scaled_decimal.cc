@@ -530,11 +530,19 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
     }
     rest = static_cast<std::uint64_t>(magnitude / kTenToNineteen);
   }
-  for (; rest >= 100; rest /= 100) put_pair(rest % 100);
-  if (rest >= 10) {
-    put_pair(rest);
-  } else if (rest > 0) {
-    *--first = static_cast<char>('0' + rest);
+  // Eight digits at a time in 32-bit arithmetic: the blocks do not wait on
+  // each other, unlike one long chain of divisions by 100.
+  constexpr std::uint64_t kTenToEight = 100000000;
+  for (; rest >= kTenToEight; rest /= kTenToEight) {
+    auto block = static_cast<std::uint32_t>(rest % kTenToEight);
+    for (int i = 0; i < 4; ++i, block /= 100) put_pair(block % 100);
+  }
+  auto top = static_cast<std::uint32_t>(rest);
+  for (; top >= 100; top /= 100) put_pair(top % 100);
+  if (top >= 10) {
+    put_pair(top);
+  } else if (top > 0) {
+    *--first = static_cast<char>('0' + top);
   }
   // At least one integer digit.
   const std::size_t scale = scale_;
