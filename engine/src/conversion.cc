@@ -48,6 +48,19 @@ class RowBuilder {
   std::size_t count_ = 0;
 };
 
+// ScaledDecimal::Divide and Multiply for an operand already converted from
+// a double: the same results as the overloads that take the double.
+Outcome<ScaledDecimal> Quotient(const Outcome<ScaledDecimal>& a,
+                                const ScaledDecimal& b) {
+  if (!a) return a.failure();
+  return ScaledDecimal::Divide(*a, b);
+}
+Outcome<ScaledDecimal> Product(const ScaledDecimal& a,
+                               const Outcome<ScaledDecimal>& b) {
+  if (!b) return b.failure();
+  return ScaledDecimal::Multiply(a, *b);
+}
+
 }  // namespace
 
 ScaledDecimal PETABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
@@ -87,12 +100,15 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
   RowBuilder row(&*outcome);
   bool ok = false;
   switch (unit) {
-    case StorageUnit::kBytes:
+    case StorageUnit::kBytes: {
+      // Both exact cells start from x as a ScaledDecimal; it is made once.
+      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
       ok = row.Plain(x) && row.Plain(x / kStep) && row.Plain(x / k2Pow20) &&
            row.Plain(x / k2Pow30) && row.Plain(x / k2Pow40) &&
-           row.Exact(ScaledDecimal::Divide(x, petabyte)) &&
-           row.Exact(ScaledDecimal::Divide(x, exabyte));
+           row.Exact(Quotient(exact_x, petabyte)) &&
+           row.Exact(Quotient(exact_x, exabyte));
       break;
+    }
     case StorageUnit::kKilobytes:
       ok = row.Plain(x * kStep) && row.Plain(x) && row.Plain(x / kStep) &&
            row.Plain(x / k2Pow20) && row.Plain(x / k2Pow30) &&
@@ -119,12 +135,14 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
            row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
            row.Chained();
       break;
-    case StorageUnit::kExabytes:
-      ok = row.Exact(ScaledDecimal::Multiply(exabyte, x)) &&
-           row.Exact(ScaledDecimal::Multiply(petabyte, x)) &&
-           row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
-           row.Plain(x * k2Pow20) && row.Chained() && row.Chained();
+    case StorageUnit::kExabytes: {
+      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
+      ok = row.Exact(Product(exabyte, exact_x)) &&
+           row.Exact(Product(petabyte, exact_x)) && row.Plain(x * k2Pow40) &&
+           row.Plain(x * k2Pow30) && row.Plain(x * k2Pow20) && row.Chained() &&
+           row.Chained();
       break;
+    }
   }
   if (!ok) outcome = ConversionFailure::kOverflow;
   return outcome;
