@@ -114,7 +114,7 @@ bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
 // even); correct for every double, but slow.
 bool RoundToFifteenDigitsByLibrary(double size, std::uint64_t* digits,
                                    int* exponent) {
-  std::array<char, 40> text;
+  std::array<char, 40> text{};
   const auto [end, error] =
       std::to_chars(text.data(), text.data() + text.size(), size,
                     std::chars_format::scientific, 14);
@@ -244,11 +244,12 @@ WideUint MagnitudeOf(const ScaledDecimal& value) {
 }
 
 int BitWidth(const ScaledDecimal& value) {
-  return value.high32() != 0 ? 64 + std::bit_width(value.high32())
-                             : std::bit_width(value.low64());
+  return static_cast<int>(value.high32() != 0
+                              ? 64 + std::bit_width(value.high32())
+                              : std::bit_width(value.low64()));
 }
 
-__extension__ typedef unsigned __int128 Uint128;
+__extension__ using Uint128 = unsigned __int128;
 
 // 10^0 .. 10^38, all that fit 128 bits.
 constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
@@ -263,7 +264,7 @@ constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
 
 struct ScaledQuotient {
   WideUint rounded;
-  bool exact;
+  bool exact = false;
 };
 
 // a / b * 10^t = ma * 10^(sb + t - sa) / mb, rounded to nearest, ties to
@@ -511,6 +512,8 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   // left takes a separator of up to kInlineSeparator bytes and the sign, so
   // that the whole text is assembled here and copied into its string once.
   constexpr std::size_t kInlineSeparator = 16;
+  // Only the part written below is ever read.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
   std::array<char, 32 + kInlineSeparator + 1> buffer;
   char* const end = buffer.data() + buffer.size();
   char* first = end;
