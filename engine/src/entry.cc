@@ -220,10 +220,16 @@ class EntryParser {
       seen_nonzero_ = true;
     }
     if (!in_fraction) point_exponent_ += end - digit;
-    std::size_t& count = number_->digit_count;
-    for (; digit != end && count < kKeptDigits; ++digit) {
-      number_->digits[count++] = *digit;
+    // Local copies: a char store could alias the count, which would then be
+    // reloaded for every digit.
+    const std::size_t count = number_->digit_count;
+    const std::size_t kept =
+        std::min(static_cast<std::size_t>(end - digit), kKeptDigits - count);
+    char* out = number_->digits.data() + count;
+    for (const char* const kept_end = digit + kept; digit != kept_end;) {
+      *out++ = *digit++;
     }
+    number_->digit_count = count + kept;
     for (; digit != end; ++digit) {
       if (*digit != '0') number_->dropped_nonzero = true;
     }
