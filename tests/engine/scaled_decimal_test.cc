@@ -407,6 +407,24 @@ TEST(ScaledDecimalFromDoubleTest, TooLargeOrNotFiniteOverflows) {
   }
 }
 
+// The separator is the caller's text, of any length: the longest magnitude
+// at the largest scale must keep every digit around it, and the sign.
+TEST(ScaledDecimalTextTest, SeparatorsOfAnyLengthKeepEveryDigit) {
+  const auto largest =
+      *ScaledDecimal::FromParts(true, 0xFFFFFFFF, ~std::uint64_t{0}, 28);
+  const std::array<std::string, 5> separators = {
+      "", "\u202F", std::string(16, '|'), std::string(17, '|'),
+      std::string(100, '|')};
+  for (const std::string& separator : separators) {
+    EXPECT_EQ(largest.ToText(separator),
+              "-7" + separator + "9228162514264337593543950335")
+        << separator.size();
+    EXPECT_EQ(Text("-0.0000000000000000000000000001").ToText(separator),
+              "-0" + separator + "0000000000000000000000000001")
+        << separator.size();
+  }
+}
+
 TEST(ScaledDecimalTextTest, ExactFromTextAndPlainTextForm) {
   EXPECT_EQ(Text("1125899906842624").ToText("."), "1125899906842624");
   EXPECT_EQ(Text("1152921504606846976").ToText("."), "1152921504606846976");
