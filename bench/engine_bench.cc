@@ -54,5 +54,15 @@ void BM_FromDouble(benchmark::State& state) {
 }
 BENCHMARK(BM_FromDouble);
 
+void BM_ToText(benchmark::State& state) {
+  const ScaledDecimal value =
+      *ScaledDecimal::FromText("0.000000000000909494701772928");
+  for (auto _ : state) {
+    auto text = value.ToText(".");
+    benchmark::DoNotOptimize(text);
+  }
+}
+BENCHMARK(BM_ToText);
+
 }  // namespace
 }  // namespace mensurex

@@ -1,6 +1,8 @@
 #include "mensurex/conversion.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace mensurex {
 namespace {

@@ -143,13 +143,17 @@ constexpr std::array<long double, 28> kLongPowersOfTen = [] {
   return powers;
 }();
 
-// True when long double arithmetic keeps its 64-bit mantissa right now: the
-// x87 unit's precision can be lowered at run time, and then the error bound
-// above does not hold.
+// True when long double arithmetic keeps its 64-bit mantissa. The x87
+// unit's precision can be lowered at run time (nothing in this program does
+// so), and then the error bound above would not hold; the first conversion
+// finds out, and from then on every double takes the library's way.
 bool LongDoubleIsExtended() {
-  volatile long double one = 1;
-  volatile long double tiny = 0x1p-63L;
-  return one + tiny != one;
+  static const bool extended = [] {
+    volatile long double one = 1;
+    volatile long double tiny = 0x1p-63L;
+    return one + tiny != one;
+  }();
+  return extended;
 }
 
 bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
@@ -458,15 +462,14 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   };
   std::uint64_t rest = low64_;
   if (high32_ != 0) {
-    // Nine digits at a time until the rest fits 64 bits.
-    WideUint magnitude = MagnitudeOf(*this);
-    while (!magnitude.FitsIn64()) {
-      std::uint32_t group = magnitude.DivSmall(1000000000U);
-      for (int i = 0; i < 9; ++i, group /= 10) {
-        *--first = static_cast<char>('0' + group % 10);
-      }
+    // The low 19 digits first, then the rest fits 64 bits.
+    constexpr std::uint64_t kTenToNineteen = 10000000000000000000ULL;
+    const Uint128 magnitude = (static_cast<Uint128>(high32_) << 64) | low64_;
+    std::uint64_t low = static_cast<std::uint64_t>(magnitude % kTenToNineteen);
+    for (int i = 0; i < 19; ++i, low /= 10) {
+      *--first = static_cast<char>('0' + low % 10);
     }
-    rest = magnitude.low64();
+    rest = static_cast<std::uint64_t>(magnitude / kTenToNineteen);
   }
   for (; rest >= 100; rest /= 100) put_pair(rest % 100);
   if (rest >= 10) {
