@@ -97,7 +97,7 @@ bool IsSpaceLike(std::string_view separator) {
 // value = sign * 0.d1 d2 d3 ... * 10^exponent, d1 not 0.
 struct ParsedNumber {
   bool negative = false;
-  std::array<char, kKeptDigits> digits;  // the first digit_count are set
+  std::array<char, kKeptDigits> digits{};  // the first digit_count are set
   std::size_t digit_count = 0;
   bool dropped_nonzero = false;  // a digit after the kept ones was not 0
   std::int64_t exponent = 0;
@@ -260,7 +260,7 @@ double ToDouble(const ParsedNumber& number) {
   // "d1d2...dn[1]e<exponent - n>" for the library's correctly rounded
   // reading. A final 1 stands for the dropped non-zero digits; it lies far
   // below the last digit that can decide the rounding.
-  std::array<char, kKeptDigits + 32> buffer;  // filled up to `end`
+  std::array<char, kKeptDigits + 32> buffer{};  // filled up to `end`
   char* out = buffer.data();
   for (std::size_t i = 0; i < number.digit_count; ++i) {
     *out++ = number.digits[i];

@@ -114,7 +114,7 @@ bool ReadScientific(const char* begin, const char* end, std::uint64_t* digits,
 // even); correct for every double, but slow.
 bool RoundToFifteenDigitsByLibrary(double size, std::uint64_t* digits,
                                    int* exponent) {
-  std::array<char, 40> text;
+  std::array<char, 40> text{};
   const auto [end, error] =
       std::to_chars(text.data(), text.data() + text.size(), size,
                     std::chars_format::scientific, 14);
@@ -193,8 +193,9 @@ WideUint MagnitudeOf(const ScaledDecimal& value) {
 }
 
 int BitWidth(const ScaledDecimal& value) {
-  return value.high32() != 0 ? 64 + std::bit_width(value.high32())
-                             : std::bit_width(value.low64());
+  return value.high32() != 0
+             ? 64 + static_cast<int>(std::bit_width(value.high32()))
+             : static_cast<int>(std::bit_width(value.low64()));
 }
 
 __extension__ typedef unsigned __int128 Uint128;
@@ -212,7 +213,7 @@ constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
 
 struct ScaledQuotient {
   WideUint rounded;
-  bool exact;
+  bool exact = false;
 };
 
 // a / b * 10^t = ma * 10^(sb + t - sa) / mb, rounded to nearest, ties to
@@ -452,7 +453,7 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   // The magnitude's digits, right-aligned in the buffer: [first, end).
-  std::array<char, 40> buffer;
+  std::array<char, 40> buffer{};
   char* const end = buffer.data() + buffer.size();
   char* first = end;
   const auto put_pair = [&first](std::uint64_t pair) {

@@ -5,17 +5,17 @@
 
 namespace mensurex::internal {
 
-WideUint::WideUint(std::uint64_t value) {
+WideUint::WideUint(std::uint64_t value) : size_(2) {
   limbs_[0] = static_cast<std::uint32_t>(value);
   limbs_[1] = static_cast<std::uint32_t>(value >> 32);
-  size_ = 2;
   Trim();
 }
 
 WideUint::WideUint(std::uint32_t high32, std::uint64_t low64)
     : WideUint(low64) {
   limbs_[2] = high32;
-  size_ = 3;
+  // A delegating constructor cannot initialise members itself.
+  size_ = 3;  // NOLINT(cppcoreguidelines-prefer-member-initializer)
   Trim();
 }
 

@@ -34,7 +34,8 @@ class WideUint {
   // The number of bits up to the highest set one; 0 for zero.
   int BitLength() const {
     return size_ == 0 ? 0
-                      : 32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]);
+                      : 32 * (size_ - 1) +
+                            static_cast<int>(std::bit_width(limbs_[size_ - 1]));
   }
   bool FitsIn64() const { return size_ <= 2; }
   bool FitsIn96() const { return size_ <= 3; }

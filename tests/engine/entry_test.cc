@@ -172,9 +172,9 @@ TEST(EntryRoundingTest, AgreesWithStrtodNearHalfwayPoints) {
          static_cast<long double>(std::nextafter(low, kInf))) /
         2;
     char buffer[1200];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, midpoint,
-                                   std::chars_format::fixed, 200)
-                         .ptr;
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, midpoint,
+                                    std::chars_format::fixed, 200)
+                          .ptr;
     std::string exact(buffer, end);
     while (exact.back() == '0') exact.pop_back();
     for (const std::string& text :
@@ -186,7 +186,7 @@ TEST(EntryRoundingTest, AgreesWithStrtodNearHalfwayPoints) {
 
 // Huge texts: accepted or refused as their form says, in linear time.
 TEST(EntryBadInputTest, HugeTextsAreSafe) {
-  constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
+  constexpr std::size_t kTenMegabytes = std::size_t{10} * 1024 * 1024;
   ExpectValue(std::string(kTenMegabytes, '1'), kUs, kInf);
   ExpectValue(std::string(kTenMegabytes, '0') + "1", kUs, 1);
   ExpectValue("0." + std::string(kTenMegabytes, '0') + "1", kUs, 0);

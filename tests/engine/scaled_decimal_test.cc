@@ -23,7 +23,7 @@ namespace {
 
 using Digits = std::string;
 
-Digits Normalised(Digits d) {
+Digits Normalised(const Digits& d) {
   const std::size_t first = d.find_first_not_of('0');
   return first == Digits::npos ? "0" : d.substr(first);
 }
@@ -86,7 +86,8 @@ void DivideDigits(const Digits& numerator, const Digits& divisor,
   Digits q;
   Digits r = "0";
   for (const char c : numerator) {
-    r = Normalised(r + c);
+    r += c;
+    r = Normalised(r);
     int digit = 9;
     while (CompareDigits(multiples[digit], r) > 0) --digit;
     r = SubtractDigits(r, multiples[digit]);
@@ -358,6 +359,7 @@ std::string FifteenDigitsByPrintf(double value) {
 TEST(ScaledDecimalFromDoubleTest, AgreesWithPrintfOnRandomDoubles) {
   std::mt19937_64 random(15);
   std::vector<double> values;
+  values.reserve(20000);
   for (int i = 0; i < 20000; ++i) {
     // Any double from 10^-13 to 2^96 in size.
     values.push_back(
