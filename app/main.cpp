@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  mensurex::ui::ApplyApplicationIdentity(application);
+  mensurex::ui::ApplyApplicationIdentity();
   frmMain window;
   window.show();
   return QApplication::exec();

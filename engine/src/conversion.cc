@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cmath>
-#include <optional>
+#include <utility>
 
 namespace mensurex {
 namespace {
@@ -17,10 +17,11 @@ constexpr int kChainDivisor = 1024;
 
 bool IsFinite(double value) { return std::isfinite(value); }
 
-// Fills the cells of one row of the conversion table, left to right.
+// Fills the cells of one row of the conversion table, left to right, in
+// place in the row's values.
 class RowBuilder {
  public:
-  RowBuilder() = default;
+  explicit RowBuilder(ConversionResult* row) : values_(&row->values) {}
 
   // x itself, or x times or divided by a double constant.
   bool Plain(double value) { return AddDouble(value); }
@@ -30,27 +31,35 @@ class RowBuilder {
   }
   bool Exact(const Outcome<ScaledDecimal>& value) {
     if (!value) return false;
-    values_[count_++].emplace(*value);
+    (*values_)[count_++] = ResultValue(*value);
     return true;
-  }
-
-  ConversionResult Finish() const {
-    return ConversionResult{{*values_[0], *values_[1], *values_[2], *values_[3],
-                             *values_[4], *values_[5], *values_[6]}};
   }
 
  private:
   bool AddDouble(double value) {
     if (!IsFinite(value)) return false;
     last_double_ = value;
-    values_[count_++].emplace(value);
+    (*values_)[count_++] = ResultValue(value);
     return true;
   }
 
   double last_double_ = 0;
-  std::array<std::optional<ResultValue>, kStorageUnitCount> values_;
+  std::array<ResultValue, kStorageUnitCount>* values_;
   std::size_t count_ = 0;
 };
+
+// ScaledDecimal::Divide and Multiply for an operand already converted from
+// a double: the same results as the overloads that take the double.
+Outcome<ScaledDecimal> Quotient(const Outcome<ScaledDecimal>& a,
+                                const ScaledDecimal& b) {
+  if (!a) return a.failure();
+  return ScaledDecimal::Divide(*a, b);
+}
+Outcome<ScaledDecimal> Product(const ScaledDecimal& a,
+                               const Outcome<ScaledDecimal>& b) {
+  if (!b) return b.failure();
+  return ScaledDecimal::Multiply(a, *b);
+}
 
 }  // namespace
 
@@ -71,23 +80,35 @@ Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const {
 
 Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators) {
-  const ScaledDecimal petabyte = PETABYTE_EXACT();
-  const ScaledDecimal exabyte = EXABYTE_EXACT();
+  static const ScaledDecimal petabyte = PETABYTE_EXACT();
+  static const ScaledDecimal exabyte = EXABYTE_EXACT();
+  // The row is filled where it is returned, so it is never copied; until
+  // the switch below completes it, its cells are placeholders.
+  const ResultValue unset(0.0);
+  Outcome<ConversionResult> outcome(
+      std::in_place,
+      ConversionResult{{unset, unset, unset, unset, unset, unset, unset}});
   // The entry is read once: every cell that uses it would read the same
   // unchanged text and get the same double.
   const Outcome<double> parsed = EntryToDouble(entry, separators);
-  if (!parsed) return parsed.failure();
+  if (!parsed) {
+    outcome = parsed.failure();
+    return outcome;
+  }
   const double x = *parsed;
 
-  RowBuilder row;
+  RowBuilder row(&*outcome);
   bool ok = false;
   switch (unit) {
-    case StorageUnit::kBytes:
+    case StorageUnit::kBytes: {
+      // Both exact cells start from x as a ScaledDecimal; it is made once.
+      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
       ok = row.Plain(x) && row.Plain(x / kStep) && row.Plain(x / k2Pow20) &&
            row.Plain(x / k2Pow30) && row.Plain(x / k2Pow40) &&
-           row.Exact(ScaledDecimal::Divide(x, petabyte)) &&
-           row.Exact(ScaledDecimal::Divide(x, exabyte));
+           row.Exact(Quotient(exact_x, petabyte)) &&
+           row.Exact(Quotient(exact_x, exabyte));
       break;
+    }
     case StorageUnit::kKilobytes:
       ok = row.Plain(x * kStep) && row.Plain(x) && row.Plain(x / kStep) &&
            row.Plain(x / k2Pow20) && row.Plain(x / k2Pow30) &&
@@ -114,30 +135,32 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
            row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
            row.Chained();
       break;
-    case StorageUnit::kExabytes:
-      ok = row.Exact(ScaledDecimal::Multiply(exabyte, x)) &&
-           row.Exact(ScaledDecimal::Multiply(petabyte, x)) &&
-           row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
-           row.Plain(x * k2Pow20) && row.Chained() && row.Chained();
+    case StorageUnit::kExabytes: {
+      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
+      ok = row.Exact(Product(exabyte, exact_x)) &&
+           row.Exact(Product(petabyte, exact_x)) && row.Plain(x * k2Pow40) &&
+           row.Plain(x * k2Pow30) && row.Plain(x * k2Pow20) && row.Chained() &&
+           row.Chained();
       break;
+    }
   }
-  if (!ok) return ConversionFailure::kOverflow;
-  return row.Finish();
+  if (!ok) outcome = ConversionFailure::kOverflow;
+  return outcome;
 }
 
 Outcome<ResultTexts> FormatResults(const ConversionResult& result,
                                    std::string_view decimal_separator) {
-  // All seven are converted before any text is made, so an overflow leaves
-  // no text at all.
-  std::array<ScaledDecimal, kStorageUnitCount> decimals;
-  for (std::size_t i = 0; i < decimals.size(); ++i) {
+  // The texts are made where they are returned, so seven strings are never
+  // moved. An overflow in any value replaces the texts made so far with the
+  // failure: there is never a partial result.
+  Outcome<ResultTexts> texts(std::in_place);
+  for (std::size_t i = 0; i < result.values.size(); ++i) {
     const Outcome<ScaledDecimal> decimal = result.values[i].ToScaledDecimal();
-    if (!decimal) return decimal.failure();
-    decimals[i] = *decimal;
-  }
-  ResultTexts texts;
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    texts[i] = decimals[i].ToText(decimal_separator);
+    if (!decimal) {
+      texts = decimal.failure();
+      return texts;
+    }
+    (*texts)[i] = decimal->ToText(decimal_separator);
   }
   return texts;
 }

@@ -105,8 +105,11 @@ struct ParsedNumber {
 
 class EntryParser {
  public:
-  EntryParser(std::string_view text, const EntrySeparators& separators)
-      : text_(text), decimal_(separators.decimal) {
+  // keep_digits false: only whether the text is accepted matters, so the
+  // significant digits are not copied out.
+  EntryParser(std::string_view text, const EntrySeparators& separators,
+              bool keep_digits)
+      : text_(text), decimal_(separators.decimal), keep_digits_(keep_digits) {
     if (separators.grouping != separators.decimal) {
       grouping_ = separators.grouping;
       if (IsSpaceLike(grouping_) && decimal_ != " ") space_grouping_ = true;
@@ -140,12 +143,18 @@ class EntryParser {
  private:
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
 
-  bool Take(std::string_view token) {
-    // The first byte decides most cases without a call to memcmp.
-    if (token.empty() || text_.empty() || text_.front() != token.front() ||
-        !text_.starts_with(token)) {
-      return false;
+  // Separators are a few bytes long, and the first byte decides most cases:
+  // a plain loop beats a call to memcmp.
+  bool StartsWith(std::string_view token) const {
+    if (token.empty() || token.size() > text_.size()) return false;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+      if (text_[i] != token[i]) return false;
     }
+    return true;
+  }
+
+  bool Take(std::string_view token) {
+    if (!StartsWith(token)) return false;
     text_.remove_prefix(token.size());
     return true;
   }
@@ -163,8 +172,7 @@ class EntryParser {
     bool grouped = false;
     // The decimal separator ends the integer part, even where it could also
     // be read as a grouping separator.
-    while (!(!decimal_.empty() && text_.starts_with(decimal_)) &&
-           TakeGroupingSeparator()) {
+    while (!StartsWith(decimal_) && TakeGroupingSeparator()) {
       const bool group_ok =
           grouped ? group == 3 : (group >= 1 && group <= 3 && !first_is_zero);
       if (!group_ok) return kRefused;
@@ -200,6 +208,7 @@ class EntryParser {
     const char* digit = text_.data();
     const char* const end = digit + length;
     text_.remove_prefix(length);
+    if (!keep_digits_) return length;
     if (!seen_nonzero_) {
       // Leading zeros only move the decimal point in the fraction.
       const char* const first = digit;
@@ -223,6 +232,7 @@ class EntryParser {
   std::string_view decimal_;
   std::string_view grouping_;
   bool space_grouping_ = false;
+  bool keep_digits_;
   ParsedNumber* number_ = nullptr;
   bool seen_nonzero_ = false;
   // Position of the decimal point relative to the first significant digit.
@@ -286,13 +296,13 @@ double ToDouble(const ParsedNumber& number) {
 
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators) {
   ParsedNumber number;
-  return EntryParser(text, separators).Parse(&number);
+  return EntryParser(text, separators, /*keep_digits=*/false).Parse(&number);
 }
 
 Outcome<double> EntryToDouble(std::string_view text,
                               const EntrySeparators& separators) {
   ParsedNumber number;
-  if (!EntryParser(text, separators).Parse(&number)) {
+  if (!EntryParser(text, separators, /*keep_digits=*/true).Parse(&number)) {
     return ConversionFailure::kNotNumeric;
   }
   return ToDouble(number);

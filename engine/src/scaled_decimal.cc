@@ -188,6 +188,57 @@ bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
   return true;
 }
 
+struct ExactDecimal {
+  std::uint64_t magnitude;
+  int scale;
+};
+
+// 5^0 .. 5^21; 5^22 exceeds 10^15.
+constexpr std::array<std::uint64_t, 22> kPowersOfFive = [] {
+  std::array<std::uint64_t, 22> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& entry : powers) {
+    entry = power;
+    power *= 5;
+  }
+  return powers;
+}();
+
+// A normal double that is m * 2^-k with m odd and k >= 1 is
+// exactly m * 5^k / 10^k, and m * 5^k has no trailing zero. When that has at
+// most 15 digits it is already its own rounding, at scale k. Results of
+// whole entries divided by powers of 1024 are mostly of this kind.
+std::optional<ExactDecimal> ExactBinaryFraction(double size) {
+  const auto bits = std::bit_cast<std::uint64_t>(size);
+  constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+  std::uint64_t mantissa = (bits & kFractionMask) | (kFractionMask + 1);
+  const int trailing = std::countr_zero(mantissa);
+  mantissa >>= trailing;
+  // size = mantissa * 2^-k.
+  const int k = 1075 - static_cast<int>((bits >> 52) & 0x7FF) - trailing;
+  if (k < 1 || k >= static_cast<int>(kPowersOfFive.size())) {
+    return std::nullopt;
+  }
+  std::uint64_t magnitude = 0;
+  if (__builtin_mul_overflow(
+          mantissa, kPowersOfFive[static_cast<std::size_t>(k)], &magnitude) ||
+      magnitude >= kPowersOfTen[15]) {
+    return std::nullopt;
+  }
+  return ExactDecimal{magnitude, k};
+}
+
+// Moves kStep trailing zeros, when there are that many, from digits into
+// exponent. The divisor is a constant, so this takes no division.
+template <int kStep>
+void StripZeros(std::uint64_t* digits, int* exponent) {
+  constexpr std::uint64_t kPower = kPowersOfTen[kStep];
+  if (*digits % kPower == 0) {
+    *digits /= kPower;
+    *exponent += kStep;
+  }
+}
+
 WideUint MagnitudeOf(const ScaledDecimal& value) {
   return WideUint(value.high32(), value.low64());
 }
@@ -350,17 +401,21 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
     // A whole number of at most 15 digits is already its own rounding.
     return *FromParts(negative, 0, static_cast<std::uint64_t>(size), 0);
   }
+  if (const auto exact = ExactBinaryFraction(size)) {
+    return *FromParts(negative, 0, exact->magnitude, exact->scale);
+  }
   std::uint64_t digits = 0;
   int exponent = 0;  // size ~ digits * 10^exponent
   if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
       !RoundToFifteenDigitsByLibrary(size, &digits, &exponent)) {
     return ConversionFailure::kOverflow;
   }
-  while (digits % 10 == 0) {
-    digits /= 10;
-    ++exponent;
-  }
-
+  // Fewer than 16 trailing zeros (digits is 10^14 .. 10^15): one test for
+  // each bit of their count.
+  StripZeros<8>(&digits, &exponent);
+  StripZeros<4>(&digits, &exponent);
+  StripZeros<2>(&digits, &exponent);
+  StripZeros<1>(&digits, &exponent);
   if (exponent >= 0) {
     // At least 10^29 in size does not fit 96 bits.
     if (exponent > kMaxScale) return ConversionFailure::kOverflow;
@@ -452,8 +507,12 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
 }
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // The magnitude's digits, right-aligned in the buffer: [first, end).
-  std::array<char, 40> buffer{};
+  // The magnitude's digits, right-aligned in the buffer: [first, end). At
+  // most 29 of them with the leading zeros of a fraction; the room to their
+  // left takes a separator of up to kInlineSeparator bytes and the sign, so
+  // that the whole text is assembled here and copied into its string once.
+  constexpr std::size_t kInlineSeparator = 16;
+  std::array<char, 32 + kInlineSeparator + 1> buffer{};
   char* const end = buffer.data() + buffer.size();
   char* first = end;
   const auto put_pair = [&first](std::uint64_t pair) {
@@ -472,11 +531,19 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
     }
     rest = static_cast<std::uint64_t>(magnitude / kTenToNineteen);
   }
-  for (; rest >= 100; rest /= 100) put_pair(rest % 100);
-  if (rest >= 10) {
-    put_pair(rest);
-  } else if (rest > 0) {
-    *--first = static_cast<char>('0' + rest);
+  // Eight digits at a time in 32-bit arithmetic: the blocks do not wait on
+  // each other, unlike one long chain of divisions by 100.
+  constexpr std::uint64_t kTenToEight = 100000000;
+  for (; rest >= kTenToEight; rest /= kTenToEight) {
+    auto block = static_cast<std::uint32_t>(rest % kTenToEight);
+    for (int i = 0; i < 4; ++i, block /= 100) put_pair(block % 100);
+  }
+  auto top = static_cast<std::uint32_t>(rest);
+  for (; top >= 100; top /= 100) put_pair(top % 100);
+  if (top >= 10) {
+    put_pair(top);
+  } else if (top > 0) {
+    *--first = static_cast<char>('0' + top);
   }
   // At least one integer digit.
   const std::size_t scale = scale_;
@@ -485,24 +552,34 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
     first -= scale + 1 - count;
     std::fill(first, end - count, '0');
   }
-  const char* const point = end - scale;
+  char* const point = end - scale;
   // Zeros at the end of the fraction are not shown.
-  const char* fraction_end = end;
+  char* fraction_end = end;
   while (fraction_end > point && fraction_end[-1] == '0') --fraction_end;
 
+  if (fraction_end == point) {
+    if (negative_) *--first = '-';
+    return std::string(first, point);
+  }
+  const std::size_t separator_size = decimal_separator.size();
+  if (separator_size <= kInlineSeparator) {
+    // The integer digits move left to make room for the separator.
+    char* out = first - separator_size;
+    for (const char* digit = first; digit != point; ++digit) *out++ = *digit;
+    first -= separator_size;
+    for (const char c : decimal_separator) *out++ = c;
+    if (negative_) *--first = '-';
+    return std::string(first, fraction_end);
+  }
   const auto integer_length = static_cast<std::size_t>(point - first);
   const auto fraction_length = static_cast<std::size_t>(fraction_end - point);
   std::string text(
-      (negative_ ? 1 : 0) + integer_length +
-          (fraction_length > 0 ? decimal_separator.size() + fraction_length
-                               : 0),
+      (negative_ ? 1 : 0) + integer_length + separator_size + fraction_length,
       '-');
   char* out = text.data() + (negative_ ? 1 : 0);
-  out = std::copy(static_cast<const char*>(first), point, out);
-  if (fraction_length > 0) {
-    out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
-    std::copy(point, fraction_end, out);
-  }
+  out = std::copy(first, point, out);
+  out = std::copy(decimal_separator.begin(), decimal_separator.end(), out);
+  std::copy(point, fraction_end, out);
   return text;
 }
 

@@ -9,13 +9,12 @@
 
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
+#include "ui/main/application_title.h"
+#include "ui/main/twips.h"
 
 namespace {
 
 using mensurex::ui::LineShape;
-
-// The program's application title, as its identity states it.
-constexpr char kApplicationTitle[] = "Tolvane's Mensurex 2";
 
 constexpr char kVersion[] = "Version 2.0";
 constexpr char kDescription[] =
@@ -28,15 +27,8 @@ constexpr char kDisclaimer[] =
     "Use this program only with its author's permission. Please report "
     "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.";
 
-// The layout is kept in twips (1/1440 inch); at 96 dots per inch a pixel is
-// 15 twips.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
-
-QRect TwipsRect(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
-}
+using mensurex::ui::TwipsRect;
+constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }
 
 // A fixed-size label: plain text, left-aligned, wrapped at word boundaries
 // and cut off at its rectangle's edges. It takes no focus and does nothing
@@ -66,7 +58,7 @@ void SetBlackText(QLabel* label) {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : frmAbout(QString::fromUtf8(kApplicationTitle), parent) {}
+    : frmAbout(QString::fromUtf8(mensurex::ui::kApplicationTitle), parent) {}
 
 frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |

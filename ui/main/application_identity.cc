@@ -10,7 +10,7 @@ QIcon ProgramIcon() {
   return QIcon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
 }
 
-void ApplyApplicationIdentity(QApplication& /*application*/) {
+void ApplyApplicationIdentity() {
   QApplication::setApplicationName(QString::fromUtf8(kProgramName));
   QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
   QApplication::setOrganizationName(QStringLiteral("Tolvane"));

@@ -91,7 +91,7 @@ class PrintCommandTest : public QObject {
 
  private slots:
   void initTestCase() {
-    mensurex::ui::ApplyApplicationIdentity(*qApp);
+    mensurex::ui::ApplyApplicationIdentity();
     QVERIFY(sandbox_->IsValid());
     window_.show();
     window_.activateWindow();
