@@ -105,7 +105,7 @@ class AboutModalTest : public QObject {
   // The About window shows the program's identity, also when it is built
   // without being given the title.
   void aboutShowsTheProgramIdentity() {
-    mensurex::ui::ApplyApplicationIdentity(*qApp);
+    mensurex::ui::ApplyApplicationIdentity();
     frmMain main;
     frmAbout about(&main);
     QCOMPARE(about.windowTitle(), "About " + mensurex::ui::ApplicationTitle());
