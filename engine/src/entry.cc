@@ -95,9 +95,11 @@ bool IsSpaceLike(std::string_view separator) {
 
 // What the grammar makes of an accepted text:
 // value = sign * 0.d1 d2 d3 ... * 10^exponent, d1 not 0.
-struct ParsedNumber {
+struct ParsedNumber {  // NOLINT(cppcoreguidelines-pro-type-member-init)
   bool negative = false;
-  std::array<char, kKeptDigits> digits{};  // the first digit_count are set
+  // The first digit_count are set, and only they are read: the rest is left
+  // as it is, as clearing it would cost more than most parses.
+  std::array<char, kKeptDigits> digits;
   std::size_t digit_count = 0;
   bool dropped_nonzero = false;  // a digit after the kept ones was not 0
   std::int64_t exponent = 0;
@@ -218,10 +220,16 @@ class EntryParser {
       seen_nonzero_ = true;
     }
     if (!in_fraction) point_exponent_ += end - digit;
-    std::size_t& count = number_->digit_count;
-    for (; digit != end && count < kKeptDigits; ++digit) {
-      number_->digits[count++] = *digit;
+    // Local copies: a char store could alias the count, which would then be
+    // reloaded for every digit.
+    const std::size_t count = number_->digit_count;
+    const std::size_t kept =
+        std::min(static_cast<std::size_t>(end - digit), kKeptDigits - count);
+    char* out = number_->digits.data() + count;
+    for (const char* const kept_end = digit + kept; digit != kept_end;) {
+      *out++ = *digit++;
     }
+    number_->digit_count = count + kept;
     for (; digit != end; ++digit) {
       if (*digit != '0') number_->dropped_nonzero = true;
     }
@@ -270,7 +278,9 @@ double ToDouble(const ParsedNumber& number) {
   // "d1d2...dn[1]e<exponent - n>" for the library's correctly rounded
   // reading. A final 1 stands for the dropped non-zero digits; it lies far
   // below the last digit that can decide the rounding.
-  std::array<char, kKeptDigits + 32> buffer{};  // filled up to `end`
+  // Filled up to `end`, and only read that far.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
+  std::array<char, kKeptDigits + 32> buffer;
   char* out = buffer.data();
   for (std::size_t i = 0; i < number.digit_count; ++i) {
     *out++ = number.digits[i];

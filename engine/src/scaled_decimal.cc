@@ -244,12 +244,12 @@ WideUint MagnitudeOf(const ScaledDecimal& value) {
 }
 
 int BitWidth(const ScaledDecimal& value) {
-  return value.high32() != 0
-             ? 64 + static_cast<int>(std::bit_width(value.high32()))
-             : static_cast<int>(std::bit_width(value.low64()));
+  return static_cast<int>(value.high32() != 0
+                              ? 64 + std::bit_width(value.high32())
+                              : std::bit_width(value.low64()));
 }
 
-__extension__ typedef unsigned __int128 Uint128;
+__extension__ using Uint128 = unsigned __int128;
 
 // 10^0 .. 10^38, all that fit 128 bits.
 constexpr std::array<Uint128, 39> kPowersOfTen128 = [] {
@@ -512,7 +512,9 @@ std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   // left takes a separator of up to kInlineSeparator bytes and the sign, so
   // that the whole text is assembled here and copied into its string once.
   constexpr std::size_t kInlineSeparator = 16;
-  std::array<char, 32 + kInlineSeparator + 1> buffer{};
+  // Only the part written below is ever read.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
+  std::array<char, 32 + kInlineSeparator + 1> buffer;
   char* const end = buffer.data() + buffer.size();
   char* first = end;
   const auto put_pair = [&first](std::uint64_t pair) {

@@ -11,11 +11,10 @@ WideUint::WideUint(std::uint64_t value) : size_(2) {
   Trim();
 }
 
-WideUint::WideUint(std::uint32_t high32, std::uint64_t low64)
-    : WideUint(low64) {
+WideUint::WideUint(std::uint32_t high32, std::uint64_t low64) : size_(3) {
+  limbs_[0] = static_cast<std::uint32_t>(low64);
+  limbs_[1] = static_cast<std::uint32_t>(low64 >> 32);
   limbs_[2] = high32;
-  // A delegating constructor cannot initialise members itself.
-  size_ = 3;  // NOLINT(cppcoreguidelines-prefer-member-initializer)
   Trim();
 }
 
