@@ -12,7 +12,7 @@ namespace {
 // How long to wait for a connection, and for each reply of the scheduler.
 constexpr int kConnectTimeoutMs = 5000;
 constexpr double kReplyTimeoutSeconds = 10.0;
-constexpr qsizetype kWriteChunk = 64 * 1024;
+constexpr qsizetype kWriteChunk = qsizetype{64} * 1024;
 
 struct HttpClose {
   void operator()(http_t* http) const { httpClose(http); }

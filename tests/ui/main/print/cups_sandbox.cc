@@ -1,7 +1,6 @@
 #include "cups_sandbox.h"
 
 #include <cups/cups.h>
-#include <signal.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -13,6 +12,7 @@
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 #include <memory>
 
 namespace mensurex::testing {
@@ -105,7 +105,7 @@ Http Connect(const QString& socket) {
 }
 
 QString FindTool(const QString& name) {
-  const QString found = QStandardPaths::findExecutable(name);
+  QString found = QStandardPaths::findExecutable(name);
   if (!found.isEmpty()) return found;
   return QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin"});
 }
@@ -252,7 +252,8 @@ bool CupsSandbox::WaitForIdle(int timeout_ms) const {
   return false;
 }
 
-std::unique_ptr<CupsSandbox::SilentScheduler> CupsSandbox::SilenceScheduler() {
+std::unique_ptr<CupsSandbox::SilentScheduler> CupsSandbox::SilenceScheduler()
+    const {
   const QByteArray path = Path("silent.sock").toUtf8();
   sockaddr_un address{};
   address.sun_family = AF_UNIX;

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <utility>
 
 namespace mensurex::testing {
 
@@ -59,7 +60,7 @@ class CupsSandbox {
   // socket that takes connections and never answers. Null if it cannot be
   // made.
   class SilentScheduler;
-  std::unique_ptr<SilentScheduler> SilenceScheduler();
+  std::unique_ptr<SilentScheduler> SilenceScheduler() const;
 
   // The scheduler's error log, for failure messages.
   QByteArray ErrorLog() const;
@@ -75,7 +76,8 @@ class CupsSandbox {
 
 class CupsSandbox::SilentScheduler {
  public:
-  SilentScheduler(int fd, QByteArray restore) : fd_(fd), restore_(restore) {}
+  SilentScheduler(int fd, QByteArray restore)
+      : fd_(fd), restore_(std::move(restore)) {}
   ~SilentScheduler();
   SilentScheduler(const SilentScheduler&) = delete;
   SilentScheduler& operator=(const SilentScheduler&) = delete;

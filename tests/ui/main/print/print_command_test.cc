@@ -78,7 +78,7 @@ class ModalCloser : public QObject {
 // Everything of the window that printing must leave alone.
 struct WindowState {
   QString entry, selected, focus, title;
-  int selection_start, cursor, unit;
+  int selection_start = 0, cursor = 0, unit = 0;
   QStringList results;
   QSize size;
   bool operator==(const WindowState&) const = default;
