@@ -5,27 +5,12 @@
 set -euo pipefail
 output=$(realpath -m "${1:-docs/screenshot.png}")
 cd "$(dirname "$0")/.."
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/private-x.sh
+trap stop_private_x EXIT
 
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp \
-  >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number" XDG_RUNTIME_DIR="$work"
-
-LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 build/app/Mensurex2 >/dev/null 2>&1 &
-app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Mensurex$' |
-  head -n 1)
+start_private_x 1280x1024x24
+start_program build/app/Mensurex2
+[[ -n $window ]] || { echo "no window named Mensurex appeared" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 0.5
 xdotool type --delay 50 "1"

@@ -8,35 +8,17 @@ cd "$(dirname "$0")/../.."
 program=build/app/Mensurex2
 [[ -x $program ]] || { echo "missing $program: build first" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/private-x.sh
+trap stop_private_x EXIT
 
 fail() {
   echo "e2e: $*" >&2
   exit 1
 }
 
-# A free display: Xvfb picks the number and writes it to the pipe.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp \
-  >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
-export XDG_RUNTIME_DIR="$work"
-
-LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Mensurex$' |
-  head -n 1) || fail "no window named Mensurex appeared"
+start_private_x 800x600x24 || fail "Xvfb did not start"
+start_program "$program"
+[[ -n $window ]] || fail "no window named Mensurex appeared"
 
 title=$(xdotool getwindowname "$window")
 [[ $title == "Mensurex" ]] || fail "title bar reads '$title'"
