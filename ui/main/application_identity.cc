@@ -15,6 +15,7 @@ void ApplyApplicationIdentity() {
   QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
   QApplication::setOrganizationName(QStringLiteral("Tolvane"));
   QApplication::setWindowIcon(ProgramIcon());
+  QApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
 }
 
 }  // namespace mensurex::ui
