@@ -1,0 +1,46 @@
+// The CUPS client calls that printing makes, bound at run time, so that the
+// program loads libcups (and the libraries it pulls in) only when the user
+// first prints.
+#ifndef MENSUREX_UI_MAIN_PRINT_CUPS_LIBRARY_H_
+#define MENSUREX_UI_MAIN_PRINT_CUPS_LIBRARY_H_
+
+#include <cups/cups.h>
+
+#include <memory>
+
+namespace mensurex::ui {
+
+// Each member has the type of the CUPS function of the same name, so the
+// compiler checks every call against the real declaration.
+struct CupsLibrary {
+  decltype(&::cupsCancelDestJob) cupsCancelDestJob = nullptr;
+  decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
+  decltype(&::cupsCreateDestJob) cupsCreateDestJob = nullptr;
+  decltype(&::cupsEncryption) cupsEncryption = nullptr;
+  decltype(&::cupsFinishDestDocument) cupsFinishDestDocument = nullptr;
+  decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
+  decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
+  decltype(&::cupsGetDestMediaDefault) cupsGetDestMediaDefault = nullptr;
+  decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
+  decltype(&::cupsLastError) cupsLastError = nullptr;
+  decltype(&::cupsServer) cupsServer = nullptr;
+  decltype(&::cupsStartDestDocument) cupsStartDestDocument = nullptr;
+  decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
+  decltype(&::httpClose) httpClose = nullptr;
+  decltype(&::httpConnect2) httpConnect2 = nullptr;
+  decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+  decltype(&::ippPort) ippPort = nullptr;
+};
+
+// Loads the shared library `file` and binds every call. Null when the library
+// cannot be loaded or lacks any of the calls (it is then unloaded again). A
+// library that binds stays loaded for the rest of the process.
+std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file);
+
+// The system's libcups, loaded on the first call; every later call returns
+// the same table, or null again when the first load failed.
+const CupsLibrary* SystemCupsLibrary();
+
+}  // namespace mensurex::ui
+
+#endif  // MENSUREX_UI_MAIN_PRINT_CUPS_LIBRARY_H_
