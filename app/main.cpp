@@ -4,10 +4,12 @@
 
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
+#include "ui/shared/user_language.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   mensurex::ui::ApplyApplicationIdentity();
+  mensurex::ui::LoadUserLanguage();
   frmMain window;
   window.show();
   return QApplication::exec();

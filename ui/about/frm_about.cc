@@ -1,5 +1,6 @@
 #include "ui/about/frm_about.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
@@ -10,22 +11,16 @@
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
 #include "ui/shared/application_title.h"
+#include "ui/shared/dialog_font.h"
+#include "ui/shared/dialog_palette.h"
 #include "ui/shared/twips.h"
 
 namespace {
 
 using mensurex::ui::LineShape;
 
-constexpr char kVersion[] = "Version 2.0";
-constexpr char kDescription[] =
-    "The Mensurex was developed as a simple tool to quickly and easily "
-    "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
-    "and exabytes.";
+// The web address is the same in every language.
 constexpr char kWebAddress[] = "www.example.org/mensurex";
-// A non-breaking hyphen keeps "e-mail" on one line.
-constexpr char kDisclaimer[] =
-    "Use this program only with its author's permission. Please report "
-    "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.";
 
 using mensurex::ui::TwipsRect;
 constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }
@@ -49,10 +44,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry,
   return label;
 }
 
+// Black on the desktop's dialog background, or the desktop's own text
+// colour where black would not read (a dark colour scheme).
 void SetBlackText(QLabel* label) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
-  label->setPalette(palette);
+  mensurex::ui::UsePreferredTextColour(label, QColor(0, 0, 0));
 }
 
 }  // namespace
@@ -70,6 +65,8 @@ frmAbout::frmAbout(QString application_title, QWidget* parent)
   setModal(true);
   setSizeGripEnabled(false);
   setFixedSize(Px(5730), Px(3555));
+  // The layout is fixed in twips and measured against the dialog font.
+  setFont(mensurex::ui::DialogFont());
   if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
 
   BuildControls();
@@ -79,13 +76,13 @@ frmAbout::frmAbout(QString application_title, QWidget* parent)
 void frmAbout::BuildControls() {
   // Created in tab order: cmdOK, then picIcon; the labels and lines take no
   // focus.
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setGeometry(TwipsRect(4245, 2880, 1260, 345));
   cmdOK->setDefault(true);
   cmdOK->setAutoDefault(true);
-  cmdOK->setAccessibleName(QStringLiteral("OK"));
-  cmdOK->setAccessibleDescription(QStringLiteral("Close the About window"));
+  cmdOK->setAccessibleName(tr("OK"));
+  cmdOK->setAccessibleDescription(tr("Close the About window"));
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
   // The 48 x 48 picture inside a 2-pixel sunken border.
@@ -98,13 +95,12 @@ void frmAbout::BuildControls() {
   picIcon->setFocusPolicy(Qt::StrongFocus);
   picIcon->setPixmap(
       QPixmap::fromImage(mensurex::ui::AboutPictureFirstFrame()));
-  picIcon->setAccessibleName(QStringLiteral("Program picture"));
-  picIcon->setAccessibleDescription(QStringLiteral("A diskette"));
+  picIcon->setAccessibleName(tr("Program picture"));
+  picIcon->setAccessibleDescription(tr("A diskette"));
   setTabOrder(cmdOK, picIcon);
 
   Label1 = MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
-                     QString::fromLatin1(kWebAddress),
-                     QStringLiteral("Web address"));
+                     QString::fromLatin1(kWebAddress), tr("Web address"));
 
   // An etched rule: a 1-pixel grey line with a 2-pixel white line directly
   // below it.
@@ -115,29 +111,48 @@ void frmAbout::BuildControls() {
   Line1[1]->setObjectName(QStringLiteral("Line1_1"));
   Line1[1]->setGeometry(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1);
 
-  lblDescription = MakeLabel(
-      this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
-      QString::fromLatin1(kDescription), QStringLiteral("Description"));
-  SetBlackText(lblDescription);
+  lblDescription =
+      MakeLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
+                tr("The Mensurex was developed as a simple tool to quickly "
+                   "and easily calculate bytes, kilobytes, megabytes, "
+                   "gigabytes, terabytes, petabytes and exabytes."),
+                tr("Description"));
 
   lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
-                       QString(), QStringLiteral("Application title"));
-  SetBlackText(lblTitle);
+                       QString(), tr("Application title"));
 
-  lblVersion =
-      MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
-                QString::fromLatin1(kVersion), QStringLiteral("Version"));
+  lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
+                         tr("Version 2.0"), tr("Version"));
 
-  lblDisclaimer =
-      MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
-                QString::fromUtf8(kDisclaimer), QStringLiteral("Disclaimer"));
-  SetBlackText(lblDisclaimer);
+  // A non-breaking hyphen keeps "e-mail" on one line.
+  lblDisclaimer = MakeLabel(
+      this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
+      tr("Use this program only with its author's permission. Please report "
+         "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 "
+         "Tolvane."),
+      tr("Disclaimer"));
+  SetTextColours();
 
   cmdOK->setFocus();
 }
 
+void frmAbout::SetTextColours() {
+  for (QLabel* label : {lblTitle, lblDescription, lblDisclaimer}) {
+    SetBlackText(label);
+  }
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A new desktop palette may make black unreadable, or readable again.
+  if (event->type() == QEvent::PaletteChange && lblTitle != nullptr) {
+    SetTextColours();
+  }
+}
+
 void frmAbout::Form_Load() {
-  setWindowTitle(QStringLiteral("About ") + application_title_);
+  //: The About window's caption; %1 is the application title.
+  setWindowTitle(tr("About %1").arg(application_title_));
   lblTitle->setText(application_title_);
 }
 

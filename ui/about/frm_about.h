@@ -33,8 +33,14 @@ class frmAbout : public QDialog {  // NOLINT(readability-identifier-naming)
   // keyboard back to the window below it.
   void done(int result) override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BuildControls();
+  // Black title, description and disclaimer where black reads on the
+  // desktop's dialog background.
+  void SetTextColours();
   void Form_Load();
   void cmdOK_Click();
 

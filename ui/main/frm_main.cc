@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QToolTip>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -23,6 +24,8 @@
 #include "ui/main/print/print_window_image.h"
 #include "ui/main/select_frame.h"
 #include "ui/shared/application_identity.h"
+#include "ui/shared/dialog_font.h"
+#include "ui/shared/dialog_palette.h"
 #include "ui/shared/twips.h"
 
 namespace {
@@ -42,49 +45,54 @@ constexpr QSize kClientSize = mensurex::ui::TwipsSize(6240, 5370);
 struct ResultRow {
   const char* box_name;
   const char* label_name;
-  const char* unit_name;  // for the accessible name, lower case
 };
 
 // In unit order; row i sits 360 twips below row i - 1.
 constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
-    {"txtByteResult", "lblBytes", "bytes"},
-    {"txtKiloResult", "lblKilobytes", "kilobytes"},
-    {"txtMegaResult", "lblMegabytes", "megabytes"},
-    {"txtGigaResult", "lblGigabytes", "gigabytes"},
-    {"txtTeraResult", "lblTeraBytes", "terabytes"},
-    {"txtPetaResult", "lblPetaBytes", "petabytes"},
-    {"txtExaResult", "lblExaBytes", "exabytes"},
+    {"txtByteResult", "lblBytes"},
+    {"txtKiloResult", "lblKilobytes"},
+    {"txtMegaResult", "lblMegabytes"},
+    {"txtGigaResult", "lblGigabytes"},
+    {"txtTeraResult", "lblTeraBytes"},
+    {"txtPetaResult", "lblPetaBytes"},
+    {"txtExaResult", "lblExaBytes"},
 }};
 
 // Unit labels are narrower for the two shortest captions.
 constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
     735, 735, 975, 975, 975, 975, 975};
 
-// "MS Sans Serif" where it exists, else a plain sans-serif of similar
-// metrics, so every caption fits the rectangle it was laid out for.
-QFont ClassicSansFont(qreal point_size) {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                    QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("Helvetica")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(point_size);
-  font.setWeight(QFont::Normal);
-  return font;
+// The unit captions of the option buttons and the result labels, in unit
+// order (the engine's UnitCaption names the same units in English).
+constexpr std::array<const char*, kStorageUnitCount> kUnitCaptions = {
+    QT_TRANSLATE_NOOP("frmMain", "Bytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Kilobytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Megabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Gigabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Terabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Petabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Exabytes"),
+};
+
+// What assistive technology calls each result box, in unit order.
+constexpr std::array<const char*, kStorageUnitCount> kResultNames = {
+    QT_TRANSLATE_NOOP("frmMain", "Result in bytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in kilobytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in megabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in gigabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in terabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in petabytes"),
+    QT_TRANSLATE_NOOP("frmMain", "Result in exabytes"),
+};
+
+QString UnitCaption(int index) {
+  return frmMain::tr(kUnitCaptions[static_cast<std::size_t>(index)]);
 }
 
-// The window's dialog font: captions, labels, buttons and menus.
-QFont DialogFont() { return ClassicSansFont(8.0); }
-
-// The font of the eight text boxes.
-QFont TextBoxFont() { return ClassicSansFont(9.75); }
-
+// Labels, the frame and the option buttons: the fixed light green with
+// black text, whatever the desktop's palette.
 void UseLightGreenBackground(QWidget* widget) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, kLightGreen);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
+  mensurex::ui::UseFixedLightBackground(widget, kLightGreen);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption,
@@ -123,7 +131,9 @@ frmMain::frmMain(QWidget* parent)
   setWindowTitle(QStringLiteral("Mensurex"));
   setWindowIcon(mensurex::ui::ProgramIcon());
   setAccessibleName(QStringLiteral("Mensurex"));
-  setFont(DialogFont());
+  setFont(mensurex::ui::DialogFont());
+  // Tooltips are windows of their own and do not inherit the font.
+  QToolTip::setFont(mensurex::ui::DialogFont());
 
   BuildControls();
   BuildMenus();
@@ -148,15 +158,20 @@ void frmMain::set_print_operation(PrintOperation operation) {
 void frmMain::BuildControls() {
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("clientArea"));
-  UseLightGreenBackground(client_);
+  // The area itself shows only the green; the buttons and the entry box on
+  // it keep the desktop's colours.
+  QPalette client_palette = client_->palette();
+  client_palette.setColor(QPalette::Window, kLightGreen);
+  client_->setPalette(client_palette);
+  client_->setAutoFillBackground(true);
   setCentralWidget(client_);
 
-  const QFont text_box_font = TextBoxFont();
+  const QFont text_box_font = mensurex::ui::TextBoxFont();
 
   // The entry label first, so the entry box, which overlaps its right edge
   // by one pixel, is drawn over it.
   QLabel* lblEntry =
-      MakeLabel(client_, "lblEntry", QStringLiteral("Enter Number to Convert"),
+      MakeLabel(client_, "lblEntry", tr("Enter Number to Convert"),
                 TwipsRect(480, 480, 1935, 285));
 
   txtEntry = new QLineEdit(client_);
@@ -164,42 +179,37 @@ void frmMain::BuildControls() {
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
   txtEntry->setMaxLength(kNoLengthLimit);
-  txtEntry->setToolTip(QStringLiteral("Enter the number you wish to convert"));
-  txtEntry->setAccessibleName(QStringLiteral("Number to convert"));
+  txtEntry->setToolTip(tr("Enter the number you wish to convert"));
+  txtEntry->setAccessibleName(tr("Number to convert"));
   txtEntry->setAccessibleDescription(
-      QStringLiteral("Enter the number you wish to convert"));
+      tr("Enter the number you wish to convert"));
   lblEntry->setBuddy(txtEntry);
 
-  frmSelect =
-      new mensurex::ui::SelectFrame(QStringLiteral("Entry Criteria"), client_);
+  frmSelect = new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
   frmSelect->setObjectName(QStringLiteral("frmSelect"));
   frmSelect->setGeometry(TwipsRect(4320, 240, 1455, 2775));
   frmSelect->setToolTip(
-      QStringLiteral("Select the criteria for the number to convert you "
-                     "entered"));
-  frmSelect->setAccessibleName(QStringLiteral("Entry Criteria"));
+      tr("Select the criteria for the number to convert you entered"));
+  frmSelect->setAccessibleName(tr("Entry Criteria"));
   UseLightGreenBackground(frmSelect);
 
-  cmdClear = MakeButton(client_, "cmdClear", QStringLiteral("Clear All"),
+  cmdClear = MakeButton(client_, "cmdClear", tr("Clear All"),
                         TwipsRect(4440, 3480, 1215, 375));
-  cmdCalculate =
-      MakeButton(client_, "cmdCalculate", QStringLiteral("C&alculate"),
-                 TwipsRect(2640, 1320, 1215, 735));
-  cmdPrintForm =
-      MakeButton(client_, "cmdPrintForm", QStringLiteral("&Print Form"),
-                 TwipsRect(4440, 4080, 1215, 375));
-  cmdClose = MakeButton(client_, "cmdClose", QStringLiteral("&Close"),
+  cmdCalculate = MakeButton(client_, "cmdCalculate", tr("C&alculate"),
+                            TwipsRect(2640, 1320, 1215, 735));
+  cmdPrintForm = MakeButton(client_, "cmdPrintForm", tr("&Print Form"),
+                            TwipsRect(4440, 4080, 1215, 375));
+  cmdClose = MakeButton(client_, "cmdClose", tr("&Close"),
                         TwipsRect(4440, 4560, 1215, 495));
-  cmdClear->setAccessibleName(QStringLiteral("Clear All"));
-  cmdCalculate->setAccessibleName(QStringLiteral("Calculate"));
-  cmdPrintForm->setAccessibleName(QStringLiteral("Print Form"));
-  cmdClose->setAccessibleName(QStringLiteral("Close"));
+  cmdClear->setAccessibleName(tr("Clear All"));
+  cmdCalculate->setAccessibleName(tr("Calculate"));
+  cmdPrintForm->setAccessibleName(tr("Print Form"));
+  cmdClose->setAccessibleName(tr("Close"));
 
   // Inside the frame, positions count from the frame's own top-left corner,
   // its caption line included; the buttons are 360 twips apart.
   for (int index = 0; index < kStorageUnitCount; ++index) {
-    const auto unit = static_cast<mensurex::StorageUnit>(index);
-    const QString caption = QString::fromLatin1(mensurex::UnitCaption(unit));
+    const QString caption = UnitCaption(index);
     auto* option = new QRadioButton(caption, frmSelect);
     option->setObjectName(QStringLiteral("optMeasure_%1").arg(index));
     option->setGeometry(TwipsRect(120, 240 + 360 * index, 1095, 255));
@@ -210,16 +220,14 @@ void frmMain::BuildControls() {
     optMeasure[static_cast<std::size_t>(index)] = option;
   }
 
-  QLabel* lblResults =
-      MakeLabel(client_, "lblResults", QStringLiteral("Results"),
-                TwipsRect(240, 2280, 1695, 255));
+  QLabel* lblResults = MakeLabel(client_, "lblResults", tr("Results"),
+                                 TwipsRect(240, 2280, 1695, 255));
   QPalette results_palette = lblResults->palette();
   results_palette.setColor(QPalette::WindowText, kResultBlue);
   lblResults->setPalette(results_palette);
 
   for (std::size_t row = 0; row < kResultRows.size(); ++row) {
     const int top = 2640 + 360 * static_cast<int>(row);
-    const auto unit = static_cast<mensurex::StorageUnit>(row);
     auto* box = new QLineEdit(client_);
     box->setObjectName(QString::fromLatin1(kResultRows[row].box_name));
     box->setGeometry(TwipsRect(240, top, 2700, 360));
@@ -228,17 +236,14 @@ void frmMain::BuildControls() {
     // Read-only keeps selecting and copying; typing, cutting, pasting and
     // deleting change nothing.
     box->setReadOnly(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, kResultBlue);
-    box->setPalette(palette);
-    box->setAccessibleName(
-        QStringLiteral("Result in %1")
-            .arg(QString::fromLatin1(kResultRows[row].unit_name)));
+    // Blue on white: the blue needs the light background to be read.
+    mensurex::ui::UseFixedTextBoxColours(box, kResultBlue);
+    box->setAccessibleName(tr(kResultNames[row]));
     result_boxes_[row] = box;
 
     QLabel* label =
         MakeLabel(client_, kResultRows[row].label_name,
-                  QString::fromLatin1(mensurex::UnitCaption(unit)),
+                  UnitCaption(static_cast<int>(row)),
                   TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
     label->setBuddy(box);
   }
@@ -246,21 +251,18 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
-  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFileAction"));
-  mnuCalculate =
-      MakeAction(mnuFile, "mnuCalculate", QStringLiteral("C&alculate"));
-  mnuPrintForm =
-      MakeAction(mnuFile, "mnuPrintForm", QStringLiteral("&Print Form"));
-  mnuExit = MakeAction(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+  mnuCalculate = MakeAction(mnuFile, "mnuCalculate", tr("C&alculate"));
+  mnuPrintForm = MakeAction(mnuFile, "mnuPrintForm", tr("&Print Form"));
+  mnuExit = MakeAction(mnuFile, "mnuExit", tr("&Exit"));
 
-  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelp = menuBar()->addMenu(tr("&Help"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelpAction"));
-  mnuInstructions =
-      MakeAction(mnuHelp, "mnuInstructions", QStringLiteral("&Instructions"));
-  mnuAbout = MakeAction(mnuHelp, "mnuAbout", QStringLiteral("A&bout"));
+  mnuInstructions = MakeAction(mnuHelp, "mnuInstructions", tr("&Instructions"));
+  mnuAbout = MakeAction(mnuHelp, "mnuAbout", tr("A&bout"));
 
   // Drop-down menus are windows of their own and do not inherit the font.
   mnuFile->setFont(font());

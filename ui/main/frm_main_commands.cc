@@ -16,10 +16,12 @@
 
 namespace {
 
-const char kRefusalMessage[] = "You must enter a valid numeric amount .";
-const char kOverflowMessage[] = "The amount is too large to convert.";
-const char kPrintFailureMessage[] =
-    "There has been an error printing this form.";
+const char* const kRefusalMessage =
+    QT_TRANSLATE_NOOP("frmMain", "You must enter a valid numeric amount .");
+const char* const kOverflowMessage =
+    QT_TRANSLATE_NOOP("frmMain", "The amount is too large to convert.");
+const char* const kPrintFailureMessage =
+    QT_TRANSLATE_NOOP("frmMain", "There has been an error printing this form.");
 
 bool IsEnterKey(int key_code) {
   return key_code == Qt::Key_Return || key_code == Qt::Key_Enter;
@@ -29,24 +31,19 @@ bool IsEnterKey(int key_code) {
 
 QString frmMain::InstructionsText() {
   // Six texts joined with nothing between them; the second to the sixth each
-  // begin with their own blank.
-  return QStringLiteral(
-             "To use the Mensurex, simply add a numberical value in the ENTER "
-             "NUMBER TO CONVERT box.") +
-         QStringLiteral(
-             " Select the appropriate criteria you wish to convert, byte, "
-             "kilobyte, megabyte or gigabyte.") +
-         QStringLiteral(
-             " Next, click the Calculate button to view the results.") +
-         QStringLiteral(
-             " As an example, if you wanted to see how many bytes, kilobytes "
-             "and gigabytess were in 100 megabytes,") +
-         QStringLiteral(
-             " simply type 100 in the ENTER NUMBER TO CONVERT field and select "
-             "MEGABYTES in the CRITERIA section,") +
-         QStringLiteral(
-             " then click CALCULATE.  View the results in the RESULTS "
-             "section.");
+  // begin with their own blank. One text for translators, who may need to
+  // reorder the sentences.
+  return tr(
+      "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
+      "TO CONVERT box."
+      " Select the appropriate criteria you wish to convert, byte, kilobyte, "
+      "megabyte or gigabyte."
+      " Next, click the Calculate button to view the results."
+      " As an example, if you wanted to see how many bytes, kilobytes and "
+      "gigabytess were in 100 megabytes,"
+      " simply type 100 in the ENTER NUMBER TO CONVERT field and select "
+      "MEGABYTES in the CRITERIA section,"
+      " then click CALCULATE.  View the results in the RESULTS section.");
 }
 
 void frmMain::Form_Load() {
@@ -58,15 +55,15 @@ void frmMain::Form_Load() {
 void frmMain::cmdCalculate_Click() {
   const std::string entry = txtEntry->text().toStdString();
   if (!mensurex::IsNumericEntry(entry, mensurex::ui::UserSeparators())) {
-    RefuseEntry(QString::fromLatin1(kRefusalMessage));
+    RefuseEntry(tr(kRefusalMessage));
     return;
   }
   if (const auto failure = Calculate()) {
     // An amount beyond what the result boxes can hold: nothing was written,
     // the user keeps what is on screen and can correct the entry.
-    RefuseEntry(QString::fromLatin1(
-        *failure == mensurex::ConversionFailure::kOverflow ? kOverflowMessage
-                                                           : kRefusalMessage));
+    RefuseEntry(tr(*failure == mensurex::ConversionFailure::kOverflow
+                       ? kOverflowMessage
+                       : kRefusalMessage));
   }
 }
 
@@ -153,7 +150,7 @@ void frmMain::PrintForm() {
     printed = false;
   }
   if (printed) return;
-  mensurex::ui::ShowMessage(this, QString::fromLatin1(kPrintFailureMessage),
+  mensurex::ui::ShowMessage(this, tr(kPrintFailureMessage),
                             QMessageBox::Ok | QMessageBox::Cancel,
                             QMessageBox::Ok);
 }

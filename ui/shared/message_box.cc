@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "ui/shared/application_identity.h"
+#include "ui/shared/dialog_font.h"
 
 namespace mensurex::ui {
 
@@ -14,6 +15,7 @@ void ShowMessage(QWidget* parent, const QString& prompt,
                   parent);
   box.setObjectName(QStringLiteral("messageBox"));
   box.setTextFormat(Qt::PlainText);
+  box.setFont(DialogFont());
   box.setDefaultButton(default_button);
   // Plain buttons: some styles decorate OK and Cancel with icons.
   for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());

@@ -1,0 +1,45 @@
+#include "ui/shared/user_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace mensurex::ui {
+
+namespace {
+
+// Where the build embeds the program's compiled translations
+// (mensurex2_de.qm, ...).
+constexpr char kTranslationsResource[] = ":/mensurex/translations";
+
+}  // namespace
+
+QString LoadUserLanguage() {
+  // Owned by the application, so they live as long as it does.
+  auto* program = new QTranslator(QCoreApplication::instance());
+  if (!program->load(QLocale(), QStringLiteral("mensurex2"),
+                     QStringLiteral("_"),
+                     QString::fromLatin1(kTranslationsResource))) {
+    delete program;
+    return {};
+  }
+  QCoreApplication::installTranslator(program);
+
+  // Qt's texts in the language the program's texts are in, not merely the
+  // first one Qt has: a German window with Spanish buttons would be worse
+  // than one English window. A missing Qt translation leaves Qt's English.
+  const QString language = program->language()
+                               .section(QLatin1Char('_'), 0, 0)
+                               .section(QLatin1Char('-'), 0, 0);
+  auto* qt = new QTranslator(QCoreApplication::instance());
+  if (qt->load(QStringLiteral("qtbase_") + language,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt);
+  } else {
+    delete qt;
+  }
+  return language;
+}
+
+}  // namespace mensurex::ui

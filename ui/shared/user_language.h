@@ -1,0 +1,21 @@
+// The user's language: the program's own translations and Qt's, chosen from
+// the user's locale.
+#ifndef MENSUREX_UI_SHARED_USER_LANGUAGE_H_
+#define MENSUREX_UI_SHARED_USER_LANGUAGE_H_
+
+#include <QString>
+
+namespace mensurex::ui {
+
+// Installs the program's translation for the user's preferred language, if
+// the program has one, and Qt's own translation (standard buttons, context
+// menus) for that same language, so that a window never mixes two languages.
+// Under an English or C locale nothing is installed and every text is the
+// program's own English. Call once the QApplication exists and before any
+// window is built. Returns the language installed ("de", "fr"), or an empty
+// text for none.
+QString LoadUserLanguage();
+
+}  // namespace mensurex::ui
+
+#endif  // MENSUREX_UI_SHARED_USER_LANGUAGE_H_
