@@ -60,34 +60,6 @@
 <context>
     <name>frmMain</name>
     <message>
-        <source>Bytes</source>
-        <translation>Bytes</translation>
-    </message>
-    <message>
-        <source>Kilobytes</source>
-        <translation>Kilobytes</translation>
-    </message>
-    <message>
-        <source>Megabytes</source>
-        <translation>Megabytes</translation>
-    </message>
-    <message>
-        <source>Gigabytes</source>
-        <translation>Gigabytes</translation>
-    </message>
-    <message>
-        <source>Terabytes</source>
-        <translation>Terabytes</translation>
-    </message>
-    <message>
-        <source>Petabytes</source>
-        <translation>Petabytes</translation>
-    </message>
-    <message>
-        <source>Exabytes</source>
-        <translation>Exabytes</translation>
-    </message>
-    <message>
         <source>Result in bytes</source>
         <translation>Ergebnis in Bytes</translation>
     </message>
@@ -202,6 +174,76 @@
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>So benutzen Sie Mensurex: Geben Sie im Feld UMZURECHNENDE ZAHL einen Zahlenwert ein. Wählen Sie die Einheit, in der die Zahl angegeben ist, etwa Byte, Kilobyte, Megabyte oder Gigabyte. Klicken Sie dann auf BERECHNEN, um die Ergebnisse zu sehen. Ein Beispiel: Um zu sehen, wie vielen Bytes, Kilobytes und Gigabytes 100 Megabytes entsprechen, geben Sie im Feld UMZURECHNENDE ZAHL 100 ein, wählen unter EINGABEEINHEIT die Einheit MEGABYTES und klicken auf BERECHNEN. Die Ergebnisse stehen im Bereich ERGEBNISSE.</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>unit option button</comment>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>unit option button</comment>
+        <translation>Kilobytes</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>unit option button</comment>
+        <translation>Megabytes</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>unit option button</comment>
+        <translation>Gigabytes</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>unit option button</comment>
+        <translation>Terabytes</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>unit option button</comment>
+        <translation>Petabytes</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>unit option button</comment>
+        <translation>Exabytes</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>result label</comment>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>result label</comment>
+        <translation>Kilobytes</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>result label</comment>
+        <translation>Megabytes</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>result label</comment>
+        <translation>Gigabytes</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>result label</comment>
+        <translation>Terabytes</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>result label</comment>
+        <translation>Petabytes</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>result label</comment>
+        <translation>Exabytes</translation>
     </message>
 </context>
 </TS>

@@ -60,34 +60,6 @@
 <context>
     <name>frmMain</name>
     <message>
-        <source>Bytes</source>
-        <translation>Octets</translation>
-    </message>
-    <message>
-        <source>Kilobytes</source>
-        <translation>Kilooctets</translation>
-    </message>
-    <message>
-        <source>Megabytes</source>
-        <translation>Mégaoctets</translation>
-    </message>
-    <message>
-        <source>Gigabytes</source>
-        <translation>Gigaoctets</translation>
-    </message>
-    <message>
-        <source>Terabytes</source>
-        <translation>Téraoctets</translation>
-    </message>
-    <message>
-        <source>Petabytes</source>
-        <translation>Pétaoctets</translation>
-    </message>
-    <message>
-        <source>Exabytes</source>
-        <translation>Exaoctets</translation>
-    </message>
-    <message>
         <source>Result in bytes</source>
         <translation>Résultat en octets</translation>
     </message>
@@ -201,7 +173,77 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Pour utiliser Mensurex, saisissez simplement une valeur numérique dans la zone NOMBRE À CONVERTIR. Choisissez l&apos;unité dans laquelle ce nombre est exprimé&#xa0;: octet, kilooctet, mégaoctet ou gigaoctet. Cliquez ensuite sur le bouton Calculer pour afficher les résultats. Par exemple, pour savoir combien d&apos;octets, de kilooctets et de gigaoctets contiennent 100&#xa0;mégaoctets, tapez 100 dans la zone NOMBRE À CONVERTIR, choisissez MÉGAOCTETS dans la zone UNITÉ DE SAISIE, puis cliquez sur CALCULER. Les résultats s&apos;affichent dans la zone RÉSULTATS.</translation>
+        <translation>Pour utiliser Mensurex, saisissez simplement une valeur numérique dans la zone NOMBRE À CONVERTIR. Choisissez l&apos;unité dans laquelle ce nombre est exprimé : octet, kilooctet, mégaoctet ou gigaoctet. Cliquez ensuite sur le bouton Calculer pour afficher les résultats. Par exemple, pour savoir combien d&apos;octets, de kilooctets et de gigaoctets contiennent 100 mégaoctets, tapez 100 dans la zone NOMBRE À CONVERTIR, choisissez MÉGAOCTETS dans la zone UNITÉ DE SAISIE, puis cliquez sur CALCULER. Les résultats s&apos;affichent dans la zone RÉSULTATS.</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>unit option button</comment>
+        <translation>Octet</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>unit option button</comment>
+        <translation>Kilooctet</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>unit option button</comment>
+        <translation>Mégaoctet</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>unit option button</comment>
+        <translation>Gigaoctet</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>unit option button</comment>
+        <translation>Téraoctet</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>unit option button</comment>
+        <translation>Pétaoctet</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>unit option button</comment>
+        <translation>Exaoctet</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>result label</comment>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>result label</comment>
+        <translation>Kilooctets</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>result label</comment>
+        <translation>Mégaoctets</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>result label</comment>
+        <translation>Gigaoctets</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>result label</comment>
+        <translation>Téraoctets</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>result label</comment>
+        <translation>Pétaoctets</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>result label</comment>
+        <translation>Exaoctets</translation>
     </message>
 </context>
 </TS>

@@ -62,17 +62,32 @@ constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
 constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
     735, 735, 975, 975, 975, 975, 975};
 
-// The unit captions of the option buttons and the result labels, in unit
-// order (the engine's UnitCaption names the same units in English).
-constexpr std::array<const char*, kStorageUnitCount> kUnitCaptions = {
-    QT_TRANSLATE_NOOP("frmMain", "Bytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Kilobytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Megabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Gigabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Terabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Petabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Exabytes"),
+// The unit captions, in unit order (the engine's UnitCaption names the same
+// units in English). The option buttons and the result labels show the same
+// English words; a translation may use different forms, e.g. a singular
+// where the button's fixed width leaves no room for a long plural.
+struct CaptionText {
+  const char* source;
+  const char* comment;
 };
+constexpr std::array<CaptionText, kStorageUnitCount> kOptionCaptions = {{
+    QT_TRANSLATE_NOOP3("frmMain", "Bytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "unit option button"),
+    QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "unit option button"),
+}};
+constexpr std::array<CaptionText, kStorageUnitCount> kResultCaptions = {{
+    QT_TRANSLATE_NOOP3("frmMain", "Bytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "result label"),
+    QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "result label"),
+}};
 
 // What assistive technology calls each result box, in unit order.
 constexpr std::array<const char*, kStorageUnitCount> kResultNames = {
@@ -85,8 +100,8 @@ constexpr std::array<const char*, kStorageUnitCount> kResultNames = {
     QT_TRANSLATE_NOOP("frmMain", "Result in exabytes"),
 };
 
-QString UnitCaption(int index) {
-  return frmMain::tr(kUnitCaptions[static_cast<std::size_t>(index)]);
+QString Translated(const CaptionText& text) {
+  return frmMain::tr(text.source, text.comment);
 }
 
 // Labels, the frame and the option buttons: the fixed light green with
@@ -185,7 +200,9 @@ void frmMain::BuildControls() {
       tr("Enter the number you wish to convert"));
   lblEntry->setBuddy(txtEntry);
 
-  frmSelect = new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
+  auto* select_frame =
+      new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
+  frmSelect = select_frame;
   frmSelect->setObjectName(QStringLiteral("frmSelect"));
   frmSelect->setGeometry(TwipsRect(4320, 240, 1455, 2775));
   frmSelect->setToolTip(
@@ -209,8 +226,10 @@ void frmMain::BuildControls() {
   // Inside the frame, positions count from the frame's own top-left corner,
   // its caption line included; the buttons are 360 twips apart.
   for (int index = 0; index < kStorageUnitCount; ++index) {
-    const QString caption = UnitCaption(index);
+    const QString caption =
+        Translated(kOptionCaptions[static_cast<std::size_t>(index)]);
     auto* option = new QRadioButton(caption, frmSelect);
+    select_frame->AdoptOption(option);
     option->setObjectName(QStringLiteral("optMeasure_%1").arg(index));
     option->setGeometry(TwipsRect(120, 240 + 360 * index, 1095, 255));
     option->setAccessibleName(caption);
@@ -241,10 +260,9 @@ void frmMain::BuildControls() {
     box->setAccessibleName(tr(kResultNames[row]));
     result_boxes_[row] = box;
 
-    QLabel* label =
-        MakeLabel(client_, kResultRows[row].label_name,
-                  UnitCaption(static_cast<int>(row)),
-                  TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
+    QLabel* label = MakeLabel(
+        client_, kResultRows[row].label_name, Translated(kResultCaptions[row]),
+        TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
     label->setBuddy(box);
   }
   txtEntry->raise();

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QStyle>
 
 namespace mensurex::ui {
@@ -14,10 +16,27 @@ constexpr int kCaptionPadding = 2;
 const QColor kEtchShadow(128, 128, 128);
 const QColor kEtchLight(255, 255, 255);
 
+// The application's style with a 2-pixel gap between an option button's
+// indicator and its caption.
+class OptionButtonStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_RadioButtonLabelSpacing) return 2;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
 }  // namespace
 
 SelectFrame::SelectFrame(const QString& caption, QWidget* parent)
-    : QGroupBox(caption, parent) {}
+    : QGroupBox(caption, parent), option_style_(new OptionButtonStyle) {
+  option_style_->setParent(this);
+}
+
+void SelectFrame::AdoptOption(QRadioButton* option) {
+  option->setStyle(option_style_);
+}
 
 void SelectFrame::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);

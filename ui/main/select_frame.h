@@ -5,6 +5,9 @@
 
 #include <QGroupBox>
 
+class QRadioButton;
+class QStyle;
+
 namespace mensurex::ui {
 
 // A QGroupBox (so accessibility tools see a grouping with a name) that paints
@@ -16,8 +19,16 @@ class SelectFrame : public QGroupBox {
  public:
   explicit SelectFrame(const QString& caption, QWidget* parent = nullptr);
 
+  // Makes `option` one of the frame's unit buttons: its caption starts close
+  // to its indicator, as on the classic dialogs the layout was measured on,
+  // so the longest unit names fit the buttons' fixed width.
+  void AdoptOption(QRadioButton* option);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QStyle* option_style_;
 };
 
 }  // namespace mensurex::ui

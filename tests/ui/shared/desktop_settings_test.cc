@@ -1,0 +1,506 @@
+// Both windows and their message boxes as users with other desktop settings
+// see them: in the user's language (the test runs under C.UTF-8,
+// de_DE.UTF-8 and fr_FR.UTF-8), under light, dark and high-contrast
+// palettes, and with small and large desktop fonts.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "ui/about/frm_about.h"
+#include "ui/main/frm_main.h"
+#include "ui/shared/dialog_palette.h"
+#include "ui/shared/user_language.h"
+
+namespace {
+
+using mensurex::ui::ContrastRatio;
+using mensurex::ui::kMinimumTextContrast;
+
+// One user-visible text in the three languages the test runs in.
+struct Text {
+  const char* english;
+  const char* german;
+  const char* french;
+};
+
+// The language the test runs in: "" (C or English), "de" or "fr".
+QString RunLanguage() {
+  switch (QLocale().language()) {
+    case QLocale::German:
+      return QStringLiteral("de");
+    case QLocale::French:
+      return QStringLiteral("fr");
+    default:
+      return {};
+  }
+}
+
+QString Expected(const Text& text) {
+  const QString language = RunLanguage();
+  return QString::fromUtf8(language == "de"   ? text.german
+                           : language == "fr" ? text.french
+                                              : text.english);
+}
+
+// Captions and tooltips of the main window, by control name.
+const std::map<QString, Text> kMainWindowTexts = {
+    {"lblEntry",
+     {"Enter Number to Convert", "Umzurechnende Zahl", "Nombre à convertir"}},
+    {"frmSelect", {"Entry Criteria", "Eingabeeinheit", "Unité de saisie"}},
+    {"cmdClear", {"Clear All", "Alles löschen", "Tout effacer"}},
+    {"cmdCalculate", {"C&alculate", "Be&rechnen", "&Calculer"}},
+    {"cmdPrintForm", {"&Print Form", "Dr&ucken", "&Imprimer"}},
+    {"cmdClose", {"&Close", "&Schließen", "Fer&mer"}},
+    {"optMeasure_0", {"Bytes", "Bytes", "Octet"}},
+    {"optMeasure_1", {"Kilobytes", "Kilobytes", "Kilooctet"}},
+    {"optMeasure_6", {"Exabytes", "Exabytes", "Exaoctet"}},
+    {"lblResults", {"Results", "Ergebnisse", "Résultats"}},
+    {"lblMegabytes", {"Megabytes", "Megabytes", "Mégaoctets"}},
+    {"lblPetaBytes", {"Petabytes", "Petabytes", "Pétaoctets"}},
+    {"mnuFile", {"&File", "&Datei", "&Fichier"}},
+    {"mnuCalculate", {"C&alculate", "Be&rechnen", "&Calculer"}},
+    {"mnuPrintForm", {"&Print Form", "Dr&ucken", "&Imprimer"}},
+    {"mnuExit", {"&Exit", "&Beenden", "&Quitter"}},
+    {"mnuHelp", {"&Help", "&Hilfe", "&Aide"}},
+    {"mnuInstructions", {"&Instructions", "&Anleitung", "&Mode d'emploi"}},
+    {"mnuAbout", {"A&bout", "Ü&ber", "À &propos"}},
+    {"txtEntry tooltip",
+     {"Enter the number you wish to convert",
+      "Geben Sie die Zahl ein, die Sie umrechnen möchten",
+      "Saisissez le nombre à convertir"}},
+};
+
+const Text kRefusal = {"You must enter a valid numeric amount .",
+                       "Bitte geben Sie eine gültige Zahl ein.",
+                       "Vous devez saisir une valeur numérique valide."};
+const Text kPrintFailure = {
+    "There has been an error printing this form.",
+    "Beim Drucken des Fensters ist ein Fehler aufgetreten.",
+    "Une erreur s'est produite lors de l'impression de cette fenêtre."};
+const Text kCancel = {"Cancel", "Abbrechen", "Annuler"};
+const Text kInstructionsStart = {
+    "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
+    "TO CONVERT box. Select the appropriate criteria you wish to convert, "
+    "byte, kilobyte, megabyte or gigabyte.",
+    "So benutzen Sie Mensurex: Geben Sie im Feld UMZURECHNENDE ZAHL einen "
+    "Zahlenwert ein.",
+    "Pour utiliser Mensurex, saisissez simplement une valeur numérique dans "
+    "la zone NOMBRE À CONVERTIR."};
+const Text kInstructionsEnd = {
+    " then click CALCULATE.  View the results in the RESULTS section.",
+    "Die Ergebnisse stehen im Bereich ERGEBNISSE.",
+    "Les résultats s'affichent dans la zone RÉSULTATS."};
+const Text kAboutCaption = {"About Tolvane's Mensurex 2",
+                            "Über Tolvane's Mensurex 2",
+                            "À propos de Tolvane's Mensurex 2"};
+const Text kDescription = {
+    "The Mensurex was developed as a simple tool to quickly and easily "
+    "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
+    "and exabytes.",
+    "Mensurex wurde als einfaches Werkzeug entwickelt, mit dem sich Bytes, "
+    "Kilobytes, Megabytes, Gigabytes, Terabytes, Petabytes und Exabytes "
+    "schnell und bequem umrechnen lassen.",
+    "Mensurex a été conçu comme un outil simple pour convertir rapidement et "
+    "facilement des octets, kilooctets, mégaoctets, gigaoctets, téraoctets, "
+    "pétaoctets et exaoctets."};
+
+// Runs `trigger`; once it opens a modal window, calls `inspect` with it and
+// closes it. A window that never opens fails the test instead of hanging.
+void WithModal(const std::function<void()>& trigger,
+               const std::function<void(QWidget&)>& inspect) {
+  bool seen = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (seen || modal == nullptr || !modal->isVisible()) return;
+    seen = true;
+    inspect(*modal);
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+  });
+  poll.start();
+  trigger();
+  QVERIFY2(seen, "no modal window opened");
+}
+
+void ShowPrintFailure(frmMain& window,
+                      const std::function<void(QWidget&)>& inspect) {
+  window.set_print_operation([](const QWidget&) { return false; });
+  WithModal([&] { window.cmdPrintForm_Click(); }, inspect);
+}
+
+// A text as drawn: the widget, the text without access-key marks, and the
+// rectangle (in the widget) that the text must fit.
+struct Caption {
+  QWidget* widget;
+  QString text;
+  QRect area;
+  bool wraps;
+};
+
+QString Visible(QString text) {
+  return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+      .remove(QLatin1Char('&'))
+      .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// Every text of `window` that sits in a rectangle of its own: labels,
+// option buttons, command buttons, the frame's caption and the text boxes.
+std::vector<Caption> Captions(QWidget& window) {
+  std::vector<Caption> captions;
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (!widget->isVisible()) continue;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      if (label->text().isEmpty()) continue;  // the picture box
+      captions.push_back(
+          {label, label->text(), label->contentsRect(), label->wordWrap()});
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      const bool is_radio = qobject_cast<QRadioButton*>(button) != nullptr;
+      const QRect area = button->style()->subElementRect(
+          is_radio ? QStyle::SE_RadioButtonContents
+                   : QStyle::SE_PushButtonContents,
+          &option, button);
+      captions.push_back({button, Visible(button->text()), area, false});
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+      // Drawn from 8 pixels in, up to 2 pixels short of the right border.
+      const QFontMetrics metrics(frame->font());
+      captions.push_back({frame, frame->title(),
+                          QRect(8, 0, frame->width() - 10, metrics.height()),
+                          false});
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+      if (box->text().isEmpty()) continue;
+      captions.push_back(
+          {box, box->text(), box->rect().adjusted(3, 3, -3, -3), false});
+    }
+  }
+  return captions;
+}
+
+// The contrast of a text with the background around it, from the pixels of
+// `area`: the background is its commonest colour, the text's the colour
+// that stands out most from it.
+double InkContrast(const QImage& shot, const QRect& area) {
+  QHash<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      ++counts[shot.pixel(x, y)];
+    }
+  }
+  QRgb background = 0;
+  int most = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) {
+      most = it.value();
+      background = it.key();
+    }
+  }
+  double contrast = 1.0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    contrast =
+        std::max(contrast, ContrastRatio(QColor(it.key()), QColor(background)));
+  }
+  return contrast;
+}
+
+// Every caption of `window` reads against its background.
+void CheckContrast(QWidget& window, const char* palette_name) {
+  const QImage shot = window.grab().toImage();
+  for (const Caption& caption : Captions(window)) {
+    const QRect area(caption.widget->mapTo(&window, caption.area.topLeft()),
+                     caption.area.size());
+    const double contrast = InkContrast(shot, area & shot.rect());
+    QVERIFY2(contrast >= kMinimumTextContrast,
+             qPrintable(QStringLiteral("%1 under the %2 palette: %3 : 1")
+                            .arg(caption.text, palette_name)
+                            .arg(contrast, 0, 'f', 2)));
+  }
+}
+
+// No text drawn across the right or bottom edge of `widget`: the outermost
+// column and row show the background only.
+bool InkAtEdge(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  const QRgb background = image.pixel(image.width() - 1, 0);
+  for (int y = 0; y < image.height(); ++y) {
+    if (image.pixel(image.width() - 1, y) != background) return true;
+  }
+  for (int x = 0; x < image.width(); ++x) {
+    if (image.pixel(x, image.height() - 1) != background) return true;
+  }
+  return false;
+}
+
+void CheckCaptionsFit(QWidget& window) {
+  for (const Caption& caption : Captions(window)) {
+    if (qobject_cast<QLineEdit*>(caption.widget) != nullptr) continue;
+    const QFontMetrics metrics(caption.widget->font());
+    const QString what =
+        caption.widget->objectName() + QStringLiteral(": ") + caption.text;
+    if (caption.wraps) {
+      const QRect needed = metrics.boundingRect(
+          caption.area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+          caption.text);
+      QVERIFY2(needed.height() <= caption.area.height(), qPrintable(what));
+    } else if (qobject_cast<QRadioButton*>(caption.widget) == nullptr) {
+      // An option button's text may run into the style's margin; the ink
+      // test below tells whether it is cut.
+      QVERIFY2(metrics.horizontalAdvance(caption.text) <= caption.area.width(),
+               qPrintable(what));
+      QVERIFY2(metrics.height() <= caption.area.height(), qPrintable(what));
+    }
+    if (qobject_cast<QLabel*>(caption.widget) != nullptr ||
+        qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
+      QVERIFY2(!InkAtEdge(caption.widget), qPrintable(what));
+    }
+  }
+}
+
+QPalette DarkPalette() {
+  QPalette palette(QColor(53, 53, 53));  // a dark button colour
+  palette.setColor(QPalette::Window, QColor(53, 53, 53));
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Base, QColor(42, 42, 42));
+  palette.setColor(QPalette::Text, Qt::white);
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  return palette;
+}
+
+QPalette HighContrastPalette() {
+  QPalette palette(Qt::black);
+  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    palette.setColor(role, Qt::black);
+  }
+  for (const auto role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(role, Qt::white);
+  }
+  palette.setColor(QPalette::Highlight, QColor(0, 255, 255));
+  palette.setColor(QPalette::HighlightedText, Qt::black);
+  return palette;
+}
+
+}  // namespace
+
+class DesktopSettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QCOMPARE(mensurex::ui::LoadUserLanguage(), RunLanguage());
+    default_palette_ = QApplication::palette();
+    default_font_ = QApplication::font();
+  }
+
+  void cleanup() {
+    QApplication::setPalette(default_palette_);
+    QApplication::setFont(default_font_);
+  }
+
+  void mainWindowSpeaksTheUsersLanguage() {
+    frmMain window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Mensurex"));
+    for (const auto& [name, text] : kMainWindowTexts) {
+      QString shown;
+      if (name.endsWith(QStringLiteral(" tooltip"))) {
+        shown = window.findChild<QWidget*>(name.section(' ', 0, 0))->toolTip();
+      } else if (auto* menu = window.findChild<QMenu*>(name)) {
+        shown = menu->title();
+      } else if (auto* action = window.findChild<QAction*>(name)) {
+        shown = action->text();
+      } else if (auto* button = window.findChild<QAbstractButton*>(name)) {
+        shown = button->text();
+      } else if (auto* frame = window.findChild<QGroupBox*>(name)) {
+        shown = frame->title();
+      } else if (auto* label = window.findChild<QLabel*>(name)) {
+        shown = label->text();
+      }
+      QCOMPARE(shown, Expected(text));
+    }
+  }
+
+  // Alt plus a letter must reach one command only: the buttons and the menu
+  // titles share the window's access keys, the items those of their menu.
+  void accessKeysAreUnique() {
+    frmMain window;
+    const auto key = [](const QString& text) {
+      const qsizetype at = text.indexOf(QLatin1Char('&'));
+      return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    std::multiset<QChar> window_keys;
+    for (auto* button : window.findChildren<QPushButton*>()) {
+      if (!key(button->text()).isNull())
+        window_keys.insert(key(button->text()));
+    }
+    for (auto* menu : window.menuBar()->findChildren<QMenu*>()) {
+      window_keys.insert(key(menu->title()));
+      std::set<QChar> item_keys;
+      for (QAction* action : menu->actions()) {
+        QVERIFY2(item_keys.insert(key(action->text())).second,
+                 qPrintable(action->text()));
+      }
+    }
+    for (const QChar letter : window_keys) {
+      QVERIFY2(window_keys.count(letter) == 1, qPrintable(QString(letter)));
+    }
+  }
+
+  void messagesSpeakTheUsersLanguage() {
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    WithModal([&] { window.cmdCalculate_Click(); },
+              [](QWidget& box) {
+                QCOMPARE(qobject_cast<QMessageBox*>(&box)->text(),
+                         Expected(kRefusal));
+              });
+    WithModal([&] { window.mnuInstructions_Click(); },
+              [](QWidget& box) {
+                const QString text = qobject_cast<QMessageBox*>(&box)->text();
+                QVERIFY2(text.startsWith(Expected(kInstructionsStart)),
+                         qPrintable(text));
+                QVERIFY2(text.endsWith(Expected(kInstructionsEnd)),
+                         qPrintable(text));
+              });
+    ShowPrintFailure(window, [](QWidget& widget) {
+      auto* box = qobject_cast<QMessageBox*>(&widget);
+      QCOMPARE(box->windowTitle(), QStringLiteral("Tolvane's Mensurex 2"));
+      QCOMPARE(box->text(), Expected(kPrintFailure));
+      QCOMPARE(Visible(box->button(QMessageBox::Ok)->text()),
+               QStringLiteral("OK"));
+      QCOMPARE(Visible(box->button(QMessageBox::Cancel)->text()),
+               Expected(kCancel));
+    });
+  }
+
+  void aboutWindowSpeaksTheUsersLanguage() {
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), Expected(kAboutCaption));
+    const auto text = [&about](const char* name) {
+      return about.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(text("lblTitle"), QStringLiteral("Tolvane's Mensurex 2"));
+    QCOMPARE(text("lblVersion"), QStringLiteral("Version 2.0"));
+    QCOMPARE(text("lblDescription"), Expected(kDescription));
+    QVERIFY(text("lblDisclaimer").contains(QStringLiteral("Tolvane")));
+    QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(),
+             QStringLiteral("OK"));
+  }
+
+  void readableUnderAnyPalette_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("light") << "light";
+    QTest::newRow("dark") << "dark";
+    QTest::newRow("high contrast") << "high contrast";
+  }
+  void readableUnderAnyPalette() {
+    QFETCH(QString, name);
+    if (name == "dark") QApplication::setPalette(DarkPalette());
+    if (name == "high contrast")
+      QApplication::setPalette(HighContrastPalette());
+    const QByteArray palette_name = name.toUtf8();
+
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QLineEdit*>(QStringLiteral("txtEntry"))->setText("1");
+    window.cmdCalculate_Click();
+    CheckContrast(window, palette_name);
+    // The menu bar's titles.
+    const QImage bar = window.menuBar()->grab().toImage();
+    for (QAction* action : window.menuBar()->actions()) {
+      QVERIFY(InkContrast(bar, window.menuBar()->actionGeometry(action)) >=
+              kMinimumTextContrast);
+    }
+    ShowPrintFailure(window, [&palette_name](QWidget& box) {
+      CheckContrast(box, palette_name);
+    });
+    WithModal([&] { window.mnuAbout_Click(); },
+              [&palette_name](QWidget& about) {
+                CheckContrast(about, palette_name);
+              });
+  }
+
+  // The About window follows a palette that changes while it is open.
+  void aboutFollowsAPaletteChange() {
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QApplication::setPalette(DarkPalette());
+    CheckContrast(about, "dark, changed while open");
+    QApplication::setPalette(default_palette_);
+    CheckContrast(about, "light, changed while open");
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblDescription"))
+                 ->palette()
+                 .color(QPalette::WindowText),
+             QColor(Qt::black));
+  }
+
+  void fitsAtAnyDesktopFontSize_data() {
+    QTest::addColumn<int>("points");
+    for (const int points : {8, 11, 16}) {
+      QTest::addRow("%d pt", points) << points;
+    }
+  }
+  void fitsAtAnyDesktopFontSize() {
+    QFETCH(int, points);
+    QFont desktop_font(QStringLiteral("DejaVu Sans"));
+    desktop_font.setPointSize(points);
+    QApplication::setFont(desktop_font);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    CheckCaptionsFit(window);
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    CheckCaptionsFit(about);
+  }
+
+  // The contrast measure itself, against known pairs.
+  void contrastRatio() {
+    QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(ContrastRatio(Qt::white, Qt::white), 1.0);
+    // White on the main window's green; the results' blue on white.
+    QVERIFY(qAbs(ContrastRatio(Qt::white, QColor(192, 255, 192)) - 1.15) <
+            0.01);
+    QVERIFY(qAbs(ContrastRatio(QColor(0, 0, 255), Qt::white) - 8.59) < 0.01);
+  }
+
+ private:
+  QPalette default_palette_;
+  QFont default_font_;
+};
+
+QTEST_MAIN(DesktopSettingsTest)
+#include "desktop_settings_test.moc"
