@@ -24,10 +24,12 @@ start_private_x() {
   export DISPLAY=":$display_number" XDG_RUNTIME_DIR="$work"
 }
 
-# start_program PROGRAM: starts it in US English and waits until its main
-# window is shown; sets app_pid and window (empty if none appeared).
+# start_program PROGRAM: starts it in US English (or under $program_locale)
+# and waits until its main window is shown; sets app_pid and window (empty if
+# none appeared).
 start_program() {
-  LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$1" >"$work/app.log" 2>&1 &
+  local locale=${program_locale:-en_US.UTF-8}
+  LC_ALL=$locale LANG=$locale LANGUAGE= "$1" >"$work/app.log" 2>&1 &
   app_pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible \
     --name '^Mensurex$' | head -n 1) || true
