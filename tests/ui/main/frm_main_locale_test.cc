@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "modal_catcher.h"
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 
