@@ -27,11 +27,13 @@ void Check(bool condition, const char* what) {
 }
 
 const EntrySeparators kSeparators[] = {
-    {".", ","},            // US English
-    {",", "."},            // German
-    {",", "\u202F"},       // French: narrow no-break space
-    {",", ","},            // both the same
-    {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
+    mensurex::LocaleEntrySeparators(".", ",", 3, 3, U'0'),  // US English
+    mensurex::LocaleEntrySeparators(",", ".", 3, 3, U'0'),  // German
+    // French: narrow no-break space
+    mensurex::LocaleEntrySeparators(",", "\u202F", 3, 3, U'0'),
+    mensurex::LocaleEntrySeparators(",", ",", 3, 3, U'0'),  // both the same
+    // Arabic decimal and thousands separators
+    mensurex::LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'0'),
 };
 
 bool IsPlainAscii(std::string_view text) {

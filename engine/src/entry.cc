@@ -39,6 +39,7 @@
 #include <cstdint>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace mensurex {
 namespace {
@@ -316,6 +317,27 @@ Outcome<double> EntryToDouble(std::string_view text,
     return ConversionFailure::kNotNumeric;
   }
   return ToDouble(number);
+}
+
+EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
+                                      int first_group_size,
+                                      int higher_group_size,
+                                      char32_t native_zero) {
+  EntrySeparators separators;
+  separators.first_group_size = first_group_size;
+  separators.higher_group_size = higher_group_size;
+  separators.native_zero = native_zero;
+  if (IsSpaceLike(grouping)) {
+    for (const char* space : {" ", "\u00A0", "\u2007", "\u2009", "\u202F"}) {
+      if (grouping != space)
+        separators.grouping_alternatives.emplace_back(space);
+    }
+  } else if (grouping == "\u2019") {
+    separators.grouping_alternatives.emplace_back("'");
+  }
+  separators.decimal = std::move(decimal);
+  separators.grouping = std::move(grouping);
+  return separators;
 }
 
 }  // namespace mensurex

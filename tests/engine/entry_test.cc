@@ -12,10 +12,16 @@
 namespace mensurex {
 namespace {
 
-const EntrySeparators kUs{".", ","};
-const EntrySeparators kGerman{",", "."};
+// Separators with groups of three and ASCII digits only.
+EntrySeparators Separators(std::string decimal, std::string grouping) {
+  return LocaleEntrySeparators(std::move(decimal), std::move(grouping), 3, 3,
+                               U'0');
+}
+
+const EntrySeparators kUs = Separators(".", ",");
+const EntrySeparators kGerman = Separators(",", ".");
 // French: decimal comma, narrow no-break space (U+202F) between groups.
-const EntrySeparators kFrench{",", "\u202F"};
+const EntrySeparators kFrench = Separators(",", "\u202F");
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -108,12 +114,12 @@ TEST(EntrySpaceGroupingTest, OrdinarySpaceStandsForTheNoBreakSpace) {
   ExpectRefused("1  024", kFrench);
   ExpectRefused("1\u00A0024", kFrench);
   ExpectRefused("1.5", kFrench);
-  ExpectValue("1\u00A0024", EntrySeparators{",", "\u00A0"}, 1024);
-  ExpectValue("1 024", EntrySeparators{",", "\u00A0"}, 1024);
+  ExpectValue("1\u00A0024", Separators(",", "\u00A0"), 1024);
+  ExpectValue("1 024", Separators(",", "\u00A0"), 1024);
 }
 
 TEST(EntrySeparatorsTest, DecimalWinsWhenBothAreTheSame) {
-  const EntrySeparators same{",", ","};
+  const EntrySeparators same = Separators(",", ",");
   ExpectValue("1,5", same, 1.5);
   ExpectValue("1,024", same, 1.024);
   ExpectRefused("1,024,5", same);
