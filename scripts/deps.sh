@@ -1,26 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages named in the given lists (scripts/packages-NAME.txt)
-# that are not installed yet, and for the test list generates the locales the
+# that are not installed yet and, for the test list, generates the locales the
 # tests run under. Prints nothing when nothing is missing.
 # Usage: scripts/deps.sh build [test]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-
-# The UTF-8 locales that tests run under (number formats, translations).
-test_locales=(en_US de_DE fr_FR de_CH ar_EG hi_IN en_IN)
-
-generate_test_locales() {
-  local name have
-  have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
-  for name in "${test_locales[@]}"; do
-    grep -qx "$(tr '[:upper:]' '[:lower:]' <<<"$name").utf8" <<<"$have" && continue
-    echo "Generating locale $name.UTF-8"
-    "${sudo[@]}" localedef -i "$name" -c -f UTF-8 "$name.UTF-8"
-  done
-}
 
 missing=()
 for list in "$@"; do
@@ -31,6 +15,10 @@ for list in "$@"; do
     fi
   done <"$here/packages-$list.txt"
 done
+
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+
 install_missing() {
   [[ ${#missing[@]} -eq 0 ]] && return 0
   echo "Installing: ${missing[*]}"
@@ -47,8 +35,20 @@ install_missing() {
   rm -f "$log"
 }
 
+# The locales that tests set in LANG; each is generated once (localedef from
+# the locales package), so a second run does nothing.
+generate_test_locales() {
+  local locale
+  for locale in en_US de_DE fr_FR de_CH ar_EG hi_IN en_IN; do
+    if ! locale -a 2>/dev/null | grep -qix "${locale}.utf-\?8"; then
+      echo "Generating the locale ${locale}.UTF-8"
+      "${sudo[@]}" localedef -i "$locale" -f UTF-8 "${locale}.UTF-8"
+    fi
+  done
+}
+
 install_missing
 for list in "$@"; do
-  [[ $list == test ]] && generate_test_locales
+  [[ "$list" == test ]] && generate_test_locales
 done
 exit 0
