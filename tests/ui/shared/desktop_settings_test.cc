@@ -22,12 +22,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/dialog_palette.h"
@@ -127,26 +127,18 @@ const Text kDescription = {
     "pétaoctets et exaoctets."};
 
 // Runs `trigger`; once it opens a modal window, calls `inspect` with it and
-// closes it. A window that never opens fails the test instead of hanging.
+// closes it.
 void WithModal(const std::function<void()>& trigger,
                const std::function<void(QWidget&)>& inspect) {
-  bool seen = false;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (seen || modal == nullptr || !modal->isVisible()) return;
-    seen = true;
-    inspect(*modal);
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->reject();
-    } else {
-      modal->close();
-    }
+  int seen = 0;
+  const mensurex::testing::ModalCatcher catcher([&](QWidget& modal) {
+    ++seen;
+    inspect(modal);
+    if (auto* dialog = qobject_cast<QDialog*>(&modal)) dialog->reject();
   });
-  poll.start();
   trigger();
-  QVERIFY2(seen, "no modal window opened");
+  QCOMPARE(seen, 1);
+  QCOMPARE(catcher.forced(), 0);
 }
 
 void ShowPrintFailure(frmMain& window,
