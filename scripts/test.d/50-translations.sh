@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Every text the program shows is in both translation files and translated:
+# lupdate reads the sources into copies of translations/*.ts, and any entry
+# that it finds new (unfinished) fails the check. After changing a text, run
+# `cmake --build build --target update_translations` and translate it.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+lupdate=/usr/lib/qt6/bin/lupdate
+[[ -x $lupdate ]] || { echo "translations: missing $lupdate (qt6-l10n-tools)" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cp translations/*.ts "$work/"
+# Without the build's include paths lupdate warns about classes it cannot
+# see; the contexts it records are right all the same.
+if ! "$lupdate" -silent -no-obsolete -locations none ui -ts "$work"/*.ts \
+    2>"$work/lupdate.log"; then
+  cat "$work/lupdate.log" >&2
+  exit 1
+fi
+
+fail=0
+for ts in "$work"/*.ts; do
+  sources=$(grep -c '<source>' "$ts" || true)
+  untranslated=$(grep -c 'type="unfinished"' "$ts" || true)
+  if [[ $sources -eq 0 ]]; then
+    echo "translations: lupdate found no texts for $(basename "$ts")" >&2
+    fail=1
+  elif [[ $untranslated -ne 0 ]]; then
+    echo "translations: $(basename "$ts"): $untranslated of $sources texts untranslated:" >&2
+    grep -B2 'type="unfinished"' "$ts" | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p' >&2
+    fail=1
+  fi
+  if ! cmp -s "$ts" "translations/$(basename "$ts")"; then
+    echo "translations: translations/$(basename "$ts") is out of date with the sources" >&2
+    fail=1
+  fi
+done
+[[ $fail -eq 0 ]] && echo "translations: every text translated in $(ls translations/*.ts | wc -l) languages"
+exit $fail
