@@ -26,12 +26,13 @@ QString LoadUserLanguage() {
   }
   QCoreApplication::installTranslator(program);
 
-  // Qt's texts in the language the program's texts are in, not merely the
-  // first one Qt has: a German window with Spanish buttons would be worse
-  // than one English window. A missing Qt translation leaves Qt's English.
-  const QString language = program->language()
-                               .section(QLatin1Char('_'), 0, 0)
-                               .section(QLatin1Char('-'), 0, 0);
+  // Qt's texts in the language of the program's own, so that a window never
+  // mixes two languages; a language the program has no translation for
+  // (Arabic, say) also never turns its fixed layout right to left. A missing
+  // Qt translation leaves Qt's English.
+  QString language = program->language()
+                         .section(QLatin1Char('_'), 0, 0)
+                         .section(QLatin1Char('-'), 0, 0);
   auto* qt = new QTranslator(QCoreApplication::instance());
   if (qt->load(QStringLiteral("qtbase_") + language,
                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
