@@ -19,8 +19,19 @@ namespace {
 
 using mensurex::ui::LineShape;
 
-// The web address is the same in every language.
+constexpr char kVersion[] = QT_TRANSLATE_NOOP("frmAbout", "Version 2.0");
+constexpr char kDescription[] = QT_TRANSLATE_NOOP(
+    "frmAbout",
+    "The Mensurex was developed as a simple tool to quickly and easily "
+    "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
+    "and exabytes.");
+// The same in every language.
 constexpr char kWebAddress[] = "www.example.org/mensurex";
+// A non-breaking hyphen keeps "e-mail" on one line.
+constexpr char kDisclaimer[] = QT_TRANSLATE_NOOP(
+    "frmAbout",
+    "Use this program only with its author's permission. Please report "
+    "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.");
 
 using mensurex::ui::TwipsRect;
 constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }
@@ -113,24 +124,17 @@ void frmAbout::BuildControls() {
 
   lblDescription =
       MakeLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
-                tr("The Mensurex was developed as a simple tool to quickly "
-                   "and easily calculate bytes, kilobytes, megabytes, "
-                   "gigabytes, terabytes, petabytes and exabytes."),
-                tr("Description"));
+                tr(kDescription), tr("Description"));
 
   lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
                        QString(), tr("Application title"));
 
   lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
-                         tr("Version 2.0"), tr("Version"));
+                         tr(kVersion), tr("Version"));
 
-  // A non-breaking hyphen keeps "e-mail" on one line.
-  lblDisclaimer = MakeLabel(
-      this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
-      tr("Use this program only with its author's permission. Please report "
-         "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 "
-         "Tolvane."),
-      tr("Disclaimer"));
+  lblDisclaimer =
+      MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
+                tr(kDisclaimer), tr("Disclaimer"));
   SetTextColours();
 
   cmdOK->setFocus();
