@@ -32,7 +32,7 @@ done
 # The sizes are pixel art scaled from the program's own picture: the 32 x 32
 # icon is that picture unchanged, and no size has colours of its own (smooth
 # scaling would blend new ones in).
-source_icon=ui/main/icon/mensurex.xpm
+source_icon=ui/shared/icon/mensurex.xpm
 icons="$root/usr/share/icons/hicolor"
 if [[ -s "$icons/32x32/apps/$id.png" ]] &&
    [[ $(compare -metric AE "$source_icon" "$icons/32x32/apps/$id.png" null: 2>&1) != 0 ]]; then

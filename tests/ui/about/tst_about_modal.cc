@@ -11,8 +11,8 @@
 #include <functional>
 
 #include "ui/about/frm_about.h"
-#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
+#include "ui/shared/application_identity.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <stdexcept>
 
 #include "modal_catcher.h"
-#include "ui/main/application_identity.h"
+#include "ui/shared/application_identity.h"
 
 namespace {
 

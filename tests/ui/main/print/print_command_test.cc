@@ -13,8 +13,8 @@
 
 #include "cups_sandbox.h"
 #include "pdf_readback.h"
-#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
+#include "ui/shared/application_identity.h"
 
 using mensurex::testing::CentredArea;
 using mensurex::testing::CupsSandbox;

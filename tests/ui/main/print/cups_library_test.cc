@@ -1,6 +1,6 @@
 // Binding libcups at run time: a library that is missing, or that lacks any
 // of the calls, yields no table at all rather than one with empty entries.
-#include "ui/main/print_cups_library.h"
+#include "ui/main/print/cups_library.h"
 
 #include <QTest>
 
@@ -30,4 +30,4 @@ class PrintCupsLibraryTest : public QObject {
 };
 
 QTEST_APPLESS_MAIN(PrintCupsLibraryTest)
-#include "ui/main/print_cups_library_test.moc"
+#include "cups_library_test.moc"

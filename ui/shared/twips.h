@@ -1,7 +1,7 @@
 // Window geometry in twips (1/1440 inch): 15 twips make one logical pixel,
 // so Qt's own high-DPI scaling keeps the proportions.
-#ifndef MENSUREX_UI_MAIN_TWIPS_H_
-#define MENSUREX_UI_MAIN_TWIPS_H_
+#ifndef MENSUREX_UI_SHARED_TWIPS_H_
+#define MENSUREX_UI_SHARED_TWIPS_H_
 
 #include <QRect>
 #include <QSize>
@@ -24,4 +24,4 @@ constexpr QSize TwipsSize(int width, int height) {
 
 }  // namespace mensurex::ui
 
-#endif  // MENSUREX_UI_MAIN_TWIPS_H_
+#endif  // MENSUREX_UI_SHARED_TWIPS_H_

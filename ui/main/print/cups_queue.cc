@@ -1,11 +1,11 @@
-#include "ui/main/print_cups_queue.h"
+#include "ui/main/print/cups_queue.h"
 
 #include <sys/socket.h>
 
 #include <QString>
 #include <algorithm>
 
-#include "ui/main/print_cups_library.h"
+#include "ui/main/print/cups_library.h"
 
 namespace mensurex::ui {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-#include "ui/main/print_page_layout.h"
+#include "ui/main/print/page_layout.h"
 
 class QWidget;
 

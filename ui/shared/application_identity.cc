@@ -1,4 +1,4 @@
-#include "ui/main/application_identity.h"
+#include "ui/shared/application_identity.h"
 
 #include <QApplication>
 

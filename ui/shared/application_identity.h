@@ -1,12 +1,12 @@
 // The application's identity: title, version and program icon.
-#ifndef MENSUREX_UI_MAIN_APPLICATION_IDENTITY_H_
-#define MENSUREX_UI_MAIN_APPLICATION_IDENTITY_H_
+#ifndef MENSUREX_UI_SHARED_APPLICATION_IDENTITY_H_
+#define MENSUREX_UI_SHARED_APPLICATION_IDENTITY_H_
 
 #include <QIcon>
 #include <QString>
 
-#include "ui/main/application_title.h"
-#include "ui/main/application_version.h"
+#include "ui/shared/application_title.h"
+#include "ui/shared/application_version.h"
 
 namespace mensurex::ui {
 
@@ -26,4 +26,4 @@ void ApplyApplicationIdentity();
 
 }  // namespace mensurex::ui
 
-#endif  // MENSUREX_UI_MAIN_APPLICATION_IDENTITY_H_
+#endif  // MENSUREX_UI_SHARED_APPLICATION_IDENTITY_H_

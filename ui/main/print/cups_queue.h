@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <memory>
 
-#include "ui/main/print_page_layout.h"
+#include "ui/main/print/page_layout.h"
 
 class QString;
 

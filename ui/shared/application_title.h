@@ -1,8 +1,8 @@
 // The application title: the caption of every message box and of the About
 // window. Header-only, so that every window can name it without linking the
 // main window's library.
-#ifndef MENSUREX_UI_MAIN_APPLICATION_TITLE_H_
-#define MENSUREX_UI_MAIN_APPLICATION_TITLE_H_
+#ifndef MENSUREX_UI_SHARED_APPLICATION_TITLE_H_
+#define MENSUREX_UI_SHARED_APPLICATION_TITLE_H_
 
 namespace mensurex::ui {
 
@@ -10,4 +10,4 @@ inline constexpr char kApplicationTitle[] = "Tolvane's Mensurex 2";
 
 }  // namespace mensurex::ui
 
-#endif  // MENSUREX_UI_MAIN_APPLICATION_TITLE_H_
+#endif  // MENSUREX_UI_SHARED_APPLICATION_TITLE_H_

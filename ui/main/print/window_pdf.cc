@@ -1,4 +1,4 @@
-#include "ui/main/print_window_pdf.h"
+#include "ui/main/print/window_pdf.h"
 
 #include <QBuffer>
 #include <QImage>

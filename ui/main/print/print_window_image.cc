@@ -1,10 +1,10 @@
-#include "ui/main/form_printer.h"
+#include "ui/main/print/print_window_image.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "ui/main/print_cups_queue.h"
-#include "ui/main/print_window_pdf.h"
+#include "ui/main/print/cups_queue.h"
+#include "ui/main/print/window_pdf.h"
 
 namespace mensurex::ui {
 namespace {

@@ -1,5 +1,5 @@
 // Placement of the window's image on the page.
-#include "ui/main/print_page_layout.h"
+#include "ui/main/print/page_layout.h"
 
 #include <QTest>
 
@@ -55,4 +55,4 @@ class PrintPageLayoutTest : public QObject {
 };
 
 QTEST_APPLESS_MAIN(PrintPageLayoutTest)
-#include "ui/main/print_page_layout_test.moc"
+#include "page_layout_test.moc"

@@ -1,6 +1,6 @@
 // Printing an image of a window on the system's default printer.
-#ifndef MENSUREX_UI_MAIN_FORM_PRINTER_H_
-#define MENSUREX_UI_MAIN_FORM_PRINTER_H_
+#ifndef MENSUREX_UI_MAIN_PRINT_PRINT_WINDOW_IMAGE_H_
+#define MENSUREX_UI_MAIN_PRINT_PRINT_WINDOW_IMAGE_H_
 
 class QWidget;
 
@@ -14,4 +14,4 @@ bool PrintWindowImage(const QWidget& window);
 
 }  // namespace mensurex::ui
 
-#endif  // MENSUREX_UI_MAIN_FORM_PRINTER_H_
+#endif  // MENSUREX_UI_MAIN_PRINT_PRINT_WINDOW_IMAGE_H_

@@ -1,7 +1,7 @@
 // The program's message boxes: the application title as caption, no icon,
 // modal; the caller waits until the box is closed.
-#ifndef MENSUREX_UI_MAIN_MESSAGE_BOX_H_
-#define MENSUREX_UI_MAIN_MESSAGE_BOX_H_
+#ifndef MENSUREX_UI_SHARED_MESSAGE_BOX_H_
+#define MENSUREX_UI_SHARED_MESSAGE_BOX_H_
 
 #include <QMessageBox>
 #include <QString>
@@ -19,4 +19,4 @@ void ShowMessage(QWidget* parent, const QString& prompt,
 
 }  // namespace mensurex::ui
 
-#endif  // MENSUREX_UI_MAIN_MESSAGE_BOX_H_
+#endif  // MENSUREX_UI_SHARED_MESSAGE_BOX_H_

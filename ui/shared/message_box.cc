@@ -1,9 +1,9 @@
-#include "ui/main/message_box.h"
+#include "ui/shared/message_box.h"
 
 #include <QAbstractButton>
 #include <QIcon>
 
-#include "ui/main/application_identity.h"
+#include "ui/shared/application_identity.h"
 
 namespace mensurex::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main/print_cups_library.h"
+#include "ui/main/print/cups_library.h"
 
 #include <dlfcn.h>
 
