@@ -53,14 +53,16 @@ std::optional<NumericConventions> NumericLocaleConventions(const char* name) {
   // repeats. 0 or CHAR_MAX first (or no size at all) means that digits are
   // not grouped; CHAR_MAX later means no further groups, which the entry
   // grammar cannot state, so the size before it repeats instead.
-  const auto usable = [](char size) { return size > 0 && size != CHAR_MAX; };
-  if (grouping.empty() || !usable(grouping[0]) || !IsValidUtf8(thousands)) {
-    return conventions;
-  }
+  const auto size = [&](std::size_t i) {
+    return i < grouping.size()
+               ? static_cast<int>(static_cast<unsigned char>(grouping[i]))
+               : 0;
+  };
+  const auto usable = [](int group) { return group > 0 && group < CHAR_MAX; };
+  if (!usable(size(0)) || !IsValidUtf8(thousands)) return conventions;
   conventions.grouping = thousands;
-  conventions.first_group_size = grouping[0];
-  conventions.higher_group_size =
-      grouping.size() > 1 && usable(grouping[1]) ? grouping[1] : grouping[0];
+  conventions.first_group_size = size(0);
+  conventions.higher_group_size = usable(size(1)) ? size(1) : size(0);
   return conventions;
 }
 
