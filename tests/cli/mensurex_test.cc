@@ -2,13 +2,12 @@
 // refusals and exit codes, and its digits against the engine's.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -28,20 +27,35 @@ struct Outcome {
 };
 
 // Input made of pieces, each repeated: {{"9", 100 << 20}} is 100 MB of 9s
-// without holding them.
+// without holding them in memory.
 struct Piece {
   std::string text;
   std::size_t times = 1;
 };
 
-void Drain(int fd, std::string* into, bool* open) {
-  std::array<char, 65536> chunk{};
-  const ssize_t n = read(fd, chunk.data(), chunk.size());
-  if (n > 0) {
-    into->append(chunk.data(), static_cast<std::size_t>(n));
-  } else if (n == 0 || errno != EINTR) {
-    *open = false;
+// A temporary file holding `pieces`, read from its start.
+std::FILE* InputFile(const std::vector<Piece>& pieces) {
+  std::FILE* file = std::tmpfile();
+  for (const Piece& piece : pieces) {
+    for (std::size_t i = 0; i < piece.times; ++i) {
+      std::fwrite(piece.text.data(), 1, piece.text.size(), file);
+    }
   }
+  std::fflush(file);
+  std::rewind(file);
+  return file;
+}
+
+std::string Contents(std::FILE* file) {
+  std::string text;
+  std::rewind(file);
+  std::array<char, 65536> chunk{};
+  for (std::size_t n;
+       (n = std::fread(chunk.data(), 1, chunk.size(), file)) > 0;) {
+    text.append(chunk.data(), n);
+  }
+  std::fclose(file);
+  return text;
 }
 
 // Runs mensurex with `arguments`, standard input `input` and only the
@@ -68,60 +82,24 @@ Outcome RunMensurex(const std::vector<std::string>& arguments,
     envp.push_back(const_cast<char*>(e.c_str()));
   }
   envp.push_back(nullptr);
-  int in[2], out[2], err[2];
-  if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return {};
+
+  std::FILE* in = InputFile(input);
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
   const pid_t child = fork();
   if (child == 0) {
-    dup2(in[0], 0);
-    dup2(err[1], 2);
-    if (stdout_path != nullptr) {
-      dup2(open(stdout_path, O_WRONLY), 1);
-    } else {
-      dup2(out[1], 1);
-    }
-    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+    dup2(fileno(in), 0);
+    dup2(stdout_path ? open(stdout_path, O_WRONLY) : fileno(out), 1);
+    dup2(fileno(err), 2);
     execve(MENSUREX_PATH, argv.data(), envp.data());
     _exit(127);
   }
-  close(in[0]);
-  close(out[1]);
-  close(err[1]);
-  fcntl(in[1], F_SETFL, O_NONBLOCK);
-
-  Outcome run;
-  std::size_t piece = 0, repeat = 0, offset = 0;
-  bool in_open = true, out_open = true, err_open = true;
-  if (input.empty()) close(in[1]), in_open = false;
-  while (in_open || out_open || err_open) {
-    std::array<pollfd, 3> fds = {pollfd{in_open ? in[1] : -1, POLLOUT, 0},
-                                 pollfd{out_open ? out[0] : -1, POLLIN, 0},
-                                 pollfd{err_open ? err[0] : -1, POLLIN, 0}};
-    if (poll(fds.data(), fds.size(), -1) < 0) continue;
-    if (fds[0].revents & (POLLOUT | POLLERR)) {
-      const std::string& text = input[piece].text;
-      const ssize_t n =
-          write(in[1], text.data() + offset, text.size() - offset);
-      if (n < 0 && errno != EAGAIN) {
-        in_open = false;
-      } else if (n > 0 &&
-                 (offset += static_cast<std::size_t>(n)) == text.size()) {
-        offset = 0;
-        if (++repeat == input[piece].times) repeat = 0, ++piece;
-        if (piece == input.size()) in_open = false;
-      }
-      if (!in_open) close(in[1]);
-    }
-    if (fds[1].revents) Drain(out[0], &run.out, &out_open);
-    if (fds[2].revents) Drain(err[0], &run.err, &err_open);
-  }
-  close(out[0]);
-  close(err[0]);
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.max_rss_kib = usage.ru_maxrss;
-  return run;
+  std::fclose(in);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out),
+          Contents(err), usage.ru_maxrss};
 }
 
 Outcome RunLines(const std::vector<std::string>& arguments,
