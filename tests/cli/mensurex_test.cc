@@ -50,8 +50,8 @@ std::string Contents(std::FILE* file) {
   std::string text;
   std::rewind(file);
   std::array<char, 65536> chunk{};
-  for (std::size_t n;
-       (n = std::fread(chunk.data(), 1, chunk.size(), file)) > 0;) {
+  std::size_t n = 0;
+  while ((n = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) {
     text.append(chunk.data(), n);
   }
   std::fclose(file);
