@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "modal_catcher.h"
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/main/frm_main.h"
 
 namespace {
