@@ -63,11 +63,11 @@ Outcome<ScaledDecimal> Product(const ScaledDecimal& a,
 
 }  // namespace
 
-ScaledDecimal PETABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+ScaledDecimal PETABYTE_EXACT() {
   return *ScaledDecimal::FromText("1125899906842624");
 }
 
-ScaledDecimal EXABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+ScaledDecimal EXABYTE_EXACT() {
   return *ScaledDecimal::FromText("1152921504606846976");
 }
 
