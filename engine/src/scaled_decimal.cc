@@ -80,7 +80,7 @@ bool RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
 // fraction lies within 2^-10 of one half; then false, and the caller asks
 // the library. Near a whole number an error cannot change the rounded
 // result.
-// Seven-unit conversions take 1.6 times numfmt's time with it and 2.3 times
+// Seven-unit conversions take 1.8 times numfmt's time with it and 2.4 times
 // without (bench/cli/run.sh).
 #if defined(MENSUREX_PORTABLE_ARITHMETIC)
 constexpr bool kQuickRounding = false;
