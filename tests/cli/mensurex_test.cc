@@ -6,14 +6,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "mensurex/conversion.h"
+#include "tests/shared/edge_case_rows.h"
 
 namespace {
 
@@ -118,22 +121,31 @@ mensurex::ResultTexts EngineTexts(std::string_view entry, StorageUnit unit) {
 }
 
 TEST(MensurexTest, PrintsTheWindowsDigitsForEveryUnit) {
-  // Entries whose digits show every kind of conversion cell, and the limit.
-  const std::string_view entries[] = {
-      "1",          "0", "-1", "0.1", "100", "1.5", "1e-3", "123456789.125",
-      "68719476735"};
+  // The known rows, then entries in every unit against the engine's call.
+  std::vector<std::pair<std::string, mensurex::ResultTexts>> cases;
+  for (const mensurex::testing::EdgeCaseRow& row :
+       mensurex::testing::kEdgeCaseRows) {
+    mensurex::ResultTexts texts;
+    std::copy(row.texts.begin(), row.texts.end(), texts.begin());
+    cases.emplace_back(std::string(row.entry) + " " +
+                           std::string(kSymbols[mensurex::UnitIndex(row.unit)]),
+                       texts);
+  }
+  for (const std::string_view entry :
+       {"0", "0.1", "1.5", "1e-3", "123456789.125"}) {
+    for (const StorageUnit unit : mensurex::kAllStorageUnits) {
+      cases.emplace_back(std::string(entry) + " " +
+                             std::string(kSymbols[mensurex::UnitIndex(unit)]),
+                         EngineTexts(entry, unit));
+    }
+  }
   std::string input, all_units;
   std::array<std::string, 7> one_unit;
-  for (const std::string_view entry : entries) {
-    for (const StorageUnit unit : mensurex::kAllStorageUnits) {
-      if (entry == "68719476735" && unit != StorageUnit::kExabytes) continue;
-      input += std::string(entry) + " " +
-               std::string(kSymbols[mensurex::UnitIndex(unit)]) + "\n";
-      const mensurex::ResultTexts texts = EngineTexts(entry, unit);
-      for (std::size_t i = 0; i < 7; ++i) {
-        all_units += texts[i] + "\t" + std::string(kSymbols[i]) + "\n";
-        one_unit[i] += texts[i] + "\n";
-      }
+  for (const auto& [line, texts] : cases) {
+    input += line + "\n";
+    for (std::size_t i = 0; i < 7; ++i) {
+      all_units += texts[i] + "\t" + std::string(kSymbols[i]) + "\n";
+      one_unit[i] += texts[i] + "\n";
     }
   }
   const Outcome all = RunLines({}, input);
