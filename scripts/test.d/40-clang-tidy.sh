@@ -21,7 +21,7 @@ status=0
 printf '%s\n' "${files[@]}" | xargs -P 2 -I{} bash -c '
   out="$log/$(echo "{}" | tr / _).txt"
   clang-tidy-14 -p build --quiet \
-    --header-filter="^$root/(engine|ui|app|tests|bench|fuzz|packaging)/" \
+    --header-filter="^$root/(engine|cli|ui|app|tests|bench|fuzz|packaging)/" \
     "{}" >"$out" 2>&1 || { echo "clang-tidy: findings in {}" >"$out.failed"; }
 ' || status=1
 for f in "$log"/*.failed; do
