@@ -113,14 +113,17 @@ void frmMain::RefuseEntry(const QString& prompt) {
 }
 
 void frmMain::cmdClear_Click() {
-  txtEntry->clear();
+  // setText, unlike clear(), also drops the undo history: Ctrl+Z cannot bring
+  // the text back, and a huge pasted entry does not stay in memory.
+  txtEntry->setText(QString());
   // Byte, kilo, giga, mega, then tera to exa.
   using mensurex::StorageUnit;
   for (StorageUnit unit :
        {StorageUnit::kBytes, StorageUnit::kKilobytes, StorageUnit::kGigabytes,
         StorageUnit::kMegabytes, StorageUnit::kTerabytes,
         StorageUnit::kPetabytes, StorageUnit::kExabytes}) {
-    result_boxes_[static_cast<std::size_t>(mensurex::UnitIndex(unit))]->clear();
+    result_boxes_[static_cast<std::size_t>(mensurex::UnitIndex(unit))]->setText(
+        QString());
   }
   txtEntry->setFocus(Qt::OtherFocusReason);
 }

@@ -1,10 +1,13 @@
 // The main window through its controls, as a user drives it.
 #include "ui/main/frm_main.h"
 
+#include <unistd.h>
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -88,6 +91,15 @@ const QStringList kOneKilobyte =
     Row("1024", "1", "0.0009765625", "0.00000095367431640625",
         "0.000000000931322574615479", "0.000000000000909494701772928",
         "0.0000000000000008881784197001");
+
+// The process's resident memory, from /proc.
+qint64 ResidentBytes() {
+  QFile statm(QStringLiteral("/proc/self/statm"));
+  if (!statm.open(QIODevice::ReadOnly)) return -1;
+  const QList<QByteArray> fields = statm.readAll().split(' ');
+  return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE)
+                           : -1;
+}
 
 }  // namespace
 
@@ -414,6 +426,32 @@ class FrmMainTest : public QObject {
     QVERIFY(w.unit(5)->isChecked());
     QCOMPARE(QApplication::focusWidget(), w.entry());
     QVERIFY(catcher.seen().empty());
+  }
+
+  // Clear All leaves nothing to undo: Ctrl+Z brings no text back, and the
+  // history of a huge paste does not hold on to its memory.
+  void clearAllLeavesNoUndoHistory() {
+    Window w;
+    QVERIFY(w.active());
+    const QString pasted(1 << 20, QLatin1Char('7'));
+    const auto paste_and_clear = [&w, &pasted] {
+      QApplication::clipboard()->setText(pasted);
+      w.entry()->setFocus();
+      QTest::keyClick(w.entry(), Qt::Key_V, Qt::ControlModifier);
+      const bool pasted_whole = w.entry()->text().size() == pasted.size();
+      QTest::mouseClick(w.button("cmdClear"), Qt::LeftButton);
+      return pasted_whole;
+    };
+    QVERIFY(paste_and_clear());
+    const qint64 start = ResidentBytes();
+    for (int cycle = 0; cycle < 10; ++cycle) QVERIFY(paste_and_clear());
+    const qint64 growth = ResidentBytes() - start;
+    QVERIFY2(growth < qint64{8} << 20,
+             qPrintable(QStringLiteral("grew by %1 KiB").arg(growth >> 10)));
+
+    QTest::keyClick(w.entry(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w.entry()->text().isEmpty());
+    QVERIFY(!w.entry()->isUndoAvailable());
   }
 
   void resultBoxesAreReadOnlyButCopyable() {
