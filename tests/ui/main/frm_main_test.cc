@@ -22,7 +22,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "modal_catcher.h"
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/shared/application_identity.h"
 
 namespace {
