@@ -25,7 +25,8 @@ class QRadioButton;
 // "optMeasure_0" (Bytes) to "optMeasure_6" (Exabytes).
 //
 // The window keeps no state of its own: the entry text, the selected unit and
-// the seven result texts live in the controls.
+// the seven result texts live in the controls. Only while it prints does it
+// note that it prints, and whether it was asked to close meanwhile.
 //
 // Keyboard: Tab runs through the entry box, Clear All, Calculate, Print Form,
 // Close, the unit group, then the seven result boxes from bytes down to
@@ -34,7 +35,9 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   Q_OBJECT
 
  public:
-  // Prints an image of a window and reports whether the job was accepted.
+  // Prints an image of a window and reports whether the job was accepted. It
+  // may run the event loop while it waits; the window takes no input
+  // meanwhile.
   using PrintOperation = std::function<bool(const QWidget&)>;
 
   // Builds the window and runs its load step; shows nothing.
@@ -64,6 +67,9 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A close asked for while the window prints waits for the outcome: the
+  // failure message, if any, is shown first, then the window closes.
+  void closeEvent(QCloseEvent* event) override;
   // Tab stops at the selected unit button only, as one stop for the group;
   // the arrow keys move between the units.
   bool focusNextPrevChild(bool next) override;
@@ -93,6 +99,8 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   void PrintForm();
 
   PrintOperation print_operation_;
+  bool printing_ = false;
+  bool close_pending_ = false;
 
   QWidget* client_ = nullptr;
   QLineEdit* txtEntry = nullptr;        // NOLINT(readability-identifier-naming)

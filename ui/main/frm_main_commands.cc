@@ -1,5 +1,6 @@
 // The main window's commands: Calculate, Clear All, Close, Exit,
 // Instructions, About and Print Form.
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
 #include "ui/about/frm_about.h"
+#include "ui/main/busy_input_block.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 #include "ui/shared/application_identity.h"
@@ -148,15 +150,37 @@ void frmMain::mnuPrintForm_Click() { PrintForm(); }
 
 void frmMain::PrintForm() {
   bool printed = false;
-  try {
-    printed = print_operation_ && print_operation_(*this);
-  } catch (...) {
-    // Any failure of the print operation is reported by the one message
-    // below, never by its own description.
-    printed = false;
+  {
+    // The operation may wait for the printer with the event loop running:
+    // the window goes on painting, but no click or key acts until the
+    // outcome is known.
+    const mensurex::ui::BusyInputBlock busy;
+    printing_ = true;
+    try {
+      printed = print_operation_ && print_operation_(*this);
+    } catch (...) {
+      // Any failure of the print operation is reported by the one message
+      // below, never by its own description.
+      printed = false;
+    }
+    printing_ = false;
   }
-  if (printed) return;
-  mensurex::ui::ShowMessage(this, QString::fromLatin1(kPrintFailureMessage),
-                            QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Ok);
+  if (!printed) {
+    mensurex::ui::ShowMessage(this, QString::fromLatin1(kPrintFailureMessage),
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok);
+  }
+  if (close_pending_) {
+    close_pending_ = false;
+    close();
+  }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (printing_) {
+    close_pending_ = true;
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -19,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 #include <stdexcept>
 
@@ -571,6 +573,45 @@ class FrmMainTest : public QObject {
     w.action("mnuPrintForm")->trigger();
     QCOMPARE(calls, 2);
     QVERIFY(catcher.seen().empty());
+  }
+
+  // A print that waits with the event loop running: the window takes no
+  // input until the outcome, and a close asked for meanwhile follows the
+  // failure message instead of cutting it off.
+  void pendingPrintTakesNoInputAndDefersClose() {
+    ModalCatcher catcher;
+    Window w;
+    QVERIFY(w.active());
+    w.Calculate("1", 1);
+    w.entry()->selectAll();
+    int calls = 0;
+    bool visible_at_outcome = false;
+    w->set_print_operation([&](const QWidget&) {
+      ++calls;
+      QEventLoop pending;
+      QTimer::singleShot(100, &pending, [&] {
+        // As the window system delivers them: a click on Clear All, a key
+        // for the entry, Alt+P for a second print; then the desktop's close.
+        QWindow* const window = w->windowHandle();
+        QPushButton* const clear = w.button("cmdClear");
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          clear->mapTo(&*w, clear->rect().center()));
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
+        window->close();
+      });
+      QTimer::singleShot(300, &pending, &QEventLoop::quit);
+      pending.exec();
+      visible_at_outcome = w->isVisible();
+      return false;
+    });
+    QTest::mouseClick(w.button("cmdPrintForm"), Qt::LeftButton);
+    QCOMPARE(calls, 1);
+    QVERIFY(visible_at_outcome);
+    QCOMPARE(catcher.seen().size(), 1u);
+    QCOMPARE(w.entry()->text(), QStringLiteral("1"));
+    QCOMPARE(w.results(), kOneKilobyte);
+    QVERIFY(!w->isVisible());
   }
 
   void closeButtonAndAltCCloseTheWindow() {
