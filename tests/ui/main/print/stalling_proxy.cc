@@ -25,8 +25,11 @@ constexpr std::size_t kMagicLength = sizeof kPdfMagic - 1;
 
 // Small segments and buffers on the proxy's side, so that a client whose
 // upload is no longer read soon finds its own writes blocked.
+// Reads are small too, so that little of a document is taken in the read
+// that finds its start.
 constexpr int kSegment = 536;
-constexpr int kReceiveBuffer = 8 * 1024;
+constexpr int kReceiveBuffer = 4 * 1024;
+constexpr std::size_t kReadSize = 2048;
 
 enum class State { kRelaying, kNotReading, kSwallowing, kSilent };
 
@@ -118,7 +121,7 @@ void StallingProxy::Run(int lifetime_ms) {
   using Clock = std::chrono::steady_clock;
   const auto end = Clock::now() + std::chrono::milliseconds(lifetime_ms);
   std::vector<Connection> connections;
-  std::vector<char> buffer(std::size_t{64} * 1024);
+  std::vector<char> buffer(kReadSize);
 
   while (Clock::now() < end) {
     // Polled: the wake pipe, the listener, then each connection's two ends.
