@@ -73,11 +73,12 @@ struct DefaultPrintQueue::Handles {
   // A connection to the scheduler whose every wait ends at `limit`; null
   // when none is made in time.
   Http Connect(const Limit& limit) const {
-    Http connection(
-        cups->httpConnect2(server.constData(), port, nullptr, AF_UNSPEC,
-                           encryption, /*blocking=*/1,
-                           MillisecondsUntil(limit.until), /*cancel=*/nullptr),
-        HttpClose{cups});
+    Http connection(nullptr, HttpClose{cups});
+    const int connect_ms = MillisecondsUntil(limit.until);
+    if (connect_ms <= 0) return connection;
+    connection.reset(cups->httpConnect2(server.constData(), port, nullptr,
+                                        AF_UNSPEC, encryption, /*blocking=*/1,
+                                        connect_ms, /*cancel=*/nullptr));
     if (connection) {
       // The cast drops only the const: the callback merely reads the limit.
       cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
