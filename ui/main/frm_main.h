@@ -79,7 +79,8 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   void Form_Load();
 
   // Converts the entry in the selected unit and writes the seven result
-  // boxes, or writes nothing and returns the failure.
+  // boxes; or writes nothing and returns why: kNotNumeric for an entry that
+  // is no number, kOverflow for an amount the result boxes cannot hold.
   std::optional<mensurex::ConversionFailure> Calculate();
 
   // The selected unit: the first checked button in index order (Kilobytes
