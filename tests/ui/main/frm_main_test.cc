@@ -557,22 +557,6 @@ class FrmMainTest : public QObject {
     QVERIFY(catcher.seen().empty());
   }
 
-  void aboutOpensModallyAndChangesNothing() {
-    ModalCatcher catcher;
-    Window w;
-    w.Calculate("1", 1);
-    w.action("mnuAbout")->trigger();
-    w.action("mnuAbout")->trigger();
-    QCOMPARE(catcher.seen().size(), 2u);
-    for (const auto& seen : catcher.seen()) {
-      QVERIFY(!seen.is_message_box);
-      QVERIFY(seen.modal);
-      QCOMPARE(seen.caption, QStringLiteral("About Tolvane's Mensurex 2"));
-    }
-    QCOMPARE(w.results(), kOneKilobyte);
-    QVERIFY(w.unit(1)->isChecked());
-  }
-
   // The running program reports its name and version; its icon has a
   // transparent background.
   void applicationIdentity() {
