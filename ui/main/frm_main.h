@@ -45,6 +45,13 @@ class frmMain : public QMainWindow {
   // replaced).
   void set_print_operation(PrintOperation operation);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab stops at the selected unit button only, as one stop for the group;
+  // the arrow keys move between the units.
+  bool focusNextPrevChild(bool next) override;
+
+ private:
   // Commands, named after the control and event that trigger them.
   void cmdCalculate_Click();
   void mnuCalculate_Click();
@@ -62,13 +69,6 @@ class frmMain : public QMainWindow {
   // The instructions message, exactly as Help > Instructions shows it.
   static QString InstructionsText();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  // Tab stops at the selected unit button only, as one stop for the group;
-  // the arrow keys move between the units.
-  bool focusNextPrevChild(bool next) override;
-
- private:
   void BuildControls();
   void BuildMenus();
   void SetTabOrder();
@@ -79,7 +79,8 @@ class frmMain : public QMainWindow {
   void Form_Load();
 
   // Converts the entry in the selected unit and writes the seven result
-  // boxes, or writes nothing and returns the failure.
+  // boxes; or writes nothing and returns why: kNotNumeric for an entry that
+  // is no number, kOverflow for an amount the result boxes cannot hold.
   std::optional<mensurex::ConversionFailure> Calculate();
 
   // The selected unit: the first checked button in index order (Kilobytes

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include "mensurex/conversion.h"
-#include "mensurex/entry.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
@@ -56,18 +55,13 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::cmdCalculate_Click() {
-  const std::string entry = txtEntry->text().toStdString();
-  if (!mensurex::IsNumericEntry(entry, mensurex::ui::UserSeparators())) {
-    RefuseEntry(QString::fromLatin1(kRefusalMessage));
-    return;
-  }
-  if (const auto failure = Calculate()) {
-    // An amount beyond what the result boxes can hold: nothing was written,
-    // the user keeps what is on screen and can correct the entry.
-    RefuseEntry(QString::fromLatin1(
-        *failure == mensurex::ConversionFailure::kOverflow ? kOverflowMessage
-                                                           : kRefusalMessage));
-  }
+  const auto failure = Calculate();
+  if (!failure) return;
+  // Nothing was written: the user keeps what is on screen and can correct
+  // the entry.
+  RefuseEntry(QString::fromLatin1(
+      *failure == mensurex::ConversionFailure::kOverflow ? kOverflowMessage
+                                                         : kRefusalMessage));
 }
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
@@ -83,9 +77,9 @@ void frmMain::optMeasure_KeyDown(int /*index*/, int key_code,
 }
 
 std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
-  const mensurex::EntrySeparators separators = mensurex::ui::UserSeparators();
   const auto texts = mensurex::ConvertEntryToTexts(
-      SelectedUnit(), txtEntry->text().toStdString(), separators);
+      SelectedUnit(), txtEntry->text().toStdString(),
+      mensurex::ui::UserSeparators());
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
     QLineEdit* box = result_boxes_[index];

@@ -118,7 +118,6 @@ class FrmMainTest : public QObject {
 
   void everyControlHasItsName() {
     Window w;
-    int controls = 0;
     for (const char* name :
          {"txtEntry",      "frmSelect",     "cmdClear",      "cmdCalculate",
           "cmdPrintForm",  "cmdClose",      "optMeasure_0",  "optMeasure_1",
@@ -129,9 +128,7 @@ class FrmMainTest : public QObject {
           "txtPetaResult", "txtExaResult",  "lblTeraBytes",  "lblPetaBytes",
           "lblExaBytes"}) {
       QVERIFY2(w.find<QWidget>(QString::fromLatin1(name)), name);
-      ++controls;
     }
-    QCOMPARE(controls, 29);
     for (const char* name : {"mnuFile", "mnuHelp"}) {
       QVERIFY2(w.find<QMenu>(QString::fromLatin1(name)), name);
     }
@@ -537,27 +534,12 @@ class FrmMainTest : public QObject {
     QVERIFY(catcher.seen().empty());
   }
 
-  void aboutOpensModallyAndChangesNothing() {
-    ModalCatcher catcher;
-    Window w;
-    w.Calculate("1", 1);
-    w.action("mnuAbout")->trigger();
-    w.action("mnuAbout")->trigger();
-    QCOMPARE(catcher.seen().size(), 2u);
-    for (const auto& seen : catcher.seen()) {
-      QVERIFY(!seen.is_message_box);
-      QVERIFY(seen.modal);
-      QCOMPARE(seen.caption, QStringLiteral("About Tolvane's Mensurex 2"));
-    }
-    QCOMPARE(w.results(), kOneKilobyte);
-    QVERIFY(w.unit(1)->isChecked());
-  }
-
+  // The running program reports its name and version; its icon has a
+  // transparent background.
   void applicationIdentity() {
-    QCOMPARE(mensurex::ui::ApplicationTitle(),
-             QStringLiteral("Tolvane's Mensurex 2"));
-    QCOMPARE(QString(mensurex::ui::kVersionText), QStringLiteral("2.0.0"));
-    QCOMPARE(QString(mensurex::ui::kVersionShort), QStringLiteral("2.00"));
+    mensurex::ui::ApplyApplicationIdentity();
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Mensurex2"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("2.0.0"));
     const QImage icon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
     QCOMPARE(icon.size(), QSize(32, 32));
     QVERIFY(icon.hasAlphaChannel());

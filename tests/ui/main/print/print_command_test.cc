@@ -55,7 +55,7 @@ class PrintCommandTest : public QObject {
     // typed afterwards, partly selected.
     Find<QRadioButton>("optMeasure_2")->setChecked(true);
     Entry()->setText("12345678");
-    window_.cmdCalculate_Click();
+    Find<QPushButton>("cmdCalculate")->click();
     QVERIFY(!Find<QLineEdit>("txtKiloResult")->text().isEmpty());
     Entry()->setText("87654321");
     Entry()->setFocus();
