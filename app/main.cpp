@@ -2,12 +2,13 @@
 // binary units.
 #include <QApplication>
 
+#include "app/start_application.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/user_language.h"
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+  const auto application = mensurex::app::StartApplication(argc, argv);
   mensurex::ui::ApplyApplicationIdentity();
   mensurex::ui::LoadUserLanguage();
   frmMain window;

@@ -1,33 +1,34 @@
 #!/usr/bin/env bash
 # Remakes docs/screenshot.png: the main window under Xvfb after converting
-# 1 kilobyte. Needs a build (scripts/build.sh), xvfb, xdotool and imagemagick;
-# --dark needs qt6ct.
-# Usage: scripts/screenshot.sh [--dark] [--locale LOCALE] [--about ABOUT.png]
-#                              [OUTPUT.png]
+# 1 kilobyte; with --about, docs/about.png: the About window, by
+# tools/about_screenshot. Needs a build (scripts/build.sh), xvfb, xdotool and
+# imagemagick; --dark needs qt6ct.
+# Usage: scripts/screenshot.sh [--dark] [--locale LOCALE] [--about] [OUTPUT.png]
 #   --dark      the qt6ct "darker" colour scheme, as a dark desktop sets it
 #   --locale    run under LOCALE (default en_US.UTF-8), e.g. de_DE.UTF-8
-#   --about     also shoot the About window into ABOUT.png
 # QT_SCALE_FACTOR is honoured.
 set -euo pipefail
-dark=false
+about=0
+dark=0
 locale=en_US.UTF-8
-about_output=""
 while [[ $# -gt 0 ]]; do
   case $1 in
-    --dark) dark=true ;;
+    --about) about=1 ;;
+    --dark) dark=1 ;;
     --locale) locale=$2; shift ;;
-    --about) about_output=$(realpath -m "$2"); shift ;;
     *) break ;;
   esac
   shift
 done
-output=$(realpath -m "${1:-docs/screenshot.png}")
+default=docs/screenshot.png
+[[ $about -eq 1 ]] && default=docs/about.png
+output=$(realpath -m "${1:-$default}")
 cd "$(dirname "$0")/.."
 source scripts/lib/private-x.sh
 trap stop_private_x EXIT
 
 start_private_x 1280x1024x24
-if $dark; then
+if [[ $dark -eq 1 ]]; then
   mkdir -p "$work/config/qt6ct"
   cat >"$work/config/qt6ct/qt6ct.conf" <<CONF
 [Appearance]
@@ -36,6 +37,13 @@ custom_palette=true
 style=Fusion
 CONF
   export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORMTHEME=qt6ct
+fi
+if [[ $about -eq 1 ]]; then
+  cmake --build build --target about_screenshot >/dev/null
+  mkdir -p "$(dirname "$output")"
+  LC_ALL=$locale LANG=$locale LANGUAGE= build/tools/about_screenshot "$output"
+  echo "wrote $output"
+  exit 0
 fi
 program_locale=$locale start_program build/app/Mensurex2
 [[ -n $window ]] || { echo "no window named Mensurex appeared" >&2; exit 1; }
@@ -47,15 +55,3 @@ sleep 0.5
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"
 echo "wrote $output"
-
-if [[ -n $about_output ]]; then
-  # Help > About by the keyboard, in any language: Alt alone selects the
-  # menu bar, Right moves to Help, Down opens it, Up wraps to its last item.
-  xdotool key --delay 200 alt Right Down Up Return
-  about=$(timeout 10 xdotool search --sync --onlyvisible --name 'Tolvane' |
-    head -n 1) || true
-  [[ -n $about ]] || { echo "no About window appeared" >&2; exit 1; }
-  sleep 0.5
-  import -window "$about" "$about_output"
-  echo "wrote $about_output"
-fi

@@ -1,6 +1,6 @@
-// Saves a screenshot of the About window, as the windowing system draws it,
-// to the PNG file named on the command line. Run it on a real display, e.g.
-//   xvfb-run -a build/tools/about_screenshot docs/about.png
+// Saves a screenshot of the About window, as the windowing system draws it
+// in the user's language, to the PNG file named on the command line. It needs a
+// real display: scripts/screenshot.sh --about runs it on a private X server.
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "ui/about/frm_about.h"
+#include "ui/shared/user_language.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
+  mensurex::ui::LoadUserLanguage();
   frmAbout window;
   int status = 1;
   QTimer::singleShot(1000, &window, [&] {

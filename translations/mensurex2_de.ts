@@ -36,10 +36,6 @@
         <translation>Programmtitel</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Version 2.0</translation>
-    </message>
-    <message>
         <source>Version</source>
         <translation>Version</translation>
     </message>
@@ -55,6 +51,11 @@
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>

@@ -76,9 +76,8 @@ CodePoint FrontCodePoint(std::string_view text) {
   std::size_t length = 0;
   char32_t code = 0;
   char32_t smallest = 0;
-  if (byte(0) < 0x80) {
-    return {byte(0), 1};
-  } else if ((byte(0) & 0xE0) == 0xC0) {
+  if (byte(0) < 0x80) return {byte(0), 1};
+  if ((byte(0) & 0xE0) == 0xC0) {
     length = 2;
     code = byte(0) & 0x1FU;
     smallest = 0x80;

@@ -11,6 +11,7 @@
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
 #include "ui/shared/application_title.h"
+#include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
 #include "ui/shared/twips.h"
@@ -19,7 +20,6 @@ namespace {
 
 using mensurex::ui::LineShape;
 
-constexpr char kVersion[] = QT_TRANSLATE_NOOP("frmAbout", "Version 2.0");
 constexpr char kDescription[] = QT_TRANSLATE_NOOP(
     "frmAbout",
     "The Mensurex was developed as a simple tool to quickly and easily "
@@ -129,8 +129,12 @@ void frmAbout::BuildControls() {
   lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
                        QString(), tr("Application title"));
 
-  lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
-                         tr(kVersion), tr("Version"));
+  //: The About window's version line; %1 is the version, e.g. 2.0.
+  lblVersion =
+      MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
+                tr("Version %1")
+                    .arg(QString::fromLatin1(mensurex::ui::kVersionMajorMinor)),
+                tr("Version"));
 
   lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
