@@ -132,10 +132,20 @@ void WithModal(const std::function<void()>& trigger,
   QCOMPARE(catcher.forced(), 0);
 }
 
+// Clicks the button or triggers the menu item named `name`.
+void Press(frmMain& window, const char* name) {
+  const QString control = QString::fromLatin1(name);
+  if (auto* button = window.findChild<QPushButton*>(control)) {
+    button->click();
+  } else {
+    window.findChild<QAction*>(control)->trigger();
+  }
+}
+
 void ShowPrintFailure(frmMain& window,
                       const std::function<void(QWidget&)>& inspect) {
   window.set_print_operation([](const QWidget&) { return false; });
-  WithModal([&] { window.cmdPrintForm_Click(); }, inspect);
+  WithModal([&] { Press(window, "cmdPrintForm"); }, inspect);
 }
 
 // A text as drawn: the widget, the text without access-key marks, and the
@@ -349,12 +359,12 @@ class DesktopSettingsTest : public QObject {
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    WithModal([&] { window.cmdCalculate_Click(); },
+    WithModal([&] { Press(window, "cmdCalculate"); },
               [](QWidget& box) {
                 QCOMPARE(qobject_cast<QMessageBox*>(&box)->text(),
                          Expected(kRefusal));
               });
-    WithModal([&] { window.mnuInstructions_Click(); },
+    WithModal([&] { Press(window, "mnuInstructions"); },
               [](QWidget& box) {
                 const QString text = qobject_cast<QMessageBox*>(&box)->text();
                 QVERIFY2(text.startsWith(Expected(kInstructionsStart)),
@@ -402,7 +412,7 @@ class DesktopSettingsTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.findChild<QLineEdit*>(QStringLiteral("txtEntry"))->setText("1");
-    window.cmdCalculate_Click();
+    Press(window, "cmdCalculate");
     CheckContrast(window, palette_name);
     // The menu bar's titles.
     const QImage bar = window.menuBar()->grab().toImage();
@@ -413,7 +423,7 @@ class DesktopSettingsTest : public QObject {
     ShowPrintFailure(window, [&palette_name](QWidget& box) {
       CheckContrast(box, palette_name);
     });
-    WithModal([&] { window.mnuAbout_Click(); },
+    WithModal([&] { Press(window, "mnuAbout"); },
               [&palette_name](QWidget& about) {
                 CheckContrast(about, palette_name);
               });
