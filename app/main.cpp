@@ -2,8 +2,8 @@
 // binary units.
 #include <QApplication>
 
-#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
+#include "ui/shared/application_identity.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

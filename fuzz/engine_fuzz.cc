@@ -27,11 +27,17 @@ void Check(bool condition, const char* what) {
 }
 
 const EntrySeparators kSeparators[] = {
-    {".", ","},            // US English
-    {",", "."},            // German
-    {",", "\u202F"},       // French: narrow no-break space
-    {",", ","},            // both the same
-    {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
+    mensurex::LocaleEntrySeparators(".", ",", 3, 3, U'0'),  // US English
+    mensurex::LocaleEntrySeparators(",", ".", 3, 3, U'0'),  // German
+    // French: narrow no-break space
+    mensurex::LocaleEntrySeparators(",", "\u202F", 3, 3, U'0'),
+    mensurex::LocaleEntrySeparators(",", ",", 3, 3, U'0'),  // both the same
+    // Arabic decimal and thousands separators
+    mensurex::LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'0'),
+    // Indian: groups of three, then of two
+    mensurex::LocaleEntrySeparators(".", ",", 3, 2, U'0'),
+    // Arabic with its own digits
+    mensurex::LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660'),
 };
 
 bool IsPlainAscii(std::string_view text) {
@@ -93,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       Check(decimal.ok() && expected && *decimal == *expected,
             "15 significant digits as printf rounds them");
     }
-    const std::string padded = " \t" + std::string(text) + "\t ";
+    const std::string padded = "\u00A0 \t" + std::string(text) + "\t\u202F\r\n";
     const auto again = mensurex::EntryToDouble(padded, separators);
     Check(again.ok() && std::memcmp(&*again, &*value, sizeof(double)) == 0,
           "blanks change nothing");

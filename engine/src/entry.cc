@@ -1,25 +1,31 @@
-// The entry grammar. After blanks (ASCII space and tab) at either end are
-// set aside, an accepted text is:
+// The entry grammar. After blanks at either end are set aside (ASCII space,
+// tab, CR and LF, and the no-break spaces U+00A0, U+2007 and U+202F, which
+// a paste from a terminal or a spreadsheet brings), an accepted text is:
 //
 //   [sign] mantissa [exponent]
 //   sign      "+" or "-"
 //   mantissa  integer [decimal [fraction]]  |  decimal fraction
-//   integer   ASCII digits, or digit groups: a first group of one to three
-//             digits that does not start with 0, then groups of exactly
-//             three digits, each after one grouping separator ("1,024",
-//             "1,048,576"). A separator anywhere else is refused ("1,5",
-//             "0,011", "1,,024"), so that a misplaced separator never turns
-//             into a different number.
-//   fraction  ASCII digits (no grouping)
-//   exponent  "E" or "e", optional sign, one or more ASCII digits
+//   integer   digits, or digit groups: a first group of one to
+//             higher_group_size digits that does not start with 0, then
+//             groups of exactly higher_group_size digits and a last group of
+//             exactly first_group_size digits, each after one grouping
+//             separator ("1,024", "1,048,576"; "12,34,567" with sizes 3 and
+//             2). A separator anywhere else is refused ("1,5", "0,011",
+//             "1,,024"), so that a misplaced separator never turns into a
+//             different number.
+//   fraction  digits (no grouping)
+//   exponent  "E" or "e", optional sign, one or more digits
 //
-// decimal and grouping are the caller's separators. When the grouping
-// separator is a space-like character (a no-break or narrow no-break space,
-// as French uses), an ordinary space is accepted in its place. Should the
-// two separators ever be the same text, it is read as the decimal separator
-// and grouping is not accepted at all; an empty separator is never matched.
-// Nothing else is accepted: no "D" exponent, currency, parentheses, hex or
-// octal forms, or digits of other scripts.
+// A digit is an ASCII digit or one of the locale's native digits (native_zero
+// and the nine code points after it). One text uses one of the two sets
+// throughout: a text that mixes them is refused, as a mix is more likely a
+// slip than a number meant that way.
+//
+// decimal, grouping and its alternatives are the caller's separators. Where
+// the text could be read either way, the decimal separator wins: should the
+// grouping separator be the same text as the decimal one, grouping is not
+// accepted at all. An empty separator is never matched. Nothing else is
+// accepted: no "D" exponent, currency, parentheses, hex or octal forms.
 //
 // Range: every accepted text has a value. One beyond the double range (such
 // as 1E400) converts to an infinity of its sign, which the conversion
@@ -27,10 +33,11 @@
 // rather than that it is not numeric. One too small for a double (1E-400)
 // converts to zero.
 //
-// Work is linear in the length of the text and needs no memory that grows
-// with it: only the first significant digits are kept (enough for correct
-// rounding, plus a note that a later digit was not zero), and exponents
-// saturate far beyond the double range.
+// Work is linear in the length of the text (and in the number of grouping
+// alternatives) and needs no memory that grows with it: only the first
+// significant digits are kept (enough for correct rounding, plus a note that
+// a later digit was not zero), and exponents saturate far beyond the double
+// range.
 #include "mensurex/entry.h"
 
 #include <algorithm>
@@ -38,7 +45,9 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 namespace mensurex {
 namespace {
@@ -50,47 +59,85 @@ constexpr std::size_t kKeptDigits = 800;
 // overflow when added to a digit count.
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The code point of a text made of exactly one UTF-8 character; -1
-// otherwise.
-std::int32_t SingleCodePoint(std::string_view text) {
-  if (text.empty()) return -1;
+// The code point at the front of a UTF-8 text and its length in bytes;
+// length 0 when the text is empty or does not start with a well-formed
+// character (overlong forms included).
+struct CodePoint {
+  char32_t code = 0;
+  std::size_t length = 0;
+};
+CodePoint FrontCodePoint(std::string_view text) {
+  if (text.empty()) return {};
   const auto byte = [&](std::size_t i) {
     return static_cast<std::uint8_t>(text[i]);
   };
   std::size_t length = 0;
-  std::int32_t code = 0;
+  char32_t code = 0;
+  char32_t smallest = 0;
   if (byte(0) < 0x80) {
-    length = 1;
-    code = byte(0);
+    return {byte(0), 1};
   } else if ((byte(0) & 0xE0) == 0xC0) {
     length = 2;
-    code = byte(0) & 0x1F;
+    code = byte(0) & 0x1FU;
+    smallest = 0x80;
   } else if ((byte(0) & 0xF0) == 0xE0) {
     length = 3;
-    code = byte(0) & 0x0F;
+    code = byte(0) & 0x0FU;
+    smallest = 0x800;
   } else if ((byte(0) & 0xF8) == 0xF0) {
     length = 4;
-    code = byte(0) & 0x07;
+    code = byte(0) & 0x07U;
+    smallest = 0x10000;
   } else {
-    return -1;
+    return {};
   }
-  if (text.size() != length) return -1;
+  if (text.size() < length) return {};
   for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return -1;
-    code = (code << 6) | (byte(i) & 0x3F);
+    if ((byte(i) & 0xC0) != 0x80) return {};
+    code = (code << 6) | (byte(i) & 0x3FU);
   }
-  return code;
+  if (code < smallest || code > 0x10FFFF) return {};
+  return {code, length};
+}
+
+// The code point of a text made of exactly one UTF-8 character; nullopt
+// otherwise.
+std::optional<char32_t> SingleCodePoint(std::string_view text) {
+  const CodePoint front = FrontCodePoint(text);
+  if (front.length == 0 || front.length != text.size()) return std::nullopt;
+  return front.code;
 }
 
 // Unicode space separators (general category Zs).
 bool IsSpaceLike(std::string_view separator) {
-  const std::int32_t c = SingleCodePoint(separator);
-  return c == 0x20 || c == 0xA0 || c == 0x1680 ||
-         (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
-         c == 0x3000;
+  const std::optional<char32_t> c = SingleCodePoint(separator);
+  if (!c) return false;
+  return *c == 0x20 || *c == 0xA0 || *c == 0x1680 ||
+         (*c >= 0x2000 && *c <= 0x200A) || *c == 0x202F || *c == 0x205F ||
+         *c == 0x3000;
+}
+
+// What a paste or a typist leaves around a number: it reads as nothing.
+bool IsBlankCodePoint(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 ||
+         c == 0x2007 || c == 0x202F;
+}
+
+// The length of the blank at the front, or at the back, of the text; 0 when
+// there is none. The longest blank is three bytes long.
+std::size_t FrontBlankLength(std::string_view text) {
+  const CodePoint front = FrontCodePoint(text);
+  return front.length != 0 && IsBlankCodePoint(front.code) ? front.length : 0;
+}
+std::size_t BackBlankLength(std::string_view text) {
+  for (std::size_t length = 1; length <= 3 && length <= text.size(); ++length) {
+    const std::optional<char32_t> c =
+        SingleCodePoint(text.substr(text.size() - length));
+    if (c) return IsBlankCodePoint(*c) ? length : 0;
+  }
+  return 0;
 }
 
 // What the grammar makes of an accepted text:
@@ -111,18 +158,28 @@ class EntryParser {
   // significant digits are not copied out.
   EntryParser(std::string_view text, const EntrySeparators& separators,
               bool keep_digits)
-      : text_(text), decimal_(separators.decimal), keep_digits_(keep_digits) {
-    if (separators.grouping != separators.decimal) {
-      grouping_ = separators.grouping;
-      if (IsSpaceLike(grouping_) && decimal_ != " ") space_grouping_ = true;
+      : text_(text),
+        decimal_(separators.decimal),
+        first_group_size_(separators.first_group_size),
+        higher_group_size_(separators.higher_group_size),
+        keep_digits_(keep_digits) {
+    if (separators.grouping != separators.decimal && first_group_size_ >= 1 &&
+        higher_group_size_ >= 1) {
+      grouping_ = &separators;
     }
+    // Below U+0080 only the ASCII digits count.
+    if (separators.native_zero >= 0x80) native_zero_ = separators.native_zero;
   }
 
   // True when the whole text is accepted; then *number holds its value.
   bool Parse(ParsedNumber* number) {
     number_ = number;
-    while (!text_.empty() && IsBlank(text_.front())) text_.remove_prefix(1);
-    while (!text_.empty() && IsBlank(text_.back())) text_.remove_suffix(1);
+    while (const std::size_t length = FrontBlankLength(text_)) {
+      text_.remove_prefix(length);
+    }
+    while (const std::size_t length = BackBlankLength(text_)) {
+      text_.remove_suffix(length);
+    }
 
     if (Take("+")) {
     } else if (Take("-")) {
@@ -137,13 +194,14 @@ class EntryParser {
       text_.remove_prefix(1);
       if (!ParseExponent()) return false;
     }
-    if (!text_.empty()) return false;
+    if (!text_.empty() || mixed_digits_) return false;
     number_->exponent += point_exponent_;
     return true;
   }
 
  private:
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
+  enum class DigitSet { kNone, kAscii, kNative };
 
   // Separators are a few bytes long, and the first byte decides most cases:
   // a plain loop beats a call to memcmp.
@@ -162,27 +220,65 @@ class EntryParser {
   }
 
   bool TakeGroupingSeparator() {
-    return Take(grouping_) || (space_grouping_ && Take(" "));
+    if (grouping_ == nullptr) return false;
+    if (Take(grouping_->grouping)) return true;
+    for (const std::string& alternative : grouping_->grouping_alternatives) {
+      if (Take(alternative)) return true;
+    }
+    return false;
+  }
+
+  // The value of the digit at the front of the text, and its length in
+  // bytes; length 0 when the text does not start with a digit. Notes a digit
+  // of the other set than the ones before it.
+  struct Digit {
+    int value = 0;
+    std::size_t length = 0;
+  };
+  Digit FrontDigit() {
+    if (text_.empty()) return {};
+    if (IsDigit(text_.front())) {
+      NoteDigitSet(DigitSet::kAscii);
+      return {text_.front() - '0', 1};
+    }
+    if (native_zero_ == 0) return {};
+    const CodePoint front = FrontCodePoint(text_);
+    if (front.length == 0 || front.code < native_zero_ ||
+        front.code > native_zero_ + 9) {
+      return {};
+    }
+    NoteDigitSet(DigitSet::kNative);
+    return {static_cast<int>(front.code - native_zero_), front.length};
+  }
+
+  void NoteDigitSet(DigitSet set) {
+    if (digit_set_ == DigitSet::kNone) digit_set_ = set;
+    if (digit_set_ != set) mixed_digits_ = true;
   }
 
   // The integer part; returns its digit count, or kRefused when its
   // grouping is malformed.
   std::size_t ParseInteger() {
-    const bool first_is_zero = !text_.empty() && text_.front() == '0';
+    const Digit first = FrontDigit();
+    const bool first_is_zero = first.length != 0 && first.value == 0;
     std::size_t group = TakeDigits(/*in_fraction=*/false);
     std::size_t digits = group;
     bool grouped = false;
+    const auto higher = static_cast<std::size_t>(higher_group_size_);
     // The decimal separator ends the integer part, even where it could also
     // be read as a grouping separator.
     while (!StartsWith(decimal_) && TakeGroupingSeparator()) {
       const bool group_ok =
-          grouped ? group == 3 : (group >= 1 && group <= 3 && !first_is_zero);
+          grouped ? group == higher
+                  : (group >= 1 && group <= higher && !first_is_zero);
       if (!group_ok) return kRefused;
       grouped = true;
       group = TakeDigits(/*in_fraction=*/false);
       digits += group;
     }
-    if (grouped && group != 3) return kRefused;
+    if (grouped && group != static_cast<std::size_t>(first_group_size_)) {
+      return kRefused;
+    }
     return digits;
   }
 
@@ -192,56 +288,60 @@ class EntryParser {
     } else if (Take("-")) {
       negative = true;
     }
-    if (text_.empty() || !IsDigit(text_.front())) return false;
+    Digit digit = FrontDigit();
+    if (digit.length == 0) return false;
     std::int64_t value = 0;
-    while (!text_.empty() && IsDigit(text_.front())) {
-      value = std::min(kExponentLimit, value * 10 + (text_.front() - '0'));
-      text_.remove_prefix(1);
+    for (; digit.length != 0; digit = FrontDigit()) {
+      value = std::min(kExponentLimit, value * 10 + digit.value);
+      text_.remove_prefix(digit.length);
     }
     number_->exponent = negative ? -value : value;
     return true;
   }
 
-  // Takes the run of ASCII digits at the front of the text into the number;
-  // returns its length.
+  // Takes the run of digits at the front of the text into the number;
+  // returns how many there were.
   std::size_t TakeDigits(bool in_fraction) {
-    std::size_t length = 0;
-    while (length < text_.size() && IsDigit(text_[length])) ++length;
-    const char* digit = text_.data();
-    const char* const end = digit + length;
-    text_.remove_prefix(length);
-    if (!keep_digits_) return length;
-    if (!seen_nonzero_) {
-      // Leading zeros only move the decimal point in the fraction.
-      const char* const first = digit;
-      while (digit != end && *digit == '0') ++digit;
-      if (in_fraction) point_exponent_ -= digit - first;
-      if (digit == end) return length;
-      seen_nonzero_ = true;
+    std::size_t taken = 0;
+    // Local copies: a char store could alias the members, which would then
+    // be reloaded for every digit.
+    std::size_t count = number_->digit_count;
+    bool seen_nonzero = seen_nonzero_;
+    std::int64_t point_exponent = point_exponent_;
+    for (Digit digit = FrontDigit(); digit.length != 0; digit = FrontDigit()) {
+      text_.remove_prefix(digit.length);
+      ++taken;
+      if (!keep_digits_) continue;
+      if (!seen_nonzero && digit.value == 0) {
+        // Leading zeros only move the decimal point in the fraction.
+        if (in_fraction) --point_exponent;
+        continue;
+      }
+      seen_nonzero = true;
+      if (!in_fraction) ++point_exponent;
+      if (count < kKeptDigits) {
+        number_->digits[count++] = static_cast<char>('0' + digit.value);
+      } else if (digit.value != 0) {
+        number_->dropped_nonzero = true;
+      }
     }
-    if (!in_fraction) point_exponent_ += end - digit;
-    // Local copies: a char store could alias the count, which would then be
-    // reloaded for every digit.
-    const std::size_t count = number_->digit_count;
-    const std::size_t kept =
-        std::min(static_cast<std::size_t>(end - digit), kKeptDigits - count);
-    char* out = number_->digits.data() + count;
-    for (const char* const kept_end = digit + kept; digit != kept_end;) {
-      *out++ = *digit++;
-    }
-    number_->digit_count = count + kept;
-    for (; digit != end; ++digit) {
-      if (*digit != '0') number_->dropped_nonzero = true;
-    }
-    return length;
+    number_->digit_count = count;
+    seen_nonzero_ = seen_nonzero;
+    point_exponent_ = point_exponent;
+    return taken;
   }
 
   std::string_view text_;
   std::string_view decimal_;
-  std::string_view grouping_;
-  bool space_grouping_ = false;
+  // The separators when grouping is accepted at all; null otherwise.
+  const EntrySeparators* grouping_ = nullptr;
+  int first_group_size_;
+  int higher_group_size_;
+  char32_t native_zero_ = 0;  // 0: ASCII digits only
   bool keep_digits_;
   ParsedNumber* number_ = nullptr;
+  DigitSet digit_set_ = DigitSet::kNone;
+  bool mixed_digits_ = false;
   bool seen_nonzero_ = false;
   // Position of the decimal point relative to the first significant digit.
   std::int64_t point_exponent_ = 0;
@@ -316,6 +416,27 @@ Outcome<double> EntryToDouble(std::string_view text,
     return ConversionFailure::kNotNumeric;
   }
   return ToDouble(number);
+}
+
+EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
+                                      int first_group_size,
+                                      int higher_group_size,
+                                      char32_t native_zero) {
+  EntrySeparators separators;
+  separators.first_group_size = first_group_size;
+  separators.higher_group_size = higher_group_size;
+  separators.native_zero = native_zero;
+  if (IsSpaceLike(grouping)) {
+    for (const char* space : {" ", "\u00A0", "\u2007", "\u2009", "\u202F"}) {
+      if (grouping != space)
+        separators.grouping_alternatives.emplace_back(space);
+    }
+  } else if (grouping == "\u2019") {
+    separators.grouping_alternatives.emplace_back("'");
+  }
+  separators.decimal = std::move(decimal);
+  separators.grouping = std::move(grouping);
+  return separators;
 }
 
 }  // namespace mensurex

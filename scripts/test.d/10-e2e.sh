@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end check of the real program under Xvfb with real X input: the
 # title bar reads "Mensurex", the window has its icon, an entry typed and confirmed with Enter is
-# converted, a result box's text reaches the clipboard, and Alt+C ends the
-# program. Needs xvfb, xauth, xdotool, xclip and x11-utils.
+# converted, a result box's text reaches the clipboard, a number pasted from
+# the clipboard with its line break is converted, and Alt+C ends the program. Needs xvfb, xauth, xdotool, xclip and x11-utils.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 program=build/app/Mensurex2
@@ -43,6 +43,18 @@ sleep 0.3
 copied=$(timeout 5 xclip -o -selection clipboard) || fail "clipboard is empty"
 [[ $copied == "102400" ]] || fail "bytes result of 100 kilobytes: '$copied'"
 
+# A cell copied from a terminal or a spreadsheet brings its line break. Back
+# to the entry, replace its text with the paste and confirm it.
+printf '2048\n' | xclip -i -selection clipboard
+xdotool key --delay 50 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+  shift+Tab ctrl+a ctrl+v Return
+xdotool key --delay 50 Tab Tab Tab Tab Tab Tab
+xdotool key ctrl+c
+sleep 0.3
+copied=$(timeout 5 xclip -o -selection clipboard) || fail "clipboard is empty"
+[[ $copied == "2097152" ]] ||
+  fail "bytes result of a pasted 2048 kilobytes and line break: '$copied'"
+
 xdotool key alt+c
 for _ in $(seq 50); do
   kill -0 "$app_pid" 2>/dev/null || break
@@ -51,4 +63,4 @@ done
 kill -0 "$app_pid" 2>/dev/null && fail "Alt+C did not end the program"
 wait "$app_pid" || fail "the program ended with status $?"
 app_pid=""
-echo "e2e: title, typed entry, Enter, clipboard and Alt+C all as expected"
+echo "e2e: title, typed entry, Enter, clipboard, pasted line and Alt+C all as expected"

@@ -35,7 +35,7 @@ need "share/icons/hicolor/scalable/apps/$id.svg"
 need share/man/man1/Mensurex2.1
 # Every size is drawn from the SVG; at 32 x 32 that drawing is the window's
 # own icon, so the two pictures cannot drift apart unnoticed.
-source_icon=ui/main/icon/mensurex.xpm
+source_icon=ui/shared/icon/mensurex.xpm
 png32="$root/usr/share/icons/hicolor/32x32/apps/$id.png"
 if [[ -s "$png32" ]]; then
   differing=$(compare -metric AE "$source_icon" "$png32" null: 2>&1) || true

@@ -77,8 +77,8 @@ TEST_P(ConversionTableTest, GivesTheSameDigitsWithGermanSeparators) {
     return text;
   };
   const ConversionCase& c = GetParam();
-  const auto texts =
-      ConvertEntryToTexts(c.unit, to_comma(c.entry), EntrySeparators{",", "."});
+  const auto texts = ConvertEntryToTexts(
+      c.unit, to_comma(c.entry), LocaleEntrySeparators(",", ".", 3, 3, U'0'));
   ASSERT_TRUE(texts.ok());
   for (std::size_t i = 0; i < c.texts.size(); ++i) {
     EXPECT_EQ((*texts)[i], to_comma(c.texts[i])) << i;

@@ -6,16 +6,23 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 
 namespace mensurex {
 namespace {
 
-const EntrySeparators kUs{".", ","};
-const EntrySeparators kGerman{",", "."};
+// Separators with groups of three and ASCII digits only.
+EntrySeparators Separators(std::string decimal, std::string grouping) {
+  return LocaleEntrySeparators(std::move(decimal), std::move(grouping), 3, 3,
+                               U'0');
+}
+
+const EntrySeparators kUs = Separators(".", ",");
+const EntrySeparators kGerman = Separators(",", ".");
 // French: decimal comma, narrow no-break space (U+202F) between groups.
-const EntrySeparators kFrench{",", "\u202F"};
+const EntrySeparators kFrench = Separators(",", "\u202F");
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -63,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"-1E400", -kInf}, Accepted{"1E-400", 0},
         Accepted{"-1E-400", -0.0}, Accepted{"1e999999999999999999", kInf},
         Accepted{"1e-999999999999999999", 0},
-        Accepted{"0.0001e999999999999999999999999", kInf}));
+        Accepted{"0.0001e999999999999999999999999", kInf},
+        // What a paste from a terminal or a spreadsheet cell brings.
+        Accepted{"100\n", 100}, Accepted{"\r\n100\r\n", 100},
+        Accepted{"\u00A0100\u202F", 100}, Accepted{"\u2007-1.5\t\n", -1.5}));
 
 class UsRefusedTest : public testing::TestWithParam<std::string> {};
 TEST_P(UsRefusedTest, IsNotNumeric) { ExpectRefused(GetParam(), kUs); }
@@ -85,8 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 2),
                     "\xff"
                     "1",
-                    "1\xc3", "\u0661\u0662", "\uFF11\uFF12", "1\u00A0000",
-                    "\u00A01", "1\n", "\n1", "1\r"));
+                    "1\xc3", "\u0661\u0662", "\uFF11\uFF12", "1'000",
+                    // Blanks inside the number.
+                    "1\u00A0000", "1\n000", "1\r\n0", "1\n.5", "- 1\n",
+                    "\u2009"
+                    "1"));
 
 TEST(EntryGermanTest, CommaIsTheDecimalSeparator) {
   ExpectValue("1.024", kGerman, 1024);
@@ -100,20 +113,87 @@ TEST(EntryGermanTest, CommaIsTheDecimalSeparator) {
   ExpectRefused("1,2,3", kGerman);
 }
 
-TEST(EntrySpaceGroupingTest, OrdinarySpaceStandsForTheNoBreakSpace) {
-  ExpectValue("1\u202F024,5", kFrench, 1024.5);
-  ExpectValue("1 048 576", kFrench, 1048576);
-  ExpectValue(" 1 024 ", kFrench, 1024);
-  ExpectRefused("1 02", kFrench);
-  ExpectRefused("1  024", kFrench);
-  ExpectRefused("1\u00A0024", kFrench);
-  ExpectRefused("1.5", kFrench);
-  ExpectValue("1\u00A0024", EntrySeparators{",", "\u00A0"}, 1024);
-  ExpectValue("1 024", EntrySeparators{",", "\u00A0"}, 1024);
+// Locales whose numbers are not "groups of three with one character".
+struct LocaleCase {
+  const char* locale;
+  std::string text;
+  std::optional<double> value;  // nullopt: refused
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+  *os << c.locale << " \"" << c.text << '"';
 }
 
+EntrySeparators LocaleByName(std::string_view name) {
+  if (name == "hi_IN") return LocaleEntrySeparators(".", ",", 3, 2, U'0');
+  if (name == "fr_FR") return kFrench;
+  if (name == "de_CH") return LocaleEntrySeparators(".", "\u2019", 3, 3, U'0');
+  if (name == "ar_EG") {
+    return LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660');
+  }
+  return kUs;
+}
+
+class LocaleEntryTest : public testing::TestWithParam<LocaleCase> {};
+TEST_P(LocaleEntryTest, ReadsTheLocalesOwnForms) {
+  const LocaleCase& c = GetParam();
+  if (c.value) {
+    ExpectValue(c.text, LocaleByName(c.locale), *c.value);
+  } else {
+    ExpectRefused(c.text, LocaleByName(c.locale));
+  }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Entries, LocaleEntryTest,
+    testing::Values(
+        // Groups of three next to the decimal separator, then of two.
+        LocaleCase{"hi_IN", "12,34,567.5", 1234567.5},
+        LocaleCase{"hi_IN", "1,00,000", 100000},
+        LocaleCase{"hi_IN", "12,345", 12345},
+        LocaleCase{"hi_IN", "1,000", 1000},
+        LocaleCase{"hi_IN", "1234567", 1234567},
+        LocaleCase{"hi_IN", "1,234,567", std::nullopt},
+        LocaleCase{"hi_IN", "123,456", std::nullopt},
+        LocaleCase{"hi_IN", "1,00,00", std::nullopt},
+        LocaleCase{"hi_IN", "12,3456", std::nullopt},
+        LocaleCase{"hi_IN", "0,00,000", std::nullopt},
+        // Every kind of space where the locale groups with one.
+        LocaleCase{"fr_FR", "1\u202F024,5", 1024.5},
+        LocaleCase{"fr_FR", "1\u00A0234,5", 1234.5},
+        LocaleCase{"fr_FR", "1 048\u2009576", 1048576},
+        LocaleCase{"fr_FR", "1\u2007024", 1024},
+        LocaleCase{"fr_FR", " 1 024 ", 1024},
+        LocaleCase{"fr_FR", "1 02", std::nullopt},
+        LocaleCase{"fr_FR", "1  024", std::nullopt},
+        LocaleCase{"fr_FR", "1\u3000024", std::nullopt},
+        LocaleCase{"fr_FR", "1.5", std::nullopt},
+        // The keyboard's apostrophe for the typographic one.
+        LocaleCase{"de_CH", "1'234.5", 1234.5},
+        LocaleCase{"de_CH", "1\u2019234.5", 1234.5},
+        LocaleCase{"de_CH", "1'23", std::nullopt},
+        LocaleCase{"de_CH", "1`234", std::nullopt},
+        // Native digits, or ASCII ones, but never both in one entry.
+        LocaleCase{"ar_EG", "\u0661\u066B\u0665", 1.5},
+        LocaleCase{"ar_EG", "\u0661\u066C\u0662\u0663\u0664\u066B\u0665",
+                   1234.5},
+        LocaleCase{"ar_EG", "-\u0669\u0660E\u0662", -9000},
+        LocaleCase{"ar_EG", "1\u066C234\u066B5", 1234.5},
+        LocaleCase{"ar_EG",
+                   "\u0661"
+                   "2",
+                   std::nullopt},
+        LocaleCase{"ar_EG",
+                   "\u0661\u066B"
+                   "5",
+                   std::nullopt},
+        LocaleCase{"ar_EG", "1E\u0663", std::nullopt},
+        LocaleCase{"ar_EG", "\u0660\u066C\u0661\u0662\u0663", std::nullopt},
+        LocaleCase{"ar_EG", "\u06F1", std::nullopt},
+        // U+0661 in an overlong three-byte form is no character at all.
+        LocaleCase{"ar_EG", "\xE0\x99\xA1", std::nullopt}));
+
 TEST(EntrySeparatorsTest, DecimalWinsWhenBothAreTheSame) {
-  const EntrySeparators same{",", ","};
+  const EntrySeparators same = Separators(",", ",");
   ExpectValue("1,5", same, 1.5);
   ExpectValue("1,024", same, 1.024);
   ExpectRefused("1,024,5", same);

@@ -9,8 +9,8 @@
 
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
-#include "ui/main/application_title.h"
-#include "ui/main/twips.h"
+#include "ui/shared/application_title.h"
+#include "ui/shared/twips.h"
 
 namespace {
 

@@ -20,10 +20,10 @@
 #include <limits>
 #include <utility>
 
-#include "ui/main/application_identity.h"
-#include "ui/main/form_printer.h"
+#include "ui/main/print/print_window_image.h"
 #include "ui/main/select_frame.h"
-#include "ui/main/twips.h"
+#include "ui/shared/application_identity.h"
+#include "ui/shared/twips.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
 #include "ui/about/frm_about.h"
-#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
-#include "ui/main/message_box.h"
+#include "ui/shared/application_identity.h"
+#include "ui/shared/message_box.h"
 
 namespace {
 

@@ -1,15 +1,50 @@
 #include "ui/main/locale_separators.h"
 
+#include <QChar>
+#include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace mensurex::ui {
+namespace {
+
+struct GroupSizes {
+  int first = 3;
+  int higher = 3;
+};
+
+// Qt states no group sizes, so they are measured on a number the locale
+// writes with at least three groups. A locale that writes none keeps the
+// default sizes.
+GroupSizes GroupSizesOf(const QLocale& locale) {
+  const QString written = locale.toString(Q_INT64_C(1234567890));
+  const QString separator = locale.groupSeparator();
+  GroupSizes sizes;
+  if (separator.isEmpty()) return sizes;
+  const QStringList groups = written.split(separator);
+  if (groups.size() < 3) return sizes;
+  const auto digits = [](const QString& group) {
+    int count = 0;
+    for (const uint code : group.toUcs4()) {
+      if (QChar::isDigit(char32_t{code})) ++count;
+    }
+    return count;
+  };
+  sizes.first = digits(groups[groups.size() - 1]);
+  sizes.higher = digits(groups[groups.size() - 2]);
+  return sizes;
+}
+
+}  // namespace
 
 EntrySeparators SeparatorsOf(const QLocale& locale) {
-  EntrySeparators separators;
-  separators.decimal = locale.decimalPoint().toStdString();
-  separators.grouping = locale.groupSeparator().toStdString();
-  return separators;
+  const GroupSizes sizes = GroupSizesOf(locale);
+  const QList<uint> zero = locale.zeroDigit().toUcs4();
+  return LocaleEntrySeparators(locale.decimalPoint().toStdString(),
+                               locale.groupSeparator().toStdString(),
+                               sizes.first, sizes.higher,
+                               zero.size() == 1 ? char32_t{zero[0]} : U'0');
 }
 
 EntrySeparators UserSeparators() { return SeparatorsOf(QLocale::system()); }

@@ -5,18 +5,40 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mensurex/failure.h"
 
 namespace mensurex {
 
-// The locale's separators, as UTF-8 text (one character each, which may take
-// several bytes, such as U+00A0 or U+202F). The engine never asks the
-// platform; the caller passes what its locale says.
+// The locale's way of writing numbers, as the entry grammar needs it. Texts
+// are UTF-8, one character each (which may take several bytes, such as
+// U+00A0 or U+202F). The engine never asks the platform; the caller passes
+// what its locale says, normally through LocaleEntrySeparators.
 struct EntrySeparators {
   std::string decimal = ".";
   std::string grouping = ",";
+  // Digit group sizes of the integer part, counted leftwards from the decimal
+  // separator: the group next to it has first_group_size digits, every group
+  // further left higher_group_size ("12,34,567" has 3 and 2). Grouping is not
+  // accepted at all when either size is below 1.
+  int first_group_size = 3;
+  int higher_group_size = 3;
+  // Further characters accepted wherever `grouping` is, as UTF-8 (what
+  // keyboards type for it).
+  std::vector<std::string> grouping_alternatives;
+  // The locale's own zero digit (U+0660 in ar_EG); it and the nine code
+  // points after it are read as 0..9, besides the ASCII digits.
+  char32_t native_zero = U'0';
 };
+
+// A locale's separators as it states them, with the keyboard alternatives
+// added: every space (U+0020, U+00A0, U+2007, U+2009, U+202F) where the
+// grouping is a space of any kind, U+0027 where it is U+2019.
+EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
+                                      int first_group_size,
+                                      int higher_group_size,
+                                      char32_t native_zero);
 
 // True when the whole UTF-8 text, ignoring blanks at either end, is a number
 // in the accepted grammar (documented in entry.cc). Never fails; any text is

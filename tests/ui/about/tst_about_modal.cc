@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
-#include "ui/main/application_identity.h"
 #include "ui/main/frm_main.h"
+#include "ui/shared/application_identity.h"
 
 namespace {
 
@@ -33,20 +33,18 @@ QPoint CentreInWindow(const QWidget& control) {
   return control.mapTo(control.window(), control.rect().center());
 }
 
-// Runs Help > About and calls `act` with the About window once it is active;
-// closes any window still open after a while so that the test cannot hang.
-QPointer<frmAbout> RunAbout(frmMain& main,
-                            const std::function<void(frmAbout&)>& act) {
-  QPointer<frmAbout> about;
-  QTimer::singleShot(0, &main, [&] {
-    about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-    if (about != nullptr && QTest::qWaitForWindowActive(about)) act(*about);
-  });
-  QTimer::singleShot(5000, &main, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+// Runs Help > About and calls `act` with the About window once it is active.
+// True if exactly that window opened and closed without being forced.
+bool RunAbout(frmMain& main, const std::function<void(frmAbout&)>& act) {
+  bool acted = false;
+  const mensurex::testing::ModalCatcher modals([&](QWidget& modal) {
+    if (auto* about = qobject_cast<frmAbout*>(&modal)) {
+      acted = true;
+      act(*about);
+    }
   });
   main.mnuAbout_Click();
-  return about;
+  return acted && modals.seen().size() == 1 && modals.forced() == 0;
 }
 
 }  // namespace
@@ -73,7 +71,9 @@ class AboutModalTest : public QObject {
     for (int opening = 0; opening < 2; ++opening) {
       QStringList during;
       bool closed_by_escape = false;
-      const QPointer<frmAbout> about = RunAbout(main, [&](frmAbout& window) {
+      QPointer<frmAbout> about;
+      const bool ran = RunAbout(main, [&](frmAbout& window) {
+        about = &window;
         QCOMPARE(window.windowTitle(),
                  "About " + mensurex::ui::ApplicationTitle());
         QCOMPARE(window.parentWidget(), &main);
@@ -89,7 +89,8 @@ class AboutModalTest : public QObject {
         QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
         closed_by_escape = !window.isVisible();
       });
-      QVERIFY2(closed_by_escape, "no About window, or Escape left it open");
+      QVERIFY2(ran, "no About window, or it had to be closed");
+      QVERIFY2(closed_by_escape, "Escape left the About window open");
       QVERIFY2(about.isNull(), "the About window outlived its opening");
       QCOMPARE(during, before);
       QCOMPARE(State(main), before);

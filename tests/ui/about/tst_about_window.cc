@@ -7,12 +7,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
 
 namespace {
+
+using mensurex::testing::ModalCatcher;
 
 const char kTitle[] = "Tolvane's Mensurex 2";
 const char* const kLabels[] = {"Label1", "lblDescription", "lblTitle",
@@ -31,16 +33,9 @@ QString Text(const QWidget& window, const char* label) {
 // loop then ended by itself; a window that ignores the input is closed after
 // a while, so the test fails instead of hanging.
 bool ExecAndAct(frmAbout& window, const std::function<void()>& act) {
-  bool forced = false;
-  QTimer::singleShot(0, &window, [&] {
-    if (QTest::qWaitForWindowActive(&window)) act();
-  });
-  QTimer::singleShot(3000, &window, [&] {
-    forced = window.isVisible();
-    if (forced) window.done(-1);
-  });
+  const ModalCatcher modals([&act](QWidget&) { act(); });
   window.exec();
-  return !forced && !window.isVisible();
+  return modals.forced() == 0 && modals.seen().size() == 1;
 }
 
 }  // namespace

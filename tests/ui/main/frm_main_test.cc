@@ -19,8 +19,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "modal_catcher.h"
-#include "ui/main/application_identity.h"
+#include "tests/ui/support/modal_catcher.h"
+#include "ui/shared/application_identity.h"
 
 namespace {
 

@@ -8,18 +8,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 #include "cups_sandbox.h"
 #include "pdf_readback.h"
-#include "ui/main/application_identity.h"
+#include "tests/ui/support/modal_catcher.h"
 #include "ui/main/frm_main.h"
+#include "ui/shared/application_identity.h"
 
 using mensurex::testing::CentredArea;
 using mensurex::testing::CupsSandbox;
 using mensurex::testing::FindColour;
 using mensurex::testing::Ink;
+using mensurex::testing::ModalCatcher;
 using mensurex::testing::RenderPdfPage;
 
 namespace {
@@ -27,53 +28,6 @@ namespace {
 constexpr QRgb kLightGreen = qRgb(192, 255, 192);
 constexpr char kFailureMessage[] =
     "There has been an error printing this form.";
-
-// Closes every modal window as soon as it shows, noting what each message
-// box said; a modal that is no message box is noted as unexpected.
-class ModalCloser : public QObject {
- public:
-  struct Seen {
-    QString text, title;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton default_button;
-  };
-
-  explicit ModalCloser(QMessageBox::StandardButton answer) : answer_(answer) {
-    connect(&timer_, &QTimer::timeout, this, &ModalCloser::Poll);
-    timer_.start(10);
-  }
-
-  const QList<Seen>& messages() const { return messages_; }
-  int unexpected() const { return unexpected_; }
-
- private:
-  void Poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (!box) {
-      ++unexpected_;
-      modal->close();
-      return;
-    }
-    QPushButton* default_button = box->defaultButton();
-    messages_.append({box->text(), box->windowTitle(), box->icon(),
-                      box->standardButtons(),
-                      default_button ? box->standardButton(default_button)
-                                     : QMessageBox::NoButton});
-    if (QAbstractButton* button = box->button(answer_)) {
-      button->click();
-    } else {
-      box->close();
-    }
-  }
-
-  QMessageBox::StandardButton answer_;
-  QTimer timer_;
-  QList<Seen> messages_;
-  int unexpected_ = 0;
-};
 
 // Everything of the window that printing must leave alone.
 struct WindowState {
@@ -139,10 +93,9 @@ class PrintCommandTest : public QObject {
 
   void printsTheWindowWithoutAMessage() {
     QFETCH(bool, by_menu);
-    const ModalCloser closer(QMessageBox::Ok);
+    const ModalCatcher modals;
     Trigger(by_menu);
-    QVERIFY(closer.messages().isEmpty());
-    QCOMPARE(closer.unexpected(), 0);
+    QVERIFY(modals.seen().empty());
 
     QCOMPARE(sandbox_->JobCount(), jobs_before_ + 1);
     QVERIFY(sandbox_->WaitForIdle());
@@ -221,15 +174,15 @@ class PrintCommandTest : public QObject {
         break;
     }
 
-    const ModalCloser closer(answer);
+    const ModalCatcher modals(answer);
     Trigger(by_menu);
     silent.reset();
     QTest::qWait(50);  // room for a second message, should one follow
-    QCOMPARE(closer.unexpected(), 0);
-    QCOMPARE(closer.messages().size(), 1);
-    const ModalCloser::Seen& seen = closer.messages().first();
+    QCOMPARE(modals.seen().size(), 1u);
+    const auto& seen = modals.seen().front();
+    QVERIFY(seen.is_message_box);
     QCOMPARE(seen.text, QString(kFailureMessage));
-    QCOMPARE(seen.title, QString("Tolvane's Mensurex 2"));
+    QCOMPARE(seen.caption, QString("Tolvane's Mensurex 2"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(seen.default_button, QMessageBox::Ok);

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Converts COUNT amounts (default 1000000) read from a file with mensurex and
+# with `numfmt --from=iec` in the same run, as whole processes, and prints for
+# each command the median wall time of RUNS runs (default 5) and its ratio to
+# numfmt's, with the median CPU time (user + system) beside it. The runs of the
+# commands take turns, so that a change in the machine's load falls on all of
+# them alike.
+# Usage: bench/cli/run.sh BUILD_DIR [COUNT [RUNS]]   (build Release for figures)
+set -euo pipefail
+build=${1:?usage: bench/cli/run.sh BUILD_DIR [COUNT [RUNS]]}
+count=${2:-1000000}
+runs=${3:-5}
+mensurex="$(cd "$build" && pwd)/cli/mensurex"
+[[ -x "$mensurex" ]] || { echo "no $mensurex: build the mensurex target" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+amounts="$work/amounts.txt"
+# Amounts that both programs read alike: integers and decimal fractions with
+# no unit or a one-letter binary prefix, all below 2^63 bytes.
+awk -v n="$count" 'BEGIN {
+  srand(1)
+  split(",K,M,G,T,P", units, ",")
+  for (i = 0; i < n; i++) {
+    unit = units[1 + int(rand() * 6)]
+    amount = 1 + int(rand() * 8191)
+    if (rand() < 0.5) amount = amount "." int(rand() * 1000)
+    print amount unit
+  }
+}' >"$amounts"
+
+export LC_ALL=C
+names=("numfmt --from=iec" "mensurex --to B" "mensurex --to EB" "mensurex (seven units)")
+commands=("numfmt --from=iec" "$mensurex --to B" "$mensurex --to EB" "$mensurex")
+# Every command must convert every line, or its time means nothing; this
+# first pass also warms the file cache.
+for cmd in "${commands[@]}"; do
+  $cmd <"$amounts" >/dev/null || { echo "not every amount converted: $cmd" >&2; exit 1; }
+done
+
+TIMEFORMAT='%R %U %S'
+for ((run = 0; run < runs; run++)); do
+  for i in "${!commands[@]}"; do
+    { time ${commands[$i]} <"$amounts" >/dev/null; } 2>>"$work/times.$i"
+  done
+done
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+base=$(awk '{ print $1 }' "$work/times.0" | median)
+echo "$count amounts, medians of $runs runs"
+printf '%-24s %8s %8s %8s\n' "command" "wall s" "ratio" "cpu s"
+for i in "${!commands[@]}"; do
+  wall=$(awk '{ print $1 }' "$work/times.$i" | median)
+  cpu=$(awk '{ print $2 + $3 }' "$work/times.$i" | median)
+  awk -v n="${names[$i]}" -v w="$wall" -v b="$base" -v c="$cpu" \
+    'BEGIN { printf "%-24s %8.3f %8.2f %8.3f\n", n, w, w / b, c }'
+done

@@ -1,0 +1,57 @@
+#include "ui/main/print/cups_library.h"
+
+#include <dlfcn.h>
+
+namespace mensurex::ui {
+namespace {
+
+// Binds `name` into `function`; false when the library does not export it.
+template <typename Function>
+bool Bind(void* library, const char* name, Function& function) {
+  void* const symbol = dlsym(library, name);
+  if (symbol == nullptr) return false;
+  // POSIX guarantees that a function's address survives this conversion.
+  function = reinterpret_cast<Function>(symbol);
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file) {
+  // Local: the library's symbols never stand in for anyone else's.
+  void* const library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) return nullptr;
+
+  auto cups = std::make_unique<CupsLibrary>();
+  const bool bound =
+      Bind(library, "cupsCancelDestJob", cups->cupsCancelDestJob) &&
+      Bind(library, "cupsCopyDestInfo", cups->cupsCopyDestInfo) &&
+      Bind(library, "cupsCreateDestJob", cups->cupsCreateDestJob) &&
+      Bind(library, "cupsEncryption", cups->cupsEncryption) &&
+      Bind(library, "cupsFinishDestDocument", cups->cupsFinishDestDocument) &&
+      Bind(library, "cupsFreeDestInfo", cups->cupsFreeDestInfo) &&
+      Bind(library, "cupsFreeDests", cups->cupsFreeDests) &&
+      Bind(library, "cupsGetDestMediaDefault", cups->cupsGetDestMediaDefault) &&
+      Bind(library, "cupsGetNamedDest", cups->cupsGetNamedDest) &&
+      Bind(library, "cupsLastError", cups->cupsLastError) &&
+      Bind(library, "cupsServer", cups->cupsServer) &&
+      Bind(library, "cupsStartDestDocument", cups->cupsStartDestDocument) &&
+      Bind(library, "cupsWriteRequestData", cups->cupsWriteRequestData) &&
+      Bind(library, "httpClose", cups->httpClose) &&
+      Bind(library, "httpConnect2", cups->httpConnect2) &&
+      Bind(library, "httpSetTimeout", cups->httpSetTimeout) &&
+      Bind(library, "ippPort", cups->ippPort);
+  if (!bound) {
+    dlclose(library);
+    return nullptr;
+  }
+  return cups;
+}
+
+const CupsLibrary* SystemCupsLibrary() {
+  static const std::unique_ptr<const CupsLibrary> cups =
+      LoadCupsLibrary("libcups.so.2");
+  return cups.get();
+}
+
+}  // namespace mensurex::ui

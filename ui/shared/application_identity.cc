@@ -1,0 +1,21 @@
+#include "ui/shared/application_identity.h"
+
+#include <QApplication>
+
+namespace mensurex::ui {
+
+QString ApplicationTitle() { return QString::fromUtf8(kApplicationTitle); }
+
+QIcon ProgramIcon() {
+  return QIcon(QStringLiteral(":/mensurex/icon/mensurex.xpm"));
+}
+
+void ApplyApplicationIdentity() {
+  QApplication::setApplicationName(QString::fromUtf8(kProgramName));
+  QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
+  QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+  QApplication::setWindowIcon(ProgramIcon());
+  QApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
+}
+
+}  // namespace mensurex::ui
