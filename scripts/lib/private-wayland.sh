@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by scripts that run the program on a private Wayland compositor:
 # weston with its headless backend, in a private XDG_RUNTIME_DIR. Defines
 # start_private_wayland and wayland_toplevel; the caller's EXIT trap should
@@ -8,9 +9,11 @@ weston_pid=""
 wayland_app_pid=""
 
 stop_private_wayland() {
-  [[ -n $wayland_app_pid ]] && kill "$wayland_app_pid" 2>/dev/null || true
-  [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
+  if [[ -n $wayland_app_pid ]]; then kill "$wayland_app_pid" 2>/dev/null || true; fi
+  if [[ -n $weston_pid ]]; then
+    kill "$weston_pid" 2>/dev/null || true
+    wait "$weston_pid" 2>/dev/null || true
+  fi
   rm -rf "$wayland_work"
 }
 
