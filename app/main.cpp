@@ -2,11 +2,12 @@
 // binary units.
 #include <QApplication>
 
+#include "app/start_application.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+  const auto application = mensurex::app::StartApplication(argc, argv);
   mensurex::ui::ApplyApplicationIdentity();
   frmMain window;
   window.show();

@@ -1,5 +1,6 @@
 #include "cli/amount_converter.h"
 
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -177,11 +178,11 @@ bool AmountConverter::Convert(std::string_view amount, std::string* out,
   const Outcome<ResultTexts> texts =
       FormatResults(*result, separators_.decimal);
   if (!texts) return too_large();
-  for (const StorageUnit each : kAllStorageUnits) {
-    out->append((*texts)[static_cast<std::size_t>(UnitIndex(each))]);
-    out->push_back('\t');
-    out->append(UnitSymbol(each));
-    out->push_back('\n');
+  static constexpr std::array<std::string_view, kStorageUnitCount> kLineEnds = {
+      "\tB\n", "\tKB\n", "\tMB\n", "\tGB\n", "\tTB\n", "\tPB\n", "\tEB\n"};
+  for (std::size_t i = 0; i < kLineEnds.size(); ++i) {
+    out->append((*texts)[i]);
+    out->append(kLineEnds[i]);
   }
   return true;
 }

@@ -62,11 +62,12 @@ LineReader::Status LineReader::Next(std::string_view* line) {
     }
     if (!Fill()) {
       if (error_ != 0) return Status::kError;
-      if (skipping) return Status::kTooLong;
-      if (begin_ == end_) return Status::kEnd;
-      *line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      const std::size_t rest = end_ - begin_;
       begin_ = end_;
       scanned_ = 0;
+      if (skipping) return Status::kTooLong;
+      if (rest == 0) return Status::kEnd;
+      *line = std::string_view(buffer_.data() + end_ - rest, rest);
       if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
       return Status::kLine;
     }

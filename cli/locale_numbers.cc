@@ -34,28 +34,42 @@ bool IsValidUtf8(std::string_view text) {
 
 }  // namespace
 
-std::optional<EntrySeparators> NumericLocaleSeparators(const char* name) {
-  EntrySeparators separators;
-  separators.decimal = ".";
-  separators.grouping.clear();
+std::optional<NumericConventions> NumericLocaleConventions(const char* name) {
+  NumericConventions conventions;
   if (std::setlocale(LC_NUMERIC, name) == nullptr) {
     std::setlocale(LC_NUMERIC, "C");
     if (*name != '\0') return std::nullopt;
-    return separators;
+    return conventions;
   }
-  const std::lconv* conventions = std::localeconv();
-  const std::string decimal = conventions->decimal_point;
-  const std::string thousands = conventions->thousands_sep;
-  const std::string grouping = conventions->grouping;
+  const std::lconv* stated = std::localeconv();
+  const std::string decimal = stated->decimal_point;
+  const std::string thousands = stated->thousands_sep;
+  const std::string grouping = stated->grouping;
   std::setlocale(LC_NUMERIC, "C");
 
-  if (!decimal.empty() && IsValidUtf8(decimal)) separators.decimal = decimal;
-  // grouping[0] is the size of the group next to the decimal point; 0 or
-  // CHAR_MAX (or no entry at all) means that digits are not grouped.
-  const bool grouped = !grouping.empty() && grouping[0] > 0 &&
-                       grouping[0] != CHAR_MAX && IsValidUtf8(thousands);
-  if (grouped) separators.grouping = thousands;
-  return separators;
+  if (!decimal.empty() && IsValidUtf8(decimal)) conventions.decimal = decimal;
+  // grouping[0] is the size of the group next to the decimal point and
+  // grouping[1] that of the groups further left; the last size given
+  // repeats. 0 or CHAR_MAX first (or no size at all) means that digits are
+  // not grouped; CHAR_MAX later means no further groups, which the entry
+  // grammar cannot state, so the size before it repeats instead.
+  const auto size = [&](std::size_t i) {
+    return i < grouping.size()
+               ? static_cast<int>(static_cast<unsigned char>(grouping[i]))
+               : 0;
+  };
+  const auto usable = [](int group) { return group > 0 && group < CHAR_MAX; };
+  if (!usable(size(0)) || !IsValidUtf8(thousands)) return conventions;
+  conventions.grouping = thousands;
+  conventions.first_group_size = size(0);
+  conventions.higher_group_size = usable(size(1)) ? size(1) : size(0);
+  return conventions;
+}
+
+EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
+  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
+                               conventions.first_group_size,
+                               conventions.higher_group_size, U'0');
 }
 
 }  // namespace mensurex::cli

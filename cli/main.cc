@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -98,7 +99,7 @@ int ConvertLines(const AmountConverter& converter, Output* output) {
                   std::to_string(kMaxLineBytes) + " bytes)";
       }
       std::array<char, 24> digits{};
-      const auto end =
+      auto* const end =
           std::to_chars(digits.data(), digits.data() + digits.size(), number)
               .ptr;
       prefix = "line ";
@@ -146,7 +147,13 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace mensurex::cli
 
 int main(int argc, char** argv) {
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  return mensurex::cli::Run(arguments);
+  try {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return mensurex::cli::Run(arguments);
+  } catch (const std::exception& error) {
+    // Out of memory, in effect: the lines are bounded, so this is rare.
+    mensurex::cli::Complain(error.what());
+    return mensurex::cli::kExitFailed;
+  }
 }

@@ -88,15 +88,15 @@ std::variant<Options, UsageError> ParseOptions(
   if (locale_name && locale_name->empty()) {
     return UsageError{"the locale name cannot be empty"};
   }
-  std::optional<EntrySeparators> separators =
-      NumericLocaleSeparators(locale_name ? locale_name->c_str() : "");
-  if (!separators) {
+  std::optional<NumericConventions> conventions =
+      NumericLocaleConventions(locale_name ? locale_name->c_str() : "");
+  if (!conventions) {
     return UsageError{QuoteForMessage(*locale_name) +
                       " is not an installed locale"};
   }
-  if (decimal) separators->decimal = *decimal;
-  if (grouping) separators->grouping = *grouping;
-  options.separators = *separators;
+  if (decimal) conventions->decimal = *decimal;
+  if (grouping) conventions->grouping = *grouping;
+  options.separators = EntrySeparatorsFor(*conventions);
 
   for (const std::string_view word : words) {
     if (options.has_amount) options.amount.push_back(' ');

@@ -15,9 +15,6 @@ namespace mensurex::cli {
 // nullopt for anything else.
 std::optional<StorageUnit> UnitFromName(std::string_view name);
 
-// "B", "KB", "MB", "GB", "TB", "PB", "EB".
-std::string_view UnitSymbol(StorageUnit unit);
-
 }  // namespace mensurex::cli
 
 #endif  // MENSUREX_CLI_UNITS_H_

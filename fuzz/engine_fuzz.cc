@@ -13,6 +13,7 @@
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
 #include "mensurex/scaled_decimal.h"
+#include "tests/shared/fifteen_digits.h"
 
 namespace {
 
@@ -50,20 +51,6 @@ bool IsPlainAscii(std::string_view text) {
   return true;
 }
 
-// The 15 significant digits of printf's correctly rounded "%.14e", written
-// out plainly: the reference for ScaledDecimal::FromDouble.
-std::string FifteenDigitsByPrintf(double size) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", size);
-  const std::string text = buffer;
-  std::string digits = text.substr(0, 1) + text.substr(2, 14);
-  const int exponent = std::atoi(text.c_str() + text.find('e') + 1) - 14;
-  if (exponent >= 0) return digits + std::string(exponent, '0');
-  digits = std::string(-exponent, '0') + digits;
-  return digits.substr(0, digits.size() + exponent) + "." +
-         digits.substr(digits.size() + exponent);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
@@ -94,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     const double size = std::fabs(*value);
     if (size >= 1e-13 && size < 0x1p96) {
       const auto decimal = mensurex::ScaledDecimal::FromDouble(size);
-      const auto expected =
-          mensurex::ScaledDecimal::FromText(FifteenDigitsByPrintf(size));
+      const auto expected = mensurex::ScaledDecimal::FromText(
+          mensurex::testing::FifteenDigitsByPrintf(size));
       Check(decimal.ok() && expected && *decimal == *expected,
             "15 significant digits as printf rounds them");
     }

@@ -1,6 +1,6 @@
 // Saves a screenshot of the About window, as the windowing system draws it,
-// to the PNG file named on the command line. Run it on a real display, e.g.
-//   xvfb-run -a build/tools/about_screenshot docs/about.png
+// to the PNG file named on the command line. It needs a real display:
+// scripts/screenshot.sh --about runs it on a private X server.
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>

@@ -23,18 +23,11 @@ for f in "$app" "$minimal" "$watch"; do
   [[ -x "$f" ]] || { echo "missing $f: run scripts/build.sh first" >&2; exit 1; }
 done
 
-# A private X server for the whole run.
-displayfd=$(mktemp -u)
-mkfifo "$displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfd" \
-  >/dev/null 2>&1 &
-xvfb=$!
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$displayfd" "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime
-read -r display <"$displayfd"
-export DISPLAY=":$display"
+# A private X server for the whole run; -noreset keeps it from resetting
+# between the measured programs.
+source scripts/lib/private-x.sh
+trap stop_private_x EXIT
+start_private_x 1280x1024x24 -noreset || { echo "Xvfb did not start" >&2; exit 1; }
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export QT_QPA_PLATFORM=xcb
 

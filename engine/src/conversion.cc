@@ -63,11 +63,11 @@ Outcome<ScaledDecimal> Product(const ScaledDecimal& a,
 
 }  // namespace
 
-ScaledDecimal PETABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+ScaledDecimal PETABYTE_EXACT() {
   return *ScaledDecimal::FromText("1125899906842624");
 }
 
-ScaledDecimal EXABYTE_EXACT() {  // NOLINT(readability-identifier-naming)
+ScaledDecimal EXABYTE_EXACT() {
   return *ScaledDecimal::FromText("1152921504606846976");
 }
 
@@ -82,22 +82,16 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators) {
   static const ScaledDecimal petabyte = PETABYTE_EXACT();
   static const ScaledDecimal exabyte = EXABYTE_EXACT();
-  // The row is filled where it is returned, so it is never copied; until
-  // the switch below completes it, its cells are placeholders.
-  const ResultValue unset(0.0);
-  Outcome<ConversionResult> outcome(
-      std::in_place,
-      ConversionResult{{unset, unset, unset, unset, unset, unset, unset}});
   // The entry is read once: every cell that uses it would read the same
   // unchanged text and get the same double.
   const Outcome<double> parsed = EntryToDouble(entry, separators);
-  if (!parsed) {
-    outcome = parsed.failure();
-    return outcome;
-  }
+  if (!parsed) return parsed.failure();
   const double x = *parsed;
+  // Placeholders until the row below is complete.
+  const ResultValue unset(0.0);
+  ConversionResult result{{unset, unset, unset, unset, unset, unset, unset}};
 
-  RowBuilder row(&*outcome);
+  RowBuilder row(&result);
   bool ok = false;
   switch (unit) {
     case StorageUnit::kBytes: {
@@ -144,23 +138,19 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
       break;
     }
   }
-  if (!ok) outcome = ConversionFailure::kOverflow;
-  return outcome;
+  if (!ok) return ConversionFailure::kOverflow;
+  return result;
 }
 
 Outcome<ResultTexts> FormatResults(const ConversionResult& result,
                                    std::string_view decimal_separator) {
-  // The texts are made where they are returned, so seven strings are never
-  // moved. An overflow in any value replaces the texts made so far with the
-  // failure: there is never a partial result.
-  Outcome<ResultTexts> texts(std::in_place);
+  // There is never a partial result: an overflow in any value fails the
+  // whole.
+  ResultTexts texts;
   for (std::size_t i = 0; i < result.values.size(); ++i) {
     const Outcome<ScaledDecimal> decimal = result.values[i].ToScaledDecimal();
-    if (!decimal) {
-      texts = decimal.failure();
-      return texts;
-    }
-    (*texts)[i] = decimal->ToText(decimal_separator);
+    if (!decimal) return decimal.failure();
+    texts[i] = decimal->ToText(decimal_separator);
   }
   return texts;
 }

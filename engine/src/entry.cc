@@ -76,9 +76,8 @@ CodePoint FrontCodePoint(std::string_view text) {
   std::size_t length = 0;
   char32_t code = 0;
   char32_t smallest = 0;
-  if (byte(0) < 0x80) {
-    return {byte(0), 1};
-  } else if ((byte(0) & 0xE0) == 0xC0) {
+  if (byte(0) < 0x80) return {byte(0), 1};
+  if ((byte(0) & 0xE0) == 0xC0) {
     length = 2;
     code = byte(0) & 0x1FU;
     smallest = 0x80;
@@ -203,14 +202,9 @@ class EntryParser {
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
   enum class DigitSet { kNone, kAscii, kNative };
 
-  // Separators are a few bytes long, and the first byte decides most cases:
-  // a plain loop beats a call to memcmp.
+  // An empty token is never matched.
   bool StartsWith(std::string_view token) const {
-    if (token.empty() || token.size() > text_.size()) return false;
-    for (std::size_t i = 0; i < token.size(); ++i) {
-      if (text_[i] != token[i]) return false;
-    }
-    return true;
+    return !token.empty() && text_.starts_with(token);
   }
 
   bool Take(std::string_view token) {
@@ -303,31 +297,24 @@ class EntryParser {
   // returns how many there were.
   std::size_t TakeDigits(bool in_fraction) {
     std::size_t taken = 0;
-    // Local copies: a char store could alias the members, which would then
-    // be reloaded for every digit.
-    std::size_t count = number_->digit_count;
-    bool seen_nonzero = seen_nonzero_;
-    std::int64_t point_exponent = point_exponent_;
     for (Digit digit = FrontDigit(); digit.length != 0; digit = FrontDigit()) {
       text_.remove_prefix(digit.length);
       ++taken;
       if (!keep_digits_) continue;
-      if (!seen_nonzero && digit.value == 0) {
+      if (!seen_nonzero_ && digit.value == 0) {
         // Leading zeros only move the decimal point in the fraction.
-        if (in_fraction) --point_exponent;
+        if (in_fraction) --point_exponent_;
         continue;
       }
-      seen_nonzero = true;
-      if (!in_fraction) ++point_exponent;
-      if (count < kKeptDigits) {
-        number_->digits[count++] = static_cast<char>('0' + digit.value);
+      seen_nonzero_ = true;
+      if (!in_fraction) ++point_exponent_;
+      if (number_->digit_count < kKeptDigits) {
+        number_->digits[number_->digit_count++] =
+            static_cast<char>('0' + digit.value);
       } else if (digit.value != 0) {
         number_->dropped_nonzero = true;
       }
     }
-    number_->digit_count = count;
-    seen_nonzero_ = seen_nonzero;
-    point_exponent_ = point_exponent;
     return taken;
   }
 

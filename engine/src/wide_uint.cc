@@ -18,15 +18,6 @@ WideUint::WideUint(std::uint32_t high32, std::uint64_t low64) : size_(3) {
   Trim();
 }
 
-WideUint WideUint::FromHalves(std::uint64_t high, std::uint64_t low) {
-  WideUint result(low);
-  result.limbs_[2] = static_cast<std::uint32_t>(high);
-  result.limbs_[3] = static_cast<std::uint32_t>(high >> 32);
-  result.size_ = 4;
-  result.Trim();
-  return result;
-}
-
 WideUint WideUint::PowerOfTen(int exponent) {
   static const std::array<WideUint, 111> kPowers = [] {
     std::array<WideUint, 111> powers;

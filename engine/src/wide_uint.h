@@ -4,12 +4,11 @@
 #define MENSUREX_ENGINE_SRC_WIDE_UINT_H_
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 namespace mensurex::internal {
 
-// Little-endian 32-bit limbs; size() limbs are in use and the top one is
+// Little-endian 32-bit limbs; size_ limbs are in use and the top one is
 // never zero (zero has size 0). Every operation keeps that form. Callers
 // stay within the capacity: the engine's widest value is a 96-bit magnitude
 // times 10^56, about 282 bits.
@@ -21,23 +20,13 @@ class WideUint {
   explicit WideUint(std::uint64_t value);
   // high32 * 2^64 + low64.
   WideUint(std::uint32_t high32, std::uint64_t low64);
-  // high * 2^64 + low.
-  static WideUint FromHalves(std::uint64_t high, std::uint64_t low);
 
   // 10^exponent, for exponent 0..110.
   static WideUint PowerOfTen(int exponent);
 
-  int size() const { return size_; }
   bool is_zero() const { return size_ == 0; }
   bool is_odd() const { return size_ > 0 && (limbs_[0] & 1U) != 0; }
-  // True when the value is below 2^64 or 2^96.
-  // The number of bits up to the highest set one; 0 for zero.
-  int BitLength() const {
-    return size_ == 0 ? 0
-                      : 32 * (size_ - 1) +
-                            static_cast<int>(std::bit_width(limbs_[size_ - 1]));
-  }
-  bool FitsIn64() const { return size_ <= 2; }
+  // True when the value is below 2^96.
   bool FitsIn96() const { return size_ <= 3; }
   // The low 96 bits, split as a ScaledDecimal holds them.
   std::uint32_t high32() const { return limb(2); }

@@ -12,12 +12,13 @@ stop_private_x() {
   rm -rf "$work"
 }
 
-# start_private_x GEOMETRY: Xvfb on a free display (Xvfb picks the number and
-# writes it to the pipe); exports DISPLAY and XDG_RUNTIME_DIR.
+# start_private_x GEOMETRY [XVFB_ARG...]: Xvfb on a free display (Xvfb picks
+# the number and writes it to the pipe), with any further arguments; exports
+# DISPLAY and XDG_RUNTIME_DIR.
 start_private_x() {
   local display_fd display_number
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 "$1" -nolisten tcp \
+  Xvfb -displayfd "$display_fd" -screen 0 "$1" -nolisten tcp "${@:2}" \
     >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   read -r -t 20 -u "$display_fd" display_number || return 1

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 db=build/compile_commands.json
+command -v clang-tidy >/dev/null || { echo "clang-tidy not found" >&2; exit 1; }
 [[ -s "$db" ]] || { echo "no $db: build first" >&2; exit 1; }
 
 # Tracked sources only (never generated moc files), and only those the build
@@ -20,8 +21,8 @@ export root log
 status=0
 printf '%s\n' "${files[@]}" | xargs -P 2 -I{} bash -c '
   out="$log/$(echo "{}" | tr / _).txt"
-  clang-tidy-14 -p build --quiet \
-    --header-filter="^$root/(engine|ui|app|tests|bench|fuzz|packaging)/" \
+  clang-tidy -p build --quiet \
+    --header-filter="^$root/(engine|cli|ui|app|tests|bench|fuzz|packaging)/" \
     "{}" >"$out" 2>&1 || { echo "clang-tidy: findings in {}" >"$out.failed"; }
 ' || status=1
 for f in "$log"/*.failed; do

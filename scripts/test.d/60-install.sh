@@ -20,6 +20,8 @@ need() {
   fi
 }
 need bin/Mensurex2
+need bin/mensurex
+need share/man/man1/mensurex.1
 need "share/applications/$id.desktop"
 need "share/metainfo/$id.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do
@@ -45,6 +47,14 @@ if [[ -s "$png32" ]]; then
   fi
 fi
 [[ -x "$root/usr/bin/Mensurex2" ]] || { echo "Mensurex2 is not executable" >&2; fail=1; }
+if [[ $("$root/usr/bin/mensurex" --to B 1 KB 2>&1) != 1024 ]]; then
+  echo "the installed mensurex does not convert" >&2
+  fail=1
+fi
+if ! out=$(mandoc -T lint -W warning "$root/usr/share/man/man1/mensurex.1" 2>&1) || [[ -n $out ]]; then
+  echo "$out" >&2
+  fail=1
+fi
 [[ $fail -eq 0 ]] || exit 1
 
 desktop="$root/usr/share/applications/$id.desktop"

@@ -5,69 +5,34 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/shared/edge_case_rows.h"
+
+// The row's name in test output.
+namespace mensurex::testing {
+void PrintTo(const EdgeCaseRow& row, std::ostream* os) { *os << row.name; }
+}  // namespace mensurex::testing
+
 namespace mensurex {
 namespace {
 
-struct ConversionCase {
-  std::string entry;
-  StorageUnit unit;
-  ResultTexts texts;
-};
+using mensurex::testing::EdgeCaseRow;
+using mensurex::testing::kEdgeCaseRows;
 
-void PrintTo(const ConversionCase& c, std::ostream* os) {
-  *os << '"' << c.entry << "\" " << UnitCaption(c.unit);
+ResultTexts TextsOf(const EdgeCaseRow& row) {
+  ResultTexts texts;
+  std::copy(row.texts.begin(), row.texts.end(), texts.begin());
+  return texts;
 }
 
-const ConversionCase kCases[] = {
-    {"1",
-     StorageUnit::kKilobytes,
-     {"1024", "1", "0.0009765625", "0.00000095367431640625",
-      "0.000000000931322574615479", "0.000000000000909494701772928",
-      "0.0000000000000008881784197001"}},
-    {"1",
-     StorageUnit::kExabytes,
-     {"1152921504606846976", "1125899906842624", "1099511627776", "1073741824",
-      "1048576", "1024", "1"}},
-    {"1",
-     StorageUnit::kPetabytes,
-     {"1125899906842624", "1099511627776", "1073741824", "1048576", "1024", "1",
-      "0.0009765625"}},
-    {"1",
-     StorageUnit::kTerabytes,
-     {"1099511627776", "1073741824", "1048576", "1024", "1", "0.0009765625",
-      "0.00000095367431640625"}},
-    {"100",
-     StorageUnit::kMegabytes,
-     {"104857600", "102400", "100", "0.09765625", "0.000095367431640625",
-      "0.0000000931322574615479", "0.0000000000909494701772928"}},
-    {"0.1",
-     StorageUnit::kExabytes,
-     {"115292150460684697.6", "112589990684262.4", "109951162777.6",
-      "107374182.4", "104857.6", "102.4", "0.1"}},
-    {"-1",
-     StorageUnit::kKilobytes,
-     {"-1024", "-1", "-0.0009765625", "-0.00000095367431640625",
-      "-0.000000000931322574615479", "-0.000000000000909494701772928",
-      "-0.0000000000000008881784197001"}},
-    {"1",
-     StorageUnit::kBytes,
-     {"1", "0.0009765625", "0.00000095367431640625",
-      "0.000000000931322574615479", "0.000000000000909494701772928",
-      "0.0000000000000008881784197001", "0.000000000000000000867361738"}},
-    {"68719476735",
-     StorageUnit::kExabytes,
-     {"79228162513111416088937103360", "77371252454210367274352640",
-      "75557863724814800000000", "73786976293764500000", "72057594036879400",
-      "70368744176640", "68719476735"}},
-};
+const EntrySeparators kUs = LocaleEntrySeparators(".", ",", 3, 3, U'0');
 
-class ConversionTableTest : public testing::TestWithParam<ConversionCase> {};
+class ConversionTableTest : public ::testing::TestWithParam<EdgeCaseRow> {};
 
 TEST_P(ConversionTableTest, GivesAllSevenTexts) {
-  const ConversionCase& c = GetParam();
-  const auto texts = ConvertEntryToTexts(c.unit, c.entry, EntrySeparators{});
+  const EdgeCaseRow& row = GetParam();
+  const auto texts = ConvertEntryToTexts(row.unit, row.entry, kUs);
   ASSERT_TRUE(texts.ok());
-  EXPECT_EQ(*texts, c.texts);
+  EXPECT_EQ(*texts, TextsOf(row));
 }
 
 // German separators: the same digits, with a decimal comma both ways.
@@ -76,21 +41,23 @@ TEST_P(ConversionTableTest, GivesTheSameDigitsWithGermanSeparators) {
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
   };
-  const ConversionCase& c = GetParam();
-  const auto texts = ConvertEntryToTexts(
-      c.unit, to_comma(c.entry), LocaleEntrySeparators(",", ".", 3, 3, U'0'));
+  const EdgeCaseRow& row = GetParam();
+  const auto texts =
+      ConvertEntryToTexts(row.unit, to_comma(row.entry),
+                          LocaleEntrySeparators(",", ".", 3, 3, U'0'));
   ASSERT_TRUE(texts.ok());
-  for (std::size_t i = 0; i < c.texts.size(); ++i) {
-    EXPECT_EQ((*texts)[i], to_comma(c.texts[i])) << i;
+  for (std::size_t i = 0; i < row.texts.size(); ++i) {
+    EXPECT_EQ((*texts)[i], to_comma(row.texts[i])) << i;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ConversionTableTest, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Table, ConversionTableTest,
+                         ::testing::ValuesIn(kEdgeCaseRows));
 
 TEST(ConversionTest, ZeroGivesZeroInEveryUnit) {
   for (const StorageUnit unit : kAllStorageUnits) {
     for (const char* zero : {"0", "-0", "0.000", "0e5"}) {
-      const auto texts = ConvertEntryToTexts(unit, zero, EntrySeparators{});
+      const auto texts = ConvertEntryToTexts(unit, zero, kUs);
       ASSERT_TRUE(texts.ok());
       for (const std::string& text : *texts) EXPECT_EQ(text, "0");
     }
@@ -108,7 +75,7 @@ TEST(ConversionTest, ResultKindsFollowTheTable) {
                   {true, false, false, false, false, false, false},
                   {true, true, false, false, false, false, false}}};
   for (const StorageUnit unit : kAllStorageUnits) {
-    const auto result = ConvertEntry(unit, "3", EntrySeparators{});
+    const auto result = ConvertEntry(unit, "3", kUs);
     ASSERT_TRUE(result.ok());
     for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
       EXPECT_EQ(result->values[i].is_decimal(),
@@ -128,18 +95,18 @@ void PrintTo(const FailureCase& c, std::ostream* os) {
   *os << '"' << c.entry << "\" " << UnitCaption(c.unit);
 }
 
-class ConversionFailureTest : public testing::TestWithParam<FailureCase> {};
+class ConversionFailureTest : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ConversionFailureTest, FailsAsAWhole) {
   const FailureCase& c = GetParam();
-  const auto texts = ConvertEntryToTexts(c.unit, c.entry, EntrySeparators{});
+  const auto texts = ConvertEntryToTexts(c.unit, c.entry, kUs);
   ASSERT_FALSE(texts.ok());
   EXPECT_EQ(texts.failure(), c.failure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ConversionFailureTest,
-    testing::Values(
+    ::testing::Values(
         // The bytes value reaches 2^96.
         FailureCase{"68719476736", StorageUnit::kExabytes,
                     ConversionFailure::kOverflow},
@@ -177,7 +144,7 @@ TEST(ConversionTest, LargestEntriesStillConvert) {
   for (const StorageUnit unit : kAllStorageUnits) {
     const std::string& entry =
         largest[static_cast<std::size_t>(UnitIndex(unit))];
-    EXPECT_TRUE(ConvertEntryToTexts(unit, entry, EntrySeparators{}).ok())
+    EXPECT_TRUE(ConvertEntryToTexts(unit, entry, kUs).ok())
         << UnitCaption(unit);
   }
 }
@@ -190,11 +157,6 @@ TEST(ConversionTest, FormatResultsFailsWithoutAnyText) {
   const auto texts = FormatResults(result, ".");
   ASSERT_FALSE(texts.ok());
   EXPECT_EQ(texts.failure(), ConversionFailure::kOverflow);
-}
-
-TEST(ConversionTest, ExactConstantsComeFromTheirText) {
-  EXPECT_EQ(PETABYTE_EXACT().ToText("."), "1125899906842624");
-  EXPECT_EQ(EXABYTE_EXACT().ToText("."), "1152921504606846976");
 }
 
 }  // namespace

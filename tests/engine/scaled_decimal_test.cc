@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/shared/fifteen_digits.h"
+
 namespace mensurex {
 namespace {
 
@@ -317,7 +319,7 @@ struct FromDoubleCase {
 void PrintTo(const FromDoubleCase& c, std::ostream* os) { *os << c.text; }
 
 class ScaledDecimalFromDoubleTest
-    : public testing::TestWithParam<FromDoubleCase> {};
+    : public ::testing::TestWithParam<FromDoubleCase> {};
 
 TEST_P(ScaledDecimalFromDoubleTest, KeepsFifteenSignificantDigits) {
   const Outcome<ScaledDecimal> decimal =
@@ -328,33 +330,21 @@ TEST_P(ScaledDecimalFromDoubleTest, KeepsFifteenSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ScaledDecimalFromDoubleTest,
-    testing::Values(FromDoubleCase{0x1p40, "1099511627776"},
-                    FromDoubleCase{0x1p60, "1152921504606850000"},
-                    FromDoubleCase{0x1p-30, "0.000000000931322574615479"},
-                    FromDoubleCase{0x1p-20, "0.00000095367431640625"},
-                    FromDoubleCase{-0x1p-10, "-0.0009765625"},
-                    FromDoubleCase{0.1, "0.1"}, FromDoubleCase{-0.0, "0"},
-                    FromDoubleCase{1e-28, "0.0000000000000000000000000001"},
-                    FromDoubleCase{4e-29, "0"}, FromDoubleCase{-4e-29, "0"},
-                    FromDoubleCase{1.5e-28, "0.0000000000000000000000000002"},
-                    FromDoubleCase{1e15, "1000000000000000"},
-                    FromDoubleCase{123456789012345678.0, "123456789012346000"},
-                    FromDoubleCase{0x1p96 - 0x1p43,
-                                   "79228162514264300000000000000"}));
+    ::testing::Values(
+        FromDoubleCase{0x1p40, "1099511627776"},
+        FromDoubleCase{0x1p60, "1152921504606850000"},
+        FromDoubleCase{0x1p-30, "0.000000000931322574615479"},
+        FromDoubleCase{0x1p-20, "0.00000095367431640625"},
+        FromDoubleCase{-0x1p-10, "-0.0009765625"}, FromDoubleCase{0.1, "0.1"},
+        FromDoubleCase{-0.0, "0"},
+        FromDoubleCase{1e-28, "0.0000000000000000000000000001"},
+        FromDoubleCase{4e-29, "0"}, FromDoubleCase{-4e-29, "0"},
+        FromDoubleCase{1.5e-28, "0.0000000000000000000000000002"},
+        FromDoubleCase{1e15, "1000000000000000"},
+        FromDoubleCase{123456789012345678.0, "123456789012346000"},
+        FromDoubleCase{0x1p96 - 0x1p43, "79228162514264300000000000000"}));
 
-// The C library's printf rounds the exact binary value correctly (ties to
-// even); its 15 significant digits, written out plainly, are the reference.
-std::string FifteenDigitsByPrintf(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  const std::string text = buffer;
-  std::string digits = text.substr(0, 1) + text.substr(2, 14);
-  const int exponent = std::stoi(text.substr(text.find('e') + 1)) - 14;
-  if (exponent >= 0) return digits + std::string(exponent, '0');
-  digits = std::string(-exponent, '0') + digits;
-  return digits.substr(0, digits.size() + exponent) + "." +
-         digits.substr(digits.size() + exponent);
-}
+using mensurex::testing::FifteenDigitsByPrintf;
 
 TEST(ScaledDecimalFromDoubleTest, AgreesWithPrintfOnRandomDoubles) {
   std::mt19937_64 random(15);

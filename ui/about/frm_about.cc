@@ -10,13 +10,13 @@
 #include "ui/about/about_picture.h"
 #include "ui/about/line_shape.h"
 #include "ui/shared/application_title.h"
+#include "ui/shared/application_version.h"
 #include "ui/shared/twips.h"
 
 namespace {
 
 using mensurex::ui::LineShape;
 
-constexpr char kVersion[] = "Version 2.0";
 constexpr char kDescription[] =
     "The Mensurex was developed as a simple tool to quickly and easily "
     "calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes "
@@ -126,7 +126,9 @@ void frmAbout::BuildControls() {
 
   lblVersion =
       MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225),
-                QString::fromLatin1(kVersion), QStringLiteral("Version"));
+                QStringLiteral("Version ") +
+                    QString::fromLatin1(mensurex::ui::kVersionMajorMinor),
+                QStringLiteral("Version"));
 
   lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),

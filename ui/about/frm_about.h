@@ -20,7 +20,7 @@ class LineShape;
 //   frmAbout about(this);
 //   about.exec();
 // The window icon is the parent window's icon, else the application's.
-class frmAbout : public QDialog {  // NOLINT(readability-identifier-naming)
+class frmAbout : public QDialog {
   Q_OBJECT
 
  public:

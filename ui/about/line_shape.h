@@ -13,8 +13,6 @@ class LineShape : public QWidget {
  public:
   LineShape(const QColor& colour, QWidget* parent);
 
-  QColor colour() const { return colour_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 

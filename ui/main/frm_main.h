@@ -25,16 +25,19 @@ class QRadioButton;
 // "optMeasure_0" (Bytes) to "optMeasure_6" (Exabytes).
 //
 // The window keeps no state of its own: the entry text, the selected unit and
-// the seven result texts live in the controls.
+// the seven result texts live in the controls. Only while it prints does it
+// note that it prints, and whether it was asked to close meanwhile.
 //
 // Keyboard: Tab runs through the entry box, Clear All, Calculate, Print Form,
 // Close, the unit group, then the seven result boxes from bytes down to
 // exabytes (so results can be reached and copied without a mouse).
-class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
+class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Prints an image of a window and reports whether the job was accepted.
+  // Prints an image of a window and reports whether the job was accepted. It
+  // may run the event loop while it waits; the window takes no input
+  // meanwhile.
   using PrintOperation = std::function<bool(const QWidget&)>;
 
   // Builds the window and runs its load step; shows nothing.
@@ -45,6 +48,16 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   // replaced).
   void set_print_operation(PrintOperation operation);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A close asked for while the window prints waits for the outcome: the
+  // failure message, if any, is shown first, then the window closes.
+  void closeEvent(QCloseEvent* event) override;
+  // Tab stops at the selected unit button only, as one stop for the group;
+  // the arrow keys move between the units.
+  bool focusNextPrevChild(bool next) override;
+
+ private:
   // Commands, named after the control and event that trigger them.
   void cmdCalculate_Click();
   void mnuCalculate_Click();
@@ -62,13 +75,6 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   // The instructions message, exactly as Help > Instructions shows it.
   static QString InstructionsText();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  // Tab stops at the selected unit button only, as one stop for the group;
-  // the arrow keys move between the units.
-  bool focusNextPrevChild(bool next) override;
-
- private:
   void BuildControls();
   void BuildMenus();
   void SetTabOrder();
@@ -79,7 +85,8 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   void Form_Load();
 
   // Converts the entry in the selected unit and writes the seven result
-  // boxes, or writes nothing and returns the failure.
+  // boxes; or writes nothing and returns why: kNotNumeric for an entry that
+  // is no number, kOverflow for an amount the result boxes cannot hold.
   std::optional<mensurex::ConversionFailure> Calculate();
 
   // The selected unit: the first checked button in index order (Kilobytes
@@ -93,27 +100,28 @@ class frmMain : public QMainWindow {  // NOLINT(readability-identifier-naming)
   void PrintForm();
 
   PrintOperation print_operation_;
+  bool printing_ = false;
+  bool close_pending_ = false;
 
   QWidget* client_ = nullptr;
-  QLineEdit* txtEntry = nullptr;        // NOLINT(readability-identifier-naming)
-  QGroupBox* frmSelect = nullptr;       // NOLINT(readability-identifier-naming)
-  QPushButton* cmdClear = nullptr;      // NOLINT(readability-identifier-naming)
-  QPushButton* cmdCalculate = nullptr;  // NOLINT(readability-identifier-naming)
-  QPushButton* cmdPrintForm = nullptr;  // NOLINT(readability-identifier-naming)
-  QPushButton* cmdClose = nullptr;      // NOLINT(readability-identifier-naming)
+  QLineEdit* txtEntry = nullptr;
+  QGroupBox* frmSelect = nullptr;
+  QPushButton* cmdClear = nullptr;
+  QPushButton* cmdCalculate = nullptr;
+  QPushButton* cmdPrintForm = nullptr;
+  QPushButton* cmdClose = nullptr;
   // Indexed by StorageUnit.
-  std::array<QRadioButton*, mensurex::kStorageUnitCount>
-      optMeasure{};  // NOLINT(readability-identifier-naming)
+  std::array<QRadioButton*, mensurex::kStorageUnitCount> optMeasure{};
   // Result boxes in unit order: txtByteResult .. txtExaResult.
   std::array<QLineEdit*, mensurex::kStorageUnitCount> result_boxes_{};
 
-  QMenu* mnuFile = nullptr;            // NOLINT(readability-identifier-naming)
-  QAction* mnuCalculate = nullptr;     // NOLINT(readability-identifier-naming)
-  QAction* mnuPrintForm = nullptr;     // NOLINT(readability-identifier-naming)
-  QAction* mnuExit = nullptr;          // NOLINT(readability-identifier-naming)
-  QMenu* mnuHelp = nullptr;            // NOLINT(readability-identifier-naming)
-  QAction* mnuInstructions = nullptr;  // NOLINT(readability-identifier-naming)
-  QAction* mnuAbout = nullptr;         // NOLINT(readability-identifier-naming)
+  QMenu* mnuFile = nullptr;
+  QAction* mnuCalculate = nullptr;
+  QAction* mnuPrintForm = nullptr;
+  QAction* mnuExit = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuInstructions = nullptr;
+  QAction* mnuAbout = nullptr;
 };
 
 #endif  // MENSUREX_UI_MAIN_FRM_MAIN_H_

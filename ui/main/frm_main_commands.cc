@@ -1,5 +1,6 @@
 // The main window's commands: Calculate, Clear All, Close, Exit,
 // Instructions, About and Print Form.
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,8 +8,8 @@
 #include <QString>
 
 #include "mensurex/conversion.h"
-#include "mensurex/entry.h"
 #include "ui/about/frm_about.h"
+#include "ui/main/busy_input_block.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 #include "ui/shared/application_identity.h"
@@ -56,18 +57,13 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::cmdCalculate_Click() {
-  const std::string entry = txtEntry->text().toStdString();
-  if (!mensurex::IsNumericEntry(entry, mensurex::ui::UserSeparators())) {
-    RefuseEntry(QString::fromLatin1(kRefusalMessage));
-    return;
-  }
-  if (const auto failure = Calculate()) {
-    // An amount beyond what the result boxes can hold: nothing was written,
-    // the user keeps what is on screen and can correct the entry.
-    RefuseEntry(QString::fromLatin1(
-        *failure == mensurex::ConversionFailure::kOverflow ? kOverflowMessage
-                                                           : kRefusalMessage));
-  }
+  const auto failure = Calculate();
+  if (!failure) return;
+  // Nothing was written: the user keeps what is on screen and can correct
+  // the entry.
+  RefuseEntry(QString::fromLatin1(
+      *failure == mensurex::ConversionFailure::kOverflow ? kOverflowMessage
+                                                         : kRefusalMessage));
 }
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
@@ -83,9 +79,9 @@ void frmMain::optMeasure_KeyDown(int /*index*/, int key_code,
 }
 
 std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
-  const mensurex::EntrySeparators separators = mensurex::ui::UserSeparators();
   const auto texts = mensurex::ConvertEntryToTexts(
-      SelectedUnit(), txtEntry->text().toStdString(), separators);
+      SelectedUnit(), txtEntry->text().toStdString(),
+      mensurex::ui::UserSeparators());
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
     QLineEdit* box = result_boxes_[index];
@@ -113,14 +109,17 @@ void frmMain::RefuseEntry(const QString& prompt) {
 }
 
 void frmMain::cmdClear_Click() {
-  txtEntry->clear();
+  // setText, unlike clear(), also drops the undo history: Ctrl+Z cannot bring
+  // the text back, and a huge pasted entry does not stay in memory.
+  txtEntry->setText(QString());
   // Byte, kilo, giga, mega, then tera to exa.
   using mensurex::StorageUnit;
   for (StorageUnit unit :
        {StorageUnit::kBytes, StorageUnit::kKilobytes, StorageUnit::kGigabytes,
         StorageUnit::kMegabytes, StorageUnit::kTerabytes,
         StorageUnit::kPetabytes, StorageUnit::kExabytes}) {
-    result_boxes_[static_cast<std::size_t>(mensurex::UnitIndex(unit))]->clear();
+    result_boxes_[static_cast<std::size_t>(mensurex::UnitIndex(unit))]->setText(
+        QString());
   }
   txtEntry->setFocus(Qt::OtherFocusReason);
 }
@@ -145,15 +144,37 @@ void frmMain::mnuPrintForm_Click() { PrintForm(); }
 
 void frmMain::PrintForm() {
   bool printed = false;
-  try {
-    printed = print_operation_ && print_operation_(*this);
-  } catch (...) {
-    // Any failure of the print operation is reported by the one message
-    // below, never by its own description.
-    printed = false;
+  {
+    // The operation may wait for the printer with the event loop running:
+    // the window goes on painting, but no click or key acts until the
+    // outcome is known.
+    const mensurex::ui::BusyInputBlock busy;
+    printing_ = true;
+    try {
+      printed = print_operation_ && print_operation_(*this);
+    } catch (...) {
+      // Any failure of the print operation is reported by the one message
+      // below, never by its own description.
+      printed = false;
+    }
+    printing_ = false;
   }
-  if (printed) return;
-  mensurex::ui::ShowMessage(this, QString::fromLatin1(kPrintFailureMessage),
-                            QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Ok);
+  if (!printed) {
+    mensurex::ui::ShowMessage(this, QString::fromLatin1(kPrintFailureMessage),
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok);
+  }
+  if (close_pending_) {
+    close_pending_ = false;
+    close();
+  }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (printing_) {
+    close_pending_ = true;
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }

@@ -16,8 +16,8 @@ namespace mensurex {
 
 // 2^50 and 2^60, made exactly from their decimal text on every call (a
 // double would keep only 15 significant digits of them).
-ScaledDecimal PETABYTE_EXACT();  // NOLINT(readability-identifier-naming)
-ScaledDecimal EXABYTE_EXACT();   // NOLINT(readability-identifier-naming)
+ScaledDecimal PETABYTE_EXACT();
+ScaledDecimal EXABYTE_EXACT();
 
 // One of the seven values of a conversion: a double or a ScaledDecimal.
 class ResultValue {

@@ -27,10 +27,6 @@ class Outcome {
   // naturally in engine code.
   Outcome(T value) : state_(std::move(value)) {}           // NOLINT
   Outcome(ConversionFailure failure) : state_(failure) {}  // NOLINT
-  // A value made in place from args, for a T that is costly to move.
-  template <typename... Args>
-  explicit Outcome(std::in_place_t /*tag*/, Args&&... args)
-      : state_(std::in_place_type<T>, std::forward<Args>(args)...) {}
 
   bool ok() const { return std::holds_alternative<T>(state_); }
   explicit operator bool() const { return ok(); }

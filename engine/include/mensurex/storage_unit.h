@@ -4,7 +4,6 @@
 #define MENSUREX_ENGINE_STORAGE_UNIT_H_
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -44,11 +43,6 @@ constexpr std::string_view UnitCaption(StorageUnit unit) {
       "Bytes",     "Kilobytes", "Megabytes", "Gigabytes",
       "Terabytes", "Petabytes", "Exabytes"};
   return kCaptions[static_cast<std::size_t>(UnitIndex(unit))];
-}
-
-// The exact size of one unit in bytes: 2^(10 * index).
-constexpr std::uint64_t UnitSizeInBytes(StorageUnit unit) {
-  return std::uint64_t{1} << (10 * UnitIndex(unit));
 }
 
 }  // namespace mensurex

@@ -28,18 +28,21 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file) {
       Bind(library, "cupsCopyDestInfo", cups->cupsCopyDestInfo) &&
       Bind(library, "cupsCreateDestJob", cups->cupsCreateDestJob) &&
       Bind(library, "cupsEncryption", cups->cupsEncryption) &&
-      Bind(library, "cupsFinishDestDocument", cups->cupsFinishDestDocument) &&
       Bind(library, "cupsFreeDestInfo", cups->cupsFreeDestInfo) &&
       Bind(library, "cupsFreeDests", cups->cupsFreeDests) &&
       Bind(library, "cupsGetDestMediaDefault", cups->cupsGetDestMediaDefault) &&
       Bind(library, "cupsGetNamedDest", cups->cupsGetNamedDest) &&
-      Bind(library, "cupsLastError", cups->cupsLastError) &&
+      Bind(library, "cupsGetOption", cups->cupsGetOption) &&
+      Bind(library, "cupsGetResponse", cups->cupsGetResponse) &&
       Bind(library, "cupsServer", cups->cupsServer) &&
       Bind(library, "cupsStartDestDocument", cups->cupsStartDestDocument) &&
       Bind(library, "cupsWriteRequestData", cups->cupsWriteRequestData) &&
       Bind(library, "httpClose", cups->httpClose) &&
       Bind(library, "httpConnect2", cups->httpConnect2) &&
+      Bind(library, "httpSeparateURI", cups->httpSeparateURI) &&
       Bind(library, "httpSetTimeout", cups->httpSetTimeout) &&
+      Bind(library, "ippDelete", cups->ippDelete) &&
+      Bind(library, "ippGetStatusCode", cups->ippGetStatusCode) &&
       Bind(library, "ippPort", cups->ippPort);
   if (!bound) {
     dlclose(library);

@@ -17,18 +17,21 @@ struct CupsLibrary {
   decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
   decltype(&::cupsCreateDestJob) cupsCreateDestJob = nullptr;
   decltype(&::cupsEncryption) cupsEncryption = nullptr;
-  decltype(&::cupsFinishDestDocument) cupsFinishDestDocument = nullptr;
   decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
   decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
   decltype(&::cupsGetDestMediaDefault) cupsGetDestMediaDefault = nullptr;
   decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
-  decltype(&::cupsLastError) cupsLastError = nullptr;
+  decltype(&::cupsGetOption) cupsGetOption = nullptr;
+  decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
   decltype(&::cupsServer) cupsServer = nullptr;
   decltype(&::cupsStartDestDocument) cupsStartDestDocument = nullptr;
   decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
   decltype(&::httpClose) httpClose = nullptr;
   decltype(&::httpConnect2) httpConnect2 = nullptr;
+  decltype(&::httpSeparateURI) httpSeparateURI = nullptr;
   decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+  decltype(&::ippDelete) ippDelete = nullptr;
+  decltype(&::ippGetStatusCode) ippGetStatusCode = nullptr;
   decltype(&::ippPort) ippPort = nullptr;
 };
 

@@ -4,16 +4,42 @@
 
 #include <QString>
 #include <algorithm>
+#include <array>
 
 #include "ui/main/print/cups_library.h"
 
 namespace mensurex::ui {
 namespace {
 
-// How long to wait for a connection, and for each reply of the scheduler.
-constexpr int kConnectTimeoutMs = 5000;
-constexpr double kReplyTimeoutSeconds = 10.0;
+using Clock = DefaultPrintQueue::Clock;
+
+// The longest wait for a connection.
+constexpr auto kConnectTimeout = std::chrono::milliseconds(5000);
+// The end of the deadline is kept for cancelling a job that failed.
+constexpr auto kCancelReserve = std::chrono::milliseconds(2000);
+// How often a wait for the scheduler looks at the clock, and so how far past
+// its limit a wait may run.
+constexpr double kPollSeconds = 0.2;
+constexpr auto kPollMargin = std::chrono::milliseconds(250);
 constexpr qsizetype kWriteChunk = qsizetype{64} * 1024;
+
+// Until when a connection's waits may go on.
+struct Limit {
+  Clock::time_point until;
+};
+
+// Called by libcups each time a wait has gone kPollSeconds without progress:
+// 1 waits on, 0 gives up.
+int KeepWaiting(http_t* /*http*/, void* limit) {
+  return Clock::now() < static_cast<const Limit*>(limit)->until ? 1 : 0;
+}
+
+int MillisecondsUntil(Clock::time_point until) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      until - Clock::now());
+  return static_cast<int>(
+      std::clamp(left, std::chrono::milliseconds(0), kConnectTimeout).count());
+}
 
 // The deleters reach libcups through the same table as the calls that made
 // what they free.
@@ -29,6 +55,7 @@ struct DestInfoFree {
   const CupsLibrary* cups;
   void operator()(cups_dinfo_t* info) const { cups->cupsFreeDestInfo(info); }
 };
+using Http = std::unique_ptr<http_t, HttpClose>;
 
 bool IsSuccess(ipp_status_t status) {
   return status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE;
@@ -43,9 +70,35 @@ struct DefaultPrintQueue::Handles {
         dest(nullptr, DestFree{library}),
         info(nullptr, DestInfoFree{library}) {}
 
+  // A connection to the scheduler whose every wait ends at `limit`; null
+  // when none is made in time.
+  Http Connect(const Limit& limit) const {
+    Http connection(nullptr, HttpClose{cups});
+    const int connect_ms = MillisecondsUntil(limit.until);
+    if (connect_ms <= 0) return connection;
+    connection.reset(cups->httpConnect2(server.constData(), port, nullptr,
+                                        AF_UNSPEC, encryption, /*blocking=*/1,
+                                        connect_ms, /*cancel=*/nullptr));
+    if (connection) {
+      // The cast drops only the const: the callback merely reads the limit.
+      cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
+                           const_cast<Limit*>(&limit));
+    }
+    return connection;
+  }
+
   const CupsLibrary* cups;
+  // The scheduler as the client configuration names it when the queue opens.
+  QByteArray server;
+  int port = 0;
+  http_encryption_t encryption = HTTP_ENCRYPTION_IF_REQUESTED;
+  // Exchanges on `http` end here; a cancel may go on until `cancel`.
+  Limit exchange;
+  Limit cancel;
+  // The destination's path on the scheduler, where replies are read from.
+  QByteArray resource;
   // Declared in the order they are made, so they are freed in reverse.
-  std::unique_ptr<http_t, HttpClose> http;
+  Http http;
   std::unique_ptr<cups_dest_t, DestFree> dest;
   std::unique_ptr<cups_dinfo_t, DestInfoFree> info;
 };
@@ -55,26 +108,40 @@ DefaultPrintQueue::DefaultPrintQueue(std::unique_ptr<Handles> handles)
 
 DefaultPrintQueue::~DefaultPrintQueue() = default;
 
-std::unique_ptr<DefaultPrintQueue> DefaultPrintQueue::Open() {
+std::unique_ptr<DefaultPrintQueue> DefaultPrintQueue::Open(
+    Clock::time_point deadline) {
   // Without libcups there is no queue to print to.
   const CupsLibrary* const cups = SystemCupsLibrary();
   if (cups == nullptr) return nullptr;
   auto handles = std::make_unique<Handles>(cups);
-  handles->http.reset(cups->httpConnect2(
-      cups->cupsServer(), cups->ippPort(), nullptr, AF_UNSPEC,
-      cups->cupsEncryption(), /*blocking=*/1, kConnectTimeoutMs,
-      /*cancel=*/nullptr));
-  if (!handles->http) return nullptr;
-  // Without a callback, a reply that does not come in time fails the call.
-  cups->httpSetTimeout(handles->http.get(), kReplyTimeoutSeconds, nullptr,
-                       nullptr);
+  handles->server = cups->cupsServer();
+  handles->port = cups->ippPort();
+  handles->encryption = cups->cupsEncryption();
+  handles->exchange.until = deadline - kCancelReserve;
+  handles->cancel.until = deadline - kPollMargin;
 
+  handles->http = handles->Connect(handles->exchange);
+  if (!handles->http) return nullptr;
   handles->dest.reset(
       cups->cupsGetNamedDest(handles->http.get(), /*name=*/nullptr, nullptr));
   if (!handles->dest) return nullptr;
   handles->info.reset(
       cups->cupsCopyDestInfo(handles->http.get(), handles->dest.get()));
   if (!handles->info) return nullptr;
+
+  handles->resource = "/";
+  const char* const uri =
+      cups->cupsGetOption("printer-uri-supported", handles->dest->num_options,
+                          handles->dest->options);
+  std::array<char, HTTP_MAX_URI> scheme{}, user{}, host{}, resource{};
+  int port = 0;
+  if (uri != nullptr &&
+      cups->httpSeparateURI(HTTP_URI_CODING_ALL, uri, scheme.data(),
+                            scheme.size(), user.data(), user.size(),
+                            host.data(), host.size(), &port, resource.data(),
+                            resource.size()) >= HTTP_URI_STATUS_OK) {
+    handles->resource = resource.data();
+  }
   return std::unique_ptr<DefaultPrintQueue>(
       new DefaultPrintQueue(std::move(handles)));
 }
@@ -83,7 +150,8 @@ Paper DefaultPrintQueue::DefaultPaper() const {
   const CupsLibrary* const cups = handles_->cups;
   Paper paper = FallbackPaper();
   cups_size_t size{};
-  if (!cups->cupsGetDestMediaDefault(handles_->http.get(), handles_->dest.get(),
+  if (!handles_->http ||
+      !cups->cupsGetDestMediaDefault(handles_->http.get(), handles_->dest.get(),
                                      handles_->info.get(),
                                      CUPS_MEDIA_FLAGS_DEFAULT, &size) ||
       size.width <= 0 || size.length <= 0) {
@@ -98,45 +166,59 @@ Paper DefaultPrintQueue::DefaultPaper() const {
 }
 
 bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title) {
-  if (pdf.isEmpty()) return false;
+  if (pdf.isEmpty() || !handles_->http) return false;
   const CupsLibrary* const cups = handles_->cups;
-  http_t* const http = handles_->http.get();
-  cups_dest_t* const dest = handles_->dest.get();
-  cups_dinfo_t* const info = handles_->info.get();
   const QByteArray title_utf8 = title.toUtf8();
 
-  // The queue's own defaults apply; the job asks for nothing else.
+  // The queue's own defaults apply; the job asks for nothing else. A job
+  // number alone proves the job exists; the status is judged as well.
   int job_id = 0;
-  if (!IsSuccess(cups->cupsCreateDestJob(http, dest, info, &job_id,
-                                         title_utf8.constData(), 0, nullptr)) ||
-      job_id <= 0) {
+  const ipp_status_t created = cups->cupsCreateDestJob(
+      handles_->http.get(), handles_->dest.get(), handles_->info.get(), &job_id,
+      title_utf8.constData(), 0, nullptr);
+  if (job_id <= 0) return false;
+  const bool sent = IsSuccess(created) && SendDocument(pdf, title_utf8, job_id);
+  // The connection may be left in the middle of a request; it carries
+  // nothing more.
+  handles_->http.reset();
+  if (!sent) CancelJob(job_id);
+  return sent;
+}
+
+bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
+                                     const QByteArray& title, int job_id) {
+  const CupsLibrary* const cups = handles_->cups;
+  http_t* const http = handles_->http.get();
+  if (cups->cupsStartDestDocument(
+          http, handles_->dest.get(), handles_->info.get(), job_id,
+          title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
+          /*last_document=*/1) != HTTP_STATUS_CONTINUE) {
     return false;
   }
-
-  if (cups->cupsStartDestDocument(
-          http, dest, info, job_id, title_utf8.constData(), CUPS_FORMAT_PDF, 0,
-          nullptr,
-          /*last_document=*/1) == HTTP_STATUS_CONTINUE) {
-    bool written = true;
-    for (qsizetype offset = 0; written && offset < pdf.size();
-         offset += kWriteChunk) {
-      const qsizetype length = std::min(kWriteChunk, pdf.size() - offset);
-      written = cups->cupsWriteRequestData(http, pdf.constData() + offset,
-                                           static_cast<size_t>(length)) ==
-                HTTP_STATUS_CONTINUE;
-    }
-    // Finished even after a failed write: it ends the request, so that the
-    // connection can carry the cancel below.
-    const ipp_status_t finished =
-        cups->cupsFinishDestDocument(http, dest, info);
-    if (written && IsSuccess(finished) && IsSuccess(cups->cupsLastError())) {
-      return true;
+  for (qsizetype offset = 0; offset < pdf.size(); offset += kWriteChunk) {
+    const qsizetype length = std::min(kWriteChunk, pdf.size() - offset);
+    if (cups->cupsWriteRequestData(http, pdf.constData() + offset,
+                                   static_cast<size_t>(length)) !=
+        HTTP_STATUS_CONTINUE) {
+      return false;
     }
   }
+  // Only the scheduler's own reply to the upload counts: without one, libcups
+  // may still hold the success of an earlier request as its last error.
+  ipp_t* const reply =
+      cups->cupsGetResponse(http, handles_->resource.constData());
+  const bool accepted =
+      reply != nullptr && IsSuccess(cups->ippGetStatusCode(reply));
+  cups->ippDelete(reply);
+  return accepted;
+}
 
-  // Best effort: the job is reported as failed whatever the cancel returns.
-  cups->cupsCancelDestJob(http, dest, job_id);
-  return false;
+void DefaultPrintQueue::CancelJob(int job_id) {
+  // Best effort, within what is left of the deadline: the job is reported as
+  // failed whatever comes of it.
+  const Http http = handles_->Connect(handles_->cancel);
+  if (!http) return;
+  handles_->cups->cupsCancelDestJob(http.get(), handles_->dest.get(), job_id);
 }
 
 }  // namespace mensurex::ui

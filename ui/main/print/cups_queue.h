@@ -3,6 +3,7 @@
 #define MENSUREX_UI_MAIN_PRINT_CUPS_QUEUE_H_
 
 #include <QByteArray>
+#include <chrono>
 #include <memory>
 
 #include "ui/main/print/page_layout.h"
@@ -11,15 +12,19 @@ class QString;
 
 namespace mensurex::ui {
 
-// One connection to the scheduler and its default destination. Every call
-// that waits for the scheduler gives up after a bounded time, so a scheduler
-// that stops answering cannot hang the caller.
+// One connection to the scheduler and its default destination, bound to one
+// deadline: every call returns by then, however slowly the scheduler or
+// anything between answers. The calls block; a window should make them off
+// its own thread. The queue may move between threads, but only one thread
+// may use it at a time.
 class DefaultPrintQueue {
  public:
+  using Clock = std::chrono::steady_clock;
+
   // Connects to the scheduler named by the CUPS client configuration and
   // looks up the default destination. Null when the scheduler cannot be
-  // reached or no default destination is set.
-  static std::unique_ptr<DefaultPrintQueue> Open();
+  // reached or no default destination is set, by the deadline.
+  static std::unique_ptr<DefaultPrintQueue> Open(Clock::time_point deadline);
 
   ~DefaultPrintQueue();
   DefaultPrintQueue(const DefaultPrintQueue&) = delete;
@@ -29,14 +34,20 @@ class DefaultPrintQueue {
   // margin is at least the fallback's and at least the printer's own.
   Paper DefaultPaper() const;
 
-  // Sends `pdf` as one job titled `title`. True once the scheduler has
-  // accepted the whole document; false when it refuses the job or the
-  // exchange fails, in which case a half-made job is cancelled.
+  // Sends `pdf` as one job titled `title`. True only once the scheduler has
+  // answered, in time, that it accepted the whole document. On any other
+  // outcome (the job refused, the exchange broken, no answer in time) a job
+  // already made is cancelled, over a connection of its own, and the result
+  // is false. A queue sends one job: later calls return false.
   bool SubmitPdf(const QByteArray& pdf, const QString& title);
 
  private:
   struct Handles;
   explicit DefaultPrintQueue(std::unique_ptr<Handles> handles);
+
+  // Uploads the document of job `job_id` and reads the scheduler's answer.
+  bool SendDocument(const QByteArray& pdf, const QByteArray& title, int job_id);
+  void CancelJob(int job_id);
 
   std::unique_ptr<Handles> handles_;
 };

@@ -7,10 +7,19 @@ class QWidget;
 namespace mensurex::ui {
 
 // Renders an image of `window` as it looks now and sends it as one job to the
-// system's default printer, without a dialog, and waits for the outcome.
-// True when the job was accepted; false on any failure (no default printer,
-// scheduler unreachable, job refused, ...). Changes nothing in the window.
+// system's default printer, without a dialog, and returns the outcome within
+// kPrintDeadline of the call. True when the scheduler accepted the job; false
+// on any failure (no default printer, scheduler unreachable or silent, job
+// refused, no answer in time), after cancelling a job already made.
+//
+// The exchange with the scheduler runs on a thread of its own while this
+// thread's event loop goes on, so the window keeps painting; events reach
+// the application meanwhile, and it is the caller's to keep user input from
+// acting. Changes nothing in the window.
 bool PrintWindowImage(const QWidget& window);
+
+// The longest a print takes, from the call to the outcome.
+inline constexpr int kPrintDeadlineMs = 10000;
 
 }  // namespace mensurex::ui
 

@@ -3,7 +3,6 @@
 #include <cups/cups.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -250,32 +249,6 @@ bool CupsSandbox::WaitForIdle(int timeout_ms) const {
     QTest::qWait(100);
   }
   return false;
-}
-
-std::unique_ptr<CupsSandbox::SilentScheduler> CupsSandbox::SilenceScheduler()
-    const {
-  const QByteArray path = Path("silent.sock").toUtf8();
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (path.size() >= qsizetype(sizeof address.sun_path)) return nullptr;
-  memcpy(address.sun_path, path.constData(), path.size());
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  if (fd < 0) return nullptr;
-  // Connections wait in the backlog: accepted by the kernel, never read.
-  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(fd, 8) != 0) {
-    close(fd);
-    return nullptr;
-  }
-  qputenv("CUPS_SERVER", path);
-  cupsSetServer(nullptr);
-  return std::make_unique<SilentScheduler>(fd, SocketPath().toUtf8());
-}
-
-CupsSandbox::SilentScheduler::~SilentScheduler() {
-  close(fd_);
-  qputenv("CUPS_SERVER", restore_);
-  cupsSetServer(nullptr);
 }
 
 QByteArray CupsSandbox::ErrorLog() const {

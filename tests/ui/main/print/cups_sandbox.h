@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
-#include <utility>
 
 namespace mensurex::testing {
 
@@ -56,12 +55,6 @@ class CupsSandbox {
   // Waits until no job is active any more.
   bool WaitForIdle(int timeout_ms = 30000) const;
 
-  // While the returned object lives, this process's CUPS clients talk to a
-  // socket that takes connections and never answers. Null if it cannot be
-  // made.
-  class SilentScheduler;
-  std::unique_ptr<SilentScheduler> SilenceScheduler() const;
-
   // The scheduler's error log, for failure messages.
   QByteArray ErrorLog() const;
 
@@ -72,19 +65,6 @@ class CupsSandbox {
 
   QTemporaryDir dir_;
   QProcess cupsd_;
-};
-
-class CupsSandbox::SilentScheduler {
- public:
-  SilentScheduler(int fd, QByteArray restore)
-      : fd_(fd), restore_(std::move(restore)) {}
-  ~SilentScheduler();
-  SilentScheduler(const SilentScheduler&) = delete;
-  SilentScheduler& operator=(const SilentScheduler&) = delete;
-
- private:
-  int fd_;
-  QByteArray restore_;
 };
 
 }  // namespace mensurex::testing

@@ -3,15 +3,21 @@
 // and the window left as it was.
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "cups_sandbox.h"
 #include "pdf_readback.h"
+#include "stalling_proxy.h"
 #include "tests/ui/support/modal_catcher.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
@@ -22,12 +28,32 @@ using mensurex::testing::FindColour;
 using mensurex::testing::Ink;
 using mensurex::testing::ModalCatcher;
 using mensurex::testing::RenderPdfPage;
+using mensurex::testing::StallingProxy;
 
 namespace {
 
 constexpr QRgb kLightGreen = qRgb(192, 255, 192);
 constexpr char kFailureMessage[] =
     "There has been an error printing this form.";
+
+// The longest the event loop went without running a timer while it lived:
+// how long the window could not have painted or answered the desktop.
+class LongestPause : public QObject {
+ public:
+  LongestPause() {
+    connect(&timer_, &QTimer::timeout, this, &LongestPause::Tick);
+    timer_.start(20);
+    since_.start();
+  }
+  qint64 ms() const { return longest_; }
+
+ private:
+  void Tick() { longest_ = qMax(longest_, since_.restart()); }
+
+  QTimer timer_;
+  QElapsedTimer since_;
+  qint64 longest_ = 0;
+};
 
 // Everything of the window that printing must leave alone.
 struct WindowState {
@@ -55,7 +81,7 @@ class PrintCommandTest : public QObject {
     // typed afterwards, partly selected.
     Find<QRadioButton>("optMeasure_2")->setChecked(true);
     Entry()->setText("12345678");
-    window_.cmdCalculate_Click();
+    Find<QPushButton>("cmdCalculate")->click();
     QVERIFY(!Find<QLineEdit>("txtKiloResult")->text().isEmpty());
     Entry()->setText("87654321");
     Entry()->setFocus();
@@ -94,8 +120,11 @@ class PrintCommandTest : public QObject {
   void printsTheWindowWithoutAMessage() {
     QFETCH(bool, by_menu);
     const ModalCatcher modals;
+    const LongestPause pause;
     Trigger(by_menu);
     QVERIFY(modals.seen().empty());
+    QVERIFY2(pause.ms() < kLongestPauseMs,
+             qPrintable(QString::number(pause.ms())));
 
     QCOMPARE(sandbox_->JobCount(), jobs_before_ + 1);
     QVERIFY(sandbox_->WaitForIdle());
@@ -147,16 +176,24 @@ class PrintCommandTest : public QObject {
       QTest::addRow("%s, scheduler stopped", trigger)
           << by_menu << int(kStopped) << answer;
     }
-    // Takes the clients' reply timeout, so only once.
+    // These wait for the deadline, so each runs once.
     QTest::addRow("button, scheduler does not answer")
         << false << int(kSilent) << QMessageBox::Ok;
+    QTest::addRow("menu, scheduler stops reading the document")
+        << true << int(kStopsReading) << QMessageBox::Ok;
+    QTest::addRow("button, scheduler takes the document, never answers")
+        << false << int(kSwallowsDocument) << QMessageBox::Cancel;
   }
 
   void reportsAFailureOnce() {
     QFETCH(bool, by_menu);
     QFETCH(int, setup);
     QFETCH(QMessageBox::StandardButton, answer);
-    std::unique_ptr<CupsSandbox::SilentScheduler> silent;
+    std::unique_ptr<StallingProxy> proxy;
+    const auto stall = [&](StallingProxy::Mode mode) {
+      proxy = std::make_unique<StallingProxy>(sandbox_->SocketPath(), mode);
+      return proxy->IsListening();
+    };
     switch (setup) {
       case kNoPrinter:
         QVERIFY(sandbox_->DeleteQueue());
@@ -169,14 +206,40 @@ class PrintCommandTest : public QObject {
         sandbox_->Stop();
         break;
       case kSilent:
-        silent = sandbox_->SilenceScheduler();
-        QVERIFY(silent);
+        QVERIFY(stall(StallingProxy::Mode::kSilent));
+        break;
+      case kStopsReading:
+        QVERIFY(stall(StallingProxy::Mode::kStopReadingHalfway));
+        break;
+      case kSwallowsDocument:
+        QVERIFY(stall(StallingProxy::Mode::kSwallowDocument));
         break;
     }
 
+    // While a slow print is pending, the user clicks Clear All, types and
+    // asks to print again: none of it may act (cleanup() finds the window
+    // unchanged, and a second print would show a second message).
+    bool busy_cursor = false;
+    if (proxy) {
+      QTimer::singleShot(1000, this, [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busy_cursor = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+        // Through the window, as the window system delivers input.
+        QWindow* const window = window_.windowHandle();
+        const QPushButton* const clear = Find<QPushButton>("cmdClear");
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          clear->mapTo(&window_, clear->rect().center()));
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
+      });
+    }
+
     const ModalCatcher modals(answer);
+    const LongestPause pause;
+    QElapsedTimer clock;
+    clock.start();
     Trigger(by_menu);
-    silent.reset();
+    const qint64 elapsed = clock.elapsed();
     QTest::qWait(50);  // room for a second message, should one follow
     QCOMPARE(modals.seen().size(), 1u);
     const auto& seen = modals.seen().front();
@@ -186,13 +249,37 @@ class PrintCommandTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(seen.default_button, QMessageBox::Ok);
+    // The window kept painting, and the outcome came by the deadline (with
+    // room for a slow machine, but well short of three reply timeouts).
+    QVERIFY2(pause.ms() < kLongestPauseMs,
+             qPrintable(QString::number(pause.ms())));
+    QVERIFY2(elapsed < 20000, qPrintable(QString::number(elapsed)));
 
+    if (proxy) {
+      QVERIFY(busy_cursor);
+      const bool stalled = proxy->Stalled();
+      proxy.reset();
+      QCOMPARE(stalled, setup != kSilent);
+    }
     QVERIFY(sandbox_->Start());
-    QCOMPARE(sandbox_->JobCount(), jobs_before_);
+    // A job made before the failure was cancelled, not left pending.
+    QCOMPARE(sandbox_->ActiveJobCount(), 0);
+    if (setup != kStopsReading && setup != kSwallowsDocument) {
+      QCOMPARE(sandbox_->JobCount(), jobs_before_);
+    }
   }
 
  private:
-  enum Setup { kNoPrinter, kRejecting, kStopped, kSilent };
+  enum Setup {
+    kNoPrinter,
+    kRejecting,
+    kStopped,
+    kSilent,
+    kStopsReading,
+    kSwallowsDocument
+  };
+  // Far less than a reply timeout, far more than a busy machine's hiccup.
+  static constexpr qint64 kLongestPauseMs = 3000;
 
   template <typename T>
   T* Find(const char* name) const {

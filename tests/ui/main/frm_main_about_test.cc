@@ -1,6 +1,7 @@
 // Help > About over the real main window: the About window is modal, built
 // afresh for every opening, and leaves the main window as it found it.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -43,13 +44,13 @@ bool RunAbout(frmMain& main, const std::function<void(frmAbout&)>& act) {
       act(*about);
     }
   });
-  main.mnuAbout_Click();
+  main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
   return acted && modals.seen().size() == 1 && modals.forced() == 0;
 }
 
 }  // namespace
 
-class AboutModalTest : public QObject {
+class FrmMainAboutTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -63,7 +64,7 @@ class AboutModalTest : public QObject {
         main.findChild<QRadioButton*>(QStringLiteral("optMeasure_3"));
     QVERIFY(entry != nullptr && clear != nullptr && gigabytes != nullptr);
     entry->setText(QStringLiteral("12"));
-    main.cmdCalculate_Click();
+    main.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     gigabytes->setChecked(true);
     entry->setFocus();
     const QStringList before = State(main);
@@ -116,5 +117,5 @@ class AboutModalTest : public QObject {
   }
 };
 
-QTEST_MAIN(AboutModalTest)
-#include "tst_about_modal.moc"
+QTEST_MAIN(FrmMainAboutTest)
+#include "frm_main_about_test.moc"

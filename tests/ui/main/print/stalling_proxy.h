@@ -1,0 +1,56 @@
+// A TCP relay on 127.0.0.1 between this process's CUPS clients and the
+// sandbox's scheduler that can fail the way a stalled scheduler or proxy
+// does. While it lives, CUPS_SERVER points at it.
+#ifndef MENSUREX_TESTS_UI_MAIN_PRINT_STALLING_PROXY_H_
+#define MENSUREX_TESTS_UI_MAIN_PRINT_STALLING_PROXY_H_
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <thread>
+
+namespace mensurex::testing {
+
+class StallingProxy {
+ public:
+  enum class Mode {
+    // Relays everything both ways.
+    kPass,
+    // Takes every connection, reads what comes and never answers.
+    kSilent,
+    // Relays until a document's upload begins, then reads nothing more from
+    // that connection.
+    kStopReadingHalfway,
+    // Relays until a document's upload begins, then reads the whole
+    // document, passes none of it on and never answers.
+    kSwallowDocument,
+  };
+
+  // Relays to the scheduler's Unix socket `upstream`. The two stalls hit the
+  // first upload only; every other connection (a cancel, say) is relayed.
+  // Gives up by itself after `lifetime_ms`, should no one end it.
+  StallingProxy(const QString& upstream, Mode mode, int lifetime_ms = 120000);
+  // Stops relaying, closes every connection and points CUPS_SERVER back at
+  // `upstream`.
+  ~StallingProxy();
+  StallingProxy(const StallingProxy&) = delete;
+  StallingProxy& operator=(const StallingProxy&) = delete;
+
+  bool IsListening() const { return listener_ >= 0; }
+  // Whether an upload has met its stall.
+  bool Stalled() const { return stalled_; }
+
+ private:
+  void Run(int lifetime_ms);
+
+  QByteArray upstream_;
+  Mode mode_;
+  int listener_ = -1;
+  int wake_[2] = {-1, -1};
+  std::atomic<bool> stalled_{false};
+  std::thread thread_;
+};
+
+}  // namespace mensurex::testing
+
+#endif  // MENSUREX_TESTS_UI_MAIN_PRINT_STALLING_PROXY_H_
