@@ -40,10 +40,6 @@
         <translation>Version</translation>
     </message>
     <message>
-        <source>Use this program only with its author&apos;s permission. Please report problems by e‑mail to mensurex@example.org. © 2026 Tolvane.</source>
-        <translation>Benutzen Sie dieses Programm nur mit Erlaubnis seines Autors. Bitte melden Sie Probleme per E‑Mail an mensurex@example.org. © 2026 Tolvane.</translation>
-    </message>
-    <message>
         <source>Disclaimer</source>
         <translation>Hinweis</translation>
     </message>
@@ -56,6 +52,10 @@
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
+        <translation>Mensurex 2 ist freie Software unter der MIT-Lizenz, ohne jede Gewährleistung. Bitte melden Sie Probleme an mensurex@example.org.</translation>
     </message>
 </context>
 <context>

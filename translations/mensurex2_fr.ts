@@ -40,10 +40,6 @@
         <translation>Version</translation>
     </message>
     <message>
-        <source>Use this program only with its author&apos;s permission. Please report problems by e‑mail to mensurex@example.org. © 2026 Tolvane.</source>
-        <translation>N&apos;utilisez ce programme qu&apos;avec l&apos;autorisation de son auteur. Merci de signaler tout problème par courriel à mensurex@example.org. © 2026 Tolvane.</translation>
-    </message>
-    <message>
         <source>Disclaimer</source>
         <translation>Avertissement</translation>
     </message>
@@ -56,6 +52,10 @@
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
+        <translation>Mensurex 2 est un logiciel libre sous licence MIT, sans aucune garantie. Merci de signaler tout problème à mensurex@example.org.</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@ trap 'rm -f "$log"' EXIT
 if ! { cmake -S . -B build-asan -G Ninja -Wno-dev \
          -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Sanitize \
          -DCMAKE_CXX_FLAGS_SANITIZE="-O0 -g1" \
-         -DMENSUREX_SANITIZE=ON &&
+         -DMENSUREX_SANITIZE=ON -DMENSUREX_WERROR=ON &&
        cmake --build build-asan; } >"$log" 2>&1; then
   cat "$log" >&2
   echo "sanitizer build failed" >&2

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Builds the Debian package from build/, checks its contents and declared
-# dependencies, installs it, starts the installed program under Xvfb, and
-# removes the package again so the machine is left as it was.
+# Builds the Debian package from a clean copy of the tree with
+# dpkg-buildpackage, runs lintian on it, checks that it holds everything that
+# `cmake --install` installs and that the program was built without tests,
+# installs it, starts the installed program on X11 and on Wayland, and
+# removes the package again so that the machine is left as it was.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+[[ -s build/identity.env ]] || { echo "no build/identity.env: build first" >&2; exit 1; }
+source build/identity.env  # MENSUREX_APP_ID, MENSUREX_VERSION
 
-pkg=mensurex2
-id=org.example.Mensurex2
+pkg=$(sed -n 's/^Package: //p' debian/control | head -n 1)
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
 
-work=$(mktemp -d)
+deb_work=$(mktemp -d)
 was_installed=0
 dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' &&
   was_installed=1
@@ -19,76 +22,88 @@ cleanup() {
   if [[ $installed_by_us -eq 1 ]]; then
     "${sudo[@]}" dpkg -r "$pkg" >/dev/null 2>&1 || echo "could not remove $pkg" >&2
   fi
-  rm -rf "$work"
+  rm -rf "$deb_work"
 }
 trap cleanup EXIT
-
-if ! cpack -G DEB --config build/CPackConfig.cmake -B "$work" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log" >&2
+fail() {
+  echo "deb: $*" >&2
   exit 1
-fi
-deb=$(find "$work" -maxdepth 1 -name "${pkg}_*.deb" -print -quit)
-[[ -n "$deb" ]] || { echo "cpack made no .deb" >&2; exit 1; }
+}
 
-# Contents: the program and its desktop integration, under /usr.
-contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-fail=0
-for f in ./usr/bin/Mensurex2 "./usr/share/applications/$id.desktop" \
-         "./usr/share/metainfo/$id.metainfo.xml" \
-         "./usr/share/icons/hicolor/32x32/apps/$id.png" \
-         "./usr/share/icons/hicolor/256x256/apps/$id.png"; do
-  grep -qxF "$f" <<<"$contents" || { echo "package lacks $f" >&2; fail=1; }
-done
-if grep -vE '^\./(usr/((bin|share)(/.*)?)?)?$' <<<"$contents" | grep -q .; then
-  echo "package installs outside /usr/bin and /usr/share:" >&2
-  grep -vE '^\./(usr/((bin|share)(/.*)?)?)?$' <<<"$contents" >&2
-  fail=1
+# The tracked and new files of the work tree, without build directories or
+# ignored files; dpkg-buildpackage writes its results beside that copy.
+mkdir "$deb_work/src"
+git ls-files -z --cached --others --exclude-standard |
+  while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
+  tar -c --null -T - | tar -x -C "$deb_work/src"
+if ! (cd "$deb_work/src" && dpkg-buildpackage -us -uc -b) >"$deb_work/build.log" 2>&1; then
+  tail -n 60 "$deb_work/build.log" >&2
+  fail "dpkg-buildpackage failed"
+fi
+deb=$(find "$deb_work" -maxdepth 1 -name "${pkg}_*.deb" -print -quit)
+[[ -n $deb ]] || fail "dpkg-buildpackage made no ${pkg}_*.deb"
+
+# Built as a program alone: none of the test frameworks was looked for.
+cache=$(find "$deb_work/src" -maxdepth 2 -name CMakeCache.txt -print -quit)
+[[ -n $cache ]] || fail "no CMakeCache.txt in the package build"
+grep -qx 'BUILD_TESTING:BOOL=OFF' "$cache" || fail "package build has tests on"
+if grep -E '^(GTest|benchmark|Qt6Test)_DIR:' "$cache" | grep -v NOTFOUND; then
+  fail "package build looked for a test framework"
 fi
 
-# Control fields, and a dependency for every shared library the program
-# links, plus the platform plugin that Qt loads at run time.
-[[ $(dpkg-deb -f "$deb" Version) == "$(sed -n 's/^project(Mensurex2 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)" ]] ||
-  { echo "package version differs from the project version" >&2; fail=1; }
-for field in Maintainer Description Section; do
-  [[ -n $(dpkg-deb -f "$deb" "$field") ]] || { echo "control field $field empty" >&2; fail=1; }
+if ! lintian_out=$(lintian --fail-on error,warning --info "$deb" 2>&1); then
+  echo "$lintian_out" >&2
+  fail "lintian found errors or warnings"
+fi
+# Only informational tags can remain; lintian also remarks on running as root.
+lintian_out=$(grep -v 'running with root privileges' <<<"$lintian_out" || true)
+[[ -z $lintian_out ]] || echo "$lintian_out"
+
+# The package holds what `cmake --install` installs (manual pages are
+# compressed on the way), plus its copyright and changelog.
+DESTDIR="$deb_work/installed" cmake --install build --prefix /usr >/dev/null
+expected=$(cd "$deb_work/installed" && find . -type f -o -type l |
+  sed -E 's|^(\./usr/share/man/.*)$|\1.gz|' | sort)
+contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+missing=$(comm -23 <(echo "$expected") <(echo "$contents"))
+[[ -z $missing ]] || fail "package lacks: $missing"
+for f in "./usr/share/doc/$pkg/copyright" "./usr/share/doc/$pkg/changelog.Debian.gz"; do
+  grep -qxF "$f" <<<"$contents" || fail "package lacks $f"
 done
+[[ $(dpkg-deb -f "$deb" Version) == "$MENSUREX_VERSION"-* ]] ||
+  fail "package version $(dpkg-deb -f "$deb" Version) is not the project's $MENSUREX_VERSION"
+# Loaded at run time, so no linker-level tool can find them.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-need_pkgs=(qt6-qpa-plugins)
-while read -r soname; do
-  path=$(ldconfig -p | awk -v so="$soname" '$1 == so && /x86-64/ && !n++ {print $NF}')
-  [[ -n "$path" ]] || { echo "$soname not found by ldconfig" >&2; fail=1; continue; }
-  owner=$({ dpkg -S "$path" || dpkg -S "$(readlink -f "$path")"; } 2>/dev/null |
-          sed -n '1s/:.*//p') || true
-  [[ -n "$owner" ]] || { echo "no package owns $soname" >&2; fail=1; continue; }
-  need_pkgs+=("$owner")
-done < <(objdump -p build/app/Mensurex2 | awk '$1 == "NEEDED" {print $2}')
-for p in "${need_pkgs[@]}"; do
-  grep -qxF "$p" <<<"$depends" || { echo "package does not depend on $p" >&2; fail=1; }
+for p in libcups2 qt6-qpa-plugins; do
+  grep -qxF "$p" <<<"$depends" || fail "package does not depend on $p"
 done
-[[ $fail -eq 0 ]] || exit 1
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland ||
+  fail "package does not recommend qt6-wayland"
 
 # Install it as a user would, pulling in anything missing.
-if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive dpkg -i "$deb" >"$work/dpkg.log" 2>&1; then
-  if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq \
-       >>"$work/dpkg.log" 2>&1; then
-    cat "$work/dpkg.log" >&2
-    exit 1
-  fi
+if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive dpkg -i "$deb" >"$deb_work/dpkg.log" 2>&1; then
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq \
+    >>"$deb_work/dpkg.log" 2>&1 || { cat "$deb_work/dpkg.log" >&2; fail "install failed"; }
 fi
 [[ $was_installed -eq 0 ]] && installed_by_us=1
 dpkg-query -W -f='${Status}' "$pkg" | grep -q 'install ok installed' ||
-  { cat "$work/dpkg.log" >&2; echo "$pkg did not install" >&2; exit 1; }
+  { cat "$deb_work/dpkg.log" >&2; fail "$pkg did not install"; }
 
-# The installed program must open its main window on a real X server.
-cat >"$work/start.sh" <<'INNER'
-/usr/bin/Mensurex2 >"$1/app.log" 2>&1 &
-app=$!
-found=0
-timeout 30 xdotool search --sync --onlyvisible --name '^Mensurex$' >/dev/null && found=1
-kill "$app" 2>/dev/null
-wait "$app" 2>/dev/null
-[[ $found -eq 1 ]] || { echo "no window named Mensurex appeared" >&2; cat "$1/app.log" >&2; exit 1; }
-INNER
-env -u QT_QPA_PLATFORM xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' \
-  bash "$work/start.sh" "$work"
-echo "deb: package built, checked, installed, started and removed"
+# The installed program opens its main window on X11 and on Wayland.
+(
+  source scripts/lib/private-x.sh
+  trap stop_private_x EXIT
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  start_private_x 1280x1024x24 || fail "Xvfb did not start"
+  start_program /usr/bin/Mensurex2
+  [[ -n $window ]] || { cat "$work/app.log" >&2; fail "no window named Mensurex on X11"; }
+)
+(
+  source scripts/lib/private-wayland.sh
+  trap stop_private_wayland EXIT
+  start_private_wayland || fail "weston did not start"
+  toplevel=$(wayland_toplevel /usr/bin/Mensurex2) || fail "no toplevel window on Wayland"
+  [[ $toplevel == "Mensurex"$'\n'"$MENSUREX_APP_ID" ]] ||
+    fail "Wayland toplevel: $toplevel"
+)
+echo "deb: built, lintian clean, installed, started on X11 and Wayland, removed"

@@ -234,7 +234,8 @@ TEST(EntryRoundingTest, AgreesWithStrtodOnRandomLongNumbers) {
     const std::size_t point = random() % (digits.size() + 1);
     std::string text = digits.substr(0, point) + "." + digits.substr(point);
     if (point == 0 && text.size() == 1) text = "0";
-    text += "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+    text += 'e';
+    text += std::to_string(static_cast<int>(random() % 700) - 350);
     ExpectValue(text, kUs, Strtod(text));
   }
 }

@@ -27,11 +27,11 @@ constexpr char kDescription[] = QT_TRANSLATE_NOOP(
     "and exabytes.");
 // The same in every language.
 constexpr char kWebAddress[] = "www.example.org/mensurex";
-// A non-breaking hyphen keeps "e-mail" on one line.
+// The terms of the LICENSE file, short enough for three lines of the label.
 constexpr char kDisclaimer[] = QT_TRANSLATE_NOOP(
     "frmAbout",
-    "Use this program only with its author's permission. Please report "
-    "problems by e\u2011mail to mensurex@example.org. \u00A9 2026 Tolvane.");
+    "Mensurex 2 is free software under the MIT License, with no warranty. "
+    "Please report problems to mensurex@example.org.");
 
 using mensurex::ui::TwipsRect;
 constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }

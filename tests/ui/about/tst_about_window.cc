@@ -2,6 +2,7 @@
 // picture and what assistive technology reads from it.
 #include <QAccessible>
 #include <QApplication>
+#include <QByteArray>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -69,7 +70,9 @@ class AboutWindowTest : public QObject {
     for (const char* focus : {"cmdOK", "picIcon"}) {
       for (int key :
            {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Escape)}) {
-        QTest::addRow("%s key %x", focus, key) << focus << key;
+        const QByteArray name =
+            QByteArray(focus) + " key " + QByteArray::number(key, 16);
+        QTest::newRow(name.constData()) << focus << key;
       }
     }
     QTest::newRow("OK clicked") << "cmdOK" << 0;
@@ -142,6 +145,11 @@ class AboutWindowTest : public QObject {
              QRect(70, 75, 259, 62));
     QCOMPARE(Child(window, "lblDisclaimer")->geometry(),
              QRect(17, 176, 258, 55));
+    // A label never grows, so a text taller than its label would be cut off.
+    for (const char* name : kLabels) {
+      const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+      QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+    }
     // No two controls overlap, and all lie inside the client area.
     const QList<QWidget*> controls =
         window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
