@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
@@ -20,6 +19,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -312,19 +312,21 @@ void CheckCaptionsFit(QWidget& window) {
 // the faces the system has. Such a character would show as a box, or in
 // whatever face the system picks, with other metrics than the layout's.
 QString MissingGlyphs(const QFont& font, const QString& text) {
+  std::vector<QRawFont> faces;
+  for (const QString& family : font.families()) {
+    QRawFont face = QRawFont::fromFont(QFont(family));
+    if (face.isValid() && face.familyName() == family) faces.push_back(face);
+  }
   QString missing;
   for (const char32_t code : text.toUcs4()) {
     if (QChar::isSpace(code) || QChar::category(code) == QChar::Other_Format) {
       continue;
     }
-    const QStringList families = font.families();
-    const bool drawn =
-        std::any_of(families.cbegin(), families.cend(), [&](const QString& f) {
-          const QFont face(f);
-          return QFontInfo(face).family() == f &&
-                 QFontMetrics(face).inFontUcs4(code);
-        });
-    if (!drawn) missing += QString::fromUcs4(&code, 1);
+    if (std::none_of(faces.cbegin(), faces.cend(), [code](const QRawFont& f) {
+          return f.supportsCharacter(code);
+        })) {
+      missing += QString::fromUcs4(&code, 1);
+    }
   }
   return missing;
 }
