@@ -68,32 +68,32 @@
     <message>
         <source>Kilobytes</source>
         <comment>unit option button</comment>
-        <translation>キロバイト</translation>
+        <translation>Kバイト</translation>
     </message>
     <message>
         <source>Megabytes</source>
         <comment>unit option button</comment>
-        <translation>メガバイト</translation>
+        <translation>Mバイト</translation>
     </message>
     <message>
         <source>Gigabytes</source>
         <comment>unit option button</comment>
-        <translation>ギガバイト</translation>
+        <translation>Gバイト</translation>
     </message>
     <message>
         <source>Terabytes</source>
         <comment>unit option button</comment>
-        <translation>テラバイト</translation>
+        <translation>Tバイト</translation>
     </message>
     <message>
         <source>Petabytes</source>
         <comment>unit option button</comment>
-        <translation>ペタバイト</translation>
+        <translation>Pバイト</translation>
     </message>
     <message>
         <source>Exabytes</source>
         <comment>unit option button</comment>
-        <translation>エクサバイト</translation>
+        <translation>Eバイト</translation>
     </message>
     <message>
         <source>Bytes</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Mensurex を使うには、「変換する数値」ボックスに数値を入力します。次に、その数値の単位 (バイト、キロバイト、メガバイト、ギガバイトなど) を選択します。続いて [計算] ボタンをクリックすると、結果が表示されます。たとえば 100 メガバイトが何バイト、何キロバイト、何ギガバイトになるかを調べるには、「変換する数値」ボックスに 100 と入力し、「入力の単位」で「メガバイト」を選択して [計算] をクリックします。結果は「結果」欄に表示されます。</translation>
+        <translation>Mensurex を使うには、「変換する数値」ボックスに数値を入力します。次に、その数値の単位 (バイト、キロバイト、メガバイト、ギガバイトなど) を選択します。続いて [計算] ボタンをクリックすると、結果が表示されます。たとえば 100 メガバイトが何バイト、何キロバイト、何ギガバイトになるかを調べるには、「変換する数値」ボックスに 100 と入力し、「入力の単位」で「Mバイト」を選択して [計算] をクリックします。結果は「結果」欄に表示されます。</translation>
     </message>
 </context>
 </TS>

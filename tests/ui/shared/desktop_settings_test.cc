@@ -300,6 +300,11 @@ void CheckCaptionsFit(QWidget& window) {
       QVERIFY2(metrics.horizontalAdvance(caption.text) <= caption.area.width(),
                qPrintable(what));
       QVERIFY2(metrics.height() <= caption.area.height(), qPrintable(what));
+    } else {
+      // Past the button's own edge it is cut off, whatever the ink shows.
+      QVERIFY2(caption.area.left() + metrics.horizontalAdvance(caption.text) <=
+                   caption.widget->width(),
+               qPrintable(what));
     }
     if (qobject_cast<QLabel*>(caption.widget) != nullptr ||
         qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
