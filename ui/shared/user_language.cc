@@ -32,7 +32,7 @@ QString LoadUserLanguage() {
   // some of its translations by region (qtbase_pt_BR, qtbase_zh_CN), others
   // by language alone (qtbase_de): the load falls back from the one to the
   // other. A missing Qt translation leaves Qt's English.
-  const QString language =
+  QString language =
       program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
   if (qt->load(QStringLiteral("qtbase_") + language,

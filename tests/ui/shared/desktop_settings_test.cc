@@ -52,7 +52,7 @@ struct Text {
 
 // The language the test runs in: "" (C or English), "de", "pt_BR", ...
 QString RunLanguage() {
-  const QString name = QLocale().name();
+  QString name = QLocale().name();
   if (name == "pt_BR" || name == "zh_CN") return name;
   const QString language = name.left(2);
   const QStringList languages = {"de", "es", "fr", "it",
