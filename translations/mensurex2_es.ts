@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 es software libre con licencia MIT, sin ninguna garantía. Informe de los problemas a mensurex@example.org.</translation>
+        <translation>Mensurex 2 es software libre con licencia MIT, sin ninguna garantía. Comunique cualquier problema a mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation>Het getal is te groot om om te rekenen.</translation>
+        <translation>Het getal is te groot om te worden omgerekend.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
