@@ -16,12 +16,15 @@
 //   fraction  digits (no grouping)
 //   exponent  "E" or "e", optional sign, one or more digits
 //
-// A digit is an ASCII digit or one of the locale's native digits (native_zero
-// and the nine code points after it). One text uses one of the two sets
-// throughout: a text that mixes them is refused, as a mix is more likely a
-// slip than a number meant that way.
+// A digit is an ASCII digit, a full-width digit (U+FF10..U+FF19, what East
+// Asian input methods type) or one of the locale's native digits
+// (native_zero and the nine code points after it). One text uses one of the
+// sets throughout: a text that mixes them is refused, as a mix is more likely
+// a slip than a number meant that way.
 //
 // decimal, grouping and its alternatives are the caller's separators. Where
+// a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
+// as it too. Where
 // the text could be read either way, the decimal separator wins: should the
 // grouping separator be the same text as the decimal one, grouping is not
 // accepted at all. An empty separator is never matched. Nothing else is
@@ -62,6 +65,16 @@ constexpr std::size_t kKeptDigits = 800;
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr char32_t kFullWidthZero = U'\uFF10';
+
+// The full-width form of a separator that input methods type for it; empty
+// (never matched) for the others.
+std::string_view FullWidthForm(std::string_view separator) {
+  if (separator == ".") return "\uFF0E";
+  if (separator == ",") return "\uFF0C";
+  return {};
+}
 
 // The code point of a text made of exactly one UTF-8 character; nullopt
 // otherwise.
@@ -122,6 +135,7 @@ class EntryParser {
               bool keep_digits, std::string* all_digits = nullptr)
       : text_(text),
         decimal_(separators.decimal),
+        full_width_decimal_(FullWidthForm(separators.decimal)),
         first_group_size_(separators.first_group_size),
         higher_group_size_(separators.higher_group_size),
         keep_digits_(keep_digits || all_digits != nullptr),
@@ -129,6 +143,7 @@ class EntryParser {
     if (separators.grouping != separators.decimal && first_group_size_ >= 1 &&
         higher_group_size_ >= 1) {
       grouping_ = &separators;
+      full_width_grouping_ = FullWidthForm(separators.grouping);
     }
     // Below U+0080 only the ASCII digits count.
     if (separators.native_zero >= 0x80) native_zero_ = separators.native_zero;
@@ -151,7 +166,7 @@ class EntryParser {
     const std::size_t integer_digits = ParseInteger();
     if (integer_digits == kRefused) return false;
     const std::size_t fraction_digits =
-        Take(decimal_) ? TakeDigits(/*in_fraction=*/true) : 0;
+        TakeDecimal() ? TakeDigits(/*in_fraction=*/true) : 0;
     if (integer_digits + fraction_digits == 0) return false;
     if (!text_.empty() && (text_.front() == 'E' || text_.front() == 'e')) {
       text_.remove_prefix(1);
@@ -164,7 +179,7 @@ class EntryParser {
 
  private:
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
-  enum class DigitSet { kNone, kAscii, kNative };
+  enum class DigitSet { kNone, kAscii, kFullWidth, kNative };
 
   // An empty token is never matched.
   bool StartsWith(std::string_view token) const {
@@ -177,9 +192,14 @@ class EntryParser {
     return true;
   }
 
+  bool StartsWithDecimal() const {
+    return StartsWith(decimal_) || StartsWith(full_width_decimal_);
+  }
+  bool TakeDecimal() { return Take(decimal_) || Take(full_width_decimal_); }
+
   bool TakeGroupingSeparator() {
     if (grouping_ == nullptr) return false;
-    if (Take(grouping_->grouping)) return true;
+    if (Take(grouping_->grouping) || Take(full_width_grouping_)) return true;
     for (const std::string& alternative : grouping_->grouping_alternatives) {
       if (Take(alternative)) return true;
     }
@@ -199,8 +219,12 @@ class EntryParser {
       NoteDigitSet(DigitSet::kAscii);
       return {text_.front() - '0', 1};
     }
-    if (native_zero_ == 0) return {};
     const Utf8Char front = FrontUtf8Char(text_);
+    if (front.code >= kFullWidthZero && front.code <= kFullWidthZero + 9) {
+      NoteDigitSet(DigitSet::kFullWidth);
+      return {static_cast<int>(front.code - kFullWidthZero), front.length};
+    }
+    if (native_zero_ == 0) return {};
     if (front.length == 0 || front.code < native_zero_ ||
         front.code > native_zero_ + 9) {
       return {};
@@ -225,7 +249,7 @@ class EntryParser {
     const auto higher = static_cast<std::size_t>(higher_group_size_);
     // The decimal separator ends the integer part, even where it could also
     // be read as a grouping separator.
-    while (!StartsWith(decimal_) && TakeGroupingSeparator()) {
+    while (!StartsWithDecimal() && TakeGroupingSeparator()) {
       const bool group_ok =
           grouped ? group == higher
                   : (group >= 1 && group <= higher && !first_is_zero);
@@ -286,6 +310,8 @@ class EntryParser {
 
   std::string_view text_;
   std::string_view decimal_;
+  std::string_view full_width_decimal_;
+  std::string_view full_width_grouping_;  // empty without grouping
   // The separators when grouping is accepted at all; null otherwise.
   const EntrySeparators* grouping_ = nullptr;
   int first_group_size_;
