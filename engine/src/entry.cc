@@ -16,12 +16,15 @@
 //   fraction  digits (no grouping)
 //   exponent  "E" or "e", optional sign, one or more digits
 //
-// A digit is an ASCII digit or one of the locale's native digits (native_zero
-// and the nine code points after it). One text uses one of the two sets
-// throughout: a text that mixes them is refused, as a mix is more likely a
-// slip than a number meant that way.
+// A digit is an ASCII digit, a full-width digit (U+FF10..U+FF19, what East
+// Asian input methods type) or one of the locale's native digits
+// (native_zero and the nine code points after it). One text uses one of the
+// sets throughout: a text that mixes them is refused, as a mix is more likely
+// a slip than a number meant that way.
 //
 // decimal, grouping and its alternatives are the caller's separators. Where
+// a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
+// as it too. Where
 // the text could be read either way, the decimal separator wins: should the
 // grouping separator be the same text as the decimal one, grouping is not
 // accepted at all. An empty separator is never matched. Nothing else is
@@ -49,6 +52,8 @@
 #include <system_error>
 #include <utility>
 
+#include "mensurex/utf8.h"
+
 namespace mensurex {
 namespace {
 
@@ -61,50 +66,20 @@ constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The code point at the front of a UTF-8 text and its length in bytes;
-// length 0 when the text is empty or does not start with a well-formed
-// character (overlong forms included).
-struct CodePoint {
-  char32_t code = 0;
-  std::size_t length = 0;
-};
-CodePoint FrontCodePoint(std::string_view text) {
-  if (text.empty()) return {};
-  const auto byte = [&](std::size_t i) {
-    return static_cast<std::uint8_t>(text[i]);
-  };
-  std::size_t length = 0;
-  char32_t code = 0;
-  char32_t smallest = 0;
-  if (byte(0) < 0x80) return {byte(0), 1};
-  if ((byte(0) & 0xE0) == 0xC0) {
-    length = 2;
-    code = byte(0) & 0x1FU;
-    smallest = 0x80;
-  } else if ((byte(0) & 0xF0) == 0xE0) {
-    length = 3;
-    code = byte(0) & 0x0FU;
-    smallest = 0x800;
-  } else if ((byte(0) & 0xF8) == 0xF0) {
-    length = 4;
-    code = byte(0) & 0x07U;
-    smallest = 0x10000;
-  } else {
-    return {};
-  }
-  if (text.size() < length) return {};
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {};
-    code = (code << 6) | (byte(i) & 0x3FU);
-  }
-  if (code < smallest || code > 0x10FFFF) return {};
-  return {code, length};
+constexpr char32_t kFullWidthZero = U'\uFF10';
+
+// The full-width form of a separator that input methods type for it; empty
+// (never matched) for the others.
+std::string_view FullWidthForm(std::string_view separator) {
+  if (separator == ".") return "\uFF0E";
+  if (separator == ",") return "\uFF0C";
+  return {};
 }
 
 // The code point of a text made of exactly one UTF-8 character; nullopt
 // otherwise.
 std::optional<char32_t> SingleCodePoint(std::string_view text) {
-  const CodePoint front = FrontCodePoint(text);
+  const Utf8Char front = FrontUtf8Char(text);
   if (front.length == 0 || front.length != text.size()) return std::nullopt;
   return front.code;
 }
@@ -127,7 +102,7 @@ bool IsBlankCodePoint(char32_t c) {
 // The length of the blank at the front, or at the back, of the text; 0 when
 // there is none. The longest blank is three bytes long.
 std::size_t FrontBlankLength(std::string_view text) {
-  const CodePoint front = FrontCodePoint(text);
+  const Utf8Char front = FrontUtf8Char(text);
   return front.length != 0 && IsBlankCodePoint(front.code) ? front.length : 0;
 }
 std::size_t BackBlankLength(std::string_view text) {
@@ -154,17 +129,21 @@ struct ParsedNumber {  // NOLINT(cppcoreguidelines-pro-type-member-init)
 class EntryParser {
  public:
   // keep_digits false: only whether the text is accepted matters, so the
-  // significant digits are not copied out.
+  // significant digits are not copied out. With all_digits, every
+  // significant digit goes there instead of into the number's kept ones.
   EntryParser(std::string_view text, const EntrySeparators& separators,
-              bool keep_digits)
+              bool keep_digits, std::string* all_digits = nullptr)
       : text_(text),
         decimal_(separators.decimal),
+        full_width_decimal_(FullWidthForm(separators.decimal)),
         first_group_size_(separators.first_group_size),
         higher_group_size_(separators.higher_group_size),
-        keep_digits_(keep_digits) {
+        keep_digits_(keep_digits || all_digits != nullptr),
+        all_digits_(all_digits) {
     if (separators.grouping != separators.decimal && first_group_size_ >= 1 &&
         higher_group_size_ >= 1) {
       grouping_ = &separators;
+      full_width_grouping_ = FullWidthForm(separators.grouping);
     }
     // Below U+0080 only the ASCII digits count.
     if (separators.native_zero >= 0x80) native_zero_ = separators.native_zero;
@@ -187,7 +166,7 @@ class EntryParser {
     const std::size_t integer_digits = ParseInteger();
     if (integer_digits == kRefused) return false;
     const std::size_t fraction_digits =
-        Take(decimal_) ? TakeDigits(/*in_fraction=*/true) : 0;
+        TakeDecimal() ? TakeDigits(/*in_fraction=*/true) : 0;
     if (integer_digits + fraction_digits == 0) return false;
     if (!text_.empty() && (text_.front() == 'E' || text_.front() == 'e')) {
       text_.remove_prefix(1);
@@ -200,7 +179,7 @@ class EntryParser {
 
  private:
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
-  enum class DigitSet { kNone, kAscii, kNative };
+  enum class DigitSet { kNone, kAscii, kFullWidth, kNative };
 
   // An empty token is never matched.
   bool StartsWith(std::string_view token) const {
@@ -213,9 +192,14 @@ class EntryParser {
     return true;
   }
 
+  bool StartsWithDecimal() const {
+    return StartsWith(decimal_) || StartsWith(full_width_decimal_);
+  }
+  bool TakeDecimal() { return Take(decimal_) || Take(full_width_decimal_); }
+
   bool TakeGroupingSeparator() {
     if (grouping_ == nullptr) return false;
-    if (Take(grouping_->grouping)) return true;
+    if (Take(grouping_->grouping) || Take(full_width_grouping_)) return true;
     for (const std::string& alternative : grouping_->grouping_alternatives) {
       if (Take(alternative)) return true;
     }
@@ -235,8 +219,12 @@ class EntryParser {
       NoteDigitSet(DigitSet::kAscii);
       return {text_.front() - '0', 1};
     }
+    const Utf8Char front = FrontUtf8Char(text_);
+    if (front.code >= kFullWidthZero && front.code <= kFullWidthZero + 9) {
+      NoteDigitSet(DigitSet::kFullWidth);
+      return {static_cast<int>(front.code - kFullWidthZero), front.length};
+    }
     if (native_zero_ == 0) return {};
-    const CodePoint front = FrontCodePoint(text_);
     if (front.length == 0 || front.code < native_zero_ ||
         front.code > native_zero_ + 9) {
       return {};
@@ -261,7 +249,7 @@ class EntryParser {
     const auto higher = static_cast<std::size_t>(higher_group_size_);
     // The decimal separator ends the integer part, even where it could also
     // be read as a grouping separator.
-    while (!StartsWith(decimal_) && TakeGroupingSeparator()) {
+    while (!StartsWithDecimal() && TakeGroupingSeparator()) {
       const bool group_ok =
           grouped ? group == higher
                   : (group >= 1 && group <= higher && !first_is_zero);
@@ -308,7 +296,9 @@ class EntryParser {
       }
       seen_nonzero_ = true;
       if (!in_fraction) ++point_exponent_;
-      if (number_->digit_count < kKeptDigits) {
+      if (all_digits_ != nullptr) {
+        all_digits_->push_back(static_cast<char>('0' + digit.value));
+      } else if (number_->digit_count < kKeptDigits) {
         number_->digits[number_->digit_count++] =
             static_cast<char>('0' + digit.value);
       } else if (digit.value != 0) {
@@ -320,12 +310,15 @@ class EntryParser {
 
   std::string_view text_;
   std::string_view decimal_;
+  std::string_view full_width_decimal_;
+  std::string_view full_width_grouping_;  // empty without grouping
   // The separators when grouping is accepted at all; null otherwise.
   const EntrySeparators* grouping_ = nullptr;
   int first_group_size_;
   int higher_group_size_;
   char32_t native_zero_ = 0;  // 0: ASCII digits only
   bool keep_digits_;
+  std::string* all_digits_;
   ParsedNumber* number_ = nullptr;
   DigitSet digit_set_ = DigitSet::kNone;
   bool mixed_digits_ = false;
@@ -403,6 +396,25 @@ Outcome<double> EntryToDouble(std::string_view text,
     return ConversionFailure::kNotNumeric;
   }
   return ToDouble(number);
+}
+
+Outcome<EntryDecimal> EntryToDecimal(std::string_view text,
+                                     const EntrySeparators& separators) {
+  EntryDecimal decimal;
+  ParsedNumber number;
+  if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
+           .Parse(&number)) {
+    return ConversionFailure::kNotNumeric;
+  }
+  decimal.negative = number.negative;
+  if (decimal.digits.empty()) return decimal;
+  // number: 0.d1...dn * 10^exponent; the result: d1...dn * 10^(exponent - n).
+  const std::size_t significant = decimal.digits.find_last_not_of('0') + 1;
+  decimal.exponent =
+      number.exponent - static_cast<std::int64_t>(decimal.digits.size()) +
+      static_cast<std::int64_t>(decimal.digits.size() - significant);
+  decimal.digits.resize(significant);
+  return decimal;
 }
 
 EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,

@@ -22,7 +22,7 @@ status=0
 printf '%s\n' "${files[@]}" | xargs -P 2 -I{} bash -c '
   out="$log/$(echo "{}" | tr / _).txt"
   clang-tidy -p build --quiet \
-    --header-filter="^$root/(engine|cli|ui|app|tests|bench|fuzz|packaging)/" \
+    --header-filter="^$root/((engine|cli|ui|app|tests|bench|fuzz|packaging)/|build/include/)" \
     "{}" >"$out" 2>&1 || { echo "clang-tidy: findings in {}" >"$out.failed"; }
 ' || status=1
 for f in "$log"/*.failed; do

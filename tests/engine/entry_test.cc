@@ -35,7 +35,8 @@ void PrintTo(const Accepted& c, std::ostream* os) {
   *os << '"' << c.text << '"';
 }
 
-// Both functions must agree: a value exactly when the test says numeric.
+// All three functions must agree: a value exactly when the test says
+// numeric, and the exact decimal rounds to the same double.
 void ExpectValue(std::string_view text, const EntrySeparators& separators,
                  double expected) {
   EXPECT_TRUE(IsNumericEntry(text, separators)) << text;
@@ -43,6 +44,15 @@ void ExpectValue(std::string_view text, const EntrySeparators& separators,
   ASSERT_TRUE(value.ok()) << text;
   EXPECT_EQ(*value, expected) << text;
   EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << text;
+  const Outcome<EntryDecimal> decimal = EntryToDecimal(text, separators);
+  ASSERT_TRUE(decimal.ok()) << text;
+  EXPECT_EQ(decimal->negative, std::signbit(expected)) << text;
+  if (decimal->digits.size() <= 1000) {
+    const std::string exact = (decimal->negative ? "-0" : "0") +
+                              decimal->digits + "e" +
+                              std::to_string(decimal->exponent);
+    EXPECT_EQ(std::strtod(exact.c_str(), nullptr), expected) << text;
+  }
 }
 
 void ExpectRefused(std::string_view text, const EntrySeparators& separators) {
@@ -50,6 +60,9 @@ void ExpectRefused(std::string_view text, const EntrySeparators& separators) {
   const Outcome<double> value = EntryToDouble(text, separators);
   ASSERT_FALSE(value.ok()) << text;
   EXPECT_EQ(value.failure(), ConversionFailure::kNotNumeric);
+  const Outcome<EntryDecimal> decimal = EntryToDecimal(text, separators);
+  ASSERT_FALSE(decimal.ok()) << text;
+  EXPECT_EQ(decimal.failure(), ConversionFailure::kNotNumeric);
 }
 
 class UsAcceptedTest : public testing::TestWithParam<Accepted> {};
@@ -95,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 2),
                     "\xff"
                     "1",
-                    "1\xc3", "\u0661\u0662", "\uFF11\uFF12", "1'000",
+                    "1\xc3", "\u0661\u0662", "1'000",
                     // Blanks inside the number.
                     "1\u00A0000", "1\n000", "1\r\n0", "1\n.5", "- 1\n",
                     "\u2009"
@@ -127,6 +140,7 @@ void PrintTo(const LocaleCase& c, std::ostream* os) {
 EntrySeparators LocaleByName(std::string_view name) {
   if (name == "hi_IN") return LocaleEntrySeparators(".", ",", 3, 2, U'0');
   if (name == "fr_FR") return kFrench;
+  if (name == "de_DE") return kGerman;
   if (name == "de_CH") return LocaleEntrySeparators(".", "\u2019", 3, 3, U'0');
   if (name == "ar_EG") {
     return LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660');
@@ -189,6 +203,24 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"ar_EG", "1E\u0663", std::nullopt},
         LocaleCase{"ar_EG", "\u0660\u066C\u0661\u0662\u0663", std::nullopt},
         LocaleCase{"ar_EG", "\u06F1", std::nullopt},
+        // What an East Asian input method types, in full width or not.
+        LocaleCase{"en_US", "\uFF11\uFF10\uFF12\uFF14", 1024},
+        LocaleCase{"en_US", "-\uFF11\uFF0C\uFF10\uFF12\uFF14\uFF0E\uFF15",
+                   -1024.5},
+        LocaleCase{"en_US", "\uFF11,\uFF10\uFF12\uFF14.\uFF15e\uFF13", 1024500},
+        LocaleCase{"de_DE", "\uFF11\uFF0E\uFF10\uFF12\uFF14\uFF0C\uFF15",
+                   1024.5},
+        LocaleCase{"fr_FR", "\uFF11\uFF0C\uFF15", 1.5},
+        LocaleCase{"en_US", "1\uFF0E5", 1.5},
+        LocaleCase{"en_US",
+                   "\uFF11"
+                   "024",
+                   std::nullopt},
+        LocaleCase{"en_US", "\uFF11e3", std::nullopt},
+        LocaleCase{"en_US", "\uFF11\uFF25\uFF13", std::nullopt},
+        LocaleCase{"en_US", "\uFF11\uFF0C\uFF15", std::nullopt},
+        LocaleCase{"fr_FR", "\uFF11\uFF0E\uFF15", std::nullopt},
+        LocaleCase{"ar_EG", "\u0661\uFF12", std::nullopt},
         // U+0661 in an overlong three-byte form is no character at all.
         LocaleCase{"ar_EG", "\xE0\x99\xA1", std::nullopt}));
 
@@ -197,6 +229,37 @@ TEST(EntrySeparatorsTest, DecimalWinsWhenBothAreTheSame) {
   ExpectValue("1,5", same, 1.5);
   ExpectValue("1,024", same, 1.024);
   ExpectRefused("1,024,5", same);
+}
+
+// Every digit is kept, however many a double would lose.
+TEST(EntryDecimalTest, KeepsEveryDigit) {
+  const auto expect = [](std::string_view text,
+                         const EntrySeparators& separators, bool negative,
+                         std::string_view digits, std::int64_t exponent) {
+    const Outcome<EntryDecimal> decimal = EntryToDecimal(text, separators);
+    ASSERT_TRUE(decimal.ok()) << text;
+    EXPECT_EQ(decimal->negative, negative) << text;
+    EXPECT_EQ(decimal->digits, digits) << text;
+    EXPECT_EQ(decimal->exponent, exponent) << text;
+  };
+  expect("1,152,921,504,606,846,977", kUs, false, "1152921504606846977", 0);
+  expect(" -0.00120E5 ", kUs, true, "12", 1);
+  expect("1.048.576,500", kGerman, false, "10485765", -1);
+  expect("007", kUs, false, "7", 0);
+  expect("0.000", kUs, false, "", 0);
+  expect("-0e999999999999999", kUs, true, "", 0);
+  expect("\u0661\u066C\u0662\u0663\u0664\u066B\u0665", LocaleByName("ar_EG"),
+         false, "12345", -1);
+  expect("1" + std::string(100, '0') + "1", kUs, false,
+         "1" + std::string(100, '0') + "1", 0);
+  // Saturated exponents still order the values correctly.
+  const Outcome<EntryDecimal> huge =
+      EntryToDecimal("1e99999999999999999999", kUs);
+  const Outcome<EntryDecimal> tiny =
+      EntryToDecimal("1e-99999999999999999999", kUs);
+  ASSERT_TRUE(huge.ok() && tiny.ok());
+  EXPECT_GT(huge->exponent, 1'000'000'000);
+  EXPECT_LT(tiny->exponent, -1'000'000'000);
 }
 
 // glibc's strtod rounds correctly; the entry must give the same double.

@@ -3,6 +3,7 @@
 #ifndef MENSUREX_ENGINE_ENTRY_H_
 #define MENSUREX_ENGINE_ENTRY_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,20 @@ bool IsNumericEntry(std::string_view text, const EntrySeparators& separators);
 // kOverflow. Fails with kNotNumeric exactly when IsNumericEntry is false.
 Outcome<double> EntryToDouble(std::string_view text,
                               const EntrySeparators& separators);
+
+// The exact value an accepted text writes: (negative ? -1 : 1) * digits *
+// 10^exponent, with `digits` the significant digits as ASCII '0'..'9' without
+// leading zeros (empty for zero; trailing zeros may be stripped into the
+// exponent). Exponents beyond any value that still fits a 1 MiB text
+// saturate, never overflow. Fails with kNotNumeric exactly when
+// IsNumericEntry is false. Linear in the text's length.
+struct EntryDecimal {
+  bool negative = false;
+  std::string digits;
+  std::int64_t exponent = 0;
+};
+Outcome<EntryDecimal> EntryToDecimal(std::string_view text,
+                                     const EntrySeparators& separators);
 
 }  // namespace mensurex
 

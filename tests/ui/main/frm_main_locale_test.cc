@@ -42,6 +42,8 @@ const LocaleRow kRows[] = {
     {"ar_EG", "native grouped",
      QString::fromUtf8("\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), 1,
      "1264128", QString::fromUtf8("1\u066B20556640625")},
+    {"ja_JP", "full-width digits",
+     QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
 
 }  // namespace
