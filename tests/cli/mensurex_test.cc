@@ -62,13 +62,15 @@ std::string Contents(std::FILE* file) {
 }
 
 // Runs mensurex with `arguments`, standard input `input` and only the
-// given environment (besides the sanitizers' options); stdout goes to
+// given environment (besides the sanitizers' options and LOCPATH, where a
+// package build keeps the locales it generates); stdout goes to
 // `stdout_path` instead of being read when one is given.
 Outcome RunMensurex(const std::vector<std::string>& arguments,
                     const std::vector<Piece>& input = {},
                     std::vector<std::string> environment = {"LC_ALL=C"},
                     const char* stdout_path = nullptr) {
-  for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+  for (const char* name :
+       {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "LOCPATH"}) {
     if (const char* value = std::getenv(name)) {
       environment.push_back(std::string(name) + "=" + value);
     }
