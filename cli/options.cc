@@ -381,12 +381,12 @@ Exit status: 0 when every amount converted (or --invalid=warn or ignore),
 1 when any did not or output failed, 2 for a mistake in the options.
 
 Examples:
-  $ mensurex --to B 1.5 GB
-  1610612736
+  $ mensurex --to EB 1 B
+  0.000000000000000000867361737988403547205962240695953369140625
   $ mensurex --si --to GiB 1 TB
   931.322574615478515625
   $ du -b -s /usr/share/doc | mensurex --to auto --precision 1 --field 1
-  12.3	MB	/usr/share/doc
+  141.6	MB	/usr/share/doc
   $ df -B1 --output=size,target / | mensurex --header --to GB --field 1
   $ find . -type f -printf '%s\n' | mensurex --to KB
 )";
