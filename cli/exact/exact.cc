@@ -3,6 +3,7 @@
 #include <gmp.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -52,6 +53,50 @@ Plan MakePlan(const Decimal& amount, Ratio ratio) {
   return plan;
 }
 
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::array<Uint128, 39> kPowersOfTen = [] {
+  std::array<Uint128, 39> powers{};
+  Uint128 power = 1;
+  for (Uint128& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// N in 128 bits, for the common short amounts: digits below 10^19 times
+// base^power below 2^64.
+bool FitsSmall(const Plan& plan, Uint128* n) {
+  if (plan.digits.size() > 19 || plan.power > (plan.base == 2 ? 63u : 27u)) {
+    return false;
+  }
+  std::uint64_t digits = 0;
+  for (const char c : plan.digits) {
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  std::uint64_t factor = 1;
+  for (unsigned long i = 0; i < plan.power; ++i) factor *= plan.base;
+  *n = static_cast<Uint128>(digits) * factor;
+  return true;
+}
+
+bool RoundsAway(Rounding rounding, bool negative, int against_half) {
+  switch (rounding) {
+    case Rounding::kUp:
+      return !negative;
+    case Rounding::kDown:
+      return negative;
+    case Rounding::kFromZero:
+      return true;
+    case Rounding::kTowardsZero:
+      return false;
+    case Rounding::kNearest:
+      break;
+  }
+  return against_half >= 0;
+}
+
 }  // namespace
 
 struct Converter::Numbers {
@@ -67,6 +112,48 @@ struct Converter::Numbers {
   }
   Numbers(const Numbers&) = delete;
   Numbers& operator=(const Numbers&) = delete;
+
+  // The digits of N = digits * base^power.
+  std::string_view Product(const Plan& plan) {
+    Uint128 small = 0;
+    if (FitsSmall(plan, &small)) return SmallDigits(small);
+    Load(plan);
+    return Digits();
+  }
+
+  // The digits of N / 10^drop, rounded, given drop <= max_digits.
+  std::string_view Quotient(const Plan& plan, std::int64_t drop,
+                            Rounding rounding, bool negative) {
+    Uint128 small = 0;
+    if (FitsSmall(plan, &small)) {
+      Uint128 quotient = 0;
+      Uint128 remainder = small;
+      if (drop < static_cast<std::int64_t>(kPowersOfTen.size())) {
+        const Uint128 divisor = kPowersOfTen[static_cast<std::size_t>(drop)];
+        quotient = small / divisor;
+        remainder = small % divisor;
+        const int against_half = 2 * remainder < divisor    ? -1
+                                 : 2 * remainder == divisor ? 0
+                                                            : 1;
+        if (remainder != 0 && RoundsAway(rounding, negative, against_half)) {
+          ++quotient;
+        }
+      } else if (RoundsAway(rounding, negative, -1)) {
+        // Every 128-bit N is below half of 10^39.
+        quotient = 1;
+      }
+      return SmallDigits(quotient);
+    }
+    Load(plan);
+    mpz_ui_pow_ui(divisor, 10, static_cast<unsigned long>(drop));
+    mpz_tdiv_qr(n, remainder, n, divisor);
+    const bool exact = mpz_sgn(remainder) == 0;
+    mpz_mul_2exp(remainder, remainder, 1);
+    if (!exact && RoundsAway(rounding, negative, mpz_cmp(remainder, divisor))) {
+      mpz_add_ui(n, n, 1);
+    }
+    return Digits();
+  }
 
   // n = digits * base^power.
   void Load(const Plan& plan) {
@@ -89,10 +176,30 @@ struct Converter::Numbers {
     return {text.data()};
   }
 
+  std::string_view SmallDigits(Uint128 value) {
+    constexpr std::uint64_t kTen19 = 10'000'000'000'000'000'000u;
+    char* const end = small_text.data() + small_text.size();
+    char* begin = end;
+    while (value >= kTen19) {
+      auto low = static_cast<std::uint64_t>(value % kTen19);
+      value /= kTen19;
+      for (int i = 0; i < 19; ++i, low /= 10) {
+        *--begin = static_cast<char>('0' + low % 10);
+      }
+    }
+    auto high = static_cast<std::uint64_t>(value);
+    do {
+      *--begin = static_cast<char>('0' + high % 10);
+      high /= 10;
+    } while (high != 0);
+    return {begin, static_cast<std::size_t>(end - begin)};
+  }
+
   mpz_t n;
   mpz_t divisor;
   mpz_t remainder;
   std::vector<char> text;
+  std::array<char, 48> small_text{};
 };
 
 Converter::Converter() : numbers_(std::make_unique<Numbers>()) {}
@@ -163,22 +270,6 @@ void AppendFixed(std::string_view digits, std::size_t zeros, std::size_t places,
   }
 }
 
-bool RoundsAway(Rounding rounding, bool negative, int against_half) {
-  switch (rounding) {
-    case Rounding::kUp:
-      return !negative;
-    case Rounding::kDown:
-      return negative;
-    case Rounding::kFromZero:
-      return true;
-    case Rounding::kTowardsZero:
-      return false;
-    case Rounding::kNearest:
-      break;
-  }
-  return against_half >= 0;
-}
-
 }  // namespace
 
 bool Converter::AppendText(const Decimal& amount, Ratio ratio,
@@ -214,14 +305,13 @@ bool Converter::AppendText(const Decimal& amount, Ratio ratio,
       shortest = std::max(plan.min_digits, -plan.scale + 1);
     }
     if (sign + shortest > limit) return false;
-    num.Load(plan);
+    const std::string_view digits = num.Product(plan);
     if (amount.negative) out->push_back('-');
     if (places) {
-      AppendFixed(num.Digits(),
-                  static_cast<std::size_t>(plan.scale + place_count),
+      AppendFixed(digits, static_cast<std::size_t>(plan.scale + place_count),
                   static_cast<std::size_t>(place_count), decimal, out);
     } else {
-      AppendWhole(num.Digits(), plan.scale, decimal, out);
+      AppendWhole(digits, plan.scale, decimal, out);
     }
   } else {
     // q = N / 10^drop, and the remainder decides whether it moves away
@@ -232,25 +322,15 @@ bool Converter::AppendText(const Decimal& amount, Ratio ratio,
         limit) {
       return false;
     }
-    bool exact = false;
-    int against_half = -1;
-    if (drop > plan.max_digits) {
-      // N < 10^(drop - 1): q is 0 and the remainder below half.
-      mpz_set_ui(num.n, 0);
-    } else {
-      num.Load(plan);
-      mpz_ui_pow_ui(num.divisor, 10, static_cast<unsigned long>(drop));
-      mpz_tdiv_qr(num.n, num.remainder, num.n, num.divisor);
-      exact = mpz_sgn(num.remainder) == 0;
-      mpz_mul_2exp(num.remainder, num.remainder, 1);
-      against_half = mpz_cmp(num.remainder, num.divisor);
+    std::string_view digits = "0";
+    if (drop <= plan.max_digits) {
+      digits = num.Quotient(plan, drop, rounding, amount.negative);
+    } else if (RoundsAway(rounding, amount.negative, -1)) {
+      // N < 10^(drop - 1): below half of the last place.
+      digits = "1";
     }
-    if (!exact && RoundsAway(rounding, amount.negative, against_half)) {
-      mpz_add_ui(num.n, num.n, 1);
-    }
-    if (amount.negative && mpz_sgn(num.n) != 0) out->push_back('-');
-    AppendFixed(num.Digits(), 0, static_cast<std::size_t>(place_count), decimal,
-                out);
+    if (amount.negative && digits != "0") out->push_back('-');
+    AppendFixed(digits, 0, static_cast<std::size_t>(place_count), decimal, out);
   }
   if (static_cast<std::int64_t>(out->size() - start) > limit) {
     out->resize(start);
