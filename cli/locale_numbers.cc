@@ -1,9 +1,9 @@
 #include "cli/locale_numbers.h"
 
 #include <langinfo.h>
-#include <locale.h>
 
 #include <climits>
+#include <clocale>
 #include <cstdlib>
 #include <string>
 

@@ -195,9 +195,9 @@ struct Converter::Numbers {
     return {begin, static_cast<std::size_t>(end - begin)};
   }
 
-  mpz_t n;
-  mpz_t divisor;
-  mpz_t remainder;
+  mpz_t n{};
+  mpz_t divisor{};
+  mpz_t remainder{};
   std::vector<char> text;
   std::array<char, 48> small_text{};
 };
