@@ -176,7 +176,9 @@ class LineConverter {
 
   static std::string Where(std::size_t number, std::size_t field) {
     std::string where = number > 0 ? "line " + std::to_string(number) : "";
-    if (field > 0) where += ", field " + std::to_string(field);
+    if (field > 0) {
+      where += (where.empty() ? "field " : ", field ") + std::to_string(field);
+    }
     return where.empty() ? where : where + ": ";
   }
 
