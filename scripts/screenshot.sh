@@ -41,7 +41,7 @@ fi
 if [[ $about -eq 1 ]]; then
   cmake --build build --target about_screenshot >/dev/null
   mkdir -p "$(dirname "$output")"
-  LC_ALL=$locale LANG=$locale LANGUAGE= build/tools/about_screenshot "$output"
+  LC_ALL=$locale LANG=$locale LANGUAGE="" build/tools/about_screenshot "$output"
   echo "wrote $output"
   exit 0
 fi

@@ -2,63 +2,71 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
+
+#include "mensurex/conversion_table.h"
 
 namespace mensurex {
 namespace {
 
-constexpr double kStep = 1024.0;
-constexpr double k2Pow20 = 1048576.0;
-constexpr double k2Pow30 = 1073741824.0;
-constexpr double k2Pow40 = 1099511627776.0;
+// The double factors of the plain cells, 2^(10 * i).
+constexpr std::array<double, 5> kPlainFactors = {1.0, 1024.0, 1048576.0,
+                                                 1073741824.0, 1099511627776.0};
 // The divisor of the chained cells: each such value is the one before it
 // (one unit smaller) divided by 1024.
 constexpr int kChainDivisor = 1024;
 
-bool IsFinite(double value) { return std::isfinite(value); }
-
-// Fills the cells of one row of the conversion table, left to right, in
-// place in the row's values.
-class RowBuilder {
- public:
-  explicit RowBuilder(ConversionResult* row) : values_(&row->values) {}
-
-  // x itself, or x times or divided by a double constant.
-  bool Plain(double value) { return AddDouble(value); }
-  // The value just computed, divided by 1024.
-  bool Chained() {
-    return AddDouble(last_double_ / static_cast<double>(kChainDivisor));
+// Every cell is one the conversion below can compute: a plain or exact cell
+// scales by the unit distance between its row and column, with a factor
+// that its kind holds, and a chained cell has a double to its left.
+constexpr bool IsComputable(const ConversionRow& row, int row_index) {
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    const ConversionCell& cell = row[column];
+    const int distance = row_index - static_cast<int>(column);
+    const int magnitude = distance < 0 ? -distance : distance;
+    switch (cell.kind) {
+      case CellKind::kPlain:
+        if (cell.shift != 10 * distance || magnitude > 4) return false;
+        break;
+      case CellKind::kExact:
+        if (cell.shift != 10 * distance || magnitude < 5) return false;
+        break;
+      case CellKind::kChained:
+        if (column == 0 || row[column - 1].kind == CellKind::kExact) {
+          return false;
+        }
+        break;
+    }
   }
-  bool Exact(const Outcome<ScaledDecimal>& value) {
-    if (!value) return false;
-    (*values_)[count_++] = ResultValue(*value);
-    return true;
+  return true;
+}
+static_assert([] {
+  for (std::size_t row = 0; row < kConversionTable.size(); ++row) {
+    if (!IsComputable(kConversionTable[row], static_cast<int>(row))) {
+      return false;
+    }
   }
-
- private:
-  bool AddDouble(double value) {
-    if (!IsFinite(value)) return false;
-    last_double_ = value;
-    (*values_)[count_++] = ResultValue(value);
-    return true;
-  }
-
-  double last_double_ = 0;
-  std::array<ResultValue, kStorageUnitCount>* values_;
-  std::size_t count_ = 0;
-};
+  return true;
+}());
 
 // ScaledDecimal::Divide and Multiply for an operand already converted from
 // a double: the same results as the overloads that take the double.
-Outcome<ScaledDecimal> Quotient(const Outcome<ScaledDecimal>& a,
-                                const ScaledDecimal& b) {
-  if (!a) return a.failure();
-  return ScaledDecimal::Divide(*a, b);
+Outcome<ScaledDecimal> ExactCell(const Outcome<ScaledDecimal>& x, int shift,
+                                 const ScaledDecimal& petabyte,
+                                 const ScaledDecimal& exabyte) {
+  if (!x) return x.failure();
+  const int magnitude = shift < 0 ? -shift : shift;
+  const ScaledDecimal& factor = magnitude == 50 ? petabyte : exabyte;
+  return shift < 0 ? ScaledDecimal::Divide(*x, factor)
+                   : ScaledDecimal::Multiply(factor, *x);
 }
-Outcome<ScaledDecimal> Product(const ScaledDecimal& a,
-                               const Outcome<ScaledDecimal>& b) {
-  if (!b) return b.failure();
-  return ScaledDecimal::Multiply(a, *b);
+
+double PlainCell(double x, int shift) {
+  if (shift == 0) return x;
+  const int magnitude = shift < 0 ? -shift : shift;
+  const double factor = kPlainFactors[static_cast<std::size_t>(magnitude / 10)];
+  return shift < 0 ? x / factor : x * factor;
 }
 
 }  // namespace
@@ -91,54 +99,28 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
   const ResultValue unset(0.0);
   ConversionResult result{{unset, unset, unset, unset, unset, unset, unset}};
 
-  RowBuilder row(&result);
-  bool ok = false;
-  switch (unit) {
-    case StorageUnit::kBytes: {
-      // Both exact cells start from x as a ScaledDecimal; it is made once.
-      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
-      ok = row.Plain(x) && row.Plain(x / kStep) && row.Plain(x / k2Pow20) &&
-           row.Plain(x / k2Pow30) && row.Plain(x / k2Pow40) &&
-           row.Exact(Quotient(exact_x, petabyte)) &&
-           row.Exact(Quotient(exact_x, exabyte));
-      break;
+  const ConversionRow& cells =
+      kConversionTable[static_cast<std::size_t>(UnitIndex(unit))];
+  // x as a ScaledDecimal, made once for the exact cells of the row.
+  std::optional<Outcome<ScaledDecimal>> exact_x;
+  double left = 0;  // the last double value, which a chained cell divides
+  for (std::size_t column = 0; column < cells.size(); ++column) {
+    const ConversionCell& cell = cells[column];
+    if (cell.kind == CellKind::kExact) {
+      if (!exact_x) exact_x = ScaledDecimal::FromDouble(x);
+      const Outcome<ScaledDecimal> value =
+          ExactCell(*exact_x, cell.shift, petabyte, exabyte);
+      if (!value) return ConversionFailure::kOverflow;
+      result.values[column] = ResultValue(*value);
+      continue;
     }
-    case StorageUnit::kKilobytes:
-      ok = row.Plain(x * kStep) && row.Plain(x) && row.Plain(x / kStep) &&
-           row.Plain(x / k2Pow20) && row.Plain(x / k2Pow30) &&
-           row.Plain(x / k2Pow40) &&
-           row.Exact(ScaledDecimal::Divide(x, petabyte));
-      break;
-    case StorageUnit::kMegabytes:
-      ok = row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Plain(x) &&
-           row.Chained() && row.Chained() && row.Chained() && row.Chained();
-      break;
-    case StorageUnit::kGigabytes:
-      ok = row.Plain(x * k2Pow30) && row.Plain(x * k2Pow20) &&
-           row.Plain(x * kStep) && row.Plain(x) && row.Chained() &&
-           row.Chained() && row.Chained();
-      break;
-    case StorageUnit::kTerabytes:
-      ok = row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
-           row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
-           row.Chained() && row.Chained();
-      break;
-    case StorageUnit::kPetabytes:
-      ok = row.Exact(ScaledDecimal::Multiply(petabyte, x)) &&
-           row.Plain(x * k2Pow40) && row.Plain(x * k2Pow30) &&
-           row.Plain(x * k2Pow20) && row.Plain(x * kStep) && row.Chained() &&
-           row.Chained();
-      break;
-    case StorageUnit::kExabytes: {
-      const Outcome<ScaledDecimal> exact_x = ScaledDecimal::FromDouble(x);
-      ok = row.Exact(Product(exabyte, exact_x)) &&
-           row.Exact(Product(petabyte, exact_x)) && row.Plain(x * k2Pow40) &&
-           row.Plain(x * k2Pow30) && row.Plain(x * k2Pow20) && row.Chained() &&
-           row.Chained();
-      break;
-    }
+    const double value = cell.kind == CellKind::kChained
+                             ? left / static_cast<double>(kChainDivisor)
+                             : PlainCell(x, cell.shift);
+    if (!std::isfinite(value)) return ConversionFailure::kOverflow;
+    left = value;
+    result.values[column] = ResultValue(value);
   }
-  if (!ok) return ConversionFailure::kOverflow;
   return result;
 }
 

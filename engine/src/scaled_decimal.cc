@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -47,14 +48,24 @@ bool FitMagnitude(WideUint* magnitude, int* scale) {
   }
 }
 
-// The double rounded to 15 significant digits, to nearest, ties to even:
-// size ~ digits * 10^exponent. The library's scientific form "d.ddde+x" is
-// exactly rounded.
-bool RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
-  std::array<char, 40> text{};
-  const char* const end = std::to_chars(text.data(), text.data() + text.size(),
-                                        size, std::chars_format::scientific, 14)
-                              .ptr;
+// The longest scientific form of a double with 14 places: "d.", 14 digits,
+// "e-" and at most three exponent digits ("1.00000000000000e-308"). The
+// library writes nothing longer, so the buffer below always suffices.
+constexpr std::size_t kLongestFifteenDigitText = 2 + 14 + 2 + 3;
+static_assert(std::numeric_limits<double>::max_exponent10 < 1000 &&
+              std::numeric_limits<double>::min_exponent10 -
+                      std::numeric_limits<double>::max_digits10 >
+                  -1000);
+
+// The finite double rounded to 15 significant digits, to nearest, ties to
+// even: size ~ digits * 10^exponent. The library's scientific form
+// "d.ddde+x" is exactly rounded.
+void RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
+  std::array<char, kLongestFifteenDigitText> text{};
+  const auto [end, error] =
+      std::to_chars(text.data(), text.data() + text.size(), size,
+                    std::chars_format::scientific, 14);
+  assert(error == std::errc());
   std::uint64_t value = 0;
   int count = 0;
   const char* p = text.data();
@@ -63,14 +74,14 @@ bool RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
     value = value * 10 + static_cast<std::uint64_t>(*p - '0');
     ++count;
   }
-  if (p == end || p + 1 == end) return false;
-  ++p;
-  if (*p == '+') ++p;
+  // p is at the "e", followed by the exponent's sign and digits.
+  const bool negative = p + 1 < end && p[1] == '-';
   int decimal_exponent = 0;
-  if (std::from_chars(p, end, decimal_exponent).ec != std::errc()) return false;
+  for (p += 2; p < end; ++p)
+    decimal_exponent = decimal_exponent * 10 + (*p - '0');
+  if (negative) decimal_exponent = -decimal_exponent;
   *digits = value;
   *exponent = decimal_exponent - (count - 1);
-  return true;
 }
 
 // The fast way to the same digits, where long double has the x87's 64-bit
@@ -258,9 +269,8 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
   std::uint64_t digits = 0;
   int exponent = 0;
-  if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent) &&
-      !RoundToFifteenDigits(size, &digits, &exponent)) {
-    return ConversionFailure::kOverflow;
+  if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent)) {
+    RoundToFifteenDigits(size, &digits, &exponent);
   }
   while (digits % 10 == 0) {
     digits /= 10;

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by scripts that run the program on a private X server.
 # Defines start_private_x and start_program; the caller's EXIT trap should
 # call stop_private_x.
@@ -7,8 +8,8 @@ xvfb_pid=""
 app_pid=""
 
 stop_private_x() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 
@@ -30,8 +31,9 @@ start_private_x() {
 # none appeared).
 start_program() {
   local locale=${program_locale:-en_US.UTF-8}
-  LC_ALL=$locale LANG=$locale LANGUAGE= "$1" >"$work/app.log" 2>&1 &
+  LC_ALL=$locale LANG=$locale LANGUAGE="" "$1" >"$work/app.log" 2>&1 &
   app_pid=$!
+  # shellcheck disable=SC2034  # read by the caller
   window=$(timeout 20 xdotool search --sync --onlyvisible \
     --name '^Mensurex$' | head -n 1) || true
 }

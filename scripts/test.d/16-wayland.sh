@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 program=build/app/Mensurex2
 [[ -x $program ]] || { echo "missing $program: build first" >&2; exit 1; }
+# shellcheck source=/dev/null  # written by the build
 source build/identity.env  # MENSUREX_APP_ID
 
 source scripts/lib/private-wayland.sh

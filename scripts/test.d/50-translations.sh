@@ -37,5 +37,6 @@ for ts in "$work"/*.ts; do
     fail=1
   fi
 done
-[[ $fail -eq 0 ]] && echo "translations: every text translated in $(ls translations/*.ts | wc -l) languages"
+ts_files=(translations/*.ts)
+[[ $fail -eq 0 ]] && echo "translations: every text translated in ${#ts_files[@]} languages"
 exit $fail

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 [[ -s build/identity.env ]] || { echo "no build/identity.env: build first" >&2; exit 1; }
+# shellcheck source=/dev/null  # written by the build
 source build/identity.env  # MENSUREX_APP_ID, MENSUREX_VERSION
 id=$MENSUREX_APP_ID
 root=$(mktemp -d)

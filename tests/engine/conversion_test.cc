@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "mensurex/conversion_table.h"
 #include "tests/shared/edge_case_rows.h"
 
 // The row's name in test output.
@@ -66,21 +67,14 @@ TEST(ConversionTest, ZeroGivesZeroInEveryUnit) {
 
 TEST(ConversionTest, ResultKindsFollowTheTable) {
   // Exact cells hold decimals; every other cell holds a double.
-  const std::array<std::array<bool, kStorageUnitCount>, kStorageUnitCount>
-      decimal = {{{false, false, false, false, false, true, true},
-                  {false, false, false, false, false, false, true},
-                  {},
-                  {},
-                  {},
-                  {true, false, false, false, false, false, false},
-                  {true, true, false, false, false, false, false}}};
   for (const StorageUnit unit : kAllStorageUnits) {
     const auto result = ConvertEntry(unit, "3", kUs);
     ASSERT_TRUE(result.ok());
-    for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
-      EXPECT_EQ(result->values[i].is_decimal(),
-                decimal[static_cast<std::size_t>(UnitIndex(unit))][i])
-          << UnitCaption(unit) << " " << i;
+    for (const StorageUnit column : kAllStorageUnits) {
+      EXPECT_EQ(result->values[static_cast<std::size_t>(UnitIndex(column))]
+                    .is_decimal(),
+                CellOf(unit, column).kind == CellKind::kExact)
+          << UnitCaption(unit) << " " << UnitCaption(column);
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "ui/shared/dialog_font.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -7,15 +8,31 @@ namespace mensurex::ui {
 
 namespace {
 
+// Chinese and Japanese write some of the same characters in different
+// shapes, so the face drawn in the user's own script comes first.
+QStringList CjkFamilies() {
+  const QStringList japanese = {QStringLiteral("Noto Sans CJK JP"),
+                                QStringLiteral("Source Han Sans JP")};
+  const QStringList chinese = {QStringLiteral("Noto Sans CJK SC"),
+                               QStringLiteral("Source Han Sans SC")};
+  return QLocale().language() == QLocale::Japanese ? japanese + chinese
+                                                   : chinese + japanese;
+}
+
 // "MS Sans Serif" where it exists, else a face of the same metrics (Arial's),
-// so every caption fits the rectangle it was laid out for. Family, size and
-// weight are all set, so no part of the desktop's font leaks in.
+// so every caption fits the rectangle it was laid out for. Those faces have
+// Latin, Greek and Cyrillic letters only; Chinese and Japanese texts take
+// their glyphs from a CJK face named after them rather than from whatever
+// face the system would pick. Family, size and weight are all set, so no
+// part of the desktop's font leaks in.
 QFont ClassicSansFont(qreal point_size) {
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                    QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("Helvetica")});
+  font.setFamilies(QStringList{QStringLiteral("MS Sans Serif"),
+                               QStringLiteral("Liberation Sans"),
+                               QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                               QStringLiteral("Nimbus Sans"),
+                               QStringLiteral("Helvetica")} +
+                   CjkFamilies());
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);

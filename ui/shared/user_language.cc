@@ -28,11 +28,12 @@ QString LoadUserLanguage() {
 
   // Qt's texts in the language of the program's own, so that a window never
   // mixes two languages; a language the program has no translation for
-  // (Arabic, say) also never turns its fixed layout right to left. A missing
-  // Qt translation leaves Qt's English.
-  QString language = program->language()
-                         .section(QLatin1Char('_'), 0, 0)
-                         .section(QLatin1Char('-'), 0, 0);
+  // (Arabic, say) also never turns its fixed layout right to left. Qt names
+  // some of its translations by region (qtbase_pt_BR, qtbase_zh_CN), others
+  // by language alone (qtbase_de): the load falls back from the one to the
+  // other. A missing Qt translation leaves Qt's English.
+  QString language =
+      program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
   if (qt->load(QStringLiteral("qtbase_") + language,
                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

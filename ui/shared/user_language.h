@@ -12,8 +12,8 @@ namespace mensurex::ui {
 // menus) for that same language, so that a window never mixes two languages.
 // Under an English or C locale nothing is installed and every text is the
 // program's own English. Call once the QApplication exists and before any
-// window is built. Returns the language installed ("de", "fr"), or an empty
-// text for none.
+// window is built. Returns the language installed ("de", "pt_BR"), or an
+// empty text for none.
 QString LoadUserLanguage();
 
 }  // namespace mensurex::ui

@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
+        <translation>O Mensurex foi desenvolvido como uma ferramenta simples para calcular de forma rápida e fácil bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes e exabytes.</translation>
+    </message>
+    <message>
+        <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
+        <translation>O Mensurex 2 é software livre sob a Licença MIT, sem nenhuma garantia. Informe problemas para mensurex@example.org.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close the About window</source>
+        <translation>Fechar a janela Sobre</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Imagem do programa</translation>
+    </message>
+    <message>
+        <source>A diskette</source>
+        <translation>Um disquete</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Endereço da web</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Application title</source>
+        <translation>Título do aplicativo</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Aviso legal</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
+        <translation>Sobre o %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Bytes</source>
+        <comment>unit option button</comment>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>unit option button</comment>
+        <translation>Kilobytes</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>unit option button</comment>
+        <translation>Megabytes</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>unit option button</comment>
+        <translation>Gigabytes</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>unit option button</comment>
+        <translation>Terabytes</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>unit option button</comment>
+        <translation>Petabytes</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>unit option button</comment>
+        <translation>Exabytes</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>result label</comment>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>result label</comment>
+        <translation>Kilobytes</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>result label</comment>
+        <translation>Megabytes</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>result label</comment>
+        <translation>Gigabytes</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>result label</comment>
+        <translation>Terabytes</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>result label</comment>
+        <translation>Petabytes</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>result label</comment>
+        <translation>Exabytes</translation>
+    </message>
+    <message>
+        <source>Result in bytes</source>
+        <translation>Resultado em bytes</translation>
+    </message>
+    <message>
+        <source>Result in kilobytes</source>
+        <translation>Resultado em kilobytes</translation>
+    </message>
+    <message>
+        <source>Result in megabytes</source>
+        <translation>Resultado em megabytes</translation>
+    </message>
+    <message>
+        <source>Result in gigabytes</source>
+        <translation>Resultado em gigabytes</translation>
+    </message>
+    <message>
+        <source>Result in terabytes</source>
+        <translation>Resultado em terabytes</translation>
+    </message>
+    <message>
+        <source>Result in petabytes</source>
+        <translation>Resultado em petabytes</translation>
+    </message>
+    <message>
+        <source>Result in exabytes</source>
+        <translation>Resultado em exabytes</translation>
+    </message>
+    <message>
+        <source>Enter Number to Convert</source>
+        <translation>Número a converter</translation>
+    </message>
+    <message>
+        <source>Enter the number you wish to convert</source>
+        <translation>Digite o número que você deseja converter</translation>
+    </message>
+    <message>
+        <source>Number to convert</source>
+        <translation>Número a converter</translation>
+    </message>
+    <message>
+        <source>Entry Criteria</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Select the criteria for the number to convert you entered</source>
+        <translation>Selecione a unidade em que você digitou o número</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Limpar tudo</translation>
+    </message>
+    <message>
+        <source>C&amp;alculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Print Form</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Print Form</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instruções</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>You must enter a valid numeric amount .</source>
+        <translation>Você deve digitar um valor numérico válido.</translation>
+    </message>
+    <message>
+        <source>The amount is too large to convert.</source>
+        <translation>O valor é grande demais para ser convertido.</translation>
+    </message>
+    <message>
+        <source>There has been an error printing this form.</source>
+        <translation>Ocorreu um erro ao imprimir esta janela.</translation>
+    </message>
+    <message>
+        <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
+        <translation>Para usar o Mensurex, digite um valor numérico no campo NÚMERO A CONVERTER. Selecione a unidade em que o número está expresso: byte, kilobyte, megabyte ou gigabyte. Em seguida, clique no botão Calcular para ver os resultados. Por exemplo, para saber quantos bytes, kilobytes e gigabytes há em 100 megabytes, digite 100 no campo NÚMERO A CONVERTER, selecione MEGABYTES na seção UNIDADE e clique em CALCULAR. Os resultados aparecem na seção RESULTADOS.</translation>
+    </message>
+</context>
+</TS>
