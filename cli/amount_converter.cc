@@ -1,11 +1,11 @@
 #include "cli/amount_converter.h"
 
-#include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "cli/units.h"
-#include "mensurex/conversion.h"
+#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {
@@ -23,43 +23,6 @@ std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// The length of the valid UTF-8 sequence at the front of `text` and its
-// code point, or length 0 when the first byte does not start one.
-std::pair<std::size_t, char32_t> DecodeUtf8(std::string_view text) {
-  const auto byte = [&](std::size_t i) {
-    return static_cast<std::uint8_t>(text[i]);
-  };
-  const std::uint8_t lead = byte(0);
-  if (lead < 0x80) return {1, lead};
-  std::size_t length = 0;
-  char32_t code = 0;
-  char32_t minimum = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    code = lead & 0x1Fu;
-    minimum = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    code = lead & 0x0Fu;
-    minimum = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    code = lead & 0x07u;
-    minimum = 0x10000;
-  } else {
-    return {0, 0};
-  }
-  if (text.size() < length) return {0, 0};
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {0, 0};
-    code = (code << 6) | (byte(i) & 0x3Fu);
-  }
-  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    return {0, 0};
-  }
-  return {length, code};
 }
 
 // Characters that would change how the rest of a terminal line looks:
@@ -90,7 +53,7 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       return quoted;
     }
     ++chars;
-    const auto [length, code] = DecodeUtf8(text);
+    const auto [code, length] = FrontUtf8Char(text);
     if (length == 0) {
       quoted += "\\x";
       AppendHex(static_cast<std::uint8_t>(text.front()), 2, &quoted);
@@ -117,15 +80,22 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
   return quoted;
 }
 
-AmountConverter::AmountConverter(EntrySeparators separators,
-                                 StorageUnit default_unit,
-                                 std::optional<StorageUnit> only_unit)
-    : separators_(std::move(separators)),
-      default_unit_(default_unit),
-      only_unit_(only_unit) {}
+AmountConverter::AmountConverter(ConversionSettings settings)
+    : settings_(std::move(settings)) {}
+
+std::size_t AmountConverter::ResultCount() const {
+  return settings_.only_unit || settings_.automatic ? 1 : kStorageUnitCount;
+}
+
+bool AmountConverter::AppendValue(const exact::Decimal& value, Unit from,
+                                  Unit to, std::string* out) {
+  return exact_.AppendText(value, RatioBetween(from, to), settings_.places,
+                           settings_.rounding, settings_.separators.decimal,
+                           settings_.max_value_bytes, out);
+}
 
 bool AmountConverter::Convert(std::string_view amount, std::string* out,
-                              std::string* message) const {
+                              std::string* message) {
   const std::string_view text = TrimBlanks(amount);
   std::size_t letters = 0;
   while (letters < text.size() &&
@@ -140,49 +110,51 @@ bool AmountConverter::Convert(std::string_view amount, std::string* out,
     *message += " is not a number";
     return false;
   };
-  const auto too_large = [&] {
-    *message = QuoteForMessage(text) + " is too large to convert";
-    return false;
-  };
 
-  StorageUnit unit = default_unit_;
+  Unit from = settings_.default_unit;
   if (!unit_name.empty()) {
-    const std::optional<StorageUnit> named = UnitFromName(unit_name);
+    const std::optional<Unit> named = UnitFromName(unit_name, settings_.si);
     if (!named) {
-      if (!IsNumericEntry(number, separators_)) return not_a_number();
+      if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       *message = QuoteForMessage(unit_name) + " is not a known unit";
       return false;
     }
-    unit = *named;
+    from = *named;
   }
+  Outcome<EntryDecimal> parsed = EntryToDecimal(number, settings_.separators);
+  if (!parsed) return not_a_number();
+  decimal_ = std::move(*parsed);
+  const exact::Decimal value{decimal_.negative, decimal_.digits,
+                             decimal_.exponent};
 
-  const Outcome<ConversionResult> result =
-      ConvertEntry(unit, number, separators_);
-  if (!result) {
-    return result.failure() == ConversionFailure::kNotNumeric ? not_a_number()
-                                                              : too_large();
+  const std::size_t start = out->size();
+  const auto too_long = [&] {
+    out->resize(start);
+    *message = QuoteForMessage(text) +
+               " is too large to convert: its result would be longer than " +
+               std::to_string(settings_.max_value_bytes) + " bytes";
+    return false;
+  };
+  if (settings_.only_unit) {
+    return AppendValue(value, from, *settings_.only_unit, out) || too_long();
   }
-  if (only_unit_) {
-    // The bytes value is the largest of the seven in size, so when it has a
-    // text form every value has one, as the window requires of all seven.
-    const std::size_t index = static_cast<std::size_t>(UnitIndex(*only_unit_));
-    const Outcome<ScaledDecimal> bytes = result->values[0].ToScaledDecimal();
-    if (!bytes) return too_large();
-    const Outcome<ScaledDecimal> value =
-        index == 0 ? bytes : result->values[index].ToScaledDecimal();
-    if (!value) return too_large();
-    out->append(value->ToText(separators_.decimal));
-    out->push_back('\n');
+  if (settings_.automatic) {
+    Unit to{StorageUnit::kExabytes, settings_.si};
+    while (to.storage != StorageUnit::kBytes &&
+           !exact_.AtLeastOne(value, RatioBetween(from, to))) {
+      to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) - 1);
+    }
+    if (!AppendValue(value, from, to, out)) return too_long();
+    out->push_back('\t');
+    out->append(UnitLabel(to, settings_.si));
     return true;
   }
-  const Outcome<ResultTexts> texts =
-      FormatResults(*result, separators_.decimal);
-  if (!texts) return too_large();
-  static constexpr std::array<std::string_view, kStorageUnitCount> kLineEnds = {
-      "\tB\n", "\tKB\n", "\tMB\n", "\tGB\n", "\tTB\n", "\tPB\n", "\tEB\n"};
-  for (std::size_t i = 0; i < kLineEnds.size(); ++i) {
-    out->append((*texts)[i]);
-    out->append(kLineEnds[i]);
+  for (const StorageUnit storage : kAllStorageUnits) {
+    const Unit to{storage, settings_.si};
+    if (!AppendValue(value, from, to, out)) return too_long();
+    out->push_back('\t');
+    out->append(UnitLabel(to, settings_.si));
+    out->push_back('\n');
   }
   return true;
 }

@@ -1,5 +1,5 @@
-// One amount, as a line of input or the program's arguments, converted to
-// the lines the program prints.
+// One amount, as a line of input, a field of one or the program's
+// arguments, converted to the text the program prints for it.
 #ifndef MENSUREX_CLI_AMOUNT_CONVERTER_H_
 #define MENSUREX_CLI_AMOUNT_CONVERTER_H_
 
@@ -8,37 +8,59 @@
 #include <string>
 #include <string_view>
 
+#include "cli/exact/exact.h"
+#include "cli/units.h"
 #include "mensurex/entry.h"
-#include "mensurex/storage_unit.h"
 
 namespace mensurex::cli {
 
+struct ConversionSettings {
+  EntrySeparators separators;
+  // The unit of amounts written without one.
+  Unit default_unit;
+  // Every amount in this unit alone; without it, and without `automatic`,
+  // in all seven.
+  std::optional<Unit> only_unit;
+  // Every amount in the largest unit in which it is at least 1 in size.
+  bool automatic = false;
+  // Unit names without "i" (K, KB, kilobyte) are powers of 1000, and so
+  // are the units printed for all seven and for `automatic`.
+  bool si = false;
+  // Rounds every value to this many fraction digits.
+  std::optional<std::size_t> places;
+  exact::Rounding rounding = exact::Rounding::kNearest;
+  // No value is printed longer than this.
+  std::size_t max_value_bytes = std::size_t{1} << 20;
+};
+
 class AmountConverter {
  public:
-  // Amounts written without a unit are in `default_unit`. With `only_unit`
-  // a conversion prints that unit's value alone; without it, all seven.
-  AmountConverter(EntrySeparators separators, StorageUnit default_unit,
-                  std::optional<StorageUnit> only_unit);
+  explicit AmountConverter(ConversionSettings settings);
 
   // An amount is a number in the separators' grammar, optionally followed
   // by a unit name (see UnitFromName), with or without blanks between
   // them: "1.5 GB", "1.5GB", "2048". Trailing letters are always read as
   // the unit, so "1E" is one exabyte; an exponent ends in digits ("1E3").
   //
-  // On success appends to *out either the one value and a line feed, or
-  // seven lines "VALUE<TAB>SYMBOL", bytes first, and returns true. The
-  // digits are the main window's for the same entry and unit: the same
-  // conversion and text form, never an exponent, with the decimal
-  // separator of `separators`. Otherwise appends nothing, sets *message to
+  // The exact value is appended to *out, with every digit (or rounded to
+  // the settings' places), never an exponent, with the separators' decimal
+  // separator: for one unit the value alone, for `automatic` "VALUE<TAB>
+  // LABEL", and for all seven, seven lines "VALUE<TAB>LABEL\n", bytes
+  // first. Returns true then. Otherwise appends nothing, sets *message to
   // a one-line reason that quotes the offending text (bounded, printable;
   // see QuoteForMessage), and returns false.
-  bool Convert(std::string_view amount, std::string* out,
-               std::string* message) const;
+  bool Convert(std::string_view amount, std::string* out, std::string* message);
+
+  // How many results Convert gives for one amount: 1 or 7.
+  std::size_t ResultCount() const;
 
  private:
-  EntrySeparators separators_;
-  StorageUnit default_unit_;
-  std::optional<StorageUnit> only_unit_;
+  bool AppendValue(const exact::Decimal& value, Unit from, Unit to,
+                   std::string* out);
+
+  ConversionSettings settings_;
+  exact::Converter exact_;
+  EntryDecimal decimal_;  // reused, so that its digits keep their memory
 };
 
 // `text` in double quotes, safe to print on a terminal: valid UTF-8 is kept

@@ -1,15 +1,19 @@
 #include "cli/line_reader.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace mensurex::cli {
 
 LineReader::LineReader(int fd, std::size_t max_line_bytes,
-                       std::size_t read_bytes)
-    : fd_(fd),
+                       std::size_t read_bytes,
+                       std::function<void()> before_wait)
+    : before_wait_(std::move(before_wait)),
+      fd_(fd),
       max_line_bytes_(max_line_bytes),
       buffer_(max_line_bytes + 1 + read_bytes) {}
 
@@ -19,6 +23,10 @@ bool LineReader::Fill() {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
+  }
+  if (before_wait_) {
+    pollfd ready{fd_, POLLIN, 0};
+    if (::poll(&ready, 1, 0) == 0) before_wait_();
   }
   for (;;) {
     const ssize_t count =

@@ -3,6 +3,7 @@
 #define MENSUREX_CLI_LINE_READER_H_
 
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -20,8 +21,12 @@ class LineReader {
   // Lines of up to max_line_bytes bytes (not counting the line break) are
   // returned; longer ones are read through and dropped, so memory stays
   // at about max_line_bytes + read_bytes whatever the input.
+  //
+  // `before_wait` runs whenever the next read would wait for input, so that
+  // the caller can deliver what it has before its writer sends more.
   LineReader(int fd, std::size_t max_line_bytes,
-             std::size_t read_bytes = std::size_t{64} * 1024);
+             std::size_t read_bytes = std::size_t{64} * 1024,
+             std::function<void()> before_wait = {});
 
   // The next line without its line feed, and without a carriage return
   // before it (CR LF line ends). A last line without a line feed counts;
@@ -35,6 +40,7 @@ class LineReader {
   // Reads more input after the kept bytes; false at the end or on error.
   bool Fill();
 
+  std::function<void()> before_wait_;
   int fd_;
   std::size_t max_line_bytes_;
   std::vector<char> buffer_;

@@ -1,53 +1,81 @@
 #include "cli/locale_numbers.h"
 
+#include <langinfo.h>
+
 #include <climits>
 #include <clocale>
-#include <cstdint>
+#include <cstdlib>
 #include <string>
-#include <string_view>
+
+#include "cli/amount_converter.h"
+#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {
 
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<std::uint8_t>(text[i]);
-    std::size_t length = 1;
-    if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    } else if (lead >= 0xE0) {
-      length = lead <= 0xEF ? 3 : 0;
-    } else if (lead >= 0xC2) {
-      length = 2;
-    } else if (lead >= 0x80) {
-      length = 0;
-    }
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<std::uint8_t>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
+// The locale name that decides LC_NUMERIC, as the C library reads it.
+std::string EnvironmentLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return value;
   }
-  return true;
+  return "C";
+}
+
+// What kind of character would make a separator ambiguous, or nullptr.
+const char* AmbiguousKind(char32_t code) {
+  if (code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 ||
+      code == 0x2029) {
+    return "a control character";
+  }
+  if ((code >= '0' && code <= '9') || (code >= 0xFF10 && code <= 0xFF19)) {
+    return "a digit";
+  }
+  if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
+      (code >= 0xFF21 && code <= 0xFF3A) ||
+      (code >= 0xFF41 && code <= 0xFF5A)) {
+    return "a letter";
+  }
+  if (code == '+' || code == '-' || code == 0x2212 || code == 0xFF0B ||
+      code == 0xFF0D) {
+    return "a sign";
+  }
+  return nullptr;
+}
+
+std::optional<std::string> OneProblem(std::string_view role,
+                                      std::string_view separator) {
+  const std::string named =
+      "the " + std::string(role) + " separator " + QuoteForMessage(separator);
+  const Utf8Char front = FrontUtf8Char(separator);
+  if (front.length == 0) {
+    return named + (separator.empty() ? " is empty" : " is not valid UTF-8");
+  }
+  if (front.length != separator.size()) {
+    return named + " is more than one character";
+  }
+  if (const char* kind = AmbiguousKind(front.code)) {
+    return named + " is " + kind;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<NumericConventions> NumericLocaleConventions(const char* name) {
+std::optional<NumericConventions> NumericLocaleConventions(
+    const char* name, std::string* unavailable) {
   NumericConventions conventions;
-  if (std::setlocale(LC_NUMERIC, name) == nullptr) {
-    std::setlocale(LC_NUMERIC, "C");
+  const locale_t locale = newlocale(LC_NUMERIC_MASK, name, nullptr);
+  if (locale == nullptr) {
     if (*name != '\0') return std::nullopt;
+    *unavailable = EnvironmentLocaleName();
     return conventions;
   }
-  const std::lconv* stated = std::localeconv();
-  const std::string decimal = stated->decimal_point;
-  const std::string thousands = stated->thousands_sep;
-  const std::string grouping = stated->grouping;
-  std::setlocale(LC_NUMERIC, "C");
+  conventions.decimal = nl_langinfo_l(RADIXCHAR, locale);
+  const std::string thousands = nl_langinfo_l(THOUSEP, locale);
+  const std::string grouping = nl_langinfo_l(GROUPING, locale);
+  freelocale(locale);
 
-  if (!decimal.empty() && IsValidUtf8(decimal)) conventions.decimal = decimal;
   // grouping[0] is the size of the group next to the decimal point and
   // grouping[1] that of the groups further left; the last size given
   // repeats. 0 or CHAR_MAX first (or no size at all) means that digits are
@@ -59,11 +87,23 @@ std::optional<NumericConventions> NumericLocaleConventions(const char* name) {
                : 0;
   };
   const auto usable = [](int group) { return group > 0 && group < CHAR_MAX; };
-  if (!usable(size(0)) || !IsValidUtf8(thousands)) return conventions;
+  if (!usable(size(0)) || thousands.empty()) return conventions;
   conventions.grouping = thousands;
   conventions.first_group_size = size(0);
   conventions.higher_group_size = usable(size(1)) ? size(1) : size(0);
   return conventions;
+}
+
+std::optional<std::string> SeparatorProblem(std::string_view decimal,
+                                            std::string_view grouping) {
+  if (auto problem = OneProblem("decimal", decimal)) return problem;
+  if (grouping.empty()) return std::nullopt;
+  if (auto problem = OneProblem("grouping", grouping)) return problem;
+  if (decimal == grouping) {
+    return "the decimal and grouping separators are both " +
+           QuoteForMessage(decimal);
+  }
+  return std::nullopt;
 }
 
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {

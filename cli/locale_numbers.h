@@ -1,9 +1,10 @@
-// The entry separators of the C library's numeric locale.
+// The entry separators of the C library's numeric locales.
 #ifndef MENSUREX_CLI_LOCALE_NUMBERS_H_
 #define MENSUREX_CLI_LOCALE_NUMBERS_H_
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "mensurex/entry.h"
 
@@ -19,16 +20,22 @@ struct NumericConventions {
 
 // The conventions of the C library's numeric locale `name`: its decimal
 // point, thousands separator and digit grouping. "" names the locale that
-// the environment chooses (LC_ALL, then LC_NUMERIC, then LANG); an
-// environment that names a locale which is not installed gives the C
-// locale's conventions, as every C program then uses. nullopt when an
-// explicit name is not an installed locale.
+// the environment chooses (LC_ALL, then LC_NUMERIC, then LANG); when that
+// locale is not installed the C locale's conventions are given and
+// *unavailable names it. nullopt when an explicit name is not an installed
+// locale. The process's own locale is neither read nor changed.
 //
 // The C locale has a decimal point and no grouping at all, so "1,024" is
-// refused there. A separator that is not valid UTF-8 (a locale in another
-// character set) is not used: the decimal separator is then ".", and
-// grouping is not accepted. The process's numeric locale is left as "C".
-std::optional<NumericConventions> NumericLocaleConventions(const char* name);
+// refused there.
+std::optional<NumericConventions> NumericLocaleConventions(
+    const char* name, std::string* unavailable);
+
+// Why `decimal` and `grouping` cannot be told from the digits, signs,
+// exponent and each other in an amount, as a phrase such as "the decimal
+// separator \"e\" is a letter"; nullopt when they can. Each must be one
+// UTF-8 character; the grouping may also be empty (no grouping).
+std::optional<std::string> SeparatorProblem(std::string_view decimal,
+                                            std::string_view grouping);
 
 // The entry separators for `conventions`, with the keyboard alternatives
 // of the grouping separator. The C library states no native digits, so

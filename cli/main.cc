@@ -1,9 +1,8 @@
-// mensurex: the conversion engine for shells and scripts.
+// mensurex: exact conversions of storage amounts for shells and scripts.
 #include <unistd.h>
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <exception>
@@ -26,8 +25,10 @@ constexpr int kExitUsage = 2;
 
 // Longer lines are refused without being held: no amount needs a megabyte.
 constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
-// Output is written in blocks of about this size, never line by line.
+// Output is written in blocks of about this size, and whenever the input
+// would keep the results waiting.
 constexpr std::size_t kOutputBlock = std::size_t{64} * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Writes all of `text` to fd; false with errno set on failure.
 bool WriteAll(int fd, std::string_view text) {
@@ -49,69 +50,203 @@ void Complain(std::string_view text) {
   WriteAll(STDERR_FILENO, line);
 }
 
+// Standard output. Every write to it goes through Flush, which keeps the
+// first failure; after one, nothing more is written.
 class Output {
  public:
   Output() { buffer_.reserve(kOutputBlock + 4096); }
 
   std::string* buffer() { return &buffer_; }
+  bool failed() const { return error_ != 0; }
 
-  // Writes the buffer once it holds a block; false when writing failed.
-  bool MaybeFlush() { return buffer_.size() < kOutputBlock || Flush(); }
+  void MaybeFlush() {
+    if (buffer_.size() >= kOutputBlock) Flush();
+  }
 
-  bool Flush() {
-    const bool written = WriteAll(STDOUT_FILENO, buffer_);
+  void Flush() {
+    if (error_ == 0 && !WriteAll(STDOUT_FILENO, buffer_)) error_ = errno;
     buffer_.clear();
-    return written;
+  }
+
+  // The exit status after a last flush: `status`, or a report and 1 when
+  // any write failed.
+  int Finish(int status) {
+    Flush();
+    if (error_ == 0) return status;
+    Complain(std::string("cannot write the results: ") + std::strerror(error_));
+    return kExitFailed;
   }
 
  private:
   std::string buffer_;
+  int error_ = 0;
 };
 
-int ReportWriteError() {
-  Complain(std::string("cannot write the results: ") + std::strerror(errno));
-  return kExitFailed;
+bool IsFieldBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Converts lines, or the chosen fields of lines, and decides what a bad one
+// leaves in the output.
+class LineConverter {
+ public:
+  LineConverter(const Options& options, Output* output)
+      : options_(options), converter_(options.conversion), output_(output) {}
+
+  // Appends the results of `line`; false when the run must stop
+  // (--invalid=abort). `number` is 0 for the arguments' amount.
+  bool Convert(std::string_view line, std::size_t number) {
+    if (options_.fields.empty()) {
+      std::string* const out = output_->buffer();
+      if (converter_.Convert(line, out, &message_)) {
+        if (converter_.ResultCount() == 1) out->push_back('\n');
+        return true;
+      }
+      return Bad(line, number, 0);
+    }
+    return ConvertFields(line, number);
+  }
+
+  // A line too long to hold: its results are empty lines.
+  bool TooLong(std::size_t number) {
+    message_ = "line is too long (more than " + std::to_string(kMaxLineBytes) +
+               " bytes)";
+    return Bad({}, number, 0);
+  }
+
+  bool any_bad() const { return any_bad_; }
+
+ private:
+  bool Selected(std::size_t field) const {
+    for (const FieldRange& range : options_.fields) {
+      if (field >= range.first && field <= range.last) return true;
+    }
+    return false;
+  }
+
+  // Only the chosen fields change; whatever is between them is copied.
+  bool ConvertFields(std::string_view line, std::size_t number) {
+    std::string* const out = output_->buffer();
+    const std::size_t start = out->size();
+    std::vector<std::string> complaints;
+    std::size_t field = 0;
+    std::size_t i = 0;
+    for (;;) {
+      std::size_t end = 0;
+      if (options_.delimiter) {
+        end = std::min(line.find(*options_.delimiter, i), line.size());
+      } else {
+        const std::size_t blanks = i;
+        while (i < line.size() && IsFieldBlank(line[i])) ++i;
+        out->append(line.substr(blanks, i - blanks));
+        if (i == line.size()) break;
+        end = i;
+        while (end < line.size() && !IsFieldBlank(line[end])) ++end;
+      }
+      ++field;
+      const std::string_view text = line.substr(i, end - i);
+      if (!Selected(field)) {
+        out->append(text);
+      } else if (!converter_.Convert(text, out, &message_)) {
+        if (options_.invalid == InvalidMode::kAbort) {
+          out->resize(start);
+          return Bad(line, number, field);
+        }
+        any_bad_ = true;
+        complaints.push_back(Where(number, field) + message_);
+        out->append(text);
+      }
+      if (end == line.size()) break;
+      if (options_.delimiter) {
+        out->append(*options_.delimiter);
+        end += options_.delimiter->size();
+      }
+      i = end;
+    }
+    out->push_back('\n');
+    if (!complaints.empty() && options_.invalid != InvalidMode::kIgnore) {
+      // Results of earlier lines come out before the complaints, so a
+      // terminal shows both in input order.
+      const std::string built = out->substr(start);
+      out->resize(start);
+      output_->Flush();
+      for (const std::string& complaint : complaints) Complain(complaint);
+      out->append(built);
+    }
+    return true;
+  }
+
+  static std::string Where(std::size_t number, std::size_t field) {
+    std::string where = number > 0 ? "line " + std::to_string(number) : "";
+    if (field > 0) {
+      where += (where.empty() ? "field " : ", field ") + std::to_string(field);
+    }
+    return where.empty() ? where : where + ": ";
+  }
+
+  // A bad line (or field, with --invalid=abort): reported, and the line's
+  // text in place of each of its results.
+  bool Bad(std::string_view line, std::size_t number, std::size_t field) {
+    any_bad_ = true;
+    if (options_.invalid != InvalidMode::kIgnore) {
+      output_->Flush();
+      Complain(Where(number, field) + message_);
+    }
+    if (options_.invalid == InvalidMode::kAbort) return false;
+    // The arguments' amount has no line to keep in step with.
+    if (number == 0) return true;
+    std::string* const out = output_->buffer();
+    for (std::size_t i = 0; i < converter_.ResultCount(); ++i) {
+      out->append(line);
+      out->push_back('\n');
+    }
+    return true;
+  }
+
+  const Options& options_;
+  AmountConverter converter_;
+  Output* output_;
+  std::string message_;
+  bool any_bad_ = false;
+};
+
+int ExitStatus(const Options& options, bool any_bad, bool aborted) {
+  if (aborted) return kExitFailed;
+  return any_bad && options.invalid == InvalidMode::kFail ? kExitFailed
+                                                          : kExitConverted;
 }
 
-int ConvertLines(const AmountConverter& converter, Output* output) {
-  LineReader reader(STDIN_FILENO, kMaxLineBytes);
-  std::string message;
-  std::string prefix;
-  int status = kExitConverted;
+int ConvertLines(const Options& options, Output* output) {
+  LineConverter lines(options, output);
+  LineReader reader(STDIN_FILENO, kMaxLineBytes, kOutputBlock,
+                    [output] { output->Flush(); });
   std::string_view line;
-  for (unsigned long long number = 1;; ++number) {
+  for (std::size_t number = 1;; ++number) {
     const LineReader::Status read = reader.Next(&line);
     if (read == LineReader::Status::kEnd) break;
     if (read == LineReader::Status::kError) {
-      if (!output->Flush()) return ReportWriteError();
+      output->Flush();
       Complain(std::string("cannot read standard input: ") +
                std::strerror(reader.error()));
-      return kExitFailed;
+      return output->Finish(kExitFailed);
     }
-    const bool converted = read == LineReader::Status::kLine &&
-                           converter.Convert(line, output->buffer(), &message);
-    if (!converted) {
-      // Results of earlier lines come out before the complaint, so a
-      // terminal shows both in input order.
-      if (!output->Flush()) return ReportWriteError();
-      if (read == LineReader::Status::kTooLong) {
-        message = "line is too long (more than " +
-                  std::to_string(kMaxLineBytes) + " bytes)";
+    bool go_on = true;
+    if (read == LineReader::Status::kTooLong) {
+      go_on = lines.TooLong(number);
+    } else {
+      if (number == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
       }
-      std::array<char, 24> digits{};
-      auto* const end =
-          std::to_chars(digits.data(), digits.data() + digits.size(), number)
-              .ptr;
-      prefix = "line ";
-      prefix.append(digits.data(), end);
-      prefix += ": ";
-      Complain(prefix + message);
-      status = kExitFailed;
+      if (number <= options.header_lines) {
+        output->buffer()->append(line);
+        output->buffer()->push_back('\n');
+      } else {
+        go_on = lines.Convert(line, number);
+      }
     }
-    if (!output->MaybeFlush()) return ReportWriteError();
+    if (!go_on) return output->Finish(kExitFailed);
+    output->MaybeFlush();
+    if (output->failed()) break;
   }
-  if (!output->Flush()) return ReportWriteError();
-  return status;
+  return output->Finish(ExitStatus(options, lines.any_bad(), false));
 }
 
 int Run(const std::vector<std::string>& arguments) {
@@ -124,23 +259,17 @@ int Run(const std::vector<std::string>& arguments) {
   Output output;
   if (options.action == Options::Action::kHelp) {
     output.buffer()->append(HelpText());
-  } else if (options.action == Options::Action::kVersion) {
+    return output.Finish(kExitConverted);
+  }
+  if (options.action == Options::Action::kVersion) {
     *output.buffer() = std::string("mensurex ") + kVersionText + "\n";
+    return output.Finish(kExitConverted);
   }
-  if (options.action != Options::Action::kConvert) {
-    return output.Flush() ? kExitConverted : ReportWriteError();
-  }
-
-  const AmountConverter converter(options.separators, options.from, options.to);
-  if (!options.has_amount) return ConvertLines(converter, &output);
-  std::string message;
-  int status = kExitConverted;
-  if (!converter.Convert(options.amount, output.buffer(), &message)) {
-    Complain(message);
-    status = kExitFailed;
-  }
-  if (!output.Flush()) return ReportWriteError();
-  return status;
+  if (!options.locale_notice.empty()) Complain(options.locale_notice);
+  if (!options.has_amount) return ConvertLines(options, &output);
+  LineConverter lines(options, &output);
+  const bool go_on = lines.Convert(options.amount, 0);
+  return output.Finish(ExitStatus(options, lines.any_bad(), !go_on));
 }
 
 }  // namespace
@@ -152,8 +281,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     return mensurex::cli::Run(arguments);
   } catch (const std::exception& error) {
-    // Out of memory, in effect: the lines are bounded, so this is rare.
+    // Out of memory, in effect: lines and results are bounded.
     mensurex::cli::Complain(error.what());
-    return mensurex::cli::kExitFailed;
+    return 1;
   }
 }

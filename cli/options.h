@@ -2,26 +2,48 @@
 #ifndef MENSUREX_CLI_OPTIONS_H_
 #define MENSUREX_CLI_OPTIONS_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "mensurex/entry.h"
-#include "mensurex/storage_unit.h"
+#include "cli/amount_converter.h"
 
 namespace mensurex::cli {
+
+// What happens to a line (or field) that does not convert.
+enum class InvalidMode {
+  kAbort,   // report it and stop
+  kFail,    // report it, write its text in place of its results, exit 1
+  kWarn,    // the same, but exit 0
+  kIgnore,  // write its text in place of its results, silently
+};
+
+// Fields first to last, counted from 1.
+struct FieldRange {
+  std::size_t first = 1;
+  std::size_t last = 1;
+};
 
 struct Options {
   enum class Action { kConvert, kHelp, kVersion };
   Action action = Action::kConvert;
-  StorageUnit from = StorageUnit::kBytes;
-  std::optional<StorageUnit> to;
-  EntrySeparators separators;
-  // The amount given as arguments, its words joined by single spaces
-  // ("1.5 GB"); empty when the amounts come from standard input.
+  ConversionSettings conversion;
+  InvalidMode invalid = InvalidMode::kFail;
+  // The fields of a line that hold amounts; empty: the whole line is one.
+  std::vector<FieldRange> fields;
+  // What separates fields; nullopt: runs of blanks (spaces and tabs).
+  std::optional<std::string> delimiter;
+  // Lines at the start of the input that are passed through unchanged.
+  std::size_t header_lines = 0;
+  // The amount given as arguments ("1.5 GB"); empty when the amounts come
+  // from standard input.
   std::string amount;
   bool has_amount = false;
+  // Set when the environment's locale could not be loaded: what to say
+  // about it once, on standard error.
+  std::string locale_notice;
 };
 
 // What is wrong with a command line, as one line without the program name.
@@ -29,11 +51,12 @@ struct UsageError {
   std::string message;
 };
 
-// Reads the arguments after the program name. The separators come from the
-// environment's numeric locale unless --locale names another, and
-// --decimal and --grouping replace either. An argument that starts with
-// "-" and then a digit or a separator ("-1", "-.5") is an amount, so
-// negative amounts need no "--".
+// Reads the arguments after the program name with getopt_long (long
+// options may be abbreviated while they stay unambiguous; "--" ends the
+// options). The separators come from the environment's numeric locale
+// unless --locale names another, and --decimal and --grouping replace
+// either. An argument that starts with "-" and then no letter ("-1",
+// "-.5") is an amount, so negative amounts need no "--".
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 

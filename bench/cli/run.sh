@@ -4,7 +4,8 @@
 # each command the median wall time of RUNS runs (default 5) and its ratio to
 # numfmt's, with the median CPU time (user + system) beside it. The runs of the
 # commands take turns, so that a change in the machine's load falls on all of
-# them alike.
+# them alike. Then it times one amount of 100,000 and of 1,000,000 digits
+# (exabytes to bytes), and measures the peak memory over 10 million lines.
 # Usage: bench/cli/run.sh BUILD_DIR [COUNT [RUNS]]   (build Release for figures)
 set -euo pipefail
 build=${1:?usage: bench/cli/run.sh BUILD_DIR [COUNT [RUNS]]}
@@ -55,3 +56,22 @@ for i in "${!commands[@]}"; do
   awk -v n="${names[$i]}" -v w="$wall" -v b="$base" -v c="$cpu" \
     'BEGIN { printf "%-24s %8.3f %8.2f %8.3f\n", n, w, w / b, c }'
 done
+
+# The cost of one long amount must grow about linearly with its digits.
+long_time() {
+  awk -v n="$1" 'BEGIN { srand(2); s = "1"; for (i = 1; i < n; i++) s = s int(rand() * 10); print s " EB" }' >"$work/long.txt"
+  for ((run = 0; run < runs; run++)); do
+    { time "$mensurex" --to B <"$work/long.txt" >/dev/null; } 2>&1 | awk '{ print $1 }'
+  done | median
+}
+short=$(long_time 100000)
+long=$(long_time 1000000)
+awk -v s="$short" -v l="$long" 'BEGIN {
+  printf "one amount: 100000 digits %.3f s, 1000000 digits %.3f s (%.1fx)\n", s, l, l / s }'
+
+# Peak memory (RSS) over 10 million lines, as the kernel counts it.
+awk 'BEGIN { for (i = 0; i < 10000000; i++) print i % 100000 "." i % 7 "K" }' |
+  python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, check=True)
+print("10000000 lines: peak RSS", resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss, "KiB")' \
+    "$mensurex" --to B

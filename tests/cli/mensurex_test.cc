@@ -1,7 +1,8 @@
-// mensurex run as a whole program: arguments, standard input, locales,
-// refusals and exit codes, and its digits against the engine's.
+// mensurex run as a whole program: exact digits, rounding, fields, bad lines,
+// arguments, locales, refusals, exit codes and output that cannot be written.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,12 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "mensurex/conversion.h"
-#include "tests/shared/edge_case_rows.h"
-
 namespace {
-
-using mensurex::StorageUnit;
 
 struct Outcome {
   int status = -1;  // the exit status, or -1 when the program did not exit
@@ -116,72 +112,108 @@ Outcome RunLines(const std::vector<std::string>& arguments,
 constexpr std::array<std::string_view, 7> kSymbols = {"B",  "KB", "MB", "GB",
                                                       "TB", "PB", "EB"};
 
-// The seven texts of the window's own engine call for an entry.
-mensurex::ResultTexts EngineTexts(std::string_view entry, StorageUnit unit) {
-  return *mensurex::ConvertEntryToTexts(unit, entry,
-                                        mensurex::EntrySeparators{});
+struct Case {
+  std::vector<std::string> arguments;
+  std::string input;
+  std::string out;
+  int status = 0;
+};
+
+void ExpectCases(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    const Outcome run = RunLines(c.arguments, c.input);
+    EXPECT_EQ(run.out, c.out) << testing::PrintToString(c.arguments) << " "
+                              << testing::PrintToString(c.input) << run.err;
+    EXPECT_EQ(run.status, c.status) << testing::PrintToString(c.arguments);
+  }
 }
 
-TEST(MensurexTest, PrintsTheWindowsDigitsForEveryUnit) {
-  // The known rows, then entries in every unit against the engine's call.
-  std::vector<std::pair<std::string, mensurex::ResultTexts>> cases;
-  for (const mensurex::testing::EdgeCaseRow& row :
-       mensurex::testing::kEdgeCaseRows) {
-    mensurex::ResultTexts texts;
-    std::copy(row.texts.begin(), row.texts.end(), texts.begin());
-    cases.emplace_back(std::string(row.entry) + " " +
-                           std::string(kSymbols[mensurex::UnitIndex(row.unit)]),
-                       texts);
+TEST(MensurexTest, PrintsEveryDigitOfTheExactValue) {
+  const std::string googol_bytes = "1" + std::string(400, '0') + "\n";
+  ExpectCases({
+      {{"--to", "B", "1125899906842624"}, "", "1125899906842624\n"},
+      {{"--to", "PB", "1125899906842624"}, "", "1\n"},
+      {{"--to", "EB", "18446744073709551616", "B"}, "", "16\n"},
+      {{"--to", "EB", "1", "B"},
+       "",
+       "0.000000000000000000867361737988403547205962240695953369140625\n"},
+      {{"--to", "EB", "79228162514264337593543950336", "B"},
+       "",
+       "68719476736\n"},
+      {{"--to", "B"},
+       "\xEF\xBB\xBF"
+       "68719476736 EB\n1E400\n0.1 EB\n-1.5e-3 kb\n0e99 EB\n2e-40\n",
+       "79228162514264337593543950336\n" + googol_bytes +
+           "115292150460684697.6\n-1.536\n0\n"
+           "0.0000000000000000000000000000000000000002\n"},
+      {{"1", "KB"},
+       "",
+       "1024\tB\n1\tKB\n0.0009765625\tMB\n0.00000095367431640625\tGB\n"
+       "0.000000000931322574615478515625\tTB\n"
+       "0.0000000000009094947017729282379150390625\tPB\n"
+       "0.00000000000000088817841970012523233890533447265625\tEB\n"},
+      {{"--si", "1.5", "GB"},
+       "",
+       "1500000000\tB\n1500000\tkB\n1500\tMB\n1.5\tGB\n0.0015\tTB\n"
+       "0.0000015\tPB\n0.0000000015\tEB\n"},
+      {{"--si", "--to", "GiB", "1", "TB"}, "", "931.322574615478515625\n"},
+      {{"--si", "--to", "KB", "1", "KiB"}, "", "1.024\n"},
+      {{"--to", "auto"},
+       "1600000000\n0\n1023\n-1024\n1 EB\n",
+       "1.490116119384765625\tGB\n0\tB\n1023\tB\n-1\tKB\n1\tEB\n"},
+      {{"--to", "auto", "--si", "--precision", "1"},
+       "999999\n",
+       "1000.0\tkB\n"},
+      {{"--to", "auto", "--precision", "1", "1600000000"}, "", "1.5\tGB\n"},
+  });
+}
+
+TEST(MensurexTest, RoundsOnlyWhenAsked) {
+  // Ties and near-ties in every mode, both signs; 1 KB is 1024 B exactly.
+  struct Row {
+    const char* mode;
+    const char* out;  // for 2.5, -2.5, 2.4999, -0.0001, 1 KB, all --to B
+  };
+  const Row rows[] = {
+      {"nearest", "3\n-3\n2\n0\n1024\n"},
+      {"up", "3\n-2\n3\n0\n1024\n"},
+      {"down", "2\n-3\n2\n-1\n1024\n"},
+      {"from-zero", "3\n-3\n3\n-1\n1024\n"},
+      {"towards-zero", "2\n-2\n2\n0\n1024\n"},
+  };
+  std::vector<Case> cases;
+  for (const Row& row : rows) {
+    cases.push_back({{"--to", "B", "--precision", "0", "--round", row.mode},
+                     "2.5\n-2.5\n2.4999\n-0.0001\n1 KB\n",
+                     row.out});
   }
-  for (const std::string_view entry :
-       {"0", "0.1", "1.5", "1e-3", "123456789.125"}) {
-    for (const StorageUnit unit : mensurex::kAllStorageUnits) {
-      cases.emplace_back(std::string(entry) + " " +
-                             std::string(kSymbols[mensurex::UnitIndex(unit)]),
-                         EngineTexts(entry, unit));
-    }
-  }
-  std::string input, all_units;
-  std::array<std::string, 7> one_unit;
-  for (const auto& [line, texts] : cases) {
-    input += line + "\n";
-    for (std::size_t i = 0; i < 7; ++i) {
-      all_units += texts[i] + "\t" + std::string(kSymbols[i]) + "\n";
-      one_unit[i] += texts[i] + "\n";
-    }
-  }
-  const Outcome all = RunLines({}, input);
-  EXPECT_EQ(all.status, 0) << all.err;
-  EXPECT_EQ(all.out, all_units);
-  for (std::size_t i = 0; i < 7; ++i) {
-    const Outcome one = RunLines({"--to", std::string(kSymbols[i])}, input);
-    EXPECT_EQ(one.status, 0) << one.err;
-    EXPECT_EQ(one.out, one_unit[i]) << "--to " << kSymbols[i];
-  }
+  cases.push_back({{"--to", "KB", "--precision=3"},
+                   "1\n1536\n-0.5\n",
+                   "0.001\n1.500\n0.000\n"});
+  cases.push_back(
+      {{"--to", "KB", "--prec", "2", "--round=up", "--", "-1"}, "", "0.00\n"});
+  ExpectCases(cases);
 }
 
 TEST(MensurexTest, ArgumentsAreOneAmount) {
-  std::string block;
-  const mensurex::ResultTexts texts =
-      EngineTexts("1.5", StorageUnit::kGigabytes);
-  for (std::size_t i = 0; i < 7; ++i)
-    block += texts[i] + "\t" + std::string(kSymbols[i]) + "\n";
+  const std::string block =
+      "1610612736\tB\n1572864\tKB\n1536\tMB\n1.5\tGB\n0.00146484375\tTB\n"
+      "0.000001430511474609375\tPB\n0.000000001396983861923217773437"
+      "5\tEB\n";
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"1.5", "GB"},
         {"1.5GB"},
         {"1.5 GB"},
         {"--from", "G", "1.5"},
         {"--", "1.5", "GB"},
-        {"--from=gb", "1.5"}}) {
+        {"--fr=gb", "1.5"}}) {
     const Outcome run = RunMensurex(args);
     EXPECT_EQ(run.status, 0) << testing::PrintToString(args) << run.err;
     EXPECT_EQ(run.out, block) << testing::PrintToString(args);
   }
   EXPECT_EQ(RunMensurex({"-1", "KB", "--to=B"}).out, "-1024\n");
-  EXPECT_EQ(RunMensurex({"--to", "B", "68719476735", "EB"}).out,
-            "79228162513111416088937103360\n");
-  EXPECT_EQ(RunMensurex({"--to", "B", "16", "EB"}).out,
-            "18446744073709551616\n");
+  EXPECT_EQ(RunMensurex({"--to", "B", "--", "-1", "KB"}).out, "-1024\n");
+  EXPECT_EQ(RunMensurex({"--to", "KB", "--from", "-5"}).status, 2);
 }
 
 TEST(MensurexTest, ReadsEveryUnitSpelling) {
@@ -255,28 +287,79 @@ TEST(MensurexTest, FollowsTheLocaleAndItsOverrides) {
                               << testing::PrintToString(c.arguments);
     EXPECT_EQ(run.status, c.out.empty() ? 1 : 0) << run.err;
   }
+  EXPECT_EQ(RunMensurex({"1"}, {}, {"LC_ALL=no_SUCH.UTF-8"}).err,
+            "mensurex: the locale \"no_SUCH.UTF-8\" is not installed; amounts "
+            "are read with \".\" as the decimal separator and no grouping\n");
 }
 
-TEST(MensurexTest, ReportsEachBadLineAndGoesOn) {
-  const Outcome run =
-      RunLines({"--to", "B"},
-               "1.5 GB\n16 EB\nabc\n12 XB\n68719476736 EB\n1E400\n\n1.2.3 "
-               "KB\n-1e-3 kb\r\n" +
-                   std::string("\0\xFF\x1B[2J\"\\\xE2\x80\xAE!", 12) + "\n" +
-                   std::string(100, '7') + "?\n2");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "1610612736\n18446744073709551616\n-1.024\n2\n");
-  EXPECT_EQ(run.err,
-            "mensurex: line 3: \"abc\" is not a number\n"
-            "mensurex: line 4: \"XB\" is not a known unit\n"
-            "mensurex: line 5: \"68719476736 EB\" is too large to convert\n"
-            "mensurex: line 6: \"1E400\" is too large to convert\n"
-            "mensurex: line 7: \"\" is not a number\n"
-            "mensurex: line 8: \"1.2.3\" is not a number\n"
-            "mensurex: line 10: \"\\x00\\xFF\\x1B[2J\\\"\\\\\\u202E!\" is not "
-            "a number\n"
-            "mensurex: line 11: \"" +
-                std::string(40, '7') + "\"... is not a number\n");
+TEST(MensurexTest, KeepsBadLinesInStepWithTheirResults) {
+  const std::string input = "1.5 GB\nabc\n12 XB\n\n1.2.3 KB\n-1e-3 kb\r\n" +
+                            std::string("\0\xFF\x1B[2J\"\\\xE2\x80\xAE!", 12) +
+                            "\n" + std::string(100, '7') + "?\n1e999999999\n2";
+  const std::string bad_out =
+      "1610612736\nabc\n12 XB\n\n1.2.3 KB\n-1.024\n" +
+      std::string("\0\xFF\x1B[2J\"\\\xE2\x80\xAE!", 12) + "\n" +
+      std::string(100, '7') + "?\n1e999999999\n2\n";
+  const std::string complaints =
+      "mensurex: line 2: \"abc\" is not a number\n"
+      "mensurex: line 3: \"XB\" is not a known unit\n"
+      "mensurex: line 4: \"\" is not a number\n"
+      "mensurex: line 5: \"1.2.3\" is not a number\n"
+      "mensurex: line 7: \"\\x00\\xFF\\x1B[2J\\\"\\\\\\u202E!\" is not "
+      "a number\n"
+      "mensurex: line 8: \"" +
+      std::string(40, '7') +
+      "\"... is not a number\n"
+      "mensurex: line 9: \"1e999999999\" is too large to convert: its result "
+      "would be longer than 1048576 bytes\n";
+  struct Mode {
+    const char* name;
+    std::string out;
+    std::string err;
+    int status;
+  };
+  const Mode modes[] = {
+      {"fail", bad_out, complaints, 1},
+      {"warn", bad_out, complaints, 0},
+      {"ignore", bad_out, "", 0},
+      {"abort", "1610612736\n", complaints.substr(0, complaints.find('\n') + 1),
+       1},
+  };
+  for (const Mode& mode : modes) {
+    const Outcome run =
+        RunLines({"--to", "B", std::string("--invalid=") + mode.name}, input);
+    EXPECT_EQ(run.out, mode.out) << mode.name;
+    EXPECT_EQ(run.err, mode.err) << mode.name;
+    EXPECT_EQ(run.status, mode.status) << mode.name;
+  }
+  // Seven results: the line's text seven times.
+  const Outcome seven = RunLines({"--invalid=warn"}, "x\n");
+  EXPECT_EQ(seven.out, "x\nx\nx\nx\nx\nx\nx\n");
+  const Outcome argument = RunMensurex({"1.5", "XB"});
+  EXPECT_EQ(argument.status, 1);
+  EXPECT_EQ(argument.out, "");
+  EXPECT_EQ(argument.err, "mensurex: \"XB\" is not a known unit\n");
+}
+
+TEST(MensurexTest, ConvertsOnlyTheChosenFields) {
+  ExpectCases({
+      {{"--to", "KB", "--field", "1"},
+       "2048\t/usr\n  1024   a  b \n\t\n3\n",
+       "2\t/usr\n  1   a  b \n\t\n0.0029296875\n"},
+      {{"--to=B", "--field=2,4-", "-d", ","},
+       "a,1K,b,2K,3K\nx,1M\n,,\n",
+       "a,1024,b,2048,3072\nx,1048576\n,,\n",
+       1},
+      {{"--to", "B", "--field", "-2"}, "1K 2K 3K\n", "1024 2048 3K\n"},
+      {{"--to", "auto", "--field", "2", "--header=2", "--precision", "1"},
+       "Size\n----\n/a 1073741824 x\n/b 1600000000\n",
+       "Size\n----\n/a 1.0\tGB x\n/b 1.5\tGB\n"},
+  });
+  const Outcome bad =
+      RunLines({"--to", "B", "--field", "2"}, "1 2 3\nx 1Q y\n");
+  EXPECT_EQ(bad.out, "1 2 3\nx 1Q y\n");
+  EXPECT_EQ(bad.err, "mensurex: line 2, field 2: \"Q\" is not a known unit\n");
+  EXPECT_EQ(bad.status, 1);
 }
 
 TEST(MensurexTest, RefusesBadOptionsWithStatusTwo) {
@@ -287,7 +370,25 @@ TEST(MensurexTest, RefusesBadOptionsWithStatusTwo) {
                                                {"--from=", "1"},
                                                {"--locale", "xx_XX", "1"},
                                                {"--decimal", "", "1"},
-                                               {"--locale="}};
+                                               {"--locale="},
+                                               {"--grouping", "e", "1e300"},
+                                               {"--decimal", "0", "100"},
+                                               {"--decimal", "-"},
+                                               {"--decimal", "\xFF"},
+                                               {"--grouping", "\x1B"},
+                                               {"--decimal", ".."},
+                                               {"--decimal=,", "--grouping=,"},
+                                               {"1.5", "PB", "extra"},
+                                               {"1.5PB", "extra"},
+                                               {"--f", "1", "--to", "B"},
+                                               {"--field", "1"},
+                                               {"--field", "0", "--to", "B"},
+                                               {"--field", "3-2", "--to", "B"},
+                                               {"--precision", "x"},
+                                               {"--round", "odd"},
+                                               {"--invalid", "maybe"},
+                                               {"--header=-1"},
+                                               {"-d", "ab", "--to", "B"}};
   for (const std::vector<std::string>& args : mistakes) {
     const Outcome run = RunLines(args, "1\n");
     EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
@@ -313,7 +414,7 @@ TEST(MensurexTest, SurvivesA100MegabyteLineInBoundedMemory) {
                                   {"\n1 KB\n"},
                                   {std::string(65536, ' '), 1600}});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "1024\n1024\n");
+  EXPECT_EQ(run.out, "1024\n\n1024\n\n");
   EXPECT_EQ(run.err,
             "mensurex: line 2: line is too long (more than 1048576 bytes)\n"
             "mensurex: line 4: line is too long (more than 1048576 bytes)\n");
@@ -321,10 +422,55 @@ TEST(MensurexTest, SurvivesA100MegabyteLineInBoundedMemory) {
 }
 
 TEST(MensurexTest, AFailedWriteIsNoSuccess) {
-  const Outcome run = RunMensurex({"1", "KB"}, {}, {"LC_ALL=C"}, "/dev/full");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("mensurex: cannot write"), std::string::npos)
-      << run.err;
+  for (const std::vector<Piece>& input :
+       {std::vector<Piece>{}, std::vector<Piece>{{"1 KB\n"}}}) {
+    const Outcome run =
+        RunMensurex(input.empty() ? std::vector<std::string>{"1", "KB"}
+                                  : std::vector<std::string>{},
+                    input, {"LC_ALL=C"}, "/dev/full");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "mensurex: cannot write the results: No space left on "
+              "device\n");
+  }
+}
+
+TEST(MensurexTest, AnswersEachLineBeforeTheNextArrives) {
+  // A coprocess: the answer must come while the input is still open.
+  int to_child[2];
+  int from_child[2];
+  ASSERT_EQ(pipe(to_child), 0);
+  ASSERT_EQ(pipe(from_child), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(to_child[0], 0);
+    dup2(from_child[1], 1);
+    close(to_child[1]);
+    close(from_child[0]);
+    char* argv[] = {const_cast<char*>(MENSUREX_PATH),
+                    const_cast<char*>("--to=B"), nullptr};
+    char* envp[] = {const_cast<char*>("LC_ALL=C"), nullptr};
+    execve(MENSUREX_PATH, argv, envp);
+    _exit(127);
+  }
+  close(to_child[0]);
+  close(from_child[1]);
+  std::string answers;
+  for (const std::string_view line : {"1 KB\n", "2 KB\n"}) {
+    ASSERT_EQ(write(to_child[1], line.data(), line.size()),
+              static_cast<ssize_t>(line.size()));
+    pollfd ready{from_child[0], POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 10000), 1) << "no answer to " << line;
+    std::array<char, 64> chunk{};
+    const ssize_t n = read(from_child[0], chunk.data(), chunk.size());
+    answers.append(chunk.data(),
+                   static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+  }
+  close(to_child[1]);
+  close(from_child[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(answers, "1024\n2048\n");
 }
 
 }  // namespace
