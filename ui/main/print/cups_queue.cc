@@ -108,6 +108,7 @@ void ExchangeCutoff::Abandon() {
   abandoned_ = true;
   // Shutting the socket down, unlike closing it, is safe under a call that
   // is blocked on it: the call returns, and libcups still owns and closes it.
+  // The socket is looked up now, since libcups replaces it on a reconnect.
   if (http_ != nullptr) {
     const int fd = cups_->httpGetFd(http_);
     if (fd >= 0) ::shutdown(fd, SHUT_RDWR);
