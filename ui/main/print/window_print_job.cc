@@ -91,8 +91,8 @@ void WindowPrintJob::start(const QWidget& window) {
   started_ = true;
   const auto deadline =
       Clock::now() + std::chrono::milliseconds(kPrintDeadlineMs);
-  // Drawn for the paper most printers hold; the worker fits it to the
-  // printer's own paper, which only the exchange tells.
+  // Drawn for the fallback paper, since only the exchange tells the
+  // printer's own; the worker fits the image to that.
   WindowImage drawn = DrawWindowForPrint(window, FallbackPaper());
 
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
