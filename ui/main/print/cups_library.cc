@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <string>
+
 namespace mensurex::ui {
 namespace {
 
@@ -17,10 +19,15 @@ bool Bind(void* library, const char* name, Function& function) {
 
 }  // namespace
 
-std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file) {
+std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
+                                                   std::string* error) {
+  const auto fail = [error](const char* reason) {
+    if (error != nullptr) *error = reason != nullptr ? reason : "";
+    return nullptr;
+  };
   // Local: the library's symbols never stand in for anyone else's.
   void* const library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) return nullptr;
+  if (library == nullptr) return fail(dlerror());
 
   auto cups = std::make_unique<CupsLibrary>();
   const bool bound =
@@ -34,27 +41,38 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file) {
       Bind(library, "cupsGetNamedDest", cups->cupsGetNamedDest) &&
       Bind(library, "cupsGetOption", cups->cupsGetOption) &&
       Bind(library, "cupsGetResponse", cups->cupsGetResponse) &&
+      Bind(library, "cupsLastError", cups->cupsLastError) &&
+      Bind(library, "cupsLastErrorString", cups->cupsLastErrorString) &&
       Bind(library, "cupsServer", cups->cupsServer) &&
+      Bind(library, "cupsSetPasswordCB2", cups->cupsSetPasswordCB2) &&
       Bind(library, "cupsStartDestDocument", cups->cupsStartDestDocument) &&
       Bind(library, "cupsWriteRequestData", cups->cupsWriteRequestData) &&
       Bind(library, "httpClose", cups->httpClose) &&
       Bind(library, "httpConnect2", cups->httpConnect2) &&
+      Bind(library, "httpGetFd", cups->httpGetFd) &&
       Bind(library, "httpSeparateURI", cups->httpSeparateURI) &&
       Bind(library, "httpSetTimeout", cups->httpSetTimeout) &&
       Bind(library, "ippDelete", cups->ippDelete) &&
+      Bind(library, "ippErrorString", cups->ippErrorString) &&
       Bind(library, "ippGetStatusCode", cups->ippGetStatusCode) &&
       Bind(library, "ippPort", cups->ippPort);
   if (!bound) {
+    // The failed lookup's reason, read before dlclose may set its own.
+    const char* const missing = dlerror();
+    const std::string reason =
+        missing != nullptr ? missing : "a call is missing";
     dlclose(library);
-    return nullptr;
+    return fail(reason.c_str());
   }
   return cups;
 }
 
-const CupsLibrary* SystemCupsLibrary() {
-  static const std::unique_ptr<const CupsLibrary> cups =
-      LoadCupsLibrary("libcups.so.2");
-  return cups.get();
+const CupsLibrary* SystemCupsLibrary(std::string* error) {
+  static std::string load_error;
+  static const CupsLibrary* const cups =
+      LoadCupsLibrary("libcups.so.2", &load_error).release();
+  if (cups == nullptr && error != nullptr) *error = load_error;
+  return cups;
 }
 
 }  // namespace mensurex::ui

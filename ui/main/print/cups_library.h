@@ -7,6 +7,7 @@
 #include <cups/cups.h>
 
 #include <memory>
+#include <string>
 
 namespace mensurex::ui {
 
@@ -23,26 +24,35 @@ struct CupsLibrary {
   decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
   decltype(&::cupsGetOption) cupsGetOption = nullptr;
   decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
+  decltype(&::cupsLastError) cupsLastError = nullptr;
+  decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
   decltype(&::cupsServer) cupsServer = nullptr;
+  decltype(&::cupsSetPasswordCB2) cupsSetPasswordCB2 = nullptr;
   decltype(&::cupsStartDestDocument) cupsStartDestDocument = nullptr;
   decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
   decltype(&::httpClose) httpClose = nullptr;
   decltype(&::httpConnect2) httpConnect2 = nullptr;
+  decltype(&::httpGetFd) httpGetFd = nullptr;
   decltype(&::httpSeparateURI) httpSeparateURI = nullptr;
   decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
   decltype(&::ippDelete) ippDelete = nullptr;
+  decltype(&::ippErrorString) ippErrorString = nullptr;
   decltype(&::ippGetStatusCode) ippGetStatusCode = nullptr;
   decltype(&::ippPort) ippPort = nullptr;
 };
 
 // Loads the shared library `file` and binds every call. Null when the library
-// cannot be loaded or lacks any of the calls (it is then unloaded again). A
-// library that binds stays loaded for the rest of the process.
-std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file);
+// cannot be loaded or lacks any of the calls (it is then unloaded again), with
+// the loader's reason in `error` when one is given. A library that binds stays
+// loaded for the rest of the process.
+std::unique_ptr<const CupsLibrary> LoadCupsLibrary(
+    const char* file, std::string* error = nullptr);
 
-// The system's libcups, loaded on the first call; every later call returns
-// the same table, or null again when the first load failed.
-const CupsLibrary* SystemCupsLibrary();
+// The system's libcups, loaded on the first call from any thread; every later
+// call returns the same table, or null again when the first load failed, with
+// the first load's reason in `error`. The table is never freed, so a thread
+// still inside libcups while the process exits cannot outlive it.
+const CupsLibrary* SystemCupsLibrary(std::string* error = nullptr);
 
 }  // namespace mensurex::ui
 

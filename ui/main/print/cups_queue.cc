@@ -5,6 +5,8 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <utility>
 
 #include "ui/main/print/cups_library.h"
 
@@ -23,15 +25,26 @@ constexpr double kPollSeconds = 0.2;
 constexpr auto kPollMargin = std::chrono::milliseconds(250);
 constexpr qsizetype kWriteChunk = qsizetype{64} * 1024;
 
-// Until when a connection's waits may go on.
+// Until when a connection's waits may go on, and what may end them sooner.
 struct Limit {
   Clock::time_point until;
+  const ExchangeCutoff* cutoff = nullptr;
 };
 
 // Called by libcups each time a wait has gone kPollSeconds without progress:
 // 1 waits on, 0 gives up.
-int KeepWaiting(http_t* /*http*/, void* limit) {
-  return Clock::now() < static_cast<const Limit*>(limit)->until ? 1 : 0;
+int KeepWaiting(http_t* /*http*/, void* data) {
+  const auto* const limit = static_cast<const Limit*>(data);
+  if (limit->cutoff != nullptr && limit->cutoff->Abandoned()) return 0;
+  return Clock::now() < limit->until ? 1 : 0;
+}
+
+// Asked by libcups when the scheduler wants a password: none is given, so
+// nothing ever prompts on a terminal and the request fails at once.
+const char* DeclinePassword(const char* /*prompt*/, http_t* /*http*/,
+                            const char* /*method*/, const char* /*resource*/,
+                            void* /*data*/) {
+  return nullptr;
 }
 
 int MillisecondsUntil(Clock::time_point until) {
@@ -42,10 +55,15 @@ int MillisecondsUntil(Clock::time_point until) {
 }
 
 // The deleters reach libcups through the same table as the calls that made
-// what they free.
+// what they free. A connection that can be cut is unregistered first, so the
+// cutoff never touches a closed socket.
 struct HttpClose {
   const CupsLibrary* cups;
-  void operator()(http_t* http) const { cups->httpClose(http); }
+  ExchangeCutoff* cutoff = nullptr;
+  void operator()(http_t* http) const {
+    if (cutoff != nullptr) cutoff->Unregister();
+    cups->httpClose(http);
+  }
 };
 struct DestFree {
   const CupsLibrary* cups;
@@ -61,33 +79,105 @@ bool IsSuccess(ipp_status_t status) {
   return status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }
 
+// "`what`: <status name> (0x<code>) <message>" for `status`, the status of
+// the reply at hand or else of the calling thread's last exchange; a success
+// there only means that no reply came, and is left out. Notes a cutoff, which
+// explains any failure after it.
+std::string Reason(const CupsLibrary* cups, const ExchangeCutoff& cutoff,
+                   const char* what, ipp_status_t status) {
+  std::string reason = what;
+  if (!IsSuccess(status)) {
+    std::array<char, 16> code{};
+    std::snprintf(code.data(), code.size(), "0x%04x", unsigned(status));
+    const char* const name = cups->ippErrorString(status);
+    const char* const message = cups->cupsLastErrorString();
+    reason += std::string(": ") + (name != nullptr ? name : "") + " (" +
+              code.data() + ")";
+    if (message != nullptr && *message != '\0') {
+      reason += std::string(" ") + message;
+    }
+  }
+  if (cutoff.Abandoned()) reason += " (cut off at the deadline)";
+  return reason;
+}
+
 }  // namespace
 
+void ExchangeCutoff::Abandon() {
+  const std::scoped_lock lock(mutex_);
+  abandoned_ = true;
+  // Shutting the socket down, unlike closing it, is safe under a call that
+  // is blocked on it: the call returns, and libcups still owns and closes it.
+  // The socket is looked up now, since libcups replaces it on a reconnect.
+  if (http_ != nullptr) {
+    const int fd = cups_->httpGetFd(http_);
+    if (fd >= 0) ::shutdown(fd, SHUT_RDWR);
+  }
+}
+
+bool ExchangeCutoff::Abandoned() const {
+  const std::scoped_lock lock(mutex_);
+  return abandoned_;
+}
+
+bool ExchangeCutoff::Register(const CupsLibrary* cups, http_t* http) {
+  const std::scoped_lock lock(mutex_);
+  if (abandoned_) return false;
+  cups_ = cups;
+  http_ = http;
+  return true;
+}
+
+void ExchangeCutoff::Unregister() {
+  const std::scoped_lock lock(mutex_);
+  http_ = nullptr;
+}
+
 struct DefaultPrintQueue::Handles {
-  explicit Handles(const CupsLibrary* library)
+  Handles(const CupsLibrary* library, std::shared_ptr<ExchangeCutoff> cut)
       : cups(library),
+        cutoff(std::move(cut)),
         http(nullptr, HttpClose{library}),
         dest(nullptr, DestFree{library}),
         info(nullptr, DestInfoFree{library}) {}
 
   // A connection to the scheduler whose every wait ends at `limit`; null
-  // when none is made in time.
-  Http Connect(const Limit& limit) const {
+  // when none is made in time. With `cut`, the connection is the one the
+  // cutoff ends, and none is made once it has been abandoned.
+  Http Connect(const Limit& limit, ExchangeCutoff* cut) const {
     Http connection(nullptr, HttpClose{cups});
     const int connect_ms = MillisecondsUntil(limit.until);
-    if (connect_ms <= 0) return connection;
+    if (connect_ms <= 0 || (cut != nullptr && cut->Abandoned())) {
+      return connection;
+    }
     connection.reset(cups->httpConnect2(server.constData(), port, nullptr,
                                         AF_UNSPEC, encryption, /*blocking=*/1,
                                         connect_ms, /*cancel=*/nullptr));
-    if (connection) {
-      // The cast drops only the const: the callback merely reads the limit.
-      cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
-                           const_cast<Limit*>(&limit));
+    if (!connection) return connection;
+    if (cut != nullptr) {
+      if (!cut->Register(cups, connection.get())) {
+        connection.reset();
+        return connection;
+      }
+      connection.get_deleter().cutoff = cut;
     }
+    // The cast drops only the const: the callback merely reads the limit.
+    cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
+                         const_cast<Limit*>(&limit));
     return connection;
   }
 
+  // Why the last exchange failed, after its `status`, or else the thread's
+  // last.
+  std::string Reason(const char* what) const {
+    return Reason(what, cups->cupsLastError());
+  }
+  std::string Reason(const char* what, ipp_status_t status) const {
+    return mensurex::ui::Reason(cups, *cutoff, what, status);
+  }
+
   const CupsLibrary* cups;
+  std::shared_ptr<ExchangeCutoff> cutoff;
   // The scheduler as the client configuration names it when the queue opens.
   QByteArray server;
   int port = 0;
@@ -109,25 +199,45 @@ DefaultPrintQueue::DefaultPrintQueue(std::unique_ptr<Handles> handles)
 DefaultPrintQueue::~DefaultPrintQueue() = default;
 
 std::unique_ptr<DefaultPrintQueue> DefaultPrintQueue::Open(
-    Clock::time_point deadline) {
+    Clock::time_point deadline, std::shared_ptr<ExchangeCutoff> cutoff,
+    std::string& why) {
   // Without libcups there is no queue to print to.
-  const CupsLibrary* const cups = SystemCupsLibrary();
-  if (cups == nullptr) return nullptr;
-  auto handles = std::make_unique<Handles>(cups);
+  std::string load_error;
+  const CupsLibrary* const cups = SystemCupsLibrary(&load_error);
+  if (cups == nullptr) {
+    why = "libcups could not be loaded: " + load_error;
+    return nullptr;
+  }
+  // The callback is the calling thread's, as are the settings read next.
+  cups->cupsSetPasswordCB2(&DeclinePassword, nullptr);
+  auto handles = std::make_unique<Handles>(cups, std::move(cutoff));
   handles->server = cups->cupsServer();
   handles->port = cups->ippPort();
   handles->encryption = cups->cupsEncryption();
-  handles->exchange.until = deadline - kCancelReserve;
-  handles->cancel.until = deadline - kPollMargin;
+  handles->exchange = {deadline - kCancelReserve, handles->cutoff.get()};
+  handles->cancel = {deadline - kPollMargin, nullptr};
 
-  handles->http = handles->Connect(handles->exchange);
-  if (!handles->http) return nullptr;
+  handles->http = handles->Connect(handles->exchange, handles->cutoff.get());
+  if (!handles->http) {
+    why = handles->Reason(
+        ("no connection to the scheduler " + handles->server.toStdString() +
+         ":" + std::to_string(handles->port))
+            .c_str(),
+        IPP_STATUS_OK);
+    return nullptr;
+  }
   handles->dest.reset(
       cups->cupsGetNamedDest(handles->http.get(), /*name=*/nullptr, nullptr));
-  if (!handles->dest) return nullptr;
+  if (!handles->dest) {
+    why = handles->Reason("no default destination");
+    return nullptr;
+  }
   handles->info.reset(
       cups->cupsCopyDestInfo(handles->http.get(), handles->dest.get()));
-  if (!handles->info) return nullptr;
+  if (!handles->info) {
+    why = handles->Reason("no information on the default destination");
+    return nullptr;
+  }
 
   handles->resource = "/";
   const char* const uri =
@@ -165,8 +275,12 @@ Paper DefaultPrintQueue::DefaultPaper() const {
   return paper;
 }
 
-bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title) {
-  if (pdf.isEmpty() || !handles_->http) return false;
+bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title,
+                                  std::string& why) {
+  if (pdf.isEmpty() || !handles_->http) {
+    why = pdf.isEmpty() ? "no page to print" : "the queue has sent its job";
+    return false;
+  }
   const CupsLibrary* const cups = handles_->cups;
   const QByteArray title_utf8 = title.toUtf8();
 
@@ -176,8 +290,12 @@ bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title) {
   const ipp_status_t created = cups->cupsCreateDestJob(
       handles_->http.get(), handles_->dest.get(), handles_->info.get(), &job_id,
       title_utf8.constData(), 0, nullptr);
+  if (job_id <= 0 || !IsSuccess(created)) {
+    why = handles_->Reason("the job was not created", created);
+  }
   if (job_id <= 0) return false;
-  const bool sent = IsSuccess(created) && SendDocument(pdf, title_utf8, job_id);
+  const bool sent =
+      IsSuccess(created) && SendDocument(pdf, title_utf8, job_id, why);
   // The connection may be left in the middle of a request; it carries
   // nothing more.
   handles_->http.reset();
@@ -186,13 +304,15 @@ bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title) {
 }
 
 bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
-                                     const QByteArray& title, int job_id) {
+                                     const QByteArray& title, int job_id,
+                                     std::string& why) {
   const CupsLibrary* const cups = handles_->cups;
   http_t* const http = handles_->http.get();
   if (cups->cupsStartDestDocument(
           http, handles_->dest.get(), handles_->info.get(), job_id,
           title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
           /*last_document=*/1) != HTTP_STATUS_CONTINUE) {
+    why = handles_->Reason("the document was not started");
     return false;
   }
   for (qsizetype offset = 0; offset < pdf.size(); offset += kWriteChunk) {
@@ -200,6 +320,7 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
     if (cups->cupsWriteRequestData(http, pdf.constData() + offset,
                                    static_cast<size_t>(length)) !=
         HTTP_STATUS_CONTINUE) {
+      why = handles_->Reason("the document was not sent");
       return false;
     }
   }
@@ -207,16 +328,23 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
   // may still hold the success of an earlier request as its last error.
   ipp_t* const reply =
       cups->cupsGetResponse(http, handles_->resource.constData());
-  const bool accepted =
-      reply != nullptr && IsSuccess(cups->ippGetStatusCode(reply));
+  if (reply == nullptr) {
+    why = handles_->Reason("no reply to the document");
+    return false;
+  }
+  const ipp_status_t status = cups->ippGetStatusCode(reply);
   cups->ippDelete(reply);
-  return accepted;
+  if (!IsSuccess(status)) {
+    why = handles_->Reason("the document was refused", status);
+    return false;
+  }
+  return true;
 }
 
 void DefaultPrintQueue::CancelJob(int job_id) {
   // Best effort, within what is left of the deadline: the job is reported as
   // failed whatever comes of it.
-  const Http http = handles_->Connect(handles_->cancel);
+  const Http http = handles_->Connect(handles_->cancel, nullptr);
   if (!http) return;
   handles_->cups->cupsCancelDestJob(http.get(), handles_->dest.get(), job_id);
 }

@@ -5,26 +5,57 @@
 #include <QByteArray>
 #include <chrono>
 #include <memory>
+#include <mutex>
+#include <string>
 
 #include "ui/main/print/page_layout.h"
 
 class QString;
+typedef struct _http_s http_t;  // NOLINT: libcups's own declaration
 
 namespace mensurex::ui {
 
+struct CupsLibrary;
+
+// Lets another thread end a queue's exchange at once, even while a call is
+// blocked reading a scheduler that trickles or floods: Abandon() shuts the
+// connection down under it, and no new exchange starts afterwards. Thread
+// safe; shared between the queue and whoever may abandon it.
+class ExchangeCutoff {
+ public:
+  void Abandon();
+  bool Abandoned() const;
+
+  // The queue's side: the connection that Abandon() shuts down. Register()
+  // is false, and registers nothing, once abandoned; a connection must be
+  // unregistered before it is closed.
+  bool Register(const CupsLibrary* cups, http_t* http);
+  void Unregister();
+
+ private:
+  mutable std::mutex mutex_;
+  bool abandoned_ = false;
+  const CupsLibrary* cups_ = nullptr;
+  http_t* http_ = nullptr;
+};
+
 // One connection to the scheduler and its default destination, bound to one
 // deadline: every call returns by then, however slowly the scheduler or
-// anything between answers. The calls block; a window should make them off
-// its own thread. The queue may move between threads, but only one thread
-// may use it at a time.
+// anything between answers, or soon after the cutoff is abandoned. The calls
+// block; a window should make them off its own thread. The queue may move
+// between threads, but only one thread may use it at a time. A scheduler that
+// asks for a password is refused one.
 class DefaultPrintQueue {
  public:
   using Clock = std::chrono::steady_clock;
 
   // Connects to the scheduler named by the CUPS client configuration and
-  // looks up the default destination. Null when the scheduler cannot be
-  // reached or no default destination is set, by the deadline.
-  static std::unique_ptr<DefaultPrintQueue> Open(Clock::time_point deadline);
+  // looks up the default destination. Null when libcups cannot be loaded, the
+  // scheduler cannot be reached or no default destination is set, by the
+  // deadline, with the reason in `why`.
+  static std::unique_ptr<DefaultPrintQueue> Open(
+      Clock::time_point deadline, std::shared_ptr<ExchangeCutoff> cutoff,
+      std::string& why);
 
   ~DefaultPrintQueue();
   DefaultPrintQueue(const DefaultPrintQueue&) = delete;
@@ -36,17 +67,20 @@ class DefaultPrintQueue {
 
   // Sends `pdf` as one job titled `title`. True only once the scheduler has
   // answered, in time, that it accepted the whole document. On any other
-  // outcome (the job refused, the exchange broken, no answer in time) a job
-  // already made is cancelled, over a connection of its own, and the result
-  // is false. A queue sends one job: later calls return false.
-  bool SubmitPdf(const QByteArray& pdf, const QString& title);
+  // outcome (the job refused, the exchange broken or abandoned, no answer in
+  // time) a job already made is cancelled, over a connection of its own, and
+  // the result is false, with the reason (the scheduler's status and message
+  // where it gave one) in `why`. A queue sends one job: later calls return
+  // false.
+  bool SubmitPdf(const QByteArray& pdf, const QString& title, std::string& why);
 
  private:
   struct Handles;
   explicit DefaultPrintQueue(std::unique_ptr<Handles> handles);
 
   // Uploads the document of job `job_id` and reads the scheduler's answer.
-  bool SendDocument(const QByteArray& pdf, const QByteArray& title, int job_id);
+  bool SendDocument(const QByteArray& pdf, const QByteArray& title, int job_id,
+                    std::string& why);
   void CancelJob(int job_id);
 
   std::unique_ptr<Handles> handles_;

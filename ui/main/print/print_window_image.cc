@@ -39,17 +39,20 @@ bool PrintWindowImage(const QWidget& window) {
                         std::chrono::milliseconds(kPrintDeadlineMs);
   std::unique_ptr<DefaultPrintQueue> queue;
   Paper paper;
+  std::string why;
   RunAside([&] {
-    queue = DefaultPrintQueue::Open(deadline);
+    queue = DefaultPrintQueue::Open(deadline,
+                                    std::make_shared<ExchangeCutoff>(), why);
     if (queue) paper = queue->DefaultPaper();
   });
   if (!queue) return false;
 
-  const QByteArray pdf = RenderWindowPdf(window, paper);
+  const QByteArray pdf =
+      WindowImagePdf(DrawWindowForPrint(window, paper), paper);
   const QString title = window.windowTitle();
   bool accepted = false;
   RunAside([&] {
-    accepted = queue->SubmitPdf(pdf, title);
+    accepted = queue->SubmitPdf(pdf, title, why);
     queue.reset();
   });
   return accepted;

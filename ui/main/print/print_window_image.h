@@ -2,6 +2,8 @@
 #ifndef MENSUREX_UI_MAIN_PRINT_PRINT_WINDOW_IMAGE_H_
 #define MENSUREX_UI_MAIN_PRINT_PRINT_WINDOW_IMAGE_H_
 
+#include "ui/main/print/window_print_job.h"
+
 class QWidget;
 
 namespace mensurex::ui {
@@ -17,9 +19,6 @@ namespace mensurex::ui {
 // the application meanwhile, and it is the caller's to keep user input from
 // acting. Changes nothing in the window.
 bool PrintWindowImage(const QWidget& window);
-
-// The longest a print takes, from the call to the outcome.
-inline constexpr int kPrintDeadlineMs = 10000;
 
 }  // namespace mensurex::ui
 

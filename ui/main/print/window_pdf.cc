@@ -1,13 +1,12 @@
 #include "ui/main/print/window_pdf.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QWidget>
-#include <algorithm>
+#include <cmath>
 
 namespace mensurex::ui {
 namespace {
@@ -16,34 +15,68 @@ constexpr qreal kMmPerInch = 25.4;
 // The image is drawn at about this resolution on paper: sharp text on any
 // office printer without a huge document.
 constexpr qreal kPrintDpi = 300;
+constexpr qreal kPxPerMm = kPrintDpi / kMmPerInch;
 // The window's size on paper follows the usual 96 pixels to the inch.
 constexpr qreal kScreenDpi = 96;
 
-// Paints `window` with all its children, as the screen shows it, `scale`
-// times larger than on screen.
-QImage PaintWindow(const QWidget& window, qreal scale) {
-  QImage image(window.size() * scale, QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  image.setDevicePixelRatio(scale);
-  image.fill(Qt::white);
-  // QWidget::render is not const, but it only paints the widget tree.
-  const_cast<QWidget&>(window).render(&image);
-  return image;
+// Where a window of `window_size` pixels goes on `paper`.
+PagePlacement Place(QSize window_size, const Paper& paper) {
+  return PlaceOnPage(QSizeF(window_size) * (kMmPerInch / kScreenDpi), paper);
+}
+
+// The pixels that `placement` needs at kPrintDpi.
+QSize PixelsFor(const PagePlacement& placement) {
+  const QSizeF size = placement.target_mm.size() * kPxPerMm;
+  return QSize(qMax(1, qRound(size.width())), qMax(1, qRound(size.height())));
 }
 
 }  // namespace
 
-QByteArray RenderWindowPdf(const QWidget& window, const Paper& paper) {
-  const QSizeF image_mm = QSizeF(window.size()) * (kMmPerInch / kScreenDpi);
-  const PagePlacement placement = PlaceOnPage(image_mm, paper);
-  if (placement.target_mm.isEmpty()) return {};
+WindowImage DrawWindowForPrint(const QWidget& window, const Paper& paper) {
+  WindowImage drawn{QImage(), window.size(), window.windowTitle()};
+  const PagePlacement placement = Place(drawn.window_size, paper);
+  if (placement.target_mm.isEmpty()) return drawn;
 
-  const qreal px_per_mm = kPrintDpi / kMmPerInch;
-  const QRectF target(placement.target_mm.topLeft() * px_per_mm,
-                      placement.target_mm.size() * px_per_mm);
-  const QImage image =
-      PaintWindow(window, std::max(qreal(1), target.width() / window.width()));
-  if (image.isNull()) return {};
+  const qreal scale = placement.target_mm.width() * kPxPerMm / window.width();
+  // QWidget::render is not const, but it only paints the widget tree.
+  auto& widget = const_cast<QWidget&>(window);
+  if (scale >= 1) {
+    // Enlarged as on a high-resolution screen, so that text and frames are
+    // drawn sharp rather than magnified.
+    drawn.image = QImage(window.size() * scale, QImage::Format_RGB32);
+    if (drawn.image.isNull()) return drawn;
+    drawn.image.setDevicePixelRatio(scale);
+    drawn.image.fill(Qt::white);
+    widget.render(&drawn.image);
+  } else {
+    // Shrunk as it is drawn: a window far larger than the page never
+    // exists at full size in memory.
+    drawn.image = QImage(PixelsFor(placement), QImage::Format_RGB32);
+    if (drawn.image.isNull()) return drawn;
+    drawn.image.fill(Qt::white);
+    QPainter painter(&drawn.image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(qreal(drawn.image.width()) / window.width(),
+                  qreal(drawn.image.height()) / window.height());
+    widget.render(&painter);
+  }
+  return drawn;
+}
+
+QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper) {
+  const PagePlacement placement = Place(drawn.window_size, paper);
+  if (placement.target_mm.isEmpty() || drawn.image.isNull()) return {};
+
+  const QRectF target(placement.target_mm.topLeft() * kPxPerMm,
+                      placement.target_mm.size() * kPxPerMm);
+  QImage image = drawn.image;
+  // Drawn for other paper and too large for this page: no more pixels than
+  // it needs. A smaller image is only stretched by the printer.
+  const QSize needed = PixelsFor(placement);
+  if (image.width() > needed.width() + 1) {
+    image =
+        image.scaled(needed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
 
   QByteArray pdf;
   QBuffer buffer(&pdf);
@@ -51,7 +84,7 @@ QByteArray RenderWindowPdf(const QWidget& window, const Paper& paper) {
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(static_cast<int>(kPrintDpi));
-    writer.setTitle(window.windowTitle());
+    writer.setTitle(drawn.title);
     const QPageLayout layout(QPageSize(paper.size_mm, QPageSize::Millimeter),
                              placement.orientation, QMarginsF(),
                              QPageLayout::Millimeter);
