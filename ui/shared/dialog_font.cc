@@ -1,21 +1,45 @@
 #include "ui/shared/dialog_font.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+
+#include "ui/shared/logging.h"
 
 namespace mensurex::ui {
 
 namespace {
 
+// Says once when no face of the list is installed: captions may then be cut
+// off, and the log should tell why.
+void WarnIfNoFaceInstalled(const QStringList& families) {
+  static const bool kChecked = [&families] {
+    const QStringList installed = QFontDatabase::families();
+    const bool found = std::any_of(
+        families.begin(), families.end(), [&installed](const QString& name) {
+          return installed.contains(name, Qt::CaseInsensitive);
+        });
+    if (!found) {
+      qCWarning(lcUi) << "none of the fonts" << families
+                      << "is installed; captions may not fit their controls";
+    }
+    return true;
+  }();
+  static_cast<void>(kChecked);
+}
+
 // "MS Sans Serif" where it exists, else a face of the same metrics (Arial's),
 // so every caption fits the rectangle it was laid out for. Family, size and
 // weight are all set, so no part of the desktop's font leaks in.
 QFont ClassicSansFont(qreal point_size) {
+  const QStringList families = {
+      QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+      QStringLiteral("Arimo"),         QStringLiteral("Arial"),
+      QStringLiteral("Nimbus Sans"),   QStringLiteral("Helvetica")};
+  WarnIfNoFaceInstalled(families);
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                    QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("Helvetica")});
+  font.setFamilies(families);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);
