@@ -14,30 +14,42 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace mensurex::testing {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using Mode = StallingProxy::Mode;
+
 // Where a document's upload begins in the client's stream.
-constexpr char kPdfMagic[] = "%PDF-";
-constexpr std::size_t kMagicLength = sizeof kPdfMagic - 1;
+constexpr std::string_view kPdfMagic = "%PDF-";
+constexpr std::string_view kEndOfHeader = "\r\n\r\n";
 
 // Small segments and buffers on the proxy's side, so that a client whose
-// upload is no longer read soon finds its own writes blocked.
-// Reads are small too, so that little of a document is taken in the read
-// that finds its start.
+// upload is no longer read soon finds its own writes blocked. Reads are small
+// too, so that little of a document is taken in the read that finds its
+// start.
 constexpr int kSegment = 536;
 constexpr int kReceiveBuffer = 4 * 1024;
 constexpr std::size_t kReadSize = 2048;
+constexpr auto kDrip = std::chrono::milliseconds(150);
 
-enum class State { kRelaying, kNotReading, kSwallowing, kSilent };
+constexpr std::string_view kAskPassword =
+    "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"CUPS\"\r\n"
+    "Content-Length: 0\r\n\r\n";
+
+enum class State { kRelaying, kNotReading, kSwallowing, kSilent, kAnswering };
 
 struct Connection {
   int client = -1;
   int server = -1;
   State state = State::kRelaying;
-  std::vector<char> tail;  // the client's last few bytes, for the magic
+  std::string seen;       // the client's bytes not yet passed on
+  std::string tail;       // the last few bytes passed on, for the magic
+  std::string to_client;  // the scheduler's bytes not yet trickled on
+  bool flooding = false;
 };
 
 void CloseFd(int& fd) {
@@ -47,12 +59,11 @@ void CloseFd(int& fd) {
 
 // Writes all of `data`, or gives up when the peer has not read for a while
 // (the socket has a send timeout).
-bool SendAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t sent = send(fd, data, size, MSG_NOSIGNAL);
+bool SendAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t sent = send(fd, data.data(), data.size(), MSG_NOSIGNAL);
     if (sent <= 0) return false;
-    data += sent;
-    size -= static_cast<std::size_t>(sent);
+    data.remove_prefix(static_cast<std::size_t>(sent));
   }
   return true;
 }
@@ -74,6 +85,46 @@ int ConnectUnix(const QByteArray& path) {
 void SetSendTimeout(int fd) {
   const timeval timeout{5, 0};
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+}
+
+std::string Chunk(const std::string& data) {
+  char size[16];
+  std::snprintf(size, sizeof size, "%zx\r\n", data.size());
+  return size + data + "\r\n";
+}
+
+// An IPP attribute of `tag`; an empty name adds a value to the one before.
+std::string Attribute(char tag, std::string_view name, std::string_view value) {
+  std::string out(1, tag);
+  for (const std::string_view part : {name, value}) {
+    out += char(part.size() >> 8);
+    out += char(part.size() & 0xff);
+    out += part;
+  }
+  return out;
+}
+
+// The start of a successful reply whose attributes never end, and a block
+// of further values to follow it as often as the client reads.
+const std::string& FloodStart() {
+  static const std::string start =
+      "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+      "Transfer-Encoding: chunked\r\n\r\n" +
+      Chunk(std::string("\x02\x00\x00\x00\x00\x00\x00\x01\x01", 9) +
+            Attribute('\x47', "attributes-charset", "utf-8") +
+            Attribute('\x48', "attributes-natural-language", "en") + '\x04' +
+            Attribute('\x41', "x", std::string(200, 'x')));
+  return start;
+}
+const std::string& FloodBlock() {
+  static const std::string block = [] {
+    std::string values;
+    while (values.size() < 60000) {
+      values += Attribute('\x41', "", std::string(200, 'x'));
+    }
+    return Chunk(values);
+  }();
+  return block;
 }
 
 }  // namespace
@@ -118,8 +169,11 @@ StallingProxy::~StallingProxy() {
 }
 
 void StallingProxy::Run(int lifetime_ms) {
-  using Clock = std::chrono::steady_clock;
   const auto end = Clock::now() + std::chrono::milliseconds(lifetime_ms);
+  const bool answers = mode_ == Mode::kFlood || mode_ == Mode::kAskPassword;
+  const bool stalls_upload =
+      mode_ == Mode::kStopReadingHalfway || mode_ == Mode::kSwallowDocument;
+  auto next_drip = Clock::now() + kDrip;
   std::vector<Connection> connections;
   std::vector<char> buffer(kReadSize);
 
@@ -130,75 +184,88 @@ void StallingProxy::Run(int lifetime_ms) {
     for (const Connection& connection : connections) {
       // A connection no longer read is still watched for its client hanging
       // up, which ends it.
-      polled.push_back(
-          {connection.client,
-           static_cast<short>(connection.state == State::kNotReading ? POLLRDHUP
-                                                                     : POLLIN),
-           0});
+      short events =
+          connection.state == State::kNotReading ? POLLRDHUP : POLLIN;
+      if (connection.flooding) events |= POLLOUT;
+      polled.push_back({connection.client, events, 0});
       polled.push_back({connection.server, POLLIN, 0});
     }
-    if (poll(polled.data(), polled.size(), 200) < 0) break;
+    if (poll(polled.data(), polled.size(), 20) < 0) break;
     if (polled[0].revents != 0) break;
+    const bool drip = Clock::now() >= next_drip;
+    if (drip) next_drip += kDrip;
 
     for (std::size_t index = 0; index < connections.size(); ++index) {
-      Connection& connection = connections[index];
+      Connection& c = connections[index];
       const short from_client = polled[2 + 2 * index].revents;
       const short from_server = polled[2 + 2 * index + 1].revents;
       bool open = true;
-      if (from_client != 0) {
-        if (connection.state == State::kNotReading) {
-          open = false;  // the client hung up
-        } else {
-          const State was = connection.state;
-          const ssize_t got = recv(connection.client, buffer.data(),
-                                   buffer.size(), MSG_DONTWAIT);
-          open = got > 0 || (got < 0 && errno == EAGAIN);
-          std::size_t relay = got > 0 && was == State::kRelaying
-                                  ? static_cast<std::size_t>(got)
-                                  : 0;
-          if (relay > 0 && mode_ != Mode::kPass && !stalled_) {
-            // Look for the magic, also across the previous read's end.
-            std::vector<char> seen = connection.tail;
-            seen.insert(seen.end(), buffer.begin(), buffer.begin() + got);
-            const auto found = std::search(seen.begin(), seen.end(), kPdfMagic,
-                                           kPdfMagic + kMagicLength);
-            if (found != seen.end()) {
-              // Everything before the magic still goes through.
-              const auto before = found - seen.begin();
-              const auto carried =
-                  static_cast<std::ptrdiff_t>(connection.tail.size());
-              relay = before > carried
-                          ? static_cast<std::size_t>(before - carried)
-                          : 0;
-              connection.state = mode_ == Mode::kStopReadingHalfway
-                                     ? State::kNotReading
-                                     : State::kSwallowing;
-              stalled_ = true;
-            }
-            const auto keep = static_cast<std::ptrdiff_t>(
-                std::min(seen.size(), kMagicLength - 1));
-            connection.tail.assign(seen.end() - keep, seen.end());
-          }
-          if (open && relay > 0 &&
-              !SendAll(connection.server, buffer.data(), relay)) {
-            open = false;
-          }
+      if (c.state == State::kNotReading) {
+        open = from_client == 0;  // the client hung up
+      } else if ((from_client & (POLLIN | POLLHUP | POLLERR)) != 0) {
+        const ssize_t got =
+            recv(c.client, buffer.data(), buffer.size(), MSG_DONTWAIT);
+        open = got > 0 || (got < 0 && errno == EAGAIN);
+        if (got > 0) c.seen.append(buffer.data(), static_cast<size_t>(got));
+      }
+      if (open && c.state == State::kAnswering) {
+        // Each request's header is answered as soon as it is complete.
+        const auto header = c.seen.find(kEndOfHeader);
+        if (c.flooding) {
+          c.seen.clear();
+        } else if (header != std::string::npos) {
+          c.seen.erase(0, header + kEndOfHeader.size());
+          stalled_ = true;
+          c.flooding = mode_ == Mode::kFlood;
+          open = SendAll(c.client, c.flooding ? FloodStart() : kAskPassword);
         }
+      } else if (open && c.state == State::kRelaying) {
+        std::size_t relay = c.seen.size();
+        if (stalls_upload && !stalled_) {
+          // The magic may begin in the last few bytes of the previous read.
+          const std::string look = c.tail + c.seen;
+          const auto magic = look.find(kPdfMagic);
+          if (magic != std::string::npos) {
+            // Everything before the magic still goes through.
+            relay = magic > c.tail.size() ? magic - c.tail.size() : 0;
+            c.state = mode_ == Mode::kStopReadingHalfway ? State::kNotReading
+                                                         : State::kSwallowing;
+            stalled_ = true;
+          }
+          c.tail = look.substr(look.size() -
+                               std::min(look.size(), kPdfMagic.size() - 1));
+        }
+        open = SendAll(c.server, std::string_view(c.seen).substr(0, relay));
+        c.seen.clear();
+      } else if (c.state != State::kRelaying) {
+        c.seen.clear();
+      }
+      if (open && c.flooding && (from_client & POLLOUT) != 0) {
+        const std::string& block = FloodBlock();
+        open = send(c.client, block.data(), block.size(),
+                    MSG_NOSIGNAL | MSG_DONTWAIT) > 0 ||
+               errno == EAGAIN;
       }
       if (open && from_server != 0) {
         const ssize_t got =
-            recv(connection.server, buffer.data(), buffer.size(), MSG_DONTWAIT);
+            recv(c.server, buffer.data(), buffer.size(), MSG_DONTWAIT);
         open = got > 0 || (got < 0 && errno == EAGAIN);
         // A stalled connection never answers.
-        if (got > 0 && connection.state == State::kRelaying &&
-            !SendAll(connection.client, buffer.data(),
-                     static_cast<std::size_t>(got))) {
-          open = false;
+        if (got > 0 && c.state == State::kRelaying) {
+          c.to_client.append(buffer.data(), static_cast<size_t>(got));
         }
       }
+      if (open && !c.to_client.empty() && (mode_ != Mode::kTrickle || drip)) {
+        const std::size_t count =
+            mode_ == Mode::kTrickle ? 1 : c.to_client.size();
+        stalled_ = stalled_ || mode_ == Mode::kTrickle;
+        open =
+            SendAll(c.client, std::string_view(c.to_client).substr(0, count));
+        c.to_client.erase(0, count);
+      }
       if (!open) {
-        CloseFd(connection.client);
-        CloseFd(connection.server);
+        CloseFd(c.client);
+        CloseFd(c.server);
       }
     }
     std::erase_if(connections,
@@ -209,9 +276,10 @@ void StallingProxy::Run(int lifetime_ms) {
       connection.client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
       if (connection.client < 0) continue;
       SetSendTimeout(connection.client);
-      if (mode_ == Mode::kSilent) {
+      if (mode_ == Mode::kSilent || answers) {
         // No scheduler behind it; poll() skips the missing end.
-        connection.state = State::kSilent;
+        connection.state = answers ? State::kAnswering : State::kSilent;
+        stalled_ = stalled_ || !answers;
       } else {
         connection.server = ConnectUnix(upstream_);
         if (connection.server < 0) {

@@ -1,6 +1,7 @@
 // A TCP relay on 127.0.0.1 between this process's CUPS clients and the
-// sandbox's scheduler that can fail the way a stalled scheduler or proxy
-// does. While it lives, CUPS_SERVER points at it.
+// sandbox's scheduler that misbehaves the way a stalled, slow, hostile or
+// locked-down scheduler or proxy does. While it lives, CUPS_SERVER points at
+// it.
 #ifndef MENSUREX_TESTS_UI_MAIN_PRINT_STALLING_PROXY_H_
 #define MENSUREX_TESTS_UI_MAIN_PRINT_STALLING_PROXY_H_
 
@@ -14,8 +15,6 @@ namespace mensurex::testing {
 class StallingProxy {
  public:
   enum class Mode {
-    // Relays everything both ways.
-    kPass,
     // Takes every connection, reads what comes and never answers.
     kSilent,
     // Relays until a document's upload begins, then reads nothing more from
@@ -24,11 +23,17 @@ class StallingProxy {
     // Relays until a document's upload begins, then reads the whole
     // document, passes none of it on and never answers.
     kSwallowDocument,
+    // Relays every request, and every reply one byte each 0.15 s.
+    kTrickle,
+    // Answers every request with an endless stream of attributes.
+    kFlood,
+    // Answers every request by asking for a password.
+    kAskPassword,
   };
 
-  // Relays to the scheduler's Unix socket `upstream`. The two stalls hit the
-  // first upload only; every other connection (a cancel, say) is relayed.
-  // Gives up by itself after `lifetime_ms`, should no one end it.
+  // Relays to the scheduler's Unix socket `upstream`. The two upload stalls
+  // hit the first upload only; every other connection (a cancel, say) is
+  // relayed. Gives up by itself after `lifetime_ms`, should no one end it.
   StallingProxy(const QString& upstream, Mode mode, int lifetime_ms = 120000);
   // Stops relaying, closes every connection and points CUPS_SERVER back at
   // `upstream`.
@@ -37,7 +42,8 @@ class StallingProxy {
   StallingProxy& operator=(const StallingProxy&) = delete;
 
   bool IsListening() const { return listener_ >= 0; }
-  // Whether an upload has met its stall.
+  // Whether the proxy has misbehaved at all: an upload met its stall, or a
+  // request its answer.
   bool Stalled() const { return stalled_; }
 
  private:

@@ -1,0 +1,212 @@
+// Printing the main window through WindowPrintJob against a private CUPS
+// scheduler, well and badly behaved: exactly one outcome, by the deadline, a
+// reason in the log on failure and no job left pending.
+#include "ui/main/print/window_print_job.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "cups_sandbox.h"
+#include "pdf_readback.h"
+#include "stalling_proxy.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/print/window_pdf.h"
+
+using mensurex::testing::CupsSandbox;
+using mensurex::testing::StallingProxy;
+using mensurex::ui::WindowPrintJob;
+using Mode = StallingProxy::Mode;
+
+namespace {
+
+constexpr QRgb kLightGreen = qRgb(192, 255, 192);
+// The deadline, with room for a slow machine.
+constexpr int kOutcomeWithinMs = mensurex::ui::kPrintDeadlineMs + 2000;
+
+enum class Setup { kNoPrinter, kRefusing, kStopped, kProxy };
+
+}  // namespace
+
+class WindowPrintJobTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(sandbox_->IsValid());
+    window_.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window_));
+    // A finished conversion, so that the boxes hold digits to print.
+    Find<QRadioButton>("optMeasure_2")->setChecked(true);
+    Find<QLineEdit>("txtEntry")->setText("12345678");
+    Find<QPushButton>("cmdCalculate")->click();
+    QVERIFY(!Find<QLineEdit>("txtExaResult")->text().isEmpty());
+  }
+
+  void init() {
+    QVERIFY2(sandbox_->Start(), sandbox_->ErrorLog().constData());
+    QVERIFY(sandbox_->AddPdfQueue());
+    QVERIFY(sandbox_->WaitForIdle());
+    jobs_before_ = sandbox_->JobCount();
+    QVERIFY(jobs_before_ >= 0);
+  }
+
+  void cleanupTestCase() { sandbox_.reset(); }
+
+  void printsTheWindowAsTheScreenShowsIt() {
+    WindowPrintJob job;
+    QSignalSpy finished(&job, &WindowPrintJob::finished);
+    job.start(window_);
+    QVERIFY(finished.wait(kOutcomeWithinMs));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), true);
+    QCOMPARE(sandbox_->JobCount(), jobs_before_ + 1);
+    QVERIFY(sandbox_->WaitForIdle());
+
+    // At 96 dpi the page shows the window at its on-screen size, centred,
+    // its client area light green down to its bottom edge.
+    const QImage page =
+        mensurex::testing::RenderPdfPage(sandbox_->OutputPath(), 96);
+    QVERIFY(!page.isNull());
+    const auto green = mensurex::testing::FindColour(page, kLightGreen);
+    const QSize size = window_.size();
+    QVERIFY2(green.pixels > size.width() * size.height() / 2,
+             qPrintable(QString::number(green.pixels)));
+    QVERIFY(qAbs(green.bounds.width() - size.width()) <= 2);
+    QVERIFY(qAbs(green.bounds.center().x() - page.rect().center().x()) <= 2);
+    QVERIFY(qAbs(green.bounds.bottom() - (page.height() + size.height()) / 2) <=
+            2);
+
+    // The entry and the results carry as much ink on paper as on screen.
+    const QImage printed = mensurex::testing::CentredArea(page, size);
+    const QImage screen = window_.grab().toImage();
+    for (const char* name : {"txtEntry", "txtKiloResult", "txtExaResult"}) {
+      const auto* box = Find<QLineEdit>(name);
+      // Inside the frame, which would otherwise outweigh the digits.
+      const QRect area = QRect(box->mapTo(&window_, QPoint(0, 0)), box->size())
+                             .adjusted(3, 3, -3, -3);
+      const qint64 on_screen = mensurex::testing::Ink(screen, area);
+      const qint64 on_paper = mensurex::testing::Ink(printed, area);
+      QVERIFY2(on_screen > 0, name);
+      QVERIFY2(
+          qAbs(on_paper - on_screen) <= on_screen / 5,
+          qPrintable(
+              QString("%1: %2 vs %3").arg(name).arg(on_paper).arg(on_screen)));
+    }
+  }
+
+  void reportsAFailureByTheDeadline_data() {
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("no printer")
+        << Setup::kNoPrinter << Mode::kSilent << "no default destination";
+    QTest::addRow("queue refuses jobs")
+        << Setup::kRefusing << Mode::kSilent << "not accepting jobs";
+    QTest::addRow("scheduler stopped")
+        << Setup::kStopped << Mode::kSilent << "no connection";
+    QTest::addRow("scheduler never answers")
+        << Setup::kProxy << Mode::kSilent << "";
+    QTest::addRow("scheduler stops reading the document")
+        << Setup::kProxy << Mode::kStopReadingHalfway << "";
+    QTest::addRow("scheduler takes the document, never answers")
+        << Setup::kProxy << Mode::kSwallowDocument << "";
+    QTest::addRow("scheduler trickles its replies")
+        << Setup::kProxy << Mode::kTrickle << "";
+    QTest::addRow("scheduler floods attributes")
+        << Setup::kProxy << Mode::kFlood << "";
+    QTest::addRow("scheduler asks for a password")
+        << Setup::kProxy << Mode::kAskPassword << "";
+  }
+
+  void reportsAFailureByTheDeadline() {
+    QFETCH(Setup, setup);
+    QFETCH(Mode, mode);
+    QFETCH(QString, reason);
+    std::unique_ptr<StallingProxy> proxy;
+    switch (setup) {
+      case Setup::kNoPrinter:
+        QVERIFY(sandbox_->DeleteQueue());
+        jobs_before_ = sandbox_->JobCount();
+        break;
+      case Setup::kRefusing:
+        QVERIFY(sandbox_->SetAccepting(false));
+        break;
+      case Setup::kStopped:
+        sandbox_->Stop();
+        break;
+      case Setup::kProxy:
+        proxy = std::make_unique<StallingProxy>(sandbox_->SocketPath(), mode);
+        QVERIFY(proxy->IsListening());
+        break;
+    }
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression("^printing failed: .*" +
+                                         QRegularExpression::escape(reason)));
+
+    WindowPrintJob job;
+    QSignalSpy finished(&job, &WindowPrintJob::finished);
+    QElapsedTimer clock;
+    clock.start();
+    job.start(window_);
+    QVERIFY(finished.wait(kOutcomeWithinMs));
+    QVERIFY2(clock.elapsed() < kOutcomeWithinMs,
+             qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), false);
+    QTest::qWait(50);  // room for a second outcome, should one follow
+    QCOMPARE(finished.size(), 0);
+
+    if (proxy) {
+      QVERIFY(proxy->Stalled());
+      proxy.reset();
+    }
+    QVERIFY(sandbox_->Start());
+    // A job made before the failure was cancelled, not left pending.
+    QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, 5000);
+  }
+
+  // Destroyed while the scheduler holds the document: no outcome comes, the
+  // job made is cancelled, and nothing touches the object afterwards.
+  void abandonsTheExchangeWhenDestroyed() {
+    StallingProxy proxy(sandbox_->SocketPath(), Mode::kStopReadingHalfway);
+    QVERIFY(proxy.IsListening());
+    auto job = std::make_unique<WindowPrintJob>();
+    QSignalSpy finished(job.get(), &WindowPrintJob::finished);
+    job->start(window_);
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.Stalled(), 5000);
+    job.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, 5000);
+    QCOMPARE(finished.size(), 0);
+  }
+
+  // A window far wider than any page is drawn with the pixels the page
+  // needs, not at its own size enlarged.
+  void drawsAHugeWindowAtThePagesResolution() {
+    QWidget wide;
+    wide.resize(16000, 600);
+    const auto paper = mensurex::ui::FallbackPaper();
+    const auto drawn = mensurex::ui::DrawWindowForPrint(wide, paper);
+    // A4 at 300 dpi, landscape.
+    QVERIFY(drawn.image.width() <= 3508 && drawn.image.width() > 3000);
+    QVERIFY(!mensurex::ui::WindowImagePdf(drawn, paper).isEmpty());
+  }
+
+ private:
+  template <typename T>
+  T* Find(const char* name) const {
+    T* child = window_.findChild<T*>(name);
+    if (!child) qFatal("no control %s", name);
+    return child;
+  }
+
+  std::unique_ptr<CupsSandbox> sandbox_ = std::make_unique<CupsSandbox>();
+  frmMain window_;
+  int jobs_before_ = 0;
+};
+
+QTEST_MAIN(WindowPrintJobTest)
+#include "window_print_job_test.moc"
