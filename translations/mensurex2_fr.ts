@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Le texte n&apos;a pas été collé : la zone de saisie contient au plus 32767 caractères.</translation>
+        <translation>Le texte n&apos;a pas été collé&#xa0;: la zone de saisie contient au plus 32767 caractères.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>

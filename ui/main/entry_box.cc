@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,6 +11,16 @@
 #include <QMouseEvent>
 
 namespace mensurex::ui {
+
+namespace {
+
+// The caption Qt gives the standard menu's Paste, in Qt's own translation
+// (named, not written in place, so that the program's translation files do
+// not take it up).
+constexpr char kQtContext[] = "QLineEdit";
+constexpr char kQtPasteCaption[] = "&Paste";
+
+}  // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(kMaxLength);
@@ -66,7 +77,7 @@ void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
   for (QAction* action : menu->actions()) {
     if (action->objectName() == QLatin1String("edit-paste") ||
         action->text().section(QLatin1Char('\t'), 0, 0) ==
-            QLineEdit::tr("&Paste")) {
+            QCoreApplication::translate(kQtContext, kQtPasteCaption)) {
       action->disconnect(this);
       connect(action, &QAction::triggered, this,
               [this] { PasteFrom(QClipboard::Clipboard); });
