@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,7 +194,10 @@ frmMain::frmMain(QWidget* parent)
   txtEntry->setFocus(Qt::OtherFocusReason);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  // The job goes with the window; so does its busy cursor.
+  if (print_job_ != nullptr) QGuiApplication::restoreOverrideCursor();
+}
 
 void frmMain::set_print_job_starter(PrintJobStarter starter) {
   start_print_job_ = std::move(starter);
