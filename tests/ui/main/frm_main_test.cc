@@ -117,7 +117,7 @@ struct Message {
 Message Answer(QMessageBox::StandardButton answer = QMessageBox::Ok) {
   QMessageBox* box = OpenBox();
   if (box == nullptr) return {};
-  const Message message{
+  Message message{
       true,
       box->text(),
       box->windowTitle(),
