@@ -2,7 +2,8 @@
 
 namespace mensurex::ui {
 
-Q_LOGGING_CATEGORY(lcStart, "mensurex.start")
-Q_LOGGING_CATEGORY(lcUi, "mensurex.ui")
+// Debug lines are off unless QT_LOGGING_RULES turns them on.
+Q_LOGGING_CATEGORY(lcStart, "mensurex.start", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcUi, "mensurex.ui", QtInfoMsg)
 
 }  // namespace mensurex::ui

@@ -27,8 +27,8 @@ QString LoadUserLanguage() {
     // English is the program's own language; any other falls back to it.
     if (QLocale().language() != QLocale::English &&
         QLocale().language() != QLocale::C) {
-      qCInfo(lcStart) << "no translation for" << QLocale().uiLanguages()
-                      << "- the windows show English";
+      qCDebug(lcStart) << "no translation for" << QLocale().uiLanguages()
+                       << "- the windows show English";
     }
     return {};
   }
