@@ -79,22 +79,26 @@ bool IsSuccess(ipp_status_t status) {
   return status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }
 
-// "`what`: <status name> (0x<code>) <message>" for the calling thread's last
-// exchange, or for `status` when the reply itself is at hand.
-std::string Reason(const CupsLibrary* cups, const char* what,
-                   ipp_status_t status) {
-  std::array<char, 16> code{};
-  std::snprintf(code.data(), code.size(), "0x%04x", unsigned(status));
-  const char* const name = cups->ippErrorString(status);
-  const char* const message = cups->cupsLastErrorString();
-  std::string reason =
-      std::string(what) + ": " + (name ? name : "") + " (" + code.data() + ")";
-  if (message != nullptr && *message != '\0')
-    reason += std::string(" ") + message;
+// "`what`: <status name> (0x<code>) <message>" for `status`, the status of
+// the reply at hand or else of the calling thread's last exchange; a success
+// there only means that no reply came, and is left out. Notes a cutoff, which
+// explains any failure after it.
+std::string Reason(const CupsLibrary* cups, const ExchangeCutoff& cutoff,
+                   const char* what, ipp_status_t status) {
+  std::string reason = what;
+  if (!IsSuccess(status)) {
+    std::array<char, 16> code{};
+    std::snprintf(code.data(), code.size(), "0x%04x", unsigned(status));
+    const char* const name = cups->ippErrorString(status);
+    const char* const message = cups->cupsLastErrorString();
+    reason += std::string(": ") + (name != nullptr ? name : "") + " (" +
+              code.data() + ")";
+    if (message != nullptr && *message != '\0') {
+      reason += std::string(" ") + message;
+    }
+  }
+  if (cutoff.Abandoned()) reason += " (cut off at the deadline)";
   return reason;
-}
-std::string Reason(const CupsLibrary* cups, const char* what) {
-  return Reason(cups, what, cups->cupsLastError());
 }
 
 }  // namespace
@@ -104,6 +108,7 @@ void ExchangeCutoff::Abandon() {
   abandoned_ = true;
   // Shutting the socket down, unlike closing it, is safe under a call that
   // is blocked on it: the call returns, and libcups still owns and closes it.
+  // The socket is looked up now, since libcups replaces it on a reconnect.
   if (http_ != nullptr) {
     const int fd = cups_->httpGetFd(http_);
     if (fd >= 0) ::shutdown(fd, SHUT_RDWR);
@@ -162,6 +167,15 @@ struct DefaultPrintQueue::Handles {
     return connection;
   }
 
+  // Why the last exchange failed, after its `status`, or else the thread's
+  // last.
+  std::string Reason(const char* what) const {
+    return Reason(what, cups->cupsLastError());
+  }
+  std::string Reason(const char* what, ipp_status_t status) const {
+    return mensurex::ui::Reason(cups, *cutoff, what, status);
+  }
+
   const CupsLibrary* cups;
   std::shared_ptr<ExchangeCutoff> cutoff;
   // The scheduler as the client configuration names it when the queue opens.
@@ -205,20 +219,23 @@ std::unique_ptr<DefaultPrintQueue> DefaultPrintQueue::Open(
 
   handles->http = handles->Connect(handles->exchange, handles->cutoff.get());
   if (!handles->http) {
-    why = "no connection to the scheduler " + handles->server.toStdString() +
-          ":" + std::to_string(handles->port);
+    why = handles->Reason(
+        ("no connection to the scheduler " + handles->server.toStdString() +
+         ":" + std::to_string(handles->port))
+            .c_str(),
+        IPP_STATUS_OK);
     return nullptr;
   }
   handles->dest.reset(
       cups->cupsGetNamedDest(handles->http.get(), /*name=*/nullptr, nullptr));
   if (!handles->dest) {
-    why = Reason(cups, "no default destination");
+    why = handles->Reason("no default destination");
     return nullptr;
   }
   handles->info.reset(
       cups->cupsCopyDestInfo(handles->http.get(), handles->dest.get()));
   if (!handles->info) {
-    why = Reason(cups, "no information on the default destination");
+    why = handles->Reason("no information on the default destination");
     return nullptr;
   }
 
@@ -274,7 +291,7 @@ bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title,
       handles_->http.get(), handles_->dest.get(), handles_->info.get(), &job_id,
       title_utf8.constData(), 0, nullptr);
   if (job_id <= 0 || !IsSuccess(created)) {
-    why = Reason(cups, "the job was not created", created);
+    why = handles_->Reason("the job was not created", created);
   }
   if (job_id <= 0) return false;
   const bool sent =
@@ -295,7 +312,7 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
           http, handles_->dest.get(), handles_->info.get(), job_id,
           title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
           /*last_document=*/1) != HTTP_STATUS_CONTINUE) {
-    why = Reason(cups, "the document was not started");
+    why = handles_->Reason("the document was not started");
     return false;
   }
   for (qsizetype offset = 0; offset < pdf.size(); offset += kWriteChunk) {
@@ -303,7 +320,7 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
     if (cups->cupsWriteRequestData(http, pdf.constData() + offset,
                                    static_cast<size_t>(length)) !=
         HTTP_STATUS_CONTINUE) {
-      why = Reason(cups, "the document was not sent");
+      why = handles_->Reason("the document was not sent");
       return false;
     }
   }
@@ -312,13 +329,13 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
   ipp_t* const reply =
       cups->cupsGetResponse(http, handles_->resource.constData());
   if (reply == nullptr) {
-    why = Reason(cups, "no reply to the document");
+    why = handles_->Reason("no reply to the document");
     return false;
   }
   const ipp_status_t status = cups->ippGetStatusCode(reply);
   cups->ippDelete(reply);
   if (!IsSuccess(status)) {
-    why = Reason(cups, "the document was refused", status);
+    why = handles_->Reason("the document was refused", status);
     return false;
   }
   return true;

@@ -47,7 +47,8 @@ bool PrintWindowImage(const QWidget& window) {
   });
   if (!queue) return false;
 
-  const QByteArray pdf = RenderWindowPdf(window, paper);
+  const QByteArray pdf =
+      WindowImagePdf(DrawWindowForPrint(window, paper), paper);
   const QString title = window.windowTitle();
   bool accepted = false;
   RunAside([&] {

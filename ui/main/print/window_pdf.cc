@@ -102,8 +102,4 @@ QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper) {
   return pdf;
 }
 
-QByteArray RenderWindowPdf(const QWidget& window, const Paper& paper) {
-  return WindowImagePdf(DrawWindowForPrint(window, paper), paper);
-}
-
 }  // namespace mensurex::ui

@@ -33,9 +33,6 @@ WindowImage DrawWindowForPrint(const QWidget& window, const Paper& paper);
 // page could be made. Safe on any thread.
 QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper);
 
-// Both steps at once.
-QByteArray RenderWindowPdf(const QWidget& window, const Paper& paper);
-
 }  // namespace mensurex::ui
 
 #endif  // MENSUREX_UI_MAIN_PRINT_WINDOW_PDF_H_

@@ -41,7 +41,7 @@ namespace {
 // The worker's side: the whole exchange, then its outcome posted to the job.
 void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
                  const WindowImage& drawn, Clock::time_point deadline,
-                 void (*post)(WindowPrintJob*, bool, std::string)) {
+                 void (*post)(WindowPrintJob*, bool, const std::string&)) {
   std::string why;
   bool printed = false;
   auto queue = DefaultPrintQueue::Open(deadline, shared->cutoff, why);
@@ -57,7 +57,7 @@ void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
   }
   queue.reset();
   const std::scoped_lock lock(shared->mutex);
-  if (shared->job != nullptr) post(shared->job, printed, std::move(why));
+  if (shared->job != nullptr) post(shared->job, printed, why);
 }
 
 }  // namespace
@@ -91,8 +91,8 @@ void WindowPrintJob::start(const QWidget& window) {
   started_ = true;
   const auto deadline =
       Clock::now() + std::chrono::milliseconds(kPrintDeadlineMs);
-  // Drawn for the paper most printers hold; the worker fits it to the
-  // printer's own paper, which only the exchange tells.
+  // Drawn for the fallback paper, since only the exchange tells the
+  // printer's own; the worker fits the image to that.
   WindowImage drawn = DrawWindowForPrint(window, FallbackPaper());
 
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -101,7 +101,8 @@ void WindowPrintJob::start(const QWidget& window) {
   cutoff_timer_.start(std::max(left - kCancelReserve, kNow));
   deadline_timer_.start(std::max(left, kNow));
 
-  const auto post = [](WindowPrintJob* job, bool printed, std::string why) {
+  const auto post = [](WindowPrintJob* job, bool printed,
+                       const std::string& why) {
     QMetaObject::invokeMethod(
         job, [job, printed, why] { job->Finish(printed, why); },
         Qt::QueuedConnection);

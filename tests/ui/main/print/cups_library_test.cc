@@ -1,8 +1,10 @@
 // Binding libcups at run time: a library that is missing, or that lacks any
-// of the calls, yields no table at all rather than one with empty entries.
+// of the calls, yields no table at all rather than one with empty entries,
+// and the loader's reason.
 #include "ui/main/print/cups_library.h"
 
 #include <QTest>
+#include <string>
 
 using mensurex::ui::LoadCupsLibrary;
 using mensurex::ui::SystemCupsLibrary;
@@ -13,12 +15,19 @@ class PrintCupsLibraryTest : public QObject {
  private slots:
   void unusable_library_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("missing") << QByteArray("libmensurex-no-such-library.so");
-    QTest::newRow("without the CUPS calls") << QByteArray("libm.so.6");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("missing") << QByteArray("libmensurex-no-such-library.so")
+                             << QByteArray("libmensurex-no-such-library.so");
+    QTest::newRow("without the CUPS calls")
+        << QByteArray("libm.so.6") << QByteArray("cupsCancelDestJob");
   }
   void unusable_library() {
     QFETCH(QByteArray, file);
-    QVERIFY(LoadCupsLibrary(file.constData()) == nullptr);
+    QFETCH(QByteArray, reason);
+    std::string error;
+    QVERIFY(LoadCupsLibrary(file.constData(), &error) == nullptr);
+    QVERIFY2(error.find(reason.toStdString()) != std::string::npos,
+             error.c_str());
   }
 
   void system_library_binds_once() {

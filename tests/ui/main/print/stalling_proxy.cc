@@ -50,6 +50,7 @@ struct Connection {
   std::string tail;       // the last few bytes passed on, for the magic
   std::string to_client;  // the scheduler's bytes not yet trickled on
   bool flooding = false;
+  std::size_t flood_offset = 0;  // where the next flood block resumes
 };
 
 void CloseFd(int& fd) {
@@ -241,10 +242,15 @@ void StallingProxy::Run(int lifetime_ms) {
         c.seen.clear();
       }
       if (open && c.flooding && (from_client & POLLOUT) != 0) {
+        // As fast as the client reads, each block whole, one after another.
         const std::string& block = FloodBlock();
-        open = send(c.client, block.data(), block.size(),
-                    MSG_NOSIGNAL | MSG_DONTWAIT) > 0 ||
-               errno == EAGAIN;
+        ssize_t sent = 0;
+        while ((sent = send(c.client, block.data() + c.flood_offset,
+                            block.size() - c.flood_offset,
+                            MSG_NOSIGNAL | MSG_DONTWAIT)) > 0) {
+          c.flood_offset = (c.flood_offset + sent) % block.size();
+        }
+        open = errno == EAGAIN;
       }
       if (open && from_server != 0) {
         const ssize_t got =
