@@ -169,6 +169,10 @@
         <translation>Die Zahl ist zu groß, um sie umzurechnen.</translation>
     </message>
     <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Der Text wurde nicht eingefügt: Das Eingabefeld fasst höchstens 32767 Zeichen.</translation>
+    </message>
+    <message>
         <source>There has been an error printing this form.</source>
         <translation>Beim Drucken des Fensters ist ein Fehler aufgetreten.</translation>
     </message>

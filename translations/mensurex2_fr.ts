@@ -169,6 +169,10 @@
         <translation>La valeur est trop grande pour être convertie.</translation>
     </message>
     <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Le texte n&apos;a pas été collé&#xa0;: la zone de saisie contient au plus 32767 caractères.</translation>
+    </message>
+    <message>
         <source>There has been an error printing this form.</source>
         <translation>Une erreur s&apos;est produite lors de l&apos;impression de cette fenêtre.</translation>
     </message>

@@ -17,8 +17,9 @@ class LineShape;
 // constructor (the load step runs before it can become visible). OK, Enter,
 // Escape and the title bar's close box all close it; a closed window is not
 // reused: each opening constructs a new one, e.g.
-//   frmAbout about(this);
-//   about.exec();
+//   auto* about = new frmAbout(this);
+//   about->setAttribute(Qt::WA_DeleteOnClose);
+//   about->open();
 // The window icon is the parent window's icon, else the application's.
 class frmAbout : public QDialog {
   Q_OBJECT

@@ -4,10 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,13 +15,15 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QString>
 #include <QToolTip>
 #include <algorithm>
 #include <limits>
 #include <utility>
 
-#include "ui/main/print/print_window_image.h"
+#include "ui/main/entry_box.h"
+#include "ui/main/print/window_print_job.h"
 #include "ui/main/select_frame.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
@@ -36,7 +38,7 @@ using mensurex::ui::TwipsRect;
 const QColor kLightGreen(192, 255, 192);
 const QColor kResultBlue(0, 0, 255);
 
-// Text boxes take text of any length (QLineEdit would stop at 32767).
+// Result boxes take text of any length (QLineEdit would stop at 32767).
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 // The client area below the menu bar.
@@ -138,10 +140,38 @@ QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
   return action;
 }
 
+// Return and keypad Enter under every combination of Shift, Ctrl, Alt and
+// Meta: the Enter commands do not look at the modifiers. (A keypad key also
+// matches its sequence without the keypad modifier.)
+QList<QKeySequence> EnterKeys() {
+  QList<QKeySequence> keys;
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    for (int combination = 0; combination < 16; ++combination) {
+      Qt::KeyboardModifiers modifiers;
+      modifiers.setFlag(Qt::ShiftModifier, (combination & 1) != 0);
+      modifiers.setFlag(Qt::ControlModifier, (combination & 2) != 0);
+      modifiers.setFlag(Qt::AltModifier, (combination & 4) != 0);
+      modifiers.setFlag(Qt::MetaModifier, (combination & 8) != 0);
+      keys.append(QKeySequence(QKeyCombination(modifiers, key)));
+    }
+  }
+  return keys;
+}
+
+// The default print job: the window's image on the system's default printer.
+QObject* StartWindowPrintJob(const QWidget& window, QObject* parent,
+                             std::function<void(bool printed)> done) {
+  auto* job = new mensurex::ui::WindowPrintJob(parent);
+  QObject::connect(job, &mensurex::ui::WindowPrintJob::finished, parent,
+                   std::move(done));
+  job->start(window);
+  return job;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), print_operation_(&mensurex::ui::PrintWindowImage) {
+    : QMainWindow(parent), start_print_job_(&StartWindowPrintJob) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Mensurex"));
   setWindowIcon(mensurex::ui::ProgramIcon());
@@ -164,10 +194,13 @@ frmMain::frmMain(QWidget* parent)
   txtEntry->setFocus(Qt::OtherFocusReason);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  // The job goes with the window; so does its busy cursor.
+  if (print_job_ != nullptr) QGuiApplication::restoreOverrideCursor();
+}
 
-void frmMain::set_print_operation(PrintOperation operation) {
-  print_operation_ = std::move(operation);
+void frmMain::set_print_job_starter(PrintJobStarter starter) {
+  start_print_job_ = std::move(starter);
 }
 
 void frmMain::BuildControls() {
@@ -189,11 +222,10 @@ void frmMain::BuildControls() {
       MakeLabel(client_, "lblEntry", tr("Enter Number to Convert"),
                 TwipsRect(480, 480, 1935, 285));
 
-  txtEntry = new QLineEdit(client_);
+  txtEntry = new mensurex::ui::EntryBox(client_);
   txtEntry->setObjectName(QStringLiteral("txtEntry"));
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
-  txtEntry->setMaxLength(kNoLengthLimit);
   txtEntry->setToolTip(tr("Enter the number you wish to convert"));
   txtEntry->setAccessibleName(tr("Number to convert"));
   txtEntry->setAccessibleDescription(
@@ -317,29 +349,20 @@ void frmMain::ConnectCommands() {
           &frmMain::mnuInstructions_Click);
   connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
-  // Enter in the entry box or on a unit button calculates.
-  txtEntry->installEventFilter(this);
-  for (QRadioButton* option : optMeasure) option->installEventFilter(this);
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  const auto* key_event = event->type() == QEvent::KeyPress
-                              ? dynamic_cast<const QKeyEvent*>(event)
-                              : nullptr;
-  if (key_event != nullptr) {
-    if (watched == txtEntry) {
-      txtEntry_KeyDown(key_event->key(), key_event->modifiers());
-    } else {
-      auto* const found =
-          std::find(optMeasure.begin(), optMeasure.end(), watched);
-      if (found != optMeasure.end()) {
-        optMeasure_KeyDown(static_cast<int>(found - optMeasure.begin()),
-                           key_event->key(), key_event->modifiers());
-      }
-    }
+  // Enter in the entry box or on a unit button calculates; the entry's own
+  // handling of the key goes on as usual.
+  connect(txtEntry, &QLineEdit::returnPressed, this,
+          &frmMain::txtEntry_ReturnPressed);
+  connect(txtEntry, &mensurex::ui::EntryBox::insertRefused, this,
+          &frmMain::txtEntry_InsertRefused);
+  const QList<QKeySequence> enter_keys = EnterKeys();
+  for (int index = 0; index < kStorageUnitCount; ++index) {
+    auto* enter = new QShortcut(optMeasure[static_cast<std::size_t>(index)]);
+    enter->setContext(Qt::WidgetShortcut);
+    enter->setKeys(enter_keys);
+    connect(enter, &QShortcut::activated, this,
+            [this, index] { optMeasure_ReturnPressed(index); });
   }
-  // The key is never marked as handled: the control's own handling follows.
-  return QMainWindow::eventFilter(watched, event);
 }
 
 bool frmMain::IsTabStop(const QWidget* widget) const {

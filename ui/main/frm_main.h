@@ -4,6 +4,7 @@
 #define MENSUREX_UI_MAIN_FRM_MAIN_H_
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <optional>
@@ -19,6 +20,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
+namespace mensurex::ui {
+class EntryBox;
+}  // namespace mensurex::ui
+
 // Every control carries its name as its objectName: "txtEntry",
 // "frmSelect", "cmdCalculate", ..., the menus "mnuFile", "mnuCalculate", ...
 // The unit buttons form one array indexed by StorageUnit, named
@@ -26,7 +31,8 @@ class QRadioButton;
 //
 // The window keeps no state of its own: the entry text, the selected unit and
 // the seven result texts live in the controls. Only while it prints does it
-// note that it prints, and whether it was asked to close meanwhile.
+// hold the print job, whether it was asked to close meanwhile, and where the
+// focus was.
 //
 // Keyboard: Tab runs through the entry box, Clear All, Calculate, Print Form,
 // Close, the unit group, then the seven result boxes from bytes down to
@@ -35,21 +41,23 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Prints an image of a window and reports whether the job was accepted. It
-  // may run the event loop while it waits; the window takes no input
-  // meanwhile.
-  using PrintOperation = std::function<bool(const QWidget&)>;
+  // Starts printing an image of `window` as it looks now and returns the
+  // running job, made a child of `parent`. The job calls `done` exactly once,
+  // later (never before this returns), from the event loop, with whether the
+  // printer accepted it. Deleting the job abandons it.
+  using PrintJobStarter =
+      std::function<QObject*(const QWidget& window, QObject* parent,
+                             std::function<void(bool printed)> done)>;
 
   // Builds the window and runs its load step; shows nothing.
   explicit frmMain(QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // Replaces the print operation (the system's default printer unless
+  // Replaces how print jobs start (the system's default printer unless
   // replaced).
-  void set_print_operation(PrintOperation operation);
+  void set_print_job_starter(PrintJobStarter starter);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   // A close asked for while the window prints waits for the outcome: the
   // failure message, if any, is shown first, then the window closes.
   void closeEvent(QCloseEvent* event) override;
@@ -61,9 +69,10 @@ class frmMain : public QMainWindow {
   // Commands, named after the control and event that trigger them.
   void cmdCalculate_Click();
   void mnuCalculate_Click();
-  void txtEntry_KeyDown(int key_code, Qt::KeyboardModifiers modifiers);
-  void optMeasure_KeyDown(int index, int key_code,
-                          Qt::KeyboardModifiers modifiers);
+  // Enter (with any modifier) in the entry box or on a unit button.
+  void txtEntry_ReturnPressed();
+  void optMeasure_ReturnPressed(int index);
+  void txtEntry_InsertRefused();
   void cmdClear_Click();
   void cmdClose_Click();
   void mnuExit_Click();
@@ -93,18 +102,28 @@ class frmMain : public QMainWindow {
   // should none be checked, which the window never allows after load).
   mensurex::StorageUnit SelectedUnit() const;
 
-  // Shows `prompt`, then gives the entry box the focus with its whole text
-  // selected, so the next keystroke replaces it.
+  // Shows `prompt`; once it is closed, gives the entry box the focus with
+  // its whole text selected, so the next keystroke replaces it.
   void RefuseEntry(const QString& prompt);
 
   void PrintForm();
+  void PrintFinished(bool printed);
+  // While busy the window shows the busy cursor and its controls and menus
+  // take no input; afterwards the focus and the entry's selection are back
+  // where they were.
+  void SetBusy(bool busy);
+  // Carries out a close that was asked for while printing.
+  void CloseIfPending();
 
-  PrintOperation print_operation_;
-  bool printing_ = false;
+  PrintJobStarter start_print_job_;
+  QPointer<QObject> print_job_;  // set while a print job runs
   bool close_pending_ = false;
+  QPointer<QWidget> focus_before_busy_;
+  int cursor_before_busy_ = 0;
+  int anchor_before_busy_ = 0;
 
   QWidget* client_ = nullptr;
-  QLineEdit* txtEntry = nullptr;
+  mensurex::ui::EntryBox* txtEntry = nullptr;
   QGroupBox* frmSelect = nullptr;
   QPushButton* cmdClear = nullptr;
   QPushButton* cmdCalculate = nullptr;

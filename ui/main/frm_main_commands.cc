@@ -2,14 +2,17 @@
 // Instructions, About and Print Form.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QString>
 
 #include "mensurex/conversion.h"
 #include "ui/about/frm_about.h"
-#include "ui/main/busy_input_block.h"
+#include "ui/main/entry_box.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/locale_separators.h"
 #include "ui/shared/application_identity.h"
@@ -23,10 +26,9 @@ const char* const kOverflowMessage =
     QT_TRANSLATE_NOOP("frmMain", "The amount is too large to convert.");
 const char* const kPrintFailureMessage =
     QT_TRANSLATE_NOOP("frmMain", "There has been an error printing this form.");
-
-bool IsEnterKey(int key_code) {
-  return key_code == Qt::Key_Return || key_code == Qt::Key_Enter;
-}
+const char* const kPasteRefusedMessage = QT_TRANSLATE_NOOP(
+    "frmMain",
+    "The text was not pasted: the entry holds at most 32767 characters.");
 
 }  // namespace
 
@@ -65,14 +67,14 @@ void frmMain::cmdCalculate_Click() {
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
-void frmMain::txtEntry_KeyDown(int key_code,
-                               Qt::KeyboardModifiers /*modifiers*/) {
-  if (IsEnterKey(key_code)) cmdCalculate_Click();
-}
+void frmMain::txtEntry_ReturnPressed() { cmdCalculate_Click(); }
 
-void frmMain::optMeasure_KeyDown(int /*index*/, int key_code,
-                                 Qt::KeyboardModifiers /*modifiers*/) {
-  if (IsEnterKey(key_code)) cmdCalculate_Click();
+void frmMain::optMeasure_ReturnPressed(int /*index*/) { cmdCalculate_Click(); }
+
+void frmMain::txtEntry_InsertRefused() {
+  // Cutting the pasted text could change the number it spells, so the entry
+  // keeps what it had and says why.
+  mensurex::ui::OpenMessage(this, tr(kPasteRefusedMessage));
 }
 
 std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
@@ -99,10 +101,11 @@ mensurex::StorageUnit frmMain::SelectedUnit() const {
 }
 
 void frmMain::RefuseEntry(const QString& prompt) {
-  mensurex::ui::ShowMessage(this, prompt);
-  activateWindow();
-  txtEntry->setFocus(Qt::OtherFocusReason);
-  txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
+  QMessageBox* box = mensurex::ui::OpenMessage(this, prompt);
+  connect(box, &QDialog::finished, this, [this] {
+    txtEntry->setFocus(Qt::OtherFocusReason);
+    txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
+  });
 }
 
 void frmMain::cmdClear_Click() {
@@ -126,13 +129,14 @@ void frmMain::cmdClose_Click() { close(); }
 void frmMain::mnuExit_Click() { QCoreApplication::quit(); }
 
 void frmMain::mnuInstructions_Click() {
-  mensurex::ui::ShowMessage(this, InstructionsText());
+  mensurex::ui::OpenMessage(this, InstructionsText());
 }
 
 void frmMain::mnuAbout_Click() {
   // Built afresh for every opening; gone when closed.
-  frmAbout about(mensurex::ui::ApplicationTitle(), this);
-  about.exec();
+  auto* about = new frmAbout(mensurex::ui::ApplicationTitle(), this);
+  about->setAttribute(Qt::WA_DeleteOnClose);
+  about->open();
 }
 
 void frmMain::cmdPrintForm_Click() { PrintForm(); }
@@ -140,35 +144,60 @@ void frmMain::cmdPrintForm_Click() { PrintForm(); }
 void frmMain::mnuPrintForm_Click() { PrintForm(); }
 
 void frmMain::PrintForm() {
-  bool printed = false;
-  {
-    // The operation may wait for the printer with the event loop running:
-    // the window goes on painting, but no click or key acts until the
-    // outcome is known.
-    const mensurex::ui::BusyInputBlock busy;
-    printing_ = true;
-    try {
-      printed = print_operation_ && print_operation_(*this);
-    } catch (...) {
-      // Any failure of the print operation is reported by the one message
-      // below, never by its own description.
-      printed = false;
-    }
-    printing_ = false;
+  // The job draws the window as the user sees it, before it turns busy.
+  print_job_ = start_print_job_(
+      *this, this, [this](bool printed) { PrintFinished(printed); });
+  SetBusy(true);
+}
+
+void frmMain::PrintFinished(bool printed) {
+  if (print_job_ != nullptr) print_job_->deleteLater();
+  print_job_ = nullptr;
+  SetBusy(false);
+  if (printed) {
+    CloseIfPending();
+    return;
   }
-  if (!printed) {
-    mensurex::ui::ShowMessage(this, tr(kPrintFailureMessage),
-                              QMessageBox::Ok | QMessageBox::Cancel,
-                              QMessageBox::Ok);
+  // Any failure is reported by this one message, never by its own
+  // description (the job logs that).
+  QMessageBox* box = mensurex::ui::OpenMessage(
+      this, tr(kPrintFailureMessage), QMessageBox::Ok | QMessageBox::Cancel,
+      QMessageBox::Ok);
+  connect(box, &QDialog::finished, this, &frmMain::CloseIfPending);
+}
+
+void frmMain::SetBusy(bool busy) {
+  if (busy) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    // Disabling moves the focus away and drops the entry's selection.
+    focus_before_busy_ = focusWidget();
+    cursor_before_busy_ = txtEntry->cursorPosition();
+    anchor_before_busy_ =
+        txtEntry->hasSelectedText()
+            ? (txtEntry->selectionStart() == cursor_before_busy_
+                   ? txtEntry->selectionEnd()
+                   : txtEntry->selectionStart())
+            : cursor_before_busy_;
   }
-  if (close_pending_) {
-    close_pending_ = false;
-    close();
+  client_->setEnabled(!busy);
+  menuBar()->setEnabled(!busy);
+  if (busy) return;
+  QGuiApplication::restoreOverrideCursor();
+  if (focus_before_busy_ != nullptr && focus_before_busy_->window() == this) {
+    focus_before_busy_->setFocus(Qt::OtherFocusReason);
   }
+  txtEntry->setSelection(anchor_before_busy_,
+                         cursor_before_busy_ - anchor_before_busy_);
+}
+
+void frmMain::CloseIfPending() {
+  if (!close_pending_) return;
+  close_pending_ = false;
+  close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  if (printing_) {
+  if (print_job_ != nullptr) {
     close_pending_ = true;
     event->ignore();
     return;

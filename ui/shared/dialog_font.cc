@@ -1,8 +1,12 @@
 #include "ui/shared/dialog_font.h"
 
+#include <QFontDatabase>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+
+#include "ui/shared/logging.h"
 
 namespace mensurex::ui {
 
@@ -19,6 +23,24 @@ QStringList CjkFamilies() {
                                                    : chinese + japanese;
 }
 
+// Says once when no face of the list is installed: captions may then be cut
+// off, and the log should tell why.
+void WarnIfNoFaceInstalled(const QStringList& families) {
+  static const bool kChecked = [&families] {
+    const QStringList installed = QFontDatabase::families();
+    const bool found = std::any_of(
+        families.begin(), families.end(), [&installed](const QString& name) {
+          return installed.contains(name, Qt::CaseInsensitive);
+        });
+    if (!found) {
+      qCWarning(lcUi) << "none of the fonts" << families
+                      << "is installed; captions may not fit their controls";
+    }
+    return true;
+  }();
+  static_cast<void>(kChecked);
+}
+
 // "MS Sans Serif" where it exists, else a face of the same metrics (Arial's),
 // so every caption fits the rectangle it was laid out for. Those faces have
 // Latin, Greek and Cyrillic letters only; Chinese and Japanese texts take
@@ -26,13 +48,13 @@ QStringList CjkFamilies() {
 // face the system would pick. Family, size and weight are all set, so no
 // part of the desktop's font leaks in.
 QFont ClassicSansFont(qreal point_size) {
+  const QStringList families = {
+      QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+      QStringLiteral("Arimo"),         QStringLiteral("Arial"),
+      QStringLiteral("Nimbus Sans"),   QStringLiteral("Helvetica")};
+  WarnIfNoFaceInstalled(families);
   QFont font;
-  font.setFamilies(QStringList{QStringLiteral("MS Sans Serif"),
-                               QStringLiteral("Liberation Sans"),
-                               QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                               QStringLiteral("Nimbus Sans"),
-                               QStringLiteral("Helvetica")} +
-                   CjkFamilies());
+  font.setFamilies(families + CjkFamilies());
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);

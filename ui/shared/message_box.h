@@ -1,5 +1,5 @@
 // The program's message boxes: the application title as caption, no icon,
-// modal; the caller waits until the box is closed.
+// modal to the window they are opened over.
 #ifndef MENSUREX_UI_SHARED_MESSAGE_BOX_H_
 #define MENSUREX_UI_SHARED_MESSAGE_BOX_H_
 
@@ -10,12 +10,15 @@ class QWidget;
 
 namespace mensurex::ui {
 
-// Shows `prompt` with the given buttons, `default_button` bound to Enter, and
-// waits until the box is closed. Which button closed it is not reported:
-// no command of the program acts on it.
-void ShowMessage(QWidget* parent, const QString& prompt,
-                 QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                 QMessageBox::StandardButton default_button = QMessageBox::Ok);
+// Opens a box showing `prompt` with the given buttons, `default_button` bound
+// to Enter, modal to `parent`'s window, and returns at once. Act on the box's
+// `finished` signal: by then `parent`'s window is active again, and the box
+// deletes itself afterwards. Which button closed it is not reported: no
+// command of the program acts on it.
+QMessageBox* OpenMessage(
+    QWidget* parent, const QString& prompt,
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+    QMessageBox::StandardButton default_button = QMessageBox::Ok);
 
 }  // namespace mensurex::ui
 

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/shared/logging.h"
+
 namespace mensurex::ui {
 
 namespace {
@@ -22,6 +24,12 @@ QString LoadUserLanguage() {
                      QStringLiteral("_"),
                      QString::fromLatin1(kTranslationsResource))) {
     delete program;
+    // English is the program's own language; any other falls back to it.
+    if (QLocale().language() != QLocale::English &&
+        QLocale().language() != QLocale::C) {
+      qCDebug(lcStart) << "no translation for" << QLocale().uiLanguages()
+                       << "- the windows show English";
+    }
     return {};
   }
   QCoreApplication::installTranslator(program);
@@ -35,11 +43,15 @@ QString LoadUserLanguage() {
   QString language =
       program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
-  if (qt->load(QStringLiteral("qtbase_") + language,
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  const QString qt_file = QStringLiteral("qtbase_") + language;
+  const QString qt_folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (qt->load(qt_file, qt_folder)) {
     QCoreApplication::installTranslator(qt);
   } else {
     delete qt;
+    qCWarning(lcStart).nospace()
+        << "Qt's translation " << qt_file << " did not load from " << qt_folder
+        << ": standard buttons and menus stay in English";
   }
   return language;
 }

@@ -6,15 +6,13 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
-#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
 
 namespace {
-
-using mensurex::testing::ModalCatcher;
 
 const char kTitle[] = "Tolvane's Mensurex 2";
 const char* const kLabels[] = {"Label1", "lblDescription", "lblTitle",
@@ -29,13 +27,14 @@ QString Text(const QWidget& window, const char* label) {
   return widget != nullptr ? widget->text() : QStringLiteral("<missing>");
 }
 
-// Runs `window` modally and calls `act` once it is active. True if the modal
-// loop then ended by itself; a window that ignores the input is closed after
-// a while, so the test fails instead of hanging.
-bool ExecAndAct(frmAbout& window, const std::function<void()>& act) {
-  const ModalCatcher modals([&act](QWidget&) { act(); });
-  window.exec();
-  return modals.forced() == 0 && modals.seen().size() == 1;
+// Opens `window` modally and calls `act` once it is active. True if the
+// window then finished, once, and is hidden.
+bool OpenAndAct(frmAbout& window, const std::function<void()>& act) {
+  const QSignalSpy finished(&window, &QDialog::finished);
+  window.open();
+  if (!QTest::qWaitForWindowActive(&window) || !window.isModal()) return false;
+  act();
+  return finished.size() == 1 && !window.isVisible();
 }
 
 }  // namespace
@@ -84,7 +83,7 @@ class AboutWindowTest : public QObject {
     QFETCH(int, key);
     frmAbout window;
     QWidget* focused = nullptr;
-    const bool closed = ExecAndAct(window, [&] {
+    const bool closed = OpenAndAct(window, [&] {
       auto* target = window.findChild<QWidget*>(focus);
       target->setFocus(Qt::TabFocusReason);
       focused = window.focusWidget();
@@ -104,14 +103,14 @@ class AboutWindowTest : public QObject {
   void otherClicksDoNothing() {
     frmAbout window;
     bool still_open = true;
-    ExecAndAct(window, [&] {
+    QVERIFY(OpenAndAct(window, [&] {
       for (QWidget* child : window.findChildren<QWidget*>()) {
         if (child == Child(window, "cmdOK")) continue;
         QTest::mouseClick(child, Qt::LeftButton, {}, child->rect().center());
         still_open = still_open && window.isVisible();
       }
       window.accept();
-    });
+    }));
     QVERIFY(still_open);
   }
 

@@ -7,10 +7,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
-#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
@@ -35,17 +35,17 @@ QPoint CentreInWindow(const QWidget& control) {
 }
 
 // Runs Help > About and calls `act` with the About window once it is active.
-// True if exactly that window opened and closed without being forced.
+// True if exactly that window opened, modal over `main`, and is gone once
+// `act` has closed it.
 bool RunAbout(frmMain& main, const std::function<void(frmAbout&)>& act) {
-  bool acted = false;
-  const mensurex::testing::ModalCatcher modals([&](QWidget& modal) {
-    if (auto* about = qobject_cast<frmAbout*>(&modal)) {
-      acted = true;
-      act(*about);
-    }
-  });
   main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-  return acted && modals.seen().size() == 1 && modals.forced() == 0;
+  const QPointer<frmAbout> about =
+      qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+  if (about.isNull() || !QTest::qWaitForWindowActive(about)) return false;
+  const QSignalSpy finished(about.data(), &QDialog::finished);
+  act(*about);
+  return finished.size() == 1 &&
+         QTest::qWaitFor([&about] { return about.isNull(); });
 }
 
 }  // namespace
@@ -88,7 +88,8 @@ class FrmMainAboutTest : public QObject {
                               QStringLiteral("optMeasure_0"))));
         during = State(main);
         QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
-        closed_by_escape = !window.isVisible();
+        // Closed, and possibly deleted already.
+        closed_by_escape = about.isNull() || !about->isVisible();
       });
       QVERIFY2(ran, "no About window, or it had to be closed");
       QVERIFY2(closed_by_escape, "Escape left the About window open");

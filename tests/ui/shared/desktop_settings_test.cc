@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -31,7 +32,6 @@
 #include <set>
 #include <vector>
 
-#include "tests/ui/support/modal_catcher.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/dialog_palette.h"
@@ -155,15 +155,14 @@ const Text kDisclaimer = {
 // closes it.
 void WithModal(const std::function<void()>& trigger,
                const std::function<void(QWidget&)>& inspect) {
-  int seen = 0;
-  const mensurex::testing::ModalCatcher catcher([&](QWidget& modal) {
-    ++seen;
-    inspect(modal);
-    if (auto* dialog = qobject_cast<QDialog*>(&modal)) dialog->reject();
-  });
   trigger();
-  QCOMPARE(seen, 1);
-  QCOMPARE(catcher.forced(), 0);
+  QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+  auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  QVERIFY(modal != nullptr);
+  QVERIFY(QTest::qWaitForWindowActive(modal));
+  inspect(*modal);
+  modal->reject();
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 // Clicks the button or triggers the menu item named `name`.
@@ -178,7 +177,13 @@ void Press(frmMain& window, const char* name) {
 
 void ShowPrintFailure(frmMain& window,
                       const std::function<void(QWidget&)>& inspect) {
-  window.set_print_operation([](const QWidget&) { return false; });
+  // A job that fails as soon as the event loop runs.
+  window.set_print_job_starter(
+      [](const QWidget&, QObject* parent, std::function<void(bool)> done) {
+        auto* job = new QObject(parent);
+        QTimer::singleShot(0, job, [done = std::move(done)] { done(false); });
+        return job;
+      });
   WithModal([&] { Press(window, "cmdPrintForm"); }, inspect);
 }
 
