@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Para usar Mensurex, escriba un valor numérico en el campo NÚMERO A CONVERTIR. Seleccione la unidad en la que está expresado ese número: byte, kilobyte, megabyte o gigabyte. A continuación, pulse el botón Calcular para ver los resultados. Por ejemplo, para saber cuántos bytes, kilobytes y gigabytes hay en 100 megabytes, escriba 100 en el campo NÚMERO A CONVERTIR, seleccione MEGABYTES en la sección UNIDAD y pulse CALCULAR. Los resultados se muestran en la sección RESULTADOS.</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>El texto no se ha pegado: el campo admite como máximo 32&#xa0;767 caracteres.</translation>
+    </message>
 </context>
 </TS>

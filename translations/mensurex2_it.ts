@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Per usare Mensurex, inserisca un valore numerico nel campo NUMERO DA CONVERTIRE. Selezioni l&apos;unità in cui è espresso il numero: byte, kilobyte, megabyte o gigabyte. Quindi faccia clic sul pulsante Calcola per vedere i risultati. Ad esempio, per sapere quanti byte, kilobyte e gigabyte ci sono in 100 megabyte, digiti 100 nel campo NUMERO DA CONVERTIRE, selezioni MEGABYTE nella sezione UNITÀ DI MISURA e faccia clic su CALCOLA. I risultati compaiono nella sezione RISULTATI.</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Il testo non è stato incollato: il campo accetta al massimo 32.767 caratteri.</translation>
+    </message>
 </context>
 </TS>

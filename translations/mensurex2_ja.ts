@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Mensurex を使うには、「変換する数値」ボックスに数値を入力します。次に、その数値の単位 (バイト、キロバイト、メガバイト、ギガバイトなど) を選択します。続いて [計算] ボタンをクリックすると、結果が表示されます。たとえば 100 メガバイトが何バイト、何キロバイト、何ギガバイトになるかを調べるには、「変換する数値」ボックスに 100 と入力し、「入力の単位」で「Mバイト」を選択して [計算] をクリックします。結果は「結果」欄に表示されます。</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>テキストは貼り付けられませんでした。入力欄に入力できるのは 32,767 文字までです。</translation>
+    </message>
 </context>
 </TS>

@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Zo gebruikt u Mensurex: voer in het vak OM TE REKENEN GETAL een getal in. Kies de eenheid waarin het getal is uitgedrukt: byte, kilobyte, megabyte of gigabyte. Klik daarna op de knop Berekenen om de resultaten te zien. Een voorbeeld: om te zien hoeveel bytes, kilobytes en gigabytes 100 megabytes zijn, typt u 100 in het vak OM TE REKENEN GETAL, kiest u MEGABYTES in het deel INVOEREENHEID en klikt u op BEREKENEN. De resultaten staan in het deel RESULTATEN.</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>De tekst is niet geplakt: het invoervak kan hoogstens 32.767 tekens bevatten.</translation>
+    </message>
 </context>
 </TS>

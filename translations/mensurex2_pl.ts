@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Aby użyć programu Mensurex, proszę wpisać wartość liczbową w polu LICZBA DO PRZELICZENIA. Następnie proszę wybrać jednostkę, w której podano liczbę: bajty, kilobajty, megabajty lub gigabajty. Potem proszę kliknąć przycisk Oblicz, aby zobaczyć wyniki. Na przykład, aby sprawdzić, ile bajtów, kilobajtów i gigabajtów mieści się w 100 megabajtach, proszę wpisać 100 w polu LICZBA DO PRZELICZENIA, wybrać MEGABAJTY w sekcji JEDNOSTKA i kliknąć OBLICZ. Wyniki pojawią się w sekcji WYNIKI.</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Tekst nie został wklejony: pole może zawierać najwyżej 32&#xa0;767 znaków.</translation>
+    </message>
 </context>
 </TS>

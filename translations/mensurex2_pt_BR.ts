@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Para usar o Mensurex, digite um valor numérico no campo NÚMERO A CONVERTER. Selecione a unidade em que o número está expresso: byte, kilobyte, megabyte ou gigabyte. Em seguida, clique no botão Calcular para ver os resultados. Por exemplo, para saber quantos bytes, kilobytes e gigabytes há em 100 megabytes, digite 100 no campo NÚMERO A CONVERTER, selecione MEGABYTES na seção UNIDADE e clique em CALCULAR. Os resultados aparecem na seção RESULTADOS.</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>O texto não foi colado: o campo comporta no máximo 32.767 caracteres.</translation>
+    </message>
 </context>
 </TS>

@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>Чтобы воспользоваться Mensurex, введите числовое значение в поле «Число для пересчёта». Выберите единицу, в которой задано число: байт, килобайт, мегабайт или гигабайт. Затем нажмите кнопку «Вычислить», чтобы увидеть результаты. Например, чтобы узнать, сколько байтов, килобайтов и гигабайтов в 100 мегабайтах, введите 100 в поле «Число для пересчёта», выберите «Мегабайт» в разделе «Единица ввода» и нажмите «Вычислить». Результаты появятся в разделе «Результаты».</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Текст не вставлен: поле ввода вмещает не более 32&#xa0;767 символов.</translation>
+    </message>
 </context>
 </TS>

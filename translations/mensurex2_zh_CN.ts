@@ -246,5 +246,9 @@
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
         <translation>使用 Mensurex 时，只需在“要换算的数值”框中输入一个数值。然后选择该数值所用的单位，例如字节、千字节、兆字节或吉字节。接着单击“计算”按钮即可查看结果。例如，要知道 100 兆字节等于多少字节、千字节和吉字节，请在“要换算的数值”框中输入 100，在“输入单位”区域中选择“兆字节”，然后单击“计算”。结果显示在“结果”区域中。</translation>
     </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>文本未粘贴：输入框最多只能容纳 32,767 个字符。</translation>
+    </message>
 </context>
 </TS>
