@@ -352,7 +352,7 @@ void frmMain::ConnectCommands() {
   // Enter in the entry box or on a unit button calculates; the entry's own
   // handling of the key goes on as usual.
   connect(txtEntry, &QLineEdit::returnPressed, this,
-          &frmMain::txtEntry_ReturnPressed);
+          &frmMain::txtEntry_KeyDown);
   connect(txtEntry, &mensurex::ui::EntryBox::insertRefused, this,
           &frmMain::txtEntry_InsertRefused);
   const QList<QKeySequence> enter_keys = EnterKeys();
@@ -361,7 +361,7 @@ void frmMain::ConnectCommands() {
     enter->setContext(Qt::WidgetShortcut);
     enter->setKeys(enter_keys);
     connect(enter, &QShortcut::activated, this,
-            [this, index] { optMeasure_ReturnPressed(index); });
+            [this, index] { optMeasure_KeyDown(index); });
   }
 }
 

@@ -69,9 +69,10 @@ class frmMain : public QMainWindow {
   // Commands, named after the control and event that trigger them.
   void cmdCalculate_Click();
   void mnuCalculate_Click();
-  // Enter (with any modifier) in the entry box or on a unit button.
-  void txtEntry_ReturnPressed();
-  void optMeasure_ReturnPressed(int index);
+  // The Enter key (with any modifier) pressed in the entry box or on a unit
+  // button; the other keys keep their usual meaning and reach no handler.
+  void txtEntry_KeyDown();
+  void optMeasure_KeyDown(int index);
   void txtEntry_InsertRefused();
   void cmdClear_Click();
   void cmdClose_Click();

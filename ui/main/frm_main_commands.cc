@@ -67,9 +67,9 @@ void frmMain::cmdCalculate_Click() {
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
-void frmMain::txtEntry_ReturnPressed() { cmdCalculate_Click(); }
+void frmMain::txtEntry_KeyDown() { cmdCalculate_Click(); }
 
-void frmMain::optMeasure_ReturnPressed(int /*index*/) { cmdCalculate_Click(); }
+void frmMain::optMeasure_KeyDown(int /*index*/) { cmdCalculate_Click(); }
 
 void frmMain::txtEntry_InsertRefused() {
   // Cutting the pasted text could change the number it spells, so the entry
