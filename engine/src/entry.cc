@@ -22,12 +22,11 @@
 // sets throughout: a text that mixes them is refused, as a mix is more likely
 // a slip than a number meant that way.
 //
-// decimal, grouping and its alternatives are the caller's separators. Where
+// decimal, grouping and its alternatives are the caller's separators; where
 // a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
-// as it too. Where
-// the text could be read either way, the decimal separator wins: should the
-// grouping separator be the same text as the decimal one, grouping is not
-// accepted at all. An empty separator is never matched. Nothing else is
+// as it too. Where the text could be read either way, the decimal separator
+// wins: should the grouping separator be the same text as the decimal one,
+// grouping is not accepted at all. An empty separator is never matched. Nothing else is
 // accepted: no "D" exponent, currency, parentheses, hex or octal forms.
 //
 // Range: every accepted text has a value. One beyond the double range (such
