@@ -26,8 +26,9 @@
 // a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
 // as it too. Where the text could be read either way, the decimal separator
 // wins: should the grouping separator be the same text as the decimal one,
-// grouping is not accepted at all. An empty separator is never matched. Nothing else is
-// accepted: no "D" exponent, currency, parentheses, hex or octal forms.
+// grouping is not accepted at all. An empty separator is never matched.
+// Nothing else is accepted: no "D" exponent, currency, parentheses, hex or
+// octal forms.
 //
 // Range: every accepted text has a value. One beyond the double range (such
 // as 1E400) converts to an infinity of its sign, which the conversion
