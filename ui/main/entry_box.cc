@@ -69,12 +69,10 @@ void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool EntryBox::DropWouldPassLimit(const QDropEvent& event) const {
-  // Text moved within the box does not change its length.
-  if (isReadOnly() ||
-      (event.source() == this && event.proposedAction() == Qt::MoveAction)) {
-    return false;
-  }
-  return text().size() + event.mimeData()->text().size() > kMaxLength;
+  // The box starts no drags of its own (Qt's default), so a drop always
+  // adds its whole text.
+  return !isReadOnly() &&
+         text().size() + event.mimeData()->text().size() > kMaxLength;
 }
 
 void EntryBox::dragEnterEvent(QDragEnterEvent* event) {
