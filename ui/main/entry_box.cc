@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QValidator>
-#include <limits>
 
 #include "ui/shared/dialog_font.h"
 
@@ -37,14 +36,25 @@ class LengthLimit : public QValidator {
 }  // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
-  // The validator is the limit: the edit's own maximum length would cut an
-  // insert to fit before the validator could see it whole.
-  setMaxLength(std::numeric_limits<int>::max());
+  // The validator is the limit. The edit's own maximum length, one past it,
+  // only keeps an overlong insert short before the validator refuses it:
+  // the edit records every inserted character for undo.
+  setMaxLength(kMaxLength + 1);
   setValidator(new LengthLimit(kMaxLength, this));
   // Every insert path of the edit (the paste keys, the context menu, the
-  // middle button's X11 selection, a drop) ends in the validator.
+  // middle button's X11 selection, a drop) ends in the validator. Reported
+  // once the edit is over: an insert cut to the maximum length is rejected
+  // twice, cut and then refused.
   connect(this, &QLineEdit::inputRejected, this, [this] {
-    if (!typing_) emit insertRefused();
+    if (typing_ || refusal_pending_) return;
+    refusal_pending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          refusal_pending_ = false;
+          emit insertRefused();
+        },
+        Qt::QueuedConnection);
   });
 }
 

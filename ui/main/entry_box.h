@@ -41,6 +41,7 @@ class EntryBox : public QLineEdit {
   bool DropWouldPassLimit(const QDropEvent& event) const;
 
   bool typing_ = false;
+  bool refusal_pending_ = false;
   bool drag_refused_ = false;
 };
 

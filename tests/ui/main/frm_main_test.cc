@@ -686,7 +686,8 @@ class FrmMainTest : public QObject {
     };
     entry->setText(QStringLiteral("12"));
     entry->setCursorPosition(2);
-    insert(QString(32766, QLatin1Char('0')));
+    insert(QString(40000, QLatin1Char('0')));
+    QTRY_VERIFY(OpenBox() != nullptr);
     const Message message = Answer();
     QVERIFY(message.is_message_box);
     QCOMPARE(message.text,
@@ -699,6 +700,7 @@ class FrmMainTest : public QObject {
     QVERIFY(OpenBox() == nullptr);
     QCOMPARE(entry->text().size(), 32767);
     QTest::keyClick(entry, Qt::Key_5);
+    QCoreApplication::processEvents();
     QVERIFY(OpenBox() == nullptr);
   }
 
