@@ -663,9 +663,7 @@ class FrmMainTest : public QObject {
         }
         menu->close();
       } else {
-        // From a source that moves its text: the answer to the drag's move
-        // tells it whether to delete the text. Refused, the drag is released
-        // on the entry and only leaves it.
+        // A source that moves its text deletes it if the move is accepted.
         QMimeData data;
         data.setText(text);
         const QPoint at(entry->width() - 2, 5);
