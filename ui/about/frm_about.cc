@@ -15,6 +15,7 @@
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
 #include "ui/shared/twips.h"
+#include "ui/shared/window_activation.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ frmAbout::frmAbout(QString application_title, QWidget* parent)
       application_title_(std::move(application_title)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(true);
+  mensurex::ui::ReactivateParentOnFinish(this);
   setSizeGripEnabled(false);
   setFixedSize(Px(5730), Px(3555));
   // The layout is fixed in twips and measured against the dialog font.
@@ -165,13 +167,3 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
-
-void frmAbout::done(int result) {
-  const bool was_active = isActiveWindow();
-  QDialog::done(result);
-  // A window manager usually does this; without one no window would be
-  // active and the main window would not take keys again.
-  if (was_active && parentWidget() != nullptr) {
-    parentWidget()->window()->activateWindow();
-  }
-}

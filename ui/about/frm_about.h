@@ -15,8 +15,9 @@ class LineShape;
 
 // A fixed-size modal dialog, built complete with its texts in the
 // constructor (the load step runs before it can become visible). OK, Enter,
-// Escape and the title bar's close box all close it; a closed window is not
-// reused: each opening constructs a new one, e.g.
+// Escape and the title bar's close box all close it and hand the keyboard
+// back to the window below; a closed window is not reused: each opening
+// constructs a new one, e.g.
 //   auto* about = new frmAbout(this);
 //   about->setAttribute(Qt::WA_DeleteOnClose);
 //   about->open();
@@ -29,10 +30,6 @@ class frmAbout : public QDialog {
   explicit frmAbout(QWidget* parent = nullptr);
   // Shows `application_title` in the caption and the title label.
   frmAbout(QString application_title, QWidget* parent);
-
-  // Closes the window (OK, Enter, Escape, the close box) and hands the
-  // keyboard back to the window below it.
-  void done(int result) override;
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -1,99 +1,123 @@
 #include "ui/main/entry_box.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
+#include <QCursor>
 #include <QDropEvent>
-#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QValidator>
+
+#include "ui/shared/dialog_font.h"
 
 namespace mensurex::ui {
 
 namespace {
 
-// The caption Qt gives the standard menu's Paste, in Qt's own translation
-// (named, not written in place, so that the program's translation files do
-// not take it up).
-constexpr char kQtContext[] = "QLineEdit";
-constexpr char kQtPasteCaption[] = "&Paste";
+// Rejects any edit that would leave the text longer than the limit. Qt then
+// undoes the whole edit, where its own maximum length would have kept the
+// part of a paste that fits.
+class LengthLimit : public QValidator {
+ public:
+  LengthLimit(int max_length, QObject* parent)
+      : QValidator(parent), max_length_(max_length) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    return input.size() > max_length_ ? Invalid : Acceptable;
+  }
+
+ private:
+  const int max_length_;
+};
 
 }  // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
-  setMaxLength(kMaxLength);
-}
-
-bool EntryBox::RefuseIfTooLong(qsizetype incoming, bool replaces_selection) {
-  const qsizetype kept =
-      text().size() - (replaces_selection ? selectedText().size() : 0);
-  if (kept + incoming <= maxLength()) return false;
-  emit insertRefused();
-  return true;
-}
-
-void EntryBox::PasteFrom(QClipboard::Mode mode) {
-  if (isReadOnly()) return;
-  if (RefuseIfTooLong(QGuiApplication::clipboard()->text(mode).size(), true)) {
-    return;
-  }
-  if (mode == QClipboard::Clipboard) {
-    paste();
-  } else {
-    insert(QGuiApplication::clipboard()->text(mode));
-  }
+  // The validator is the limit. The edit's own maximum length, one past it,
+  // only keeps an overlong insert short before the validator refuses it:
+  // the edit records every inserted character for undo.
+  setMaxLength(kMaxLength + 1);
+  setValidator(new LengthLimit(kMaxLength, this));
+  // Every insert path of the edit (the paste keys, the context menu, the
+  // middle button's X11 selection, a drop) ends in the validator. Reported
+  // once the edit is over: an insert cut to the maximum length is rejected
+  // twice, cut and then refused.
+  connect(this, &QLineEdit::inputRejected, this, [this] {
+    if (typing_ || refusal_pending_) return;
+    refusal_pending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          refusal_pending_ = false;
+          emit insertRefused();
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-    event->accept();
-    PasteFrom(QClipboard::Clipboard);
-    return;
-  }
+  const QScopedValueRollback typing(typing_,
+                                    !event->matches(QKeySequence::Paste));
   QLineEdit::keyPressEvent(event);
 }
 
-void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
-  // The middle button pastes the X11 selection at the cursor; the line edit
-  // drops its own selection first.
-  if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-      QGuiApplication::clipboard()->supportsSelection() &&
-      RefuseIfTooLong(
-          QGuiApplication::clipboard()->text(QClipboard::Selection).size(),
-          false)) {
-    event->accept();
-    return;
-  }
-  QLineEdit::mouseReleaseEvent(event);
+void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
+  const QScopedValueRollback typing(typing_, true);
+  QLineEdit::inputMethodEvent(event);
 }
 
 void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   if (menu == nullptr) return;
-  // The standard menu's Paste goes through the length check too. Qt names
-  // the action "edit-paste" from 6.5 on; before, only its text tells it.
-  for (QAction* action : menu->actions()) {
-    if (action->objectName() == QLatin1String("edit-paste") ||
-        action->text().section(QLatin1Char('\t'), 0, 0) ==
-            QCoreApplication::translate(kQtContext, kQtPasteCaption)) {
-      action->disconnect(this);
-      connect(action, &QAction::triggered, this,
-              [this] { PasteFrom(QClipboard::Clipboard); });
-    }
-  }
+  // A menu is a window of its own and does not inherit the window's font.
+  menu->setFont(DialogFont());
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }
 
-void EntryBox::dropEvent(QDropEvent* event) {
-  // Text moved within the box does not change its length.
-  const bool moves_own_text =
-      event->source() == this && event->dropAction() == Qt::MoveAction;
-  if (!moves_own_text && !isReadOnly() &&
-      RefuseIfTooLong(event->mimeData()->text().size(), false)) {
+bool EntryBox::DropWouldPassLimit(const QDropEvent& event) const {
+  // The box starts no drags of its own (Qt's default), so a drop always
+  // adds its whole text.
+  return !isReadOnly() &&
+         text().size() + event.mimeData()->text().size() > kMaxLength;
+}
+
+void EntryBox::dragEnterEvent(QDragEnterEvent* event) {
+  QLineEdit::dragEnterEvent(event);  // Answered by dragMoveEvent.
+  // Taken in even when refused: the moves that follow give the drag source
+  // its answer, and only a drag taken in is told when it leaves.
+  if (drag_refused_) event->accept();
+}
+
+void EntryBox::dragMoveEvent(QDragMoveEvent* event) {
+  drag_refused_ = DropWouldPassLimit(*event);
+  if (drag_refused_) {
+    // The source is told that nothing would be dropped, so it keeps its
+    // text; no caret shows where the text would go.
     event->ignore();
+    return;
+  }
+  QLineEdit::dragMoveEvent(event);
+}
+
+void EntryBox::dragLeaveEvent(QDragLeaveEvent* event) {
+  QLineEdit::dragLeaveEvent(event);
+  // A refused drag is not dropped: released over the box, it only leaves.
+  const bool released_here =
+      drag_refused_ && rect().contains(mapFromGlobal(QCursor::pos()));
+  drag_refused_ = false;
+  if (released_here) emit insertRefused();
+}
+
+void EntryBox::dropEvent(QDropEvent* event) {
+  const bool refused = drag_refused_ || DropWouldPassLimit(*event);
+  drag_refused_ = false;
+  if (refused) {
+    event->ignore();
+    emit insertRefused();
     return;
   }
   QLineEdit::dropEvent(event);

@@ -4,7 +4,6 @@
 #ifndef MENSUREX_UI_MAIN_ENTRY_BOX_H_
 #define MENSUREX_UI_MAIN_ENTRY_BOX_H_
 
-#include <QClipboard>
 #include <QLineEdit>
 
 namespace mensurex::ui {
@@ -21,20 +20,29 @@ class EntryBox : public QLineEdit {
 
  signals:
   // A paste or drop was refused because the text would have grown past
-  // kMaxLength; the box kept its text, selection and cursor.
+  // kMaxLength; the box kept its text, selection and cursor. Typing at the
+  // limit is refused without it, as in any full edit box.
   void insertRefused();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A drop that would pass the limit is refused while it is dragged over
+  // the box, so the drag source keeps its text. insertRefused is emitted
+  // once, when such a drag ends over the box; one that only passes over it
+  // says nothing.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
-  // True if inserting `incoming` (replacing the selection when
-  // `replaces_selection`) would pass kMaxLength; then emits insertRefused.
-  bool RefuseIfTooLong(qsizetype incoming, bool replaces_selection);
-  void PasteFrom(QClipboard::Mode mode);
+  bool DropWouldPassLimit(const QDropEvent& event) const;
+
+  bool typing_ = false;
+  bool refusal_pending_ = false;
+  bool drag_refused_ = false;
 };
 
 }  // namespace mensurex::ui

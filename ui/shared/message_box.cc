@@ -2,10 +2,10 @@
 
 #include <QAbstractButton>
 #include <QIcon>
-#include <QPointer>
 
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
+#include "ui/shared/window_activation.h"
 
 namespace mensurex::ui {
 
@@ -21,15 +21,7 @@ QMessageBox* OpenMessage(QWidget* parent, const QString& prompt,
   box->setDefaultButton(default_button);
   // Plain buttons: some styles decorate OK and Cancel with icons.
   for (QAbstractButton* button : box->buttons()) button->setIcon(QIcon());
-  // Connected first, so the window below is active again before the caller
-  // acts on `finished`. A window manager usually does this; without one the
-  // main window would not take keys again.
-  if (parent != nullptr) {
-    const QPointer<QWidget> below = parent->window();
-    QObject::connect(box, &QDialog::finished, box, [below] {
-      if (below != nullptr) below->activateWindow();
-    });
-  }
+  ReactivateParentOnFinish(box);
   box->open();
   return box;
 }

@@ -632,7 +632,8 @@ class FrmMainTest : public QObject {
   }
 
   // A paste or drop that would pass the entry's limit leaves the entry as
-  // it was and says why; one that fits is taken whole.
+  // it was and says why; one that fits is taken whole; typing at the limit
+  // says nothing.
   void overlongInsertIsRefused_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"Ctrl+V", "context menu", "drop"}) {
@@ -654,6 +655,7 @@ class FrmMainTest : public QObject {
         QApplication::sendEvent(entry, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
+        QCOMPARE(menu->font(), w->font());
         for (QAction* action : menu->actions()) {
           if (action->text().startsWith(QLatin1String("&Paste"))) {
             action->trigger();
@@ -661,20 +663,29 @@ class FrmMainTest : public QObject {
         }
         menu->close();
       } else {
+        // A source that moves its text deletes it if the move is accepted.
         QMimeData data;
         data.setText(text);
         const QPoint at(entry->width() - 2, 5);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton,
+        QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(entry, &enter);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton,
+        QDragMoveEvent move(at, Qt::MoveAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(entry, &move);
+        QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton,
                         Qt::NoModifier);
-        QApplication::sendEvent(entry, &drop);
+        QDragLeaveEvent leave;
+        QCursor::setPos(entry->mapToGlobal(at));
+        QApplication::sendEvent(
+            entry, move.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
+        QCOMPARE(drop.isAccepted(), move.isAccepted());
       }
     };
     entry->setText(QStringLiteral("12"));
     entry->setCursorPosition(2);
-    insert(QString(32766, QLatin1Char('0')));
+    insert(QString(40000, QLatin1Char('0')));
+    QTRY_VERIFY(OpenBox() != nullptr);
     const Message message = Answer();
     QVERIFY(message.is_message_box);
     QCOMPARE(message.text,
@@ -686,6 +697,9 @@ class FrmMainTest : public QObject {
     insert(QString(32765, QLatin1Char('0')));
     QVERIFY(OpenBox() == nullptr);
     QCOMPARE(entry->text().size(), 32767);
+    QTest::keyClick(entry, Qt::Key_5);
+    QCoreApplication::processEvents();
+    QVERIFY(OpenBox() == nullptr);
   }
 
   void closeButtonAndAltCCloseTheWindow() {
