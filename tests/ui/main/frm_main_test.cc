@@ -564,10 +564,9 @@ class FrmMainTest : public QObject {
     QVERIFY(!w.button("cmdClear")->isEnabled() && !w->menuBar()->isEnabled());
     QVERIFY(OpenBox() == nullptr);
 
-    using mensurex::ui::PrintOutcome;
-    printer.done(
-        uncertain ? PrintOutcome::kMayHavePrinted : PrintOutcome::kFailed,
-        "the printer's reason");
+    printer.done(uncertain ? mensurex::ui::PrintOutcome::kMayHavePrinted
+                           : mensurex::ui::PrintOutcome::kFailed,
+                 "why");
     const Message message =
         Answer(static_cast<QMessageBox::StandardButton>(answer));
     QVERIFY(message.is_message_box);
