@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -33,8 +34,12 @@ struct Limit {
 // 1 waits on, 0 gives up.
 int KeepWaiting(http_t* /*http*/, void* data) {
   const auto* const limit = static_cast<const Limit*>(data);
-  if (limit->cutoff != nullptr && limit->cutoff->Abandoned()) return 0;
-  return Clock::now() < limit->until ? 1 : 0;
+  const bool abandoned = limit->cutoff != nullptr && limit->cutoff->Abandoned();
+  if (!abandoned && Clock::now() < limit->until) return 1;
+  // The TLS layer judges a failed read by errno: left at a stale EAGAIN, it
+  // would retry the handshake for good.
+  errno = ETIMEDOUT;
+  return 0;
 }
 
 // Asked by libcups when the scheduler answers 401 and wants a password: none
