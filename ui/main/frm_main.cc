@@ -162,10 +162,11 @@ QList<QKeySequence> EnterKeys() {
 QObject* StartWindowPrintJob(const QWidget& window, QObject* parent,
                              frmMain::PrintDone done) {
   auto* job = new mensurex::ui::WindowPrintJob(parent);
-  QObject::connect(job, &mensurex::ui::WindowPrintJob::finished, parent,
-                   [job, done = std::move(done)](auto outcome) {
-                     done(outcome, job->errorString());
-                   });
+  QObject::connect(
+      job, &mensurex::ui::WindowPrintJob::finished, parent,
+      [job, done = std::move(done)](mensurex::ui::PrintOutcome outcome) {
+        done(outcome, job->errorString());
+      });
   job->start(window);
   return job;
 }

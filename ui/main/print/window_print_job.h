@@ -38,9 +38,9 @@ class WindowPrintJob : public QObject {
   // object: later calls do nothing.
   void start(const QWidget& window);
 
-  // Why the print failed or may not have printed: the scheduler's status
-  // and message, the loader's reason when libcups cannot be loaded, or
-  // "deadline passed". Empty until `finished`, and when printed in time.
+  // Why the print failed, or why its outcome is unknown: the scheduler's
+  // status and message, the loader's reason when libcups cannot be loaded,
+  // or "deadline passed". Empty until `finished`, and when printed.
   QString errorString() const { return error_string_; }
 
  signals:
