@@ -160,10 +160,13 @@ QList<QKeySequence> EnterKeys() {
 
 // The default print job: the window's image on the system's default printer.
 QObject* StartWindowPrintJob(const QWidget& window, QObject* parent,
-                             std::function<void(bool printed)> done) {
+                             frmMain::PrintDone done) {
   auto* job = new mensurex::ui::WindowPrintJob(parent);
-  QObject::connect(job, &mensurex::ui::WindowPrintJob::finished, parent,
-                   std::move(done));
+  QObject::connect(
+      job, &mensurex::ui::WindowPrintJob::finished, parent,
+      [job, done = std::move(done)](mensurex::ui::PrintOutcome outcome) {
+        done(outcome, job->errorString());
+      });
   job->start(window);
   return job;
 }

@@ -11,6 +11,7 @@
 
 #include "mensurex/failure.h"
 #include "mensurex/storage_unit.h"
+#include "ui/main/print/print_outcome.h"
 
 class QAction;
 class QGroupBox;
@@ -43,11 +44,12 @@ class frmMain : public QMainWindow {
  public:
   // Starts printing an image of `window` as it looks now and returns the
   // running job, made a child of `parent`. The job calls `done` exactly once,
-  // later (never before this returns), from the event loop, with whether the
-  // printer accepted it. Deleting the job abandons it.
-  using PrintJobStarter =
-      std::function<QObject*(const QWidget& window, QObject* parent,
-                             std::function<void(bool printed)> done)>;
+  // later (never before this returns), from the event loop, with how it
+  // ended and, unless printed, why. Deleting the job abandons it.
+  using PrintDone = std::function<void(mensurex::ui::PrintOutcome outcome,
+                                       const QString& reason)>;
+  using PrintJobStarter = std::function<QObject*(
+      const QWidget& window, QObject* parent, PrintDone done)>;
 
   // Builds the window and runs its load step; shows nothing.
   explicit frmMain(QWidget* parent = nullptr);
@@ -108,7 +110,7 @@ class frmMain : public QMainWindow {
   void RefuseEntry(const QString& prompt);
 
   void PrintForm();
-  void PrintFinished(bool printed);
+  void PrintFinished(mensurex::ui::PrintOutcome outcome);
   // While busy the window shows the busy cursor and its controls and menus
   // take no input; afterwards the focus and the entry's selection are back
   // where they were.

@@ -26,6 +26,10 @@ const char* const kOverflowMessage =
     QT_TRANSLATE_NOOP("frmMain", "The amount is too large to convert.");
 const char* const kPrintFailureMessage =
     QT_TRANSLATE_NOOP("frmMain", "There has been an error printing this form.");
+const char* const kPrintUncertainMessage = QT_TRANSLATE_NOOP(
+    "frmMain",
+    "The page may have printed: the printer did not answer in time. Check the "
+    "printer before you print again.");
 const char* const kPasteRefusedMessage = QT_TRANSLATE_NOOP(
     "frmMain",
     "The text was not pasted: the entry holds at most 32767 characters.");
@@ -145,24 +149,37 @@ void frmMain::mnuPrintForm_Click() { PrintForm(); }
 
 void frmMain::PrintForm() {
   // The job draws the window as the user sees it, before it turns busy.
+  // The job logs its reason; the window only tells how it ended.
   print_job_ = start_print_job_(
-      *this, this, [this](bool printed) { PrintFinished(printed); });
+      *this, this,
+      [this](mensurex::ui::PrintOutcome outcome, const QString& /*reason*/) {
+        PrintFinished(outcome);
+      });
   SetBusy(true);
 }
 
-void frmMain::PrintFinished(bool printed) {
+void frmMain::PrintFinished(mensurex::ui::PrintOutcome outcome) {
   if (print_job_ != nullptr) print_job_->deleteLater();
   print_job_ = nullptr;
   SetBusy(false);
-  if (printed) {
-    CloseIfPending();
-    return;
+  QMessageBox* box = nullptr;
+  switch (outcome) {
+    case mensurex::ui::PrintOutcome::kPrinted:
+      CloseIfPending();
+      return;
+    case mensurex::ui::PrintOutcome::kFailed:
+      // Any certain failure is reported by this one message, never by its
+      // own description.
+      box = mensurex::ui::OpenMessage(this, tr(kPrintFailureMessage),
+                                      QMessageBox::Ok | QMessageBox::Cancel,
+                                      QMessageBox::Ok);
+      break;
+    case mensurex::ui::PrintOutcome::kMayHavePrinted:
+      // Not a failure: the user, told one, would print the page twice. There
+      // is nothing to choose, hence OK only.
+      box = mensurex::ui::OpenMessage(this, tr(kPrintUncertainMessage));
+      break;
   }
-  // Any failure is reported by this one message, never by its own
-  // description (the job logs that).
-  QMessageBox* box = mensurex::ui::OpenMessage(
-      this, tr(kPrintFailureMessage), QMessageBox::Ok | QMessageBox::Cancel,
-      QMessageBox::Ok);
   connect(box, &QDialog::finished, this, &frmMain::CloseIfPending);
 }
 

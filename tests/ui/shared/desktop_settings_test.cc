@@ -179,9 +179,11 @@ void ShowPrintFailure(frmMain& window,
                       const std::function<void(QWidget&)>& inspect) {
   // A job that fails as soon as the event loop runs.
   window.set_print_job_starter(
-      [](const QWidget&, QObject* parent, std::function<void(bool)> done) {
+      [](const QWidget&, QObject* parent, frmMain::PrintDone done) {
         auto* job = new QObject(parent);
-        QTimer::singleShot(0, job, [done = std::move(done)] { done(false); });
+        QTimer::singleShot(0, job, [done = std::move(done)] {
+          done(mensurex::ui::PrintOutcome::kFailed, QString());
+        });
         return job;
       });
   WithModal([&] { Press(window, "cmdPrintForm"); }, inspect);

@@ -37,7 +37,9 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
       Bind(library, "cupsEncryption", cups->cupsEncryption) &&
       Bind(library, "cupsFreeDestInfo", cups->cupsFreeDestInfo) &&
       Bind(library, "cupsFreeDests", cups->cupsFreeDests) &&
+      Bind(library, "cupsFreeJobs", cups->cupsFreeJobs) &&
       Bind(library, "cupsGetDestMediaDefault", cups->cupsGetDestMediaDefault) &&
+      Bind(library, "cupsGetJobs2", cups->cupsGetJobs2) &&
       Bind(library, "cupsGetNamedDest", cups->cupsGetNamedDest) &&
       Bind(library, "cupsGetOption", cups->cupsGetOption) &&
       Bind(library, "cupsGetResponse", cups->cupsGetResponse) &&
@@ -50,6 +52,7 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
       Bind(library, "httpClose", cups->httpClose) &&
       Bind(library, "httpConnect2", cups->httpConnect2) &&
       Bind(library, "httpGetFd", cups->httpGetFd) &&
+      Bind(library, "httpReconnect2", cups->httpReconnect2) &&
       Bind(library, "httpSeparateURI", cups->httpSeparateURI) &&
       Bind(library, "httpSetTimeout", cups->httpSetTimeout) &&
       Bind(library, "ippDelete", cups->ippDelete) &&

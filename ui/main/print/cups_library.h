@@ -20,7 +20,9 @@ struct CupsLibrary {
   decltype(&::cupsEncryption) cupsEncryption = nullptr;
   decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
   decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
+  decltype(&::cupsFreeJobs) cupsFreeJobs = nullptr;
   decltype(&::cupsGetDestMediaDefault) cupsGetDestMediaDefault = nullptr;
+  decltype(&::cupsGetJobs2) cupsGetJobs2 = nullptr;
   decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
   decltype(&::cupsGetOption) cupsGetOption = nullptr;
   decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
@@ -33,6 +35,7 @@ struct CupsLibrary {
   decltype(&::httpClose) httpClose = nullptr;
   decltype(&::httpConnect2) httpConnect2 = nullptr;
   decltype(&::httpGetFd) httpGetFd = nullptr;
+  decltype(&::httpReconnect2) httpReconnect2 = nullptr;
   decltype(&::httpSeparateURI) httpSeparateURI = nullptr;
   decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
   decltype(&::ippDelete) ippDelete = nullptr;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -17,8 +18,6 @@ using Clock = DefaultPrintQueue::Clock;
 
 // The longest wait for a connection.
 constexpr auto kConnectTimeout = std::chrono::milliseconds(5000);
-// The end of the deadline is kept for cancelling a job that failed.
-constexpr auto kCancelReserve = std::chrono::milliseconds(2000);
 // How often a wait for the scheduler looks at the clock, and so how far past
 // its limit a wait may run.
 constexpr double kPollSeconds = 0.2;
@@ -35,15 +34,25 @@ struct Limit {
 // 1 waits on, 0 gives up.
 int KeepWaiting(http_t* /*http*/, void* data) {
   const auto* const limit = static_cast<const Limit*>(data);
-  if (limit->cutoff != nullptr && limit->cutoff->Abandoned()) return 0;
-  return Clock::now() < limit->until ? 1 : 0;
+  const bool abandoned = limit->cutoff != nullptr && limit->cutoff->Abandoned();
+  if (!abandoned && Clock::now() < limit->until) return 1;
+  // The TLS layer judges a failed read by errno: left at a stale EAGAIN, it
+  // would retry the handshake for good.
+  errno = ETIMEDOUT;
+  return 0;
 }
 
-// Asked by libcups when the scheduler wants a password: none is given, so
-// nothing ever prompts on a terminal and the request fails at once.
+// Asked by libcups when the scheduler answers 401 and wants a password: none
+// is given, so nothing ever prompts on a terminal and the request fails at
+// once. The request is noted in `data`, a std::string, when there is one:
+// libcups goes on to report the failure as whatever it tried next.
 const char* DeclinePassword(const char* /*prompt*/, http_t* /*http*/,
-                            const char* /*method*/, const char* /*resource*/,
-                            void* /*data*/) {
+                            const char* method, const char* resource,
+                            void* data) {
+  if (data != nullptr) {
+    *static_cast<std::string*>(data) =
+        std::string(method ? method : "") + " " + (resource ? resource : "");
+  }
   return nullptr;
 }
 
@@ -81,12 +90,18 @@ bool IsSuccess(ipp_status_t status) {
 
 // "`what`: <status name> (0x<code>) <message>" for `status`, the status of
 // the reply at hand or else of the calling thread's last exchange; a success
-// there only means that no reply came, and is left out. Notes a cutoff, which
-// explains any failure after it.
+// there only means that no reply came, and is left out. A request that met a
+// password request (`password_asked`, as DeclinePassword notes it) failed for
+// that, whatever libcups says. Notes a cutoff, which explains any failure
+// after it.
 std::string Reason(const CupsLibrary* cups, const ExchangeCutoff& cutoff,
-                   const char* what, ipp_status_t status) {
+                   const std::string& password_asked, const char* what,
+                   ipp_status_t status) {
   std::string reason = what;
-  if (!IsSuccess(status)) {
+  if (!password_asked.empty()) {
+    reason = "the scheduler asked for a password (HTTP 401 Unauthorized for " +
+             password_asked + "), and none is given";
+  } else if (!IsSuccess(status)) {
     std::array<char, 16> code{};
     std::snprintf(code.data(), code.size(), "0x%04x", unsigned(status));
     const char* const name = cups->ippErrorString(status);
@@ -139,11 +154,20 @@ struct DefaultPrintQueue::Handles {
         cutoff(std::move(cut)),
         http(nullptr, HttpClose{library}),
         dest(nullptr, DestFree{library}),
-        info(nullptr, DestInfoFree{library}) {}
+        info(nullptr, DestInfoFree{library}) {
+    // The callback is the calling thread's, as are the settings read next.
+    cups->cupsSetPasswordCB2(&DeclinePassword, &password_asked);
+  }
+  ~Handles() { cups->cupsSetPasswordCB2(&DeclinePassword, nullptr); }
+  Handles(const Handles&) = delete;
+  Handles& operator=(const Handles&) = delete;
 
   // A connection to the scheduler whose every wait ends at `limit`; null
   // when none is made in time. With `cut`, the connection is the one the
-  // cutoff ends, and none is made once it has been abandoned.
+  // cutoff ends, and none is made once it has been abandoned. Connecting may
+  // include a TLS handshake or an upgrade to TLS, so the connection is made
+  // unconnected first: the waits are bounded and the cutoff can end it
+  // before anything is sent or awaited.
   Http Connect(const Limit& limit, ExchangeCutoff* cut) const {
     Http connection(nullptr, HttpClose{cups});
     const int connect_ms = MillisecondsUntil(limit.until);
@@ -152,8 +176,11 @@ struct DefaultPrintQueue::Handles {
     }
     connection.reset(cups->httpConnect2(server.constData(), port, nullptr,
                                         AF_UNSPEC, encryption, /*blocking=*/1,
-                                        connect_ms, /*cancel=*/nullptr));
+                                        /*msec=*/0, /*cancel=*/nullptr));
     if (!connection) return connection;
+    // The cast drops only the const: the callback merely reads the limit.
+    cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
+                         const_cast<Limit*>(&limit));
     if (cut != nullptr) {
       if (!cut->Register(cups, connection.get())) {
         connection.reset();
@@ -161,9 +188,9 @@ struct DefaultPrintQueue::Handles {
       }
       connection.get_deleter().cutoff = cut;
     }
-    // The cast drops only the const: the callback merely reads the limit.
-    cups->httpSetTimeout(connection.get(), kPollSeconds, &KeepWaiting,
-                         const_cast<Limit*>(&limit));
+    if (cups->httpReconnect2(connection.get(), connect_ms, nullptr) != 0) {
+      connection.reset();
+    }
     return connection;
   }
 
@@ -173,20 +200,27 @@ struct DefaultPrintQueue::Handles {
     return Reason(what, cups->cupsLastError());
   }
   std::string Reason(const char* what, ipp_status_t status) const {
-    return mensurex::ui::Reason(cups, *cutoff, what, status);
+    return mensurex::ui::Reason(cups, *cutoff, password_asked, what, status);
   }
 
   const CupsLibrary* cups;
   std::shared_ptr<ExchangeCutoff> cutoff;
+  // The request that met a password request, if one did.
+  std::string password_asked;
   // The scheduler as the client configuration names it when the queue opens.
   QByteArray server;
   int port = 0;
   http_encryption_t encryption = HTTP_ENCRYPTION_IF_REQUESTED;
-  // Exchanges on `http` end here; a cancel may go on until `cancel`.
+  // Exchanges on `http` end here; a cancel may go on until `cancel_until`.
   Limit exchange;
-  Limit cancel;
+  Clock::time_point cancel_until;
   // The destination's path on the scheduler, where replies are read from.
   QByteArray resource;
+  // The title of the job sent, in UTF-8.
+  QByteArray title;
+  // A failed job still to be cancelled: its number, 0 when it never came
+  // back; -1 for none.
+  int leftover_job = -1;
   // Declared in the order they are made, so they are freed in reverse.
   Http http;
   std::unique_ptr<cups_dest_t, DestFree> dest;
@@ -208,14 +242,12 @@ std::unique_ptr<DefaultPrintQueue> DefaultPrintQueue::Open(
     why = "libcups could not be loaded: " + load_error;
     return nullptr;
   }
-  // The callback is the calling thread's, as are the settings read next.
-  cups->cupsSetPasswordCB2(&DeclinePassword, nullptr);
   auto handles = std::make_unique<Handles>(cups, std::move(cutoff));
   handles->server = cups->cupsServer();
   handles->port = cups->ippPort();
   handles->encryption = cups->cupsEncryption();
   handles->exchange = {deadline - kCancelReserve, handles->cutoff.get()};
-  handles->cancel = {deadline - kPollMargin, nullptr};
+  handles->cancel_until = deadline - kPollMargin;
 
   handles->http = handles->Connect(handles->exchange, handles->cutoff.get());
   if (!handles->http) {
@@ -275,45 +307,69 @@ Paper DefaultPrintQueue::DefaultPaper() const {
   return paper;
 }
 
-bool DefaultPrintQueue::SubmitPdf(const QByteArray& pdf, const QString& title,
-                                  std::string& why) {
+PrintOutcome DefaultPrintQueue::SubmitPdf(const QByteArray& pdf,
+                                          const QString& title,
+                                          std::string& why) {
   if (pdf.isEmpty() || !handles_->http) {
     why = pdf.isEmpty() ? "no page to print" : "the queue has sent its job";
-    return false;
+    return PrintOutcome::kFailed;
   }
   const CupsLibrary* const cups = handles_->cups;
-  const QByteArray title_utf8 = title.toUtf8();
+  handles_->title = title.toUtf8();
 
   // The queue's own defaults apply; the job asks for nothing else. A job
   // number alone proves the job exists; the status is judged as well.
   int job_id = 0;
   const ipp_status_t created = cups->cupsCreateDestJob(
       handles_->http.get(), handles_->dest.get(), handles_->info.get(), &job_id,
-      title_utf8.constData(), 0, nullptr);
+      handles_->title.constData(), 0, nullptr);
+  Upload upload = Upload::kRefused;
   if (job_id <= 0 || !IsSuccess(created)) {
     why = handles_->Reason("the job was not created", created);
+  } else {
+    upload = SendDocument(pdf, job_id, why);
   }
-  if (job_id <= 0) return false;
-  const bool sent =
-      IsSuccess(created) && SendDocument(pdf, title_utf8, job_id, why);
   // The connection may be left in the middle of a request; it carries
   // nothing more.
   handles_->http.reset();
-  if (!sent) CancelJob(job_id);
-  return sent;
+  if (upload == Upload::kAccepted) return PrintOutcome::kPrinted;
+
+  // Without a number the job may still exist: the request can have reached
+  // the scheduler while its answer did not come back.
+  job_id = std::max(job_id, 0);
+  const JobFate fate = SettleJob(job_id, handles_->cancel_until);
+  if (upload == Upload::kUnanswered) {
+    switch (fate) {
+      case JobFate::kCancelled:
+        return PrintOutcome::kFailed;
+      case JobFate::kFinished:
+        why += "; the scheduler reports the job done";
+        return PrintOutcome::kPrinted;
+      case JobFate::kUnknown:
+        return PrintOutcome::kMayHavePrinted;
+    }
+  }
+  if (fate == JobFate::kUnknown) handles_->leftover_job = job_id;
+  return PrintOutcome::kFailed;
 }
 
-bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
-                                     const QByteArray& title, int job_id,
-                                     std::string& why) {
+void DefaultPrintQueue::CancelLeftover(Clock::time_point until) {
+  if (handles_->leftover_job < 0) return;
+  SettleJob(handles_->leftover_job, until);
+  handles_->leftover_job = -1;
+}
+
+DefaultPrintQueue::Upload DefaultPrintQueue::SendDocument(const QByteArray& pdf,
+                                                          int job_id,
+                                                          std::string& why) {
   const CupsLibrary* const cups = handles_->cups;
   http_t* const http = handles_->http.get();
   if (cups->cupsStartDestDocument(
           http, handles_->dest.get(), handles_->info.get(), job_id,
-          title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
+          handles_->title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
           /*last_document=*/1) != HTTP_STATUS_CONTINUE) {
     why = handles_->Reason("the document was not started");
-    return false;
+    return Upload::kIncomplete;
   }
   for (qsizetype offset = 0; offset < pdf.size(); offset += kWriteChunk) {
     const qsizetype length = std::min(kWriteChunk, pdf.size() - offset);
@@ -321,7 +377,7 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
                                    static_cast<size_t>(length)) !=
         HTTP_STATUS_CONTINUE) {
       why = handles_->Reason("the document was not sent");
-      return false;
+      return Upload::kIncomplete;
     }
   }
   // Only the scheduler's own reply to the upload counts: without one, libcups
@@ -330,23 +386,80 @@ bool DefaultPrintQueue::SendDocument(const QByteArray& pdf,
       cups->cupsGetResponse(http, handles_->resource.constData());
   if (reply == nullptr) {
     why = handles_->Reason("no reply to the document");
-    return false;
+    return Upload::kUnanswered;
   }
   const ipp_status_t status = cups->ippGetStatusCode(reply);
   cups->ippDelete(reply);
   if (!IsSuccess(status)) {
     why = handles_->Reason("the document was refused", status);
-    return false;
+    return Upload::kRefused;
   }
-  return true;
+  return Upload::kAccepted;
 }
 
-void DefaultPrintQueue::CancelJob(int job_id) {
-  // Best effort, within what is left of the deadline: the job is reported as
-  // failed whatever comes of it.
-  const Http http = handles_->Connect(handles_->cancel, nullptr);
-  if (!http) return;
-  handles_->cups->cupsCancelDestJob(http.get(), handles_->dest.get(), job_id);
+DefaultPrintQueue::JobFate DefaultPrintQueue::SettleJob(
+    int job_id, Clock::time_point until) {
+  const Limit limit{until, nullptr};
+  const Http http = handles_->Connect(limit, nullptr);
+  if (!http) return JobFate::kUnknown;
+  if (job_id <= 0) {
+    job_id = FindEmptyJob(http.get());
+    if (job_id == 0) return JobFate::kCancelled;  // none was made
+    if (job_id < 0) return JobFate::kUnknown;
+  }
+  const ipp_status_t status = handles_->cups->cupsCancelDestJob(
+      http.get(), handles_->dest.get(), job_id);
+  if (IsSuccess(status)) return JobFate::kCancelled;
+  // A job past cancelling has ended one way or another; a job the scheduler
+  // no longer knows ended long enough ago to be forgotten.
+  if (status == IPP_STATUS_ERROR_NOT_FOUND) return JobFate::kFinished;
+  if (status == IPP_STATUS_ERROR_NOT_POSSIBLE) {
+    return FinishedJobFate(http.get(), job_id);
+  }
+  return JobFate::kUnknown;
+}
+
+namespace {
+
+// This user's jobs on `destination` of the kind `which` (CUPS_WHICHJOBS_*),
+// handed to `look` one by one; false when the scheduler does not say.
+template <typename Look>
+bool ForEachJob(const CupsLibrary* cups, http_t* http, const char* destination,
+                int which, Look look) {
+  cups_job_t* jobs = nullptr;
+  const int count =
+      cups->cupsGetJobs2(http, &jobs, destination, /*myjobs=*/1, which);
+  for (int index = 0; index < count; ++index) look(jobs[index]);
+  if (count > 0) cups->cupsFreeJobs(count, jobs);
+  return count > 0 || (count == 0 && IsSuccess(cups->cupsLastError()));
+}
+
+}  // namespace
+
+int DefaultPrintQueue::FindEmptyJob(http_t* http) {
+  int found = 0;
+  const bool answered =
+      ForEachJob(handles_->cups, http, handles_->dest->name,
+                 CUPS_WHICHJOBS_ACTIVE, [this, &found](const cups_job_t& job) {
+                   // The newest, should earlier attempts have left more behind.
+                   if (job.size == 0 && job.state <= IPP_JSTATE_HELD &&
+                       job.title != nullptr && handles_->title == job.title) {
+                     found = std::max(found, job.id);
+                   }
+                 });
+  return answered ? found : -1;
+}
+
+DefaultPrintQueue::JobFate DefaultPrintQueue::FinishedJobFate(http_t* http,
+                                                              int job_id) {
+  JobFate fate = JobFate::kUnknown;
+  ForEachJob(handles_->cups, http, handles_->dest->name,
+             CUPS_WHICHJOBS_COMPLETED, [job_id, &fate](const cups_job_t& job) {
+               if (job.id != job_id) return;
+               fate = job.state == IPP_JSTATE_COMPLETED ? JobFate::kFinished
+                                                        : JobFate::kCancelled;
+             });
+  return fate;
 }
 
 }  // namespace mensurex::ui

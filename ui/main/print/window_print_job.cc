@@ -18,10 +18,11 @@ namespace {
 Q_LOGGING_CATEGORY(lcPrint, "mensurex.print")
 
 using Clock = DefaultPrintQueue::Clock;
+using Post = void (*)(WindowPrintJob*, PrintOutcome, const std::string&);
 
-// The exchange is cut this long before the deadline, so that a job already
-// made can still be cancelled and the outcome arrive in time.
-constexpr auto kCancelReserve = std::chrono::milliseconds(2000);
+// How long after the deadline the worker may still try to cancel a job
+// that failed and could not be cancelled in time.
+constexpr auto kLeftoverCancelTime = std::chrono::milliseconds(8000);
 
 }  // namespace
 
@@ -38,26 +39,32 @@ struct PrintJobShared {
 
 namespace {
 
-// The worker's side: the whole exchange, then its outcome posted to the job.
+// The worker's side: the whole exchange, then its outcome posted to the job,
+// then whatever cancelling could not be done in time.
 void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
                  const WindowImage& drawn, Clock::time_point deadline,
-                 void (*post)(WindowPrintJob*, bool, const std::string&)) {
+                 Post post) {
   std::string why;
-  bool printed = false;
+  PrintOutcome outcome = PrintOutcome::kFailed;
   auto queue = DefaultPrintQueue::Open(deadline, shared->cutoff, why);
   if (queue) {
     const Paper paper = queue->DefaultPaper();
     // Once abandoned, the outcome no longer counts: nothing more is drawn.
     if (shared->cutoff->Abandoned()) {
       why = "abandoned before the document was made";
+      queue.reset();
     } else {
       const QByteArray pdf = WindowImagePdf(drawn, paper);
-      printed = queue->SubmitPdf(pdf, drawn.title, why);
+      outcome = queue->SubmitPdf(pdf, drawn.title, why);
     }
   }
-  queue.reset();
-  const std::scoped_lock lock(shared->mutex);
-  if (shared->job != nullptr) post(shared->job, printed, why);
+  // No connection is left open by now: the message that follows the outcome
+  // finds the worker holding nothing but the job it may still cancel.
+  {
+    const std::scoped_lock lock(shared->mutex);
+    if (shared->job != nullptr) post(shared->job, outcome, why);
+  }
+  if (queue) queue->CancelLeftover(deadline + kLeftoverCancelTime);
 }
 
 }  // namespace
@@ -72,7 +79,7 @@ WindowPrintJob::WindowPrintJob(QObject* parent)
   connect(&cutoff_timer_, &QTimer::timeout, this,
           [this] { shared_->cutoff->Abandon(); });
   connect(&deadline_timer_, &QTimer::timeout, this,
-          [this] { Finish(false, "no outcome by the deadline"); });
+          [this] { Finish(PrintOutcome::kFailed, "deadline passed"); });
 }
 
 WindowPrintJob::~WindowPrintJob() {
@@ -98,36 +105,47 @@ void WindowPrintJob::start(const QWidget& window) {
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
       deadline - Clock::now());
   constexpr auto kNow = std::chrono::milliseconds::zero();
-  cutoff_timer_.start(std::max(left - kCancelReserve, kNow));
+  cutoff_timer_.start(std::max(left - DefaultPrintQueue::kCancelReserve, kNow));
   deadline_timer_.start(std::max(left, kNow));
 
-  const auto post = [](WindowPrintJob* job, bool printed,
+  const auto post = [](WindowPrintJob* job, PrintOutcome outcome,
                        const std::string& why) {
     QMetaObject::invokeMethod(
-        job, [job, printed, why] { job->Finish(printed, why); },
+        job, [job, outcome, why] { job->Finish(outcome, why); },
         Qt::QueuedConnection);
   };
   try {
-    std::thread(RunExchange, shared_, std::move(drawn), deadline, +post)
+    std::thread(RunExchange, shared_, std::move(drawn), deadline, Post{post})
         .detach();
   } catch (const std::system_error& error) {
     const std::string why =
         std::string("no thread for the exchange: ") + error.what();
     QMetaObject::invokeMethod(
-        this, [this, why] { Finish(false, why); }, Qt::QueuedConnection);
+        this, [this, why] { Finish(PrintOutcome::kFailed, why); },
+        Qt::QueuedConnection);
   }
 }
 
-void WindowPrintJob::Finish(bool printed, const std::string& reason) {
+void WindowPrintJob::Finish(PrintOutcome outcome, const std::string& reason) {
   if (finished_) return;
   finished_ = true;
   cutoff_timer_.stop();
   deadline_timer_.stop();
-  if (!printed) {
-    shared_->cutoff->Abandon();
-    qCWarning(lcPrint, "printing failed: %s", reason.c_str());
+  switch (outcome) {
+    case PrintOutcome::kPrinted:
+      if (!reason.empty()) qCInfo(lcPrint, "printed: %s", reason.c_str());
+      break;
+    case PrintOutcome::kFailed:
+      error_string_ = QString::fromStdString(reason);
+      qCWarning(lcPrint, "printing failed: %s", reason.c_str());
+      break;
+    case PrintOutcome::kMayHavePrinted:
+      error_string_ = QString::fromStdString(reason);
+      qCWarning(lcPrint, "the page may have printed: %s", reason.c_str());
+      break;
   }
-  emit finished(printed);
+  if (outcome != PrintOutcome::kPrinted) shared_->cutoff->Abandon();
+  emit finished(outcome);
 }
 
 }  // namespace mensurex::ui

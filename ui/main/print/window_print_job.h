@@ -4,9 +4,12 @@
 #define MENSUREX_UI_MAIN_PRINT_WINDOW_PRINT_JOB_H_
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <memory>
 #include <string>
+
+#include "ui/main/print/print_outcome.h"
 
 class QWidget;
 
@@ -27,22 +30,29 @@ class WindowPrintJob : public QObject {
   // Draws `window` as it looks now, on the calling thread, then runs the
   // exchange with the system's default printer on a worker thread. Emits
   // `finished` exactly once, never from within this call, at most
-  // kPrintDeadlineMs after this call by the wall clock; `printed` is true
-  // when the scheduler accepted the job. On any failure (no default printer,
-  // scheduler unreachable or silent, job refused, no answer in time) a job
-  // already made is cancelled and the reason is logged in the category
-  // `mensurex.print`. Once per object: later calls do nothing.
+  // kPrintDeadlineMs after this call by the wall clock. On a failure (no
+  // default printer, scheduler unreachable or silent, job refused, no answer
+  // in time) a job already made is cancelled, if need be by the worker after
+  // `finished`, for a bounded time. Unless printed, the reason is logged in
+  // the category `mensurex.print` and kept in errorString(). Once per
+  // object: later calls do nothing.
   void start(const QWidget& window);
 
+  // Why the print failed, or why its outcome is unknown: the scheduler's
+  // status and message, the loader's reason when libcups cannot be loaded,
+  // or "deadline passed". Empty until `finished`, and when printed.
+  QString errorString() const { return error_string_; }
+
  signals:
-  void finished(bool printed);
+  void finished(mensurex::ui::PrintOutcome outcome);
 
  private:
-  void Finish(bool printed, const std::string& reason);
+  void Finish(PrintOutcome outcome, const std::string& reason);
 
   std::shared_ptr<PrintJobShared> shared_;
   QTimer cutoff_timer_;
   QTimer deadline_timer_;
+  QString error_string_;
   bool started_ = false;
   bool finished_ = false;
 };

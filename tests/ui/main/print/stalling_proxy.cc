@@ -26,6 +26,9 @@ using Mode = StallingProxy::Mode;
 // Where a document's upload begins in the client's stream.
 constexpr std::string_view kPdfMagic = "%PDF-";
 constexpr std::string_view kEndOfHeader = "\r\n\r\n";
+// The job's name in a Create-Job request: a name attribute, as no other
+// request of a print carries it.
+constexpr std::string_view kJobName("\x42\x00\x08job-name", 11);
 
 // Small segments and buffers on the proxy's side, so that a client whose
 // upload is no longer read soon finds its own writes blocked. Reads are small
@@ -46,9 +49,10 @@ struct Connection {
   int client = -1;
   int server = -1;
   State state = State::kRelaying;
-  std::string seen;       // the client's bytes not yet passed on
-  std::string tail;       // the last few bytes passed on, for the magic
-  std::string to_client;  // the scheduler's bytes not yet trickled on
+  std::string seen;           // the client's bytes not yet passed on
+  std::string tail;           // the last few bytes passed on, for the marker
+  bool hold_answers = false;  // the scheduler's bytes are dropped
+  std::string to_client;      // the scheduler's bytes not yet trickled on
   bool flooding = false;
   std::size_t flood_offset = 0;  // where the next flood block resumes
 };
@@ -174,6 +178,11 @@ void StallingProxy::Run(int lifetime_ms) {
   const bool answers = mode_ == Mode::kFlood || mode_ == Mode::kAskPassword;
   const bool stalls_upload =
       mode_ == Mode::kStopReadingHalfway || mode_ == Mode::kSwallowDocument;
+  const bool holds_answer = mode_ == Mode::kLateJobAnswer ||
+                            mode_ == Mode::kLateDocumentAnswer ||
+                            mode_ == Mode::kSilentAfterDocument;
+  const std::string_view marker =
+      mode_ == Mode::kLateJobAnswer ? kJobName : kPdfMagic;
   auto next_drip = Clock::now() + kDrip;
   std::vector<Connection> connections;
   std::vector<char> buffer(kReadSize);
@@ -222,19 +231,22 @@ void StallingProxy::Run(int lifetime_ms) {
         }
       } else if (open && c.state == State::kRelaying) {
         std::size_t relay = c.seen.size();
-        if (stalls_upload && !stalled_) {
-          // The magic may begin in the last few bytes of the previous read.
+        if ((stalls_upload || holds_answer) && !stalled_) {
+          // The marker may begin in the last few bytes of the previous read.
           const std::string look = c.tail + c.seen;
-          const auto magic = look.find(kPdfMagic);
-          if (magic != std::string::npos) {
-            // Everything before the magic still goes through.
-            relay = magic > c.tail.size() ? magic - c.tail.size() : 0;
+          const auto found = look.find(marker);
+          if (found != std::string::npos && holds_answer) {
+            c.hold_answers = true;
+            stalled_ = true;
+          } else if (found != std::string::npos) {
+            // Everything before the upload still goes through.
+            relay = found > c.tail.size() ? found - c.tail.size() : 0;
             c.state = mode_ == Mode::kStopReadingHalfway ? State::kNotReading
                                                          : State::kSwallowing;
             stalled_ = true;
           }
           c.tail = look.substr(look.size() -
-                               std::min(look.size(), kPdfMagic.size() - 1));
+                               std::min(look.size(), marker.size() - 1));
         }
         open = SendAll(c.server, std::string_view(c.seen).substr(0, relay));
         c.seen.clear();
@@ -257,7 +269,7 @@ void StallingProxy::Run(int lifetime_ms) {
             recv(c.server, buffer.data(), buffer.size(), MSG_DONTWAIT);
         open = got > 0 || (got < 0 && errno == EAGAIN);
         // A stalled connection never answers.
-        if (got > 0 && c.state == State::kRelaying) {
+        if (got > 0 && c.state == State::kRelaying && !c.hold_answers) {
           c.to_client.append(buffer.data(), static_cast<size_t>(got));
         }
       }
@@ -282,7 +294,8 @@ void StallingProxy::Run(int lifetime_ms) {
       connection.client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
       if (connection.client < 0) continue;
       SetSendTimeout(connection.client);
-      if (mode_ == Mode::kSilent || answers) {
+      if (mode_ == Mode::kSilent || answers ||
+          (mode_ == Mode::kSilentAfterDocument && stalled_)) {
         // No scheduler behind it; poll() skips the missing end.
         connection.state = answers ? State::kAnswering : State::kSilent;
         stalled_ = stalled_ || !answers;

@@ -29,11 +29,20 @@ class StallingProxy {
     kFlood,
     // Answers every request by asking for a password.
     kAskPassword,
+    // Relays every request, but never the answer to the first Create-Job:
+    // the job is made and its number never comes back.
+    kLateJobAnswer,
+    // Relays every request, but never the answer to the first upload: the
+    // page prints and the client is not told.
+    kLateDocumentAnswer,
+    // As kLateDocumentAnswer, and every later connection is silent.
+    kSilentAfterDocument,
   };
 
-  // Relays to the scheduler's Unix socket `upstream`. The two upload stalls
-  // hit the first upload only; every other connection (a cancel, say) is
-  // relayed. Gives up by itself after `lifetime_ms`, should no one end it.
+  // Relays to the scheduler's Unix socket `upstream`. The misbehaviour at an
+  // upload or a Create-Job hits the first one only; every other connection
+  // (a cancel, say) is relayed, unless said otherwise. Gives up by itself after
+  // `lifetime_ms`, should no one end it.
   StallingProxy(const QString& upstream, Mode mode, int lifetime_ms = 120000);
   // Stops relaying, closes every connection and points CUPS_SERVER back at
   // `upstream`.
