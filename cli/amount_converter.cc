@@ -27,8 +27,8 @@ bool ReachesBase(std::string_view printed, unsigned base) {
 // The text after the last digit of an amount that is not a number as a
 // whole, when it reads as an unknown unit after a number: letters of any
 // script, but no ASCII digit, sign or punctuation ("5 ｋｂ", "3 €").
-std::optional<std::string_view> TrailingWord(std::string_view text,
-                                             const EntrySeparators& separators) {
+std::optional<std::string_view> TrailingWord(
+    std::string_view text, const EntrySeparators& separators) {
   std::size_t end = text.size();
   while (end > 0) {
     const char c = text[end - 1];
@@ -217,12 +217,12 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   const std::size_t start = out->size();
   const auto too_long = [&](Unit to) {
     out->resize(start);
-    *message = QuoteForMessage(text) +
-               (exact_.AtLeastOne(value, RatioBetween(from, to))
-                    ? " is too large"
-                    : " is too small") +
-               " to convert: its result would be longer than " +
-               std::to_string(settings_.max_value_bytes) + " bytes";
+    *message =
+        QuoteForMessage(text) +
+        (exact_.AtLeastOne(value, RatioBetween(from, to)) ? " is too large"
+                                                          : " is too small") +
+        " to convert: its result would be longer than " +
+        std::to_string(settings_.max_value_bytes) + " bytes";
     return false;
   };
   if (settings_.only_unit) {

@@ -62,9 +62,9 @@ LineReader::Status LineReader::Next(std::string_view* line) {
     const char* const start = buffer_.data() + begin_;
     const auto* found = static_cast<const char*>(
         std::memchr(start + scanned_, delimiter_, end_ - begin_ - scanned_));
-    const std::size_t length =
-        found != nullptr ? static_cast<std::size_t>(found - start)
-                         : end_ - begin_;
+    const std::size_t length = found != nullptr
+                                   ? static_cast<std::size_t>(found - start)
+                                   : end_ - begin_;
     if (length > max_line_bytes_) {
       // Hands on what is held of a line that cannot be held whole.
       *line = std::string_view(start, length);

@@ -118,8 +118,8 @@ EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
     separators.grouping_alternatives.clear();
     for (const char* space :
          {" ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003",
-          "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009",
-          "\u200A", "\u202F", "\u205F", "\u3000"}) {
+          "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A",
+          "\u202F", "\u205F", "\u3000"}) {
       if (conventions.grouping != space) {
         separators.grouping_alternatives.emplace_back(space);
       }

@@ -32,8 +32,8 @@ bool WriteAll(int fd, std::string_view text) {
 }
 
 bool WriteStream(Output::Stream stream, std::string_view text) {
-  return WriteAll(stream == Output::Stream::kOut ? STDOUT_FILENO : STDERR_FILENO,
-                  text);
+  return WriteAll(
+      stream == Output::Stream::kOut ? STDOUT_FILENO : STDERR_FILENO, text);
 }
 
 // Whether standard output and standard error reach the same terminal, file
@@ -67,9 +67,9 @@ int Run(const std::vector<std::string>& arguments) {
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
   if (options.has_amount) return ConvertArgumentAmount(options, &output);
-  LineReader reader(STDIN_FILENO, kMaxTextBytes, Output::kBlockBytes,
-                    [&output] { output.Flush(); },
-                    options.zero_terminated ? '\0' : '\n');
+  LineReader reader(
+      STDIN_FILENO, kMaxTextBytes, Output::kBlockBytes,
+      [&output] { output.Flush(); }, options.zero_terminated ? '\0' : '\n');
   return ConvertLines(options, &reader, &output);
 }
 

@@ -122,11 +122,12 @@ Problem Keep(const char* value, Draft* draft) {
 
 Problem Round(const char* value, Draft* draft) {
   using exact::Rounding;
-  const auto mode = Choice<Rounding>(value, {{"up", Rounding::kUp},
-                                             {"down", Rounding::kDown},
-                                             {"from-zero", Rounding::kFromZero},
-                                             {"towards-zero", Rounding::kTowardsZero},
-                                             {"nearest", Rounding::kNearest}});
+  const auto mode =
+      Choice<Rounding>(value, {{"up", Rounding::kUp},
+                               {"down", Rounding::kDown},
+                               {"from-zero", Rounding::kFromZero},
+                               {"towards-zero", Rounding::kTowardsZero},
+                               {"nearest", Rounding::kNearest}});
   if (!mode) {
     return UsageError{QuoteForMessage(value) +
                       " is not a rounding mode (up, down, from-zero, "
@@ -176,9 +177,8 @@ Problem Delimiter(const char* value, Draft* draft) {
 
 Problem Header(const char* value, Draft* draft) {
   const auto lines =
-      value == nullptr
-          ? std::optional<std::size_t>(1)
-          : Count(value, std::numeric_limits<std::size_t>::max());
+      value == nullptr ? std::optional<std::size_t>(1)
+                       : Count(value, std::numeric_limits<std::size_t>::max());
   if (!lines) {
     return UsageError{"--header takes a number of lines, not " +
                       QuoteForMessage(value)};
@@ -244,10 +244,9 @@ std::vector<option> LongOptions() {
   std::vector<option> options;
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
     const OptionSpec& spec = kOptions[i];
-    options.push_back(
-        {spec.name, spec.has_arg, nullptr,
-         spec.short_name != 0 ? spec.short_name
-                              : kLongCode + static_cast<int>(i)});
+    options.push_back({spec.name, spec.has_arg, nullptr,
+                       spec.short_name != 0 ? spec.short_name
+                                            : kLongCode + static_cast<int>(i)});
   }
   return options;
 }
@@ -272,8 +271,7 @@ bool IsOption(std::string_view argument) {
 // Each option (a long one, or a cluster of short ones) is read by
 // getopt_long together with the argument after it, which it may take as
 // its value; any other argument is a word.
-Problem ScanArguments(const std::vector<std::string>& arguments,
-                      Draft* draft) {
+Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
   static const std::string short_options = ShortOptions();
   static const std::vector<option> long_options = LongOptions();
   for (std::size_t i = 0; i < arguments.size();) {
@@ -404,8 +402,9 @@ Problem ResolveLayout(const Draft& draft, ConversionSettings* conversion) {
       return problem;
     }
     if (format_places && places) {
-      return UsageError{"--precision and a precision in --format exclude "
-                        "each other"};
+      return UsageError{
+          "--precision and a precision in --format exclude "
+          "each other"};
     }
     if (format_places) places = format_places;
   }
@@ -432,15 +431,15 @@ Problem ResolveLayout(const Draft& draft, ConversionSettings* conversion) {
     conversion->unit_separator.clear();
   }
   // The longest precision with which zero still fits a result.
-  const std::size_t max_places = conversion->max_value_bytes - 1 -
-                                 conversion->separators.decimal.size();
+  const std::size_t max_places =
+      conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
   if (places) {
     const auto count = Count(*places, max_places);
     if (!count) {
-      return UsageError{"--precision takes a whole number of digits from 0 "
-                        "to " +
-                        std::to_string(max_places) + ", not " +
-                        QuoteForMessage(*places)};
+      return UsageError{
+          "--precision takes a whole number of digits from 0 "
+          "to " +
+          std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
     }
     conversion->places = count;
   } else if (draft.round) {
@@ -475,23 +474,22 @@ Problem ResolveSeparators(const Draft& draft, Options* options) {
     return UsageError{*problem};
   }
   if (!options->locale_notice.empty()) {
-    options->locale_notice =
-        "the locale " + QuoteForMessage(options->locale_notice) +
-        " is not installed; amounts are read with " +
-        QuoteForMessage(conventions->decimal) +
-        " as the decimal separator and " +
-        (conventions->grouping.empty()
-             ? std::string("no grouping")
-             : QuoteForMessage(conventions->grouping) +
-                   " as the grouping separator");
+    options->locale_notice = "the locale " +
+                             QuoteForMessage(options->locale_notice) +
+                             " is not installed; amounts are read with " +
+                             QuoteForMessage(conventions->decimal) +
+                             " as the decimal separator and " +
+                             (conventions->grouping.empty()
+                                  ? std::string("no grouping")
+                                  : QuoteForMessage(conventions->grouping) +
+                                        " as the grouping separator");
   }
   options->conversion.separators = EntrySeparatorsFor(*conventions);
   return std::nullopt;
 }
 
 // The words are one amount: a number, and a unit after it.
-Problem ResolveAmount(const std::vector<std::string>& words,
-                      Options* options) {
+Problem ResolveAmount(const std::vector<std::string>& words, Options* options) {
   if (words.empty()) return std::nullopt;
   const bool second_is_extra =
       words.size() == 2 &&
@@ -512,9 +510,10 @@ Problem ResolveAmount(const std::vector<std::string>& words,
     options->has_amount = true;
   }
   if (!options->fields.empty()) {
-    return UsageError{"--field converts fields of standard input, not the "
-                      "amount " +
-                      QuoteForMessage(options->amount)};
+    return UsageError{
+        "--field converts fields of standard input, not the "
+        "amount " +
+        QuoteForMessage(options->amount)};
   }
   return std::nullopt;
 }

@@ -177,7 +177,8 @@ bool LineConverter::Bad(std::string_view line, std::string_view end,
   // The arguments' amount has no line to keep in step with.
   if (number == 0) return true;
   std::string* const out = output_->buffer();
-  const std::size_t results = options_.fields.empty() ? converter_.ResultCount() : 1;
+  const std::size_t results =
+      options_.fields.empty() ? converter_.ResultCount() : 1;
   for (std::size_t i = 0; i < results; ++i) {
     out->append(line);
     out->append(end);

@@ -18,8 +18,8 @@ namespace mensurex::cli {
 
 enum ExitStatus : int {
   kExitConverted = 0,  // every amount converted, or the mode forgave it
-  kExitFailed = 1,     // an amount did not convert, or reading or writing failed
-  kExitUsage = 2,      // the command line is wrong
+  kExitFailed = 1,  // an amount did not convert, or reading or writing failed
+  kExitUsage = 2,   // the command line is wrong
 };
 
 // Standard output and standard error. Results and complaints are held and
@@ -69,8 +69,7 @@ class LineConverter {
   // Appends the results of `line`, each result (or the line, with
   // --field) followed by `end`; false when the run must stop
   // (--invalid=abort). `number` is 0 for the arguments' amount.
-  bool Convert(std::string_view line, std::string_view end,
-               std::size_t number);
+  bool Convert(std::string_view line, std::string_view end, std::size_t number);
   // A line too long to hold: its results are empty lines.
   bool TooLong(std::string_view end, std::size_t number);
 
