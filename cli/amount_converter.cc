@@ -167,12 +167,22 @@ bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
 }
 
 Unit AmountConverter::AutomaticUnit(const exact::Decimal& value, Unit from) {
-  Unit to{StorageUnit::kExabytes, settings_.si};
-  while (to.storage != StorageUnit::kBytes &&
-         !exact_.AtLeastOne(value, RatioBetween(from, to))) {
-    to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) - 1);
+  // A value at least 1 in a unit is at least 1 in every smaller one: the
+  // answer is found by halving [bytes, exabytes].
+  const auto unit = [&](int index) {
+    return Unit{static_cast<StorageUnit>(index), settings_.si && index > 0};
+  };
+  int low = 0;
+  int high = static_cast<int>(kStorageUnitCount) - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (exact_.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
   }
-  return to;
+  return unit(low);
 }
 
 bool AmountConverter::Convert(std::string_view amount, std::string_view end,
