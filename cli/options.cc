@@ -539,40 +539,54 @@ std::string HelpText() {
 Convert amounts of digital storage between bytes, kilobytes, megabytes,
 gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
 and print the exact results: every digit, no exponent, nothing rounded unless
---precision asks for it.
+--precision or --round asks for it.
 
 With an AMOUNT, convert it; without one, read standard input, one amount per
 line (or per chosen field), and answer each line before reading on. Without
 --to, each amount gives seven lines VALUE<TAB>UNIT, bytes first.
 
   --to UNIT          print the value in UNIT alone; "auto": in the largest
-                     unit in which it is at least 1, as VALUE<TAB>UNIT
+                     unit in which it is at least 1, or the one above when
+                     rounding carries it to 1024 (1000 with --si), as
+                     VALUE<TAB>UNIT (VALUEUNIT in a field)
   --from UNIT        the unit of amounts written without one (default: B)
   --si               K, KB, kB .. E, EB and kilobyte .. exabyte mean powers of
-                     1000; KiB .. EiB stay powers of 1024
+                     1000; Ki, KiB .. Ei, EiB stay powers of 1024
   --precision N      round to N digits after the decimal separator
-  --round MODE       how --precision rounds: up, down, from-zero,
-                     towards-zero, or nearest (default; ties away from zero)
+  --round MODE       how to round: up, down, from-zero, towards-zero, or
+                     nearest (default; ties away from zero); without
+                     --precision, to whole units
+  --show-unit        print the unit after the value of --to UNIT too
+  --unit-separator SEP  the text between value and unit (default: a tab, and
+                     nothing in a field)
+  --padding N        pad each result to N characters, on the left (on the
+                     right when N is negative)
+  --format FORMAT    lay each result out as FORMAT: text, then %f with the
+                     flags - (pad on the right) and 0 (pad with zeros), a
+                     width and a .PRECISION, then text; %% is a %
   --field LIST       convert only these fields (N, N-M, -M, N- joined by
                      commas); the rest of the line is kept byte for byte;
-                     needs --to
+                     needs --to; no amount arguments
   -d, --delimiter X  fields are separated by the character X (default: runs
                      of spaces and tabs)
   --header[=N]       pass the first N lines (default 1) through unchanged
+  -z, --zero-terminated  lines end with NUL, not a line feed
   --invalid MODE     for an amount that does not convert: abort (stop),
                      fail (default: report it, print its text in place of its
                      results, exit 1), warn (the same, exit 0), ignore
                      (print its text, say nothing)
   --locale NAME      read and write numbers as the locale NAME does (C: "."
                      and no grouping) instead of as LC_ALL, LC_NUMERIC or LANG
-  --decimal SEP      the decimal separator
+  --decimal SEP      the decimal separator; when it is the locale's grouping
+                     separator, grouping is off unless --grouping is given
   --grouping SEP     the digit-grouping separator ("" for none)
   -h, --help         show this help and exit
   --version          show the version and exit
 
 Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
-KiB .. EiB; and the names byte .. exabyte, singular or plural. Long options
-may be shortened while they stay unambiguous; "--" ends the options.
+Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
+Long options may be shortened while they stay unambiguous; "--" ends the
+options.
 
 Exit status: 0 when every amount converted (or --invalid=warn or ignore),
 1 when any did not or output failed, 2 for a mistake in the options.
@@ -582,9 +596,10 @@ Examples:
   0.000000000000000000867361737988403547205962240695953369140625
   $ mensurex --si --to GiB 1 TB
   931.322574615478515625
-  $ du -b -s /usr/share/doc | mensurex --to auto --precision 1 --field 1
-  141.6	MB	/usr/share/doc
-  $ df -B1 --output=size,target / | mensurex --header --to GB --field 1
+  $ mensurex --to auto --precision 1 1048575
+  1.0	MB
+  $ du -b --max-depth=1 /usr/share | mensurex --to auto --precision 1 --field 1 | sort -h
+  $ df -B1 | mensurex --header --to auto --precision 1 --field 2-4 --padding 8
   $ find . -type f -printf '%s\n' | mensurex --to KB
 )";
 }
