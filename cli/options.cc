@@ -491,12 +491,13 @@ Problem ResolveSeparators(const Draft& draft, Options* options) {
 // The words are one amount: a number, and a unit after it.
 Problem ResolveAmount(const std::vector<std::string>& words, Options* options) {
   if (words.empty()) return std::nullopt;
+  // The second word is no unit when the first has one, or is a number.
   const bool second_is_extra =
-      words.size() == 2 &&
+      words.size() >= 2 &&
       ((!words[0].empty() && IsAsciiLetter(words[0].back())) ||
        IsNumericEntry(words[1], options->conversion.separators));
   if (words.size() > 2 || second_is_extra) {
-    const std::size_t extra = words.size() == 2 ? 1 : 2;
+    const std::size_t extra = second_is_extra ? 1 : 2;
     const std::size_t more = words.size() - extra - 1;
     return UsageError{QuoteForMessage(words[extra]) +
                       (more == 0 ? " is one argument too many"
