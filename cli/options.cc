@@ -277,8 +277,7 @@ Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
   for (std::size_t i = 0; i < arguments.size();) {
     const std::string& argument = arguments[i];
     if (argument == "--") {
-      draft->words.insert(draft->words.end(), arguments.begin() + i + 1,
-                          arguments.end());
+      for (++i; i < arguments.size(); ++i) draft->words.push_back(arguments[i]);
       break;
     }
     if (!IsOption(argument)) {

@@ -185,7 +185,7 @@ TEST(MensurexTest, ChoosesTheUnitAfterRounding) {
                                            "1",    "--round", row.mode};
     cases.push_back({args, "1048575\n-1048575\n", row.binary});
     std::vector<std::string> si = args;
-    si.push_back("--si");
+    si.emplace_back("--si");
     cases.push_back({si, "999999\n", row.si});
   }
   cases.push_back({{"--to", "auto", "--precision", "1"},
