@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <limits>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/locale_numbers.h"
 #include "cli/text.h"

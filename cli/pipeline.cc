@@ -1,5 +1,6 @@
 #include "cli/pipeline.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
