@@ -81,6 +81,19 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       return quoted;
     }
     ++chars;
+    // Printable ASCII but the quote and the backslash stands for itself.
+    std::size_t plain = 0;
+    while (plain < text.size() && chars + plain <= max_chars &&
+           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != '"' &&
+           text[plain] != '\\') {
+      ++plain;
+    }
+    if (plain > 0) {
+      quoted.append(text.substr(0, plain));
+      text.remove_prefix(plain);
+      chars += plain - 1;
+      continue;
+    }
     const auto [code, length] = FrontUtf8Char(text);
     if (length == 0) {
       quoted += "\\x";

@@ -1,7 +1,9 @@
 #include "cli/pipeline.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <utility>
 
@@ -12,12 +14,25 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Where(std::size_t number, std::size_t field) {
-  std::string where = number > 0 ? "line " + std::to_string(number) : "";
-  if (field > 0) {
-    where += (where.empty() ? "field " : ", field ") + std::to_string(field);
+// "line N, field M: " (either may be left out) and the message.
+void AppendComplaint(std::size_t number, std::size_t field,
+                     std::string_view message, std::string* out) {
+  const auto append_number = [out](std::size_t n) {
+    std::array<char, 24> digits{};
+    const auto end = std::to_chars(digits.begin(), digits.end(), n).ptr;
+    out->append(digits.begin(), end);
+  };
+  out->clear();
+  if (number > 0) {
+    out->append("line ");
+    append_number(number);
   }
-  return where.empty() ? where : where + ": ";
+  if (field > 0) {
+    out->append(number > 0 ? ", field " : "field ");
+    append_number(field);
+  }
+  if (!out->empty()) out->append(": ");
+  out->append(message);
 }
 
 int ExitStatusOf(const Options& options, bool any_bad) {
@@ -141,7 +156,8 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
       }
       any_bad_ = true;
       if (options_.invalid != InvalidMode::kIgnore) {
-        complaints_.push_back(Where(number, field) + message_);
+        AppendComplaint(number, field, message_, &complaint_);
+        complaints_.push_back(complaint_);
       }
       out->append(blanks);
       out->append(text);
@@ -172,7 +188,8 @@ bool LineConverter::Bad(std::string_view line, std::string_view end,
                         std::size_t number, std::size_t field) {
   any_bad_ = true;
   if (options_.invalid != InvalidMode::kIgnore) {
-    output_->Complain(Where(number, field) + message_);
+    AppendComplaint(number, field, message_, &complaint_);
+    output_->Complain(complaint_);
   }
   if (options_.invalid == InvalidMode::kAbort) return false;
   // The arguments' amount has no line to keep in step with.

@@ -89,6 +89,7 @@ class LineConverter {
   AmountConverter converter_;
   Output* output_;
   std::string message_;
+  std::string complaint_;
   std::string scratch_;
   std::vector<std::string> complaints_;
   bool any_bad_ = false;
