@@ -19,7 +19,7 @@ void AppendComplaint(std::size_t number, std::size_t field,
                      std::string_view message, std::string* out) {
   const auto append_number = [out](std::size_t n) {
     std::array<char, 24> digits{};
-    const auto end = std::to_chars(digits.begin(), digits.end(), n).ptr;
+    auto* const end = std::to_chars(digits.begin(), digits.end(), n).ptr;
     out->append(digits.begin(), end);
   };
   out->clear();
