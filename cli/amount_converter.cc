@@ -1,6 +1,7 @@
 #include "cli/amount_converter.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -10,19 +11,46 @@
 namespace mensurex::cli {
 namespace {
 
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+// Whether the integer part of a printed value (ASCII digits after an
+// optional minus sign) is at least `base`.
+bool ReachesBase(std::string_view printed, unsigned base) {
+  if (!printed.empty() && printed.front() == '-') printed.remove_prefix(1);
+  unsigned whole = 0;
+  for (const char c : printed) {
+    if (!IsAsciiDigit(c)) break;
+    whole = whole * 10 + static_cast<unsigned>(c - '0');
+    if (whole >= base) return true;
+  }
+  return false;
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' ||
-         c == '\f';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
+// The text after the last digit of an amount that is not a number as a
+// whole, when it reads as an unknown unit after a number: letters of any
+// script, but no ASCII digit, sign or punctuation ("5 ｋｂ", "3 €").
+std::optional<std::string_view> TrailingWord(
+    std::string_view text, const EntrySeparators& separators) {
+  std::size_t end = text.size();
+  while (end > 0) {
+    const char c = text[end - 1];
+    if (IsAsciiDigit(c)) break;
+    if (static_cast<unsigned char>(c) < 0x80 && !IsAsciiLetter(c) &&
+        !IsFieldBlank(c)) {
+      return std::nullopt;
+    }
+    // Full-width digits U+FF10..U+FF19 end in EF BC 90..99.
+    if (end >= 3 && text.substr(end - 3, 2) == "\xEF\xBC" &&
+        static_cast<unsigned char>(c) >= 0x90 &&
+        static_cast<unsigned char>(c) <= 0x99) {
+      break;
+    }
+    --end;
+  }
+  const std::string_view word = TrimBlanks(text.substr(end));
+  if (end == 0 || word.empty() ||
+      !IsNumericEntry(text.substr(0, end), separators)) {
+    return std::nullopt;
+  }
+  return word;
 }
 
 // Characters that would change how the rest of a terminal line looks:
@@ -53,6 +81,19 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       return quoted;
     }
     ++chars;
+    // Printable ASCII but the quote and the backslash stands for itself.
+    std::size_t plain = 0;
+    while (plain < text.size() && chars + plain <= max_chars &&
+           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != '"' &&
+           text[plain] != '\\') {
+      ++plain;
+    }
+    if (plain > 0) {
+      quoted.append(text.substr(0, plain));
+      text.remove_prefix(plain);
+      chars += plain - 1;
+      continue;
+    }
     const auto [code, length] = FrontUtf8Char(text);
     if (length == 0) {
       quoted += "\\x";
@@ -94,19 +135,89 @@ bool AmountConverter::AppendValue(const exact::Decimal& value, Unit from,
                            settings_.max_value_bytes, out);
 }
 
-bool AmountConverter::Convert(std::string_view amount, std::string* out,
-                              std::string* message) {
+bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
+                                   Unit to, bool with_unit,
+                                   std::string_view end, std::string* out) {
+  const ConversionSettings& s = settings_;
+  const bool plain = s.width == 0 && s.prefix.empty() && s.suffix.empty();
+  std::string* const text = plain ? out : &scratch_;
+  if (!plain) scratch_.clear();
+  const std::size_t start = text->size();
+  if (!AppendValue(value, from, to, text)) return false;
+  if (s.automatic && s.places && to.storage != StorageUnit::kExabytes &&
+      ReachesBase(std::string_view(*text).substr(start),
+                  to.decimal ? 1000 : 1024)) {
+    // Rounded up to 1024 (1000): the unit above shows it as 1.
+    text->resize(start);
+    to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) + 1);
+    to.decimal = s.si;
+    if (!AppendValue(value, from, to, text)) return false;
+  }
+  if (with_unit) {
+    text->append(s.unit_separator);
+    text->append(UnitLabel(to, s.si));
+  }
+  if (!plain) {
+    out->append(s.prefix);
+    const std::size_t chars = CharCount(scratch_);
+    const std::size_t pad = s.width > chars ? s.width - chars : 0;
+    if (s.pad_right) {
+      out->append(scratch_);
+      out->append(pad, ' ');
+    } else if (s.pad_zeros) {
+      const bool minus = scratch_.front() == '-';
+      if (minus) out->push_back('-');
+      out->append(pad, '0');
+      out->append(std::string_view(scratch_).substr(minus ? 1 : 0));
+    } else {
+      out->append(pad, ' ');
+      out->append(scratch_);
+    }
+    out->append(s.suffix);
+  }
+  out->append(end);
+  return true;
+}
+
+Unit AmountConverter::AutomaticUnit(const exact::Decimal& value, Unit from) {
+  // A value at least 1 in a unit is at least 1 in every smaller one: the
+  // answer is found by halving [bytes, exabytes].
+  const auto unit = [&](int index) {
+    return Unit{static_cast<StorageUnit>(index), settings_.si && index > 0};
+  };
+  int low = 0;
+  int high = static_cast<int>(kStorageUnitCount) - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (exact_.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return unit(low);
+}
+
+bool AmountConverter::Convert(std::string_view amount, std::string_view end,
+                              std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
   std::size_t letters = 0;
   while (letters < text.size() &&
          IsAsciiLetter(text[text.size() - 1 - letters])) {
     ++letters;
   }
-  const std::string_view number = text.substr(0, text.size() - letters);
+  const std::string_view number =
+      TrimBlanks(text.substr(0, text.size() - letters));
   const std::string_view unit_name = text.substr(text.size() - letters);
+  const auto unknown_unit = [&](std::string_view name) {
+    *message = QuoteForMessage(name) + " is not a known unit";
+    return false;
+  };
   const auto not_a_number = [&] {
-    const std::string_view shown = TrimBlanks(number);
-    *message = QuoteForMessage(shown.empty() ? text : shown);
+    if (const auto word = TrailingWord(text, settings_.separators)) {
+      return unknown_unit(*word);
+    }
+    *message = QuoteForMessage(number.empty() ? text : number);
     *message += " is not a number";
     return false;
   };
@@ -116,8 +227,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string* out,
     const std::optional<Unit> named = UnitFromName(unit_name, settings_.si);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
-      *message = QuoteForMessage(unit_name) + " is not a known unit";
-      return false;
+      return unknown_unit(unit_name);
     }
     from = *named;
   }
@@ -128,33 +238,28 @@ bool AmountConverter::Convert(std::string_view amount, std::string* out,
                              decimal_.exponent};
 
   const std::size_t start = out->size();
-  const auto too_long = [&] {
+  const auto too_long = [&](Unit to) {
     out->resize(start);
-    *message = QuoteForMessage(text) +
-               " is too large to convert: its result would be longer than " +
-               std::to_string(settings_.max_value_bytes) + " bytes";
+    *message =
+        QuoteForMessage(text) +
+        (exact_.AtLeastOne(value, RatioBetween(from, to)) ? " is too large"
+                                                          : " is too small") +
+        " to convert: its result would be longer than " +
+        std::to_string(settings_.max_value_bytes) + " bytes";
     return false;
   };
   if (settings_.only_unit) {
-    return AppendValue(value, from, *settings_.only_unit, out) || too_long();
+    return AppendResult(value, from, *settings_.only_unit, settings_.show_unit,
+                        end, out) ||
+           too_long(*settings_.only_unit);
   }
   if (settings_.automatic) {
-    Unit to{StorageUnit::kExabytes, settings_.si};
-    while (to.storage != StorageUnit::kBytes &&
-           !exact_.AtLeastOne(value, RatioBetween(from, to))) {
-      to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) - 1);
-    }
-    if (!AppendValue(value, from, to, out)) return too_long();
-    out->push_back('\t');
-    out->append(UnitLabel(to, settings_.si));
-    return true;
+    const Unit to = AutomaticUnit(value, from);
+    return AppendResult(value, from, to, true, end, out) || too_long(to);
   }
   for (const StorageUnit storage : kAllStorageUnits) {
     const Unit to{storage, settings_.si};
-    if (!AppendValue(value, from, to, out)) return too_long();
-    out->push_back('\t');
-    out->append(UnitLabel(to, settings_.si));
-    out->push_back('\n');
+    if (!AppendResult(value, from, to, true, end, out)) return too_long(to);
   }
   return true;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/exact/exact.h"
+#include "cli/text.h"
 #include "cli/units.h"
 #include "mensurex/entry.h"
 
@@ -21,7 +22,8 @@ struct ConversionSettings {
   // Every amount in this unit alone; without it, and without `automatic`,
   // in all seven.
   std::optional<Unit> only_unit;
-  // Every amount in the largest unit in which it is at least 1 in size.
+  // Every amount in the largest unit in which its value as printed (after
+  // rounding) is at least 1; that is below 1024 (1000) in all but exabytes.
   bool automatic = false;
   // Unit names without "i" (K, KB, kilobyte) are powers of 1000, and so
   // are the units printed for all seven and for `automatic`.
@@ -30,7 +32,19 @@ struct ConversionSettings {
   std::optional<std::size_t> places;
   exact::Rounding rounding = exact::Rounding::kNearest;
   // No value is printed longer than this.
-  std::size_t max_value_bytes = std::size_t{1} << 20;
+  std::size_t max_value_bytes = kMaxTextBytes;
+  // The unit follows the value of `only_unit` too (it always follows the
+  // others), after this text.
+  bool show_unit = false;
+  std::string unit_separator = "\t";
+  // Text before and after each result (the value with its unit), and the
+  // width in characters it is padded to with spaces, on the left unless
+  // `pad_right`, or with zeros after the sign when `pad_zeros`.
+  std::string prefix;
+  std::string suffix;
+  std::size_t width = 0;
+  bool pad_right = false;
+  bool pad_zeros = false;
 };
 
 class AmountConverter {
@@ -44,12 +58,15 @@ class AmountConverter {
   //
   // The exact value is appended to *out, with every digit (or rounded to
   // the settings' places), never an exponent, with the separators' decimal
-  // separator: for one unit the value alone, for `automatic` "VALUE<TAB>
-  // LABEL", and for all seven, seven lines "VALUE<TAB>LABEL\n", bytes
-  // first. Returns true then. Otherwise appends nothing, sets *message to
-  // a one-line reason that quotes the offending text (bounded, printable;
-  // see QuoteForMessage), and returns false.
-  bool Convert(std::string_view amount, std::string* out, std::string* message);
+  // separator: for one unit the value alone (or with its unit when
+  // `show_unit`), for `automatic` the value, the unit separator and the
+  // unit, and for all seven the same for each unit, bytes first. Each
+  // result is laid out by the settings' prefix, width and suffix and
+  // followed by `end`. Returns true then. Otherwise appends nothing, sets
+  // *message to a one-line reason that quotes the offending text (bounded,
+  // printable; see QuoteForMessage), and returns false.
+  bool Convert(std::string_view amount, std::string_view end, std::string* out,
+               std::string* message);
 
   // How many results Convert gives for one amount: 1 or 7.
   std::size_t ResultCount() const;
@@ -57,10 +74,17 @@ class AmountConverter {
  private:
   bool AppendValue(const exact::Decimal& value, Unit from, Unit to,
                    std::string* out);
+  // The unit for `automatic`: the largest in which the printed value is at
+  // least 1, bytes when there is none.
+  Unit AutomaticUnit(const exact::Decimal& value, Unit from);
+  // Appends one result with its layout; false when it is too long.
+  bool AppendResult(const exact::Decimal& value, Unit from, Unit to,
+                    bool with_unit, std::string_view end, std::string* out);
 
   ConversionSettings settings_;
   exact::Converter exact_;
   EntryDecimal decimal_;  // reused, so that its digits keep their memory
+  std::string scratch_;
 };
 
 // `text` in double quotes, safe to print on a terminal: valid UTF-8 is kept

@@ -11,10 +11,11 @@ namespace mensurex::cli {
 
 LineReader::LineReader(int fd, std::size_t max_line_bytes,
                        std::size_t read_bytes,
-                       std::function<void()> before_wait)
+                       std::function<void()> before_wait, char delimiter)
     : before_wait_(std::move(before_wait)),
       fd_(fd),
       max_line_bytes_(max_line_bytes),
+      delimiter_(delimiter),
       buffer_(max_line_bytes + 1 + read_bytes) {}
 
 bool LineReader::Fill() {
@@ -46,37 +47,48 @@ bool LineReader::Fill() {
   }
 }
 
+void LineReader::TakeEnding(std::string_view end, std::string_view* line) {
+  ending_ = end;
+  if (delimiter_ == '\n' && !in_pieces_ && !line->empty() &&
+      line->back() == '\r') {
+    line->remove_suffix(1);
+    ending_ = "\r\n";
+  }
+  in_pieces_ = false;
+}
+
 LineReader::Status LineReader::Next(std::string_view* line) {
-  bool skipping = false;  // inside a line that is too long
   for (;;) {
     const char* const start = buffer_.data() + begin_;
-    const auto* feed = static_cast<const char*>(
-        std::memchr(start + scanned_, '\n', end_ - begin_ - scanned_));
-    if (feed != nullptr) {
-      const auto length = static_cast<std::size_t>(feed - start);
+    const auto* found = static_cast<const char*>(
+        std::memchr(start + scanned_, delimiter_, end_ - begin_ - scanned_));
+    const std::size_t length = found != nullptr
+                                   ? static_cast<std::size_t>(found - start)
+                                   : end_ - begin_;
+    if (length > max_line_bytes_) {
+      // Hands on what is held of a line that cannot be held whole.
+      *line = std::string_view(start, length);
+      begin_ += length;
+      scanned_ = 0;
+      in_pieces_ = true;
+      return Status::kPiece;
+    }
+    if (found != nullptr) {
       begin_ += length + 1;
       scanned_ = 0;
-      if (skipping || length > max_line_bytes_) return Status::kTooLong;
       *line = std::string_view(start, length);
-      if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
+      TakeEnding(std::string_view(&delimiter_, 1), line);
       return Status::kLine;
     }
-    scanned_ = end_ - begin_;
-    if (scanned_ > max_line_bytes_) {
-      // Keeps nothing of a line that cannot be returned.
-      skipping = true;
-      begin_ = end_;
-      scanned_ = 0;
-    }
+    scanned_ = length;
     if (!Fill()) {
       if (error_ != 0) return Status::kError;
       const std::size_t rest = end_ - begin_;
+      if (rest == 0 && !in_pieces_) return Status::kEnd;
+      *line = std::string_view(buffer_.data() + begin_, rest);
       begin_ = end_;
       scanned_ = 0;
-      if (skipping) return Status::kTooLong;
-      if (rest == 0) return Status::kEnd;
-      *line = std::string_view(buffer_.data() + end_ - rest, rest);
-      if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
+      TakeEnding({}, line);
       return Status::kLine;
     }
   }

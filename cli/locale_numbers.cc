@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/amount_converter.h"
+#include "cli/text.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
@@ -107,9 +108,24 @@ std::optional<std::string> SeparatorProblem(std::string_view decimal,
 }
 
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
-  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
-                               conventions.first_group_size,
-                               conventions.higher_group_size, U'0');
+  EntrySeparators separators = LocaleEntrySeparators(
+      conventions.decimal, conventions.grouping, conventions.first_group_size,
+      conventions.higher_group_size, U'0');
+  const Utf8Char grouping = FrontUtf8Char(conventions.grouping);
+  if (grouping.length == conventions.grouping.size() &&
+      IsSpaceSeparator(grouping.code)) {
+    // Where digits are grouped with a space, any space will do.
+    separators.grouping_alternatives.clear();
+    for (const char* space :
+         {" ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003",
+          "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A",
+          "\u202F", "\u205F", "\u3000"}) {
+      if (conventions.grouping != space) {
+        separators.grouping_alternatives.emplace_back(space);
+      }
+    }
+  }
+  return separators;
 }
 
 }  // namespace mensurex::cli

@@ -31,12 +31,21 @@ struct Options {
   Action action = Action::kConvert;
   ConversionSettings conversion;
   InvalidMode invalid = InvalidMode::kFail;
-  // The fields of a line that hold amounts; empty: the whole line is one.
+  // The fields of a line that hold amounts, in order and not overlapping;
+  // empty: the whole line is one. A converted field never adds a field: a
+  // unit is joined to its value unless a unit separator is given. With
+  // fields separated by blanks and a width to pad to, a converted field
+  // after blanks keeps its right edge where the input had it while it fits
+  // (the blanks give or take the difference, one stays at least), so that
+  // right-aligned columns stay aligned.
   std::vector<FieldRange> fields;
   // What separates fields; nullopt: runs of blanks (spaces and tabs).
   std::optional<std::string> delimiter;
-  // Lines at the start of the input that are passed through unchanged.
+  // Lines at the start of the input that are passed through unchanged,
+  // however long.
   std::size_t header_lines = 0;
+  // Lines end with NUL instead of a line feed, in the input and the output.
+  bool zero_terminated = false;
   // The amount given as arguments ("1.5 GB"); empty when the amounts come
   // from standard input.
   std::string amount;
@@ -51,12 +60,14 @@ struct UsageError {
   std::string message;
 };
 
-// Reads the arguments after the program name with getopt_long (long
-// options may be abbreviated while they stay unambiguous; "--" ends the
-// options). The separators come from the environment's numeric locale
+// Reads the arguments after the program name, each option with
+// getopt_long (long options may be abbreviated while they stay
+// unambiguous; "--" ends the options). An argument that starts with "-"
+// and then no letter ("-1", "-.5") is an amount, so negative amounts need
+// no "--". The separators come from the environment's numeric locale
 // unless --locale names another, and --decimal and --grouping replace
-// either. An argument that starts with "-" and then no letter ("-1",
-// "-.5") is an amount, so negative amounts need no "--".
+// either; a --decimal that is the locale's grouping separator turns
+// grouping off.
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 

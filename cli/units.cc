@@ -37,8 +37,8 @@ std::optional<Unit> UnitFromName(std::string_view name, bool si) {
     if (rest.empty()) return unit;  // "B"
   } else if (rest.empty() || rest == "b") {
     return unit;  // "K", "KB"
-  } else if (rest == "ib") {
-    return Unit{unit.storage, false};  // "KiB"
+  } else if (rest == "i" || rest == "ib") {
+    return Unit{unit.storage, false};  // "Ki", "KiB"
   }
   return std::nullopt;
 }

@@ -18,8 +18,9 @@ struct Unit {
 };
 
 // The unit a name stands for, in any letter case: the symbol (B, KB .. EB),
-// the one-letter prefix (K .. E), the IEC symbol (KiB .. EiB) or the long
-// name, singular or plural (byte, kilobytes). The IEC symbols are always
+// the one-letter prefix (K .. E), the IEC symbol (KiB .. EiB) or prefix
+// (Ki .. Ei), or the long name, singular or plural (byte, kilobytes). The
+// IEC symbols and prefixes are always
 // binary; the others are decimal when `si` is set. nullopt for anything
 // else.
 std::optional<Unit> UnitFromName(std::string_view name, bool si = false);

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Converts COUNT amounts (default 1000000) read from a file with mensurex and
-# with `numfmt --from=iec` in the same run, as whole processes, and prints for
-# each command the median wall time of RUNS runs (default 5) and its ratio to
-# numfmt's, with the median CPU time (user + system) beside it. The runs of the
+# with numfmt in the same run, as whole processes: to bytes and other units
+# against `numfmt --from=iec`, byte counts to a readable unit against
+# `numfmt --to=iec`, and COUNT lines that are no amounts (complaints to a
+# file) against as many good lines. It prints for each command the median
+# wall time of RUNS runs (default 5) and its ratio to the row it is compared
+# with, with the median CPU time (user + system) beside it. The runs of the
 # commands take turns, so that a change in the machine's load falls on all of
 # them alike. Then it times one amount of 100,000 and of 1,000,000 digits
 # (exabytes to bytes), and measures the peak memory over 10 million lines.
@@ -30,31 +33,50 @@ awk -v n="$count" 'BEGIN {
   }
 }' >"$amounts"
 
+# Byte counts for --to auto, and lines that are no amounts, as many.
+awk -v n="$count" 'BEGIN { srand(3); for (i = 0; i < n; i++) printf "%d\n", int(2 ^ (rand() * 50)) }' >"$work/bytes.txt"
+awk -v n="$count" 'BEGIN { for (i = 0; i < n; i++) print "x" i }' >"$work/bad.txt"
+
 export LC_ALL=C
-names=("numfmt --from=iec" "mensurex --to B" "mensurex --to EB" "mensurex (seven units)")
-commands=("numfmt --from=iec" "$mensurex --to B" "$mensurex --to EB" "$mensurex")
-# Every command must convert every line, or its time means nothing; this
-# first pass also warms the file cache.
-for cmd in "${commands[@]}"; do
-  $cmd <"$amounts" >/dev/null || { echo "not every amount converted: $cmd" >&2; exit 1; }
+# Bad lines exit with status 1; their complaints go to a file.
+bad_lines() { "$mensurex" --to B <"$work/bad.txt" 2>"$work/err.txt" || [[ $? == 1 ]]; }
+# name, command, and the row whose time it is compared with
+rows=(
+  "numfmt --from=iec|numfmt --from=iec <$amounts|0"
+  "mensurex --to B|$mensurex --to B <$amounts|0"
+  "mensurex --to EB|$mensurex --to EB <$amounts|0"
+  "mensurex (seven units)|$mensurex <$amounts|0"
+  "numfmt --to=iec|numfmt --to=iec <$work/bytes.txt|4"
+  "mensurex --to auto -p1|$mensurex --to auto --precision 1 <$work/bytes.txt|4"
+  "mensurex --to B, bytes|$mensurex --to B <$work/bytes.txt|6"
+  "mensurex --to B, bad|bad_lines|6"
+)
+# Every command must do its work, or its time means nothing; this first
+# pass also warms the file cache.
+for row in "${rows[@]}"; do
+  IFS='|' read -r name cmd ref <<<"$row"
+  eval "$cmd" >/dev/null || { echo "not every amount converted: $name" >&2; exit 1; }
 done
 
 TIMEFORMAT='%R %U %S'
 for ((run = 0; run < runs; run++)); do
-  for i in "${!commands[@]}"; do
-    { time ${commands[$i]} <"$amounts" >/dev/null; } 2>>"$work/times.$i"
+  for i in "${!rows[@]}"; do
+    IFS='|' read -r name cmd ref <<<"${rows[$i]}"
+    { time eval "$cmd" >/dev/null; } 2>>"$work/times.$i"
   done
 done
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-base=$(awk '{ print $1 }' "$work/times.0" | median)
-echo "$count amounts, medians of $runs runs"
-printf '%-24s %8s %8s %8s\n' "command" "wall s" "ratio" "cpu s"
-for i in "${!commands[@]}"; do
+echo "$count amounts (or lines), medians of $runs runs; ratio: to the row named"
+printf '%-24s %8s %8s %8s  %s\n' "command" "wall s" "ratio" "cpu s" "compared with"
+for i in "${!rows[@]}"; do
+  IFS='|' read -r name cmd ref <<<"${rows[$i]}"
+  IFS='|' read -r ref_name _ _ <<<"${rows[$ref]}"
   wall=$(awk '{ print $1 }' "$work/times.$i" | median)
+  base=$(awk '{ print $1 }' "$work/times.$ref" | median)
   cpu=$(awk '{ print $2 + $3 }' "$work/times.$i" | median)
-  awk -v n="${names[$i]}" -v w="$wall" -v b="$base" -v c="$cpu" \
-    'BEGIN { printf "%-24s %8.3f %8.2f %8.3f\n", n, w, w / b, c }'
+  awk -v n="$name" -v w="$wall" -v b="$base" -v c="$cpu" -v r="$ref_name" \
+    'BEGIN { printf "%-24s %8.3f %8.2f %8.3f  %s\n", n, w, w / b, c, r }'
 done
 
 # The cost of one long amount must grow about linearly with its digits.

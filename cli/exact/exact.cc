@@ -26,6 +26,19 @@ struct Plan {
   std::int64_t max_digits = 0;
 };
 
+// floor(log10(base^power)) for base 2 or 5.
+std::int64_t FloorLog10(unsigned long base, unsigned long power) {
+  if (power == 0) return 0;
+  if (power < 1000) {
+    // floor(n * log10(2)) = (n * 78913) >> 18 for n below 1650; 5^n is
+    // 10^n / 2^n, and n * log10(2) is never a whole number.
+    const auto twos = static_cast<std::int64_t>((power * 78913) >> 18);
+    return base == 2 ? twos : static_cast<std::int64_t>(power) - twos - 1;
+  }
+  return static_cast<std::int64_t>(std::floor(
+      static_cast<double>(power) * std::log10(static_cast<double>(base))));
+}
+
 Plan MakePlan(const Decimal& amount, Ratio ratio) {
   Plan plan;
   std::string_view digits = amount.digits;
@@ -44,9 +57,7 @@ Plan MakePlan(const Decimal& amount, Ratio ratio) {
   plan.power =
       static_cast<unsigned long>(std::max(ratio.twos, ratio.fives) - tens);
   // digits in [10^(L-1), 10^L) and base^power in [10^f, 10^(f+1)).
-  const auto f = static_cast<std::int64_t>(
-      std::floor(static_cast<double>(plan.power) *
-                 std::log10(static_cast<double>(plan.base))));
+  const auto f = FloorLog10(plan.base, plan.power);
   const auto length = static_cast<std::int64_t>(digits.size());
   plan.min_digits = length + f;
   plan.max_digits = length + f + 1;
@@ -79,6 +90,18 @@ bool FitsSmall(const Plan& plan, Uint128* n) {
   for (unsigned long i = 0; i < plan.power; ++i) factor *= plan.base;
   *n = static_cast<Uint128>(digits) * factor;
   return true;
+}
+
+// digits * 10^shift in 128 bits, when it fits.
+bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
+  if (digits.size() > 19 || shift < 0 || shift >= 39) return false;
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return !__builtin_mul_overflow(static_cast<Uint128>(value),
+                                 kPowersOfTen[static_cast<std::size_t>(shift)],
+                                 n);
 }
 
 bool RoundsAway(Rounding rounding, bool negative, int against_half) {
@@ -206,6 +229,12 @@ Converter::Converter() : numbers_(std::make_unique<Numbers>()) {}
 Converter::~Converter() = default;
 
 bool Converter::AtLeastOne(const Decimal& amount, Ratio ratio) {
+  Uint128 n = 0;
+  if (ratio.fives == 0 && ratio.twos <= 0 && ratio.twos > -128 &&
+      ScaledSmall(amount.digits, amount.exponent, &n)) {
+    // A whole amount and a binary ratio: n / 2^k >= 1.
+    return n != 0 && (n >> static_cast<unsigned>(-ratio.twos)) != 0;
+  }
   const Plan plan = MakePlan(amount, ratio);
   if (plan.digits.empty()) return false;
   if (plan.scale >= 0 || plan.min_digits - 1 >= -plan.scale) return true;
@@ -276,9 +305,31 @@ bool Converter::AppendText(const Decimal& amount, Ratio ratio,
                            std::optional<std::size_t> places, Rounding rounding,
                            std::string_view decimal, std::size_t max_length,
                            std::string* out) {
-  const Plan plan = MakePlan(amount, ratio);
   const auto limit = static_cast<std::int64_t>(std::min<std::size_t>(
       max_length, std::numeric_limits<std::int32_t>::max()));
+  Uint128 scaled = 0;
+  if (places && ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -128 &&
+      ScaledSmall(amount.digits,
+                  amount.exponent + static_cast<std::int64_t>(*places),
+                  &scaled)) {
+    // A binary ratio below 1, rounded: q = amount * 10^places / 2^k, all in
+    // 128 bits, as most byte counts are.
+    const auto k = static_cast<unsigned>(-ratio.twos);
+    Uint128 q = scaled >> k;
+    const Uint128 rest = scaled - (q << k);
+    const Uint128 half = Uint128{1} << (k - 1);
+    const int against_half = rest < half ? -1 : rest == half ? 0 : 1;
+    if (rest != 0 && RoundsAway(rounding, amount.negative, against_half)) ++q;
+    const std::size_t start = out->size();
+    if (amount.negative && q != 0) out->push_back('-');
+    AppendFixed(numbers_->SmallDigits(q), 0, *places, decimal, out);
+    if (static_cast<std::int64_t>(out->size() - start) > limit) {
+      out->resize(start);
+      return false;
+    }
+    return true;
+  }
+  const Plan plan = MakePlan(amount, ratio);
   if (places && *places > static_cast<std::size_t>(limit)) return false;
   const auto place_count = static_cast<std::int64_t>(places.value_or(0));
   const std::int64_t fraction_part =

@@ -23,6 +23,7 @@ need() {
 need bin/Mensurex2
 need bin/mensurex
 need share/man/man1/mensurex.1
+need share/bash-completion/completions/mensurex
 need "share/applications/$id.desktop"
 need "share/metainfo/$id.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do

@@ -114,8 +114,8 @@ lintian_out=$(grep -v 'running with root privileges' <<<"$lintian_out" || true)
 [[ -z $lintian_out ]] || echo "$lintian_out"
 
 # Together the packages hold what `cmake --install` installs (manual pages
-# are compressed on the way); mensurex holds the command and its manual page
-# alone, besides its copyright and changelog.
+# are compressed on the way); mensurex holds the command, its manual page and
+# its bash completion alone, besides its copyright and changelog.
 contents() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ {print $6}' | sort; }
 DESTDIR="$deb_work/installed" cmake --install build --prefix /usr >/dev/null
 expected=$(cd "$deb_work/installed" && find . -type f -o -type l |
@@ -129,7 +129,8 @@ for p in "${packages[@]}"; do
   done
 done
 extra=$(contents "${deb[mensurex]}" | grep -v '^\./usr/share/doc/mensurex/' |
-  grep -vxF -e ./usr/bin/mensurex -e ./usr/share/man/man1/mensurex.1.gz || true)
+  grep -vxF -e ./usr/bin/mensurex -e ./usr/share/man/man1/mensurex.1.gz \
+    -e ./usr/share/bash-completion/completions/mensurex || true)
 [[ -z $extra ]] || fail "mensurex holds more than the command: $extra"
 
 # field PACKAGE FIELD: the package names of a relationship field, one a line.

@@ -56,6 +56,18 @@ def rounded_text(value, places, mode):
     return sign + (digits[:-places] + "." + digits[-places:] if places else digits)
 
 
+def automatic_text(value, si, places, mode):
+    """--to auto: the largest unit where the exact value is at least 1, or
+    the one above when rounding carries it to the base."""
+    names, base = (DECIMAL, 1000) if si else (BINARY, 1024)
+    unit = max([i for i in range(7) if abs(value) >= size(i, si)] or [0])
+    text = rounded_text(value / size(unit, si), places, mode)
+    if unit < 6 and abs(int(text.split(".")[0])) >= base:
+        unit += 1
+        text = rounded_text(value / size(unit, si), places, mode)
+    return text + "\t" + names[unit]
+
+
 def random_amount(rng):
     digits = str(rng.randrange(1, 10**rng.randrange(1, 40)))
     exponent = rng.randrange(-30, 30)
@@ -89,6 +101,24 @@ def main():
             if places is not None:
                 args += ["--precision", str(places), "--round", mode]
             cases.append((args, lines, expected))
+        for _ in range(count // 8):
+            places, mode = rng.randrange(3), rng.choice(MODES)
+            lines, expected = [], []
+            for _ in range(25):
+                unit = rng.randrange(7)
+                # Just below a unit's base, where rounding may carry.
+                value = (size(unit, si) * (1 - Fraction(rng.randrange(60), 10**5))
+                         if rng.random() < 0.5 else None)
+                if value is None:
+                    text, value = random_amount(rng)
+                    value *= size(unit, si)
+                    lines.append(text + " " + names[unit])
+                else:
+                    value = Fraction(int(value))
+                    lines.append(str(value.numerator))
+                expected.append(automatic_text(value, si, places, mode))
+            args = ["--to", "auto", "--precision", str(places), "--round", mode]
+            cases.append((args + (["--si"] if si else []), lines, expected))
     failures = 0
     for args, lines, expected in cases:
         run = subprocess.run([mensurex] + args, input="\n".join(lines) + "\n",

@@ -161,11 +161,122 @@ TEST(MensurexTest, PrintsEveryDigitOfTheExactValue) {
       {{"--to", "auto"},
        "1600000000\n0\n1023\n-1024\n1 EB\n",
        "1.490116119384765625\tGB\n0\tB\n1023\tB\n-1\tKB\n1\tEB\n"},
-      {{"--to", "auto", "--si", "--precision", "1"},
-       "999999\n",
-       "1000.0\tkB\n"},
       {{"--to", "auto", "--precision", "1", "1600000000"}, "", "1.5\tGB\n"},
   });
+}
+
+TEST(MensurexTest, ChoosesTheUnitAfterRounding) {
+  // 1048575 B is 1023.9990234375 KB; 999999 B is 999.999 kB.
+  struct Row {
+    const char* mode;
+    const char* binary;  // 1048575 and -1048575, --precision 1
+    const char* si;      // 999999, --precision 1
+  };
+  const Row rows[] = {
+      {"nearest", "1.0\tMB\n-1.0\tMB\n", "1.0\tMB\n"},
+      {"up", "1.0\tMB\n-1023.9\tKB\n", "1.0\tMB\n"},
+      {"down", "1023.9\tKB\n-1.0\tMB\n", "999.9\tkB\n"},
+      {"from-zero", "1.0\tMB\n-1.0\tMB\n", "1.0\tMB\n"},
+      {"towards-zero", "1023.9\tKB\n-1023.9\tKB\n", "999.9\tkB\n"},
+  };
+  std::vector<Case> cases;
+  for (const Row& row : rows) {
+    const std::vector<std::string> args = {"--to", "auto",    "--precision",
+                                           "1",    "--round", row.mode};
+    cases.push_back({args, "1048575\n-1048575\n", row.binary});
+    std::vector<std::string> si = args;
+    si.emplace_back("--si");
+    cases.push_back({si, "999999\n", row.si});
+  }
+  cases.push_back({{"--to", "auto", "--precision", "1"},
+                   "1023.96\n1023.5 KB\n1023.99 EB\n",
+                   "1.0\tKB\n1023.5\tKB\n1024.0\tEB\n"});
+  cases.push_back({{"--to", "auto", "--round", "up"}, "1025\n", "2\tKB\n"});
+  ExpectCases(cases);
+}
+
+TEST(MensurexTest, ConvertedFieldsStayOneField) {
+  ExpectCases({
+      {{"-d", ",", "--field", "2", "--to", "auto", "--precision", "1"},
+       "a,152765718,b\n",
+       "a,145.7MB,b\n"},
+      {{"-d", "\t", "--field", "1", "--to", "auto"}, "1536\tx\n", "1.5KB\tx\n"},
+      {{"-d", ":", "--field", "1", "--to", "KB", "--show-unit"},
+       "2048:x\n",
+       "2KB:x\n"},
+      {{"--field", "1", "--to", "auto", "--unit-separator", " "},
+       "2048 x\r\n",
+       "2 KB x\r\n"},
+      {{"--to", "KB", "--show-unit"}, "2048\r\n", "2\tKB\r\n"},
+      {{"-z", "--to", "KB"},
+       std::string("1024\0002048", 9),
+       std::string("1\0002\0", 4)},
+      // Right-aligned columns stay aligned; a field without blanks before
+      // it is padded alone.
+      {{"--to", "auto", "--field", "2-3", "--padding", "5"},
+       "a         1024 1536\nbbbb   1048576  1.5\n",
+       "a          1KB 1.5KB\nbbbb       1MB  1.5B\n"},
+      {{"-d", ",", "--to", "KB", "--field", "1", "--padding", "-4"},
+       "2048,x\n",
+       "2   ,x\n"},
+      {{"--to", "KB", "--format", "[%08.2f]%%"}, "-1536\n", "[-0001.50]%\n"},
+  });
+}
+
+TEST(MensurexTest, SortHOrdersAutomaticFields) {
+  const char* const sizes[] = {"1073741823", "1023", "1048575",   "4097",
+                               "1610612736", "0",    "1048576000"};
+  std::string input;
+  for (const char* size : sizes)
+    input += std::string(size) + "\t/" + size + "\n";
+  const Outcome run =
+      RunLines({"--to", "auto", "--precision", "1", "--field", "1"}, input);
+  char path[] = "/tmp/mensurex-sort-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, run.out.data(), run.out.size()),
+            static_cast<ssize_t>(run.out.size()));
+  close(fd);
+  std::FILE* sorted =
+      popen(("LC_ALL=C sort -s -h " + std::string(path)).c_str(), "r");
+  std::string order;
+  std::array<char, 256> line{};
+  while (std::fgets(line.data(), line.size(), sorted) != nullptr) {
+    order +=
+        std::string(line.data()).substr(std::string(line.data()).find('/'));
+  }
+  pclose(sorted);
+  unlink(path);
+  EXPECT_EQ(order,
+            "/0\n/1023\n/4097\n/1048575\n/1048576000\n/1073741823\n"
+            "/1610612736\n");
+}
+
+TEST(MensurexTest, NamesWhatIsWrong) {
+  struct Row {
+    std::vector<std::string> arguments;
+    int status;
+    const char* says;
+  };
+  const Row rows[] = {
+      {{"2", "-MB"}, 2, "unknown or ambiguous option \"-MB\""},
+      {{"2", "KB", "-qq"}, 2, "option \"-qq\""},
+      {{"-d"}, 2, "option \"-d\" needs a value"},
+      {{"--to", "KB", "1", "2"}, 2, "\"2\" is one argument too many"},
+      {{"--to", "B", "5 \uFF4B\uFF42"},
+       1,
+       "\"\uFF4B\uFF42\" is not a known unit"},
+      {{"--field", "2", "--to", "KB", "1024"}, 2, "not the amount \"1024\""},
+      {{"--precision", "1048576", "--to", "KB"}, 2, "from 0 to 1048574"},
+      {{"--to", "auto", "1e-999999999999999999999", "B"}, 1, "is too small"},
+      {{"--padding", "8", "--format", "%5f"}, 2, "exclude each other"},
+      {{"--format", "%d"}, 2, "\"%d\" is not a format"},
+  };
+  for (const Row& row : rows) {
+    const Outcome run = RunLines(row.arguments, "");
+    EXPECT_EQ(run.status, row.status) << testing::PrintToString(row.arguments);
+    EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+  }
 }
 
 TEST(MensurexTest, RoundsOnlyWhenAsked) {
@@ -229,7 +340,8 @@ TEST(MensurexTest, ReadsEveryUnitSpelling) {
     for (char& c : lower) c = static_cast<char>(std::tolower(c));
     std::vector<std::string> names = {symbol, lower, name, name + "S"};
     if (i > 0)
-      names.insert(names.end(), {letter, letter + "iB", letter + "IB"});
+      names.insert(names.end(),
+                   {letter, letter + "iB", letter + "IB", letter + "i"});
     const std::string bytes = std::to_string(1ULL << (10 * i));
     for (const std::string& spelling : names) {
       for (const char* gap : {" ", ""}) {
@@ -265,6 +377,8 @@ TEST(MensurexTest, FollowsTheLocaleAndItsOverrides) {
       {{"LC_ALL=en_US.UTF-8"}, {"1,5"}, ""},
       {{"LC_ALL=fr_FR.UTF-8"}, {"1\u202F234,5"}, "1234,5\n"},
       {{"LC_ALL=fr_FR.UTF-8"}, {"1\u00A0234 567,5"}, "1234567,5\n"},
+      {{"LC_ALL=fr_FR.UTF-8"}, {"1\u3000024\u2003KB"}, "1048576\n"},
+      {{"LC_ALL=en_US.UTF-8"}, {"--decimal", ",", "1,5"}, "1,5\n"},
       {{"LC_ALL=de_CH.UTF-8"}, {"1'234.5"}, "1234.5\n"},
       {{"LC_ALL=en_IN.UTF-8"}, {"12,34,567.5"}, "1234567.5\n"},
       {{"LC_ALL=en_IN.UTF-8"}, {"1,234,567"}, ""},
@@ -297,7 +411,7 @@ TEST(MensurexTest, KeepsBadLinesInStepWithTheirResults) {
                             std::string("\0\xFF\x1B[2J\"\\\xE2\x80\xAE!", 12) +
                             "\n" + std::string(100, '7') + "?\n1e999999999\n2";
   const std::string bad_out =
-      "1610612736\nabc\n12 XB\n\n1.2.3 KB\n-1.024\n" +
+      "1610612736\nabc\n12 XB\n\n1.2.3 KB\n-1.024\r\n" +
       std::string("\0\xFF\x1B[2J\"\\\xE2\x80\xAE!", 12) + "\n" +
       std::string(100, '7') + "?\n1e999999999\n2\n";
   const std::string complaints =
@@ -353,7 +467,7 @@ TEST(MensurexTest, ConvertsOnlyTheChosenFields) {
       {{"--to", "B", "--field", "-2"}, "1K 2K 3K\n", "1024 2048 3K\n"},
       {{"--to", "auto", "--field", "2", "--header=2", "--precision", "1"},
        "Size\n----\n/a 1073741824 x\n/b 1600000000\n",
-       "Size\n----\n/a 1.0\tGB x\n/b 1.5\tGB\n"},
+       "Size\n----\n/a 1.0GB x\n/b 1.5GB\n"},
   });
   const Outcome bad =
       RunLines({"--to", "B", "--field", "2"}, "1 2 3\nx 1Q y\n");
@@ -419,6 +533,12 @@ TEST(MensurexTest, SurvivesA100MegabyteLineInBoundedMemory) {
             "mensurex: line 2: line is too long (more than 1048576 bytes)\n"
             "mensurex: line 4: line is too long (more than 1048576 bytes)\n");
   EXPECT_LT(run.max_rss_kib, 48 * 1024);
+  const std::string header(65536, 'h');
+  const Outcome headed =
+      RunMensurex({"--header", "--to", "B"}, {{header, 20}, {"\r\n1 KB\n"}});
+  EXPECT_EQ(headed.status, 0) << headed.err;
+  EXPECT_EQ(headed.out.size(), 20 * header.size() + 7);
+  EXPECT_EQ(headed.out.substr(headed.out.size() - 7), "\r\n1024\n");
 }
 
 TEST(MensurexTest, AFailedWriteIsNoSuccess) {

@@ -1,0 +1,258 @@
+#include "cli/pipeline.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <utility>
+
+#include "cli/text.h"
+
+namespace mensurex::cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// "line N, field M: " (either may be left out) and the message.
+void AppendComplaint(std::size_t number, std::size_t field,
+                     std::string_view message, std::string* out) {
+  const auto append_number = [out](std::size_t n) {
+    std::array<char, 24> digits{};
+    auto* const end = std::to_chars(digits.begin(), digits.end(), n).ptr;
+    out->append(digits.begin(), end);
+  };
+  out->clear();
+  if (number > 0) {
+    out->append("line ");
+    append_number(number);
+  }
+  if (field > 0) {
+    out->append(number > 0 ? ", field " : "field ");
+    append_number(field);
+  }
+  if (!out->empty()) out->append(": ");
+  out->append(message);
+}
+
+int ExitStatusOf(const Options& options, bool any_bad) {
+  return any_bad && options.invalid == InvalidMode::kFail ? kExitFailed
+                                                          : kExitConverted;
+}
+
+std::string_view LineEnd(const Options& options) {
+  return options.zero_terminated ? std::string_view("\0", 1) : "\n";
+}
+
+}  // namespace
+
+Output::Output(Writer writer, bool interleave)
+    : write_(std::move(writer)), interleave_(interleave) {
+  out_.reserve(kBlockBytes + 4096);
+}
+
+void Output::Complain(std::string_view text) {
+  if (interleave_) Flush();
+  err_ += "mensurex: ";
+  err_ += text;
+  err_ += '\n';
+  if (interleave_) Flush();
+}
+
+void Output::Flush() {
+  if (error_ == 0 && !out_.empty() && !write_(Stream::kOut, out_)) {
+    error_ = errno;
+  }
+  out_.clear();
+  if (!err_.empty()) write_(Stream::kErr, err_);
+  err_.clear();
+}
+
+int Output::Finish(int status) {
+  Flush();
+  if (error_ == 0) return status;
+  Complain(std::string("cannot write the results: ") + std::strerror(error_));
+  Flush();
+  return kExitFailed;
+}
+
+LineConverter::LineConverter(const Options& options, Output* output)
+    : options_(options), converter_(options.conversion), output_(output) {}
+
+bool LineConverter::Convert(std::string_view line, std::string_view end,
+                            std::size_t number) {
+  if (!options_.fields.empty()) return ConvertFields(line, end, number);
+  if (converter_.Convert(line, end, output_->buffer(), &message_)) return true;
+  return Bad(line, end, number, 0);
+}
+
+bool LineConverter::TooLong(std::string_view end, std::size_t number) {
+  message_ = "line is too long (more than " + std::to_string(kMaxTextBytes) +
+             " bytes)";
+  return Bad({}, end, number, 0);
+}
+
+bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
+                                std::string* out) {
+  const ConversionSettings& settings = options_.conversion;
+  // A padded field keeps its right edge where the input had it, so that a
+  // right-aligned column stays one: its blanks give or take what the value
+  // needs, and one blank at least stays.
+  if (blanks.empty() || settings.width == 0 || settings.pad_right ||
+      blanks.find('\t') != std::string_view::npos) {
+    out->append(blanks);
+    const std::size_t start = out->size();
+    if (converter_.Convert(text, {}, out, &message_)) return true;
+    out->resize(start - blanks.size());
+    return false;
+  }
+  scratch_.clear();
+  if (!converter_.Convert(text, {}, &scratch_, &message_)) return false;
+  const std::size_t room = blanks.size() + CharCount(text);
+  const std::size_t chars = CharCount(scratch_);
+  out->append(room > chars + 1 ? room - chars : 1, ' ');
+  out->append(scratch_);
+  return true;
+}
+
+// Only the chosen fields change; whatever is between them is copied.
+bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
+                                  std::size_t number) {
+  std::string* const out = output_->buffer();
+  const std::size_t start = out->size();
+  const std::vector<FieldRange>& ranges = options_.fields;
+  complaints_.clear();
+  std::size_t field = 0;
+  std::size_t range = 0;  // the first range that does not end before `field`
+  std::size_t i = 0;
+  for (;;) {
+    std::size_t field_end = 0;
+    std::string_view blanks;
+    if (options_.delimiter) {
+      field_end = std::min(line.find(*options_.delimiter, i), line.size());
+    } else {
+      const std::size_t first_blank = i;
+      while (i < line.size() && IsFieldBlank(line[i])) ++i;
+      blanks = line.substr(first_blank, i - first_blank);
+      if (i == line.size()) {
+        out->append(blanks);
+        break;
+      }
+      field_end = i;
+      while (field_end < line.size() && !IsFieldBlank(line[field_end])) {
+        ++field_end;
+      }
+    }
+    ++field;
+    while (range < ranges.size() && ranges[range].last < field) ++range;
+    const std::string_view text = line.substr(i, field_end - i);
+    if (range == ranges.size() || ranges[range].first > field) {
+      out->append(blanks);
+      out->append(text);
+    } else if (!AppendField(blanks, text, out)) {
+      if (options_.invalid == InvalidMode::kAbort) {
+        out->resize(start);
+        return Bad(line, end, number, field);
+      }
+      any_bad_ = true;
+      if (options_.invalid != InvalidMode::kIgnore) {
+        AppendComplaint(number, field, message_, &complaint_);
+        complaints_.push_back(complaint_);
+      }
+      out->append(blanks);
+      out->append(text);
+    }
+    if (field_end == line.size()) break;
+    if (options_.delimiter) {
+      out->append(*options_.delimiter);
+      field_end += options_.delimiter->size();
+    }
+    i = field_end;
+  }
+  out->append(end);
+  if (!complaints_.empty()) {
+    // A line's complaints come before its results.
+    scratch_.assign(*out, start);
+    out->resize(start);
+    for (const std::string& complaint : complaints_) {
+      output_->Complain(complaint);
+    }
+    output_->buffer()->append(scratch_);
+  }
+  return true;
+}
+
+// A bad line (or field, with --invalid=abort): reported, and the line's
+// text in place of each of its results.
+bool LineConverter::Bad(std::string_view line, std::string_view end,
+                        std::size_t number, std::size_t field) {
+  any_bad_ = true;
+  if (options_.invalid != InvalidMode::kIgnore) {
+    AppendComplaint(number, field, message_, &complaint_);
+    output_->Complain(complaint_);
+  }
+  if (options_.invalid == InvalidMode::kAbort) return false;
+  // The arguments' amount has no line to keep in step with.
+  if (number == 0) return true;
+  std::string* const out = output_->buffer();
+  const std::size_t results =
+      options_.fields.empty() ? converter_.ResultCount() : 1;
+  for (std::size_t i = 0; i < results; ++i) {
+    out->append(line);
+    out->append(end);
+  }
+  return true;
+}
+
+int ConvertLines(const Options& options, LineReader* reader, Output* output) {
+  LineConverter lines(options, output);
+  std::string_view line;
+  bool at_start = true;
+  bool in_pieces = false;  // within a line too long to hold
+  for (std::size_t number = 1;;) {
+    const LineReader::Status read = reader->Next(&line);
+    if (read == LineReader::Status::kEnd) break;
+    if (read == LineReader::Status::kError) {
+      output->Complain(std::string("cannot read standard input: ") +
+                       std::strerror(reader->error()));
+      return output->Finish(kExitFailed);
+    }
+    if (at_start && line.starts_with(kByteOrderMark)) {
+      line.remove_prefix(kByteOrderMark.size());
+    }
+    at_start = false;
+    const bool header = number <= options.header_lines;
+    if (header) output->buffer()->append(line);
+    if (read == LineReader::Status::kPiece) {
+      in_pieces = true;
+      output->MaybeFlush();
+      continue;
+    }
+    const std::string_view end =
+        reader->ending().empty() ? LineEnd(options) : reader->ending();
+    bool go_on = true;
+    if (header) {
+      output->buffer()->append(end);
+    } else if (in_pieces) {
+      go_on = lines.TooLong(end, number);
+    } else {
+      go_on = lines.Convert(line, end, number);
+    }
+    in_pieces = false;
+    ++number;
+    if (!go_on) return output->Finish(kExitFailed);
+    output->MaybeFlush();
+    if (output->failed()) break;
+  }
+  return output->Finish(ExitStatusOf(options, lines.any_bad()));
+}
+
+int ConvertArgumentAmount(const Options& options, Output* output) {
+  LineConverter lines(options, output);
+  if (!lines.Convert(options.amount, LineEnd(options), 0)) {
+    return output->Finish(kExitFailed);
+  }
+  return output->Finish(ExitStatusOf(options, lines.any_bad()));
+}
+
+}  // namespace mensurex::cli

@@ -1,0 +1,62 @@
+// The pipeline in process: what reaches each stream, in which writes.
+#include "cli/pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace mensurex::cli {
+namespace {
+
+// Every write as "out:TEXT" or "err:TEXT", in order.
+std::vector<std::string> Writes(const std::vector<std::string>& arguments,
+                                const std::string& input, bool interleave,
+                                int* status) {
+  const auto parsed = ParseOptions(arguments);
+  const Options& options = std::get<Options>(parsed);
+  std::vector<std::string> writes;
+  Output output(
+      [&](Output::Stream stream, std::string_view text) {
+        writes.push_back((stream == Output::Stream::kOut ? "out:" : "err:") +
+                         std::string(text));
+        return true;
+      },
+      interleave);
+  std::FILE* file = std::tmpfile();
+  std::fputs(input.c_str(), file);
+  std::fflush(file);
+  std::rewind(file);
+  LineReader reader(fileno(file), kMaxTextBytes);
+  *status = ConvertLines(options, &reader, &output);
+  std::fclose(file);
+  return writes;
+}
+
+TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
+  const std::vector<std::string> arguments = {"--locale=C", "--to", "KB",
+                                              "--field", "1"};
+  const std::string input = "1024 a\nx b\n2048 c\ny\n";
+  const std::string x = "mensurex: line 2, field 1: \"x\" is not a number\n";
+  const std::string y = "mensurex: line 4, field 1: \"y\" is not a number\n";
+  int status = 0;
+  EXPECT_EQ(Writes(arguments, input, true, &status),
+            (std::vector<std::string>{"out:1 a\n", "err:" + x, "out:x b\n2 c\n",
+                                      "err:" + y, "out:y\n"}));
+  EXPECT_EQ(status, kExitFailed);
+  // Elsewhere: one write for each stream.
+  EXPECT_EQ(
+      Writes(arguments, input, false, &status),
+      (std::vector<std::string>{"out:1 a\nx b\n2 c\ny\n", "err:" + x + y}));
+  EXPECT_EQ(
+      Writes({"--locale=C", "--to=B", "--invalid=warn"}, "x\n1\n", false,
+             &status),
+      (std::vector<std::string>{
+          "out:x\n1\n", "err:mensurex: line 1: \"x\" is not a number\n"}));
+  EXPECT_EQ(status, kExitConverted);
+}
+
+}  // namespace
+}  // namespace mensurex::cli
