@@ -54,16 +54,12 @@ class ScaledDecimal {
   // it does not fit even at scale 0.
   static Outcome<ScaledDecimal> Multiply(const ScaledDecimal& a,
                                          const ScaledDecimal& b);
-  // a converted by FromDouble, then multiplied.
-  static Outcome<ScaledDecimal> Multiply(const ScaledDecimal& a, double b);
 
   // The exact quotient, rounded once to the nearest value the type can hold;
   // an exact quotient keeps only the digits it needs. kOverflow when the
   // quotient is 2^96 or more in size, or when the divisor is zero.
   static Outcome<ScaledDecimal> Divide(const ScaledDecimal& a,
                                        const ScaledDecimal& b);
-  // a converted by FromDouble, then divided.
-  static Outcome<ScaledDecimal> Divide(double a, const ScaledDecimal& b);
 
   bool negative() const { return negative_; }
   int scale() const { return scale_; }
