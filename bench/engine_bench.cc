@@ -7,6 +7,7 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
+#include "scaled_decimal.h"
 
 namespace mensurex {
 namespace {

@@ -5,7 +5,8 @@
 #include <optional>
 #include <utility>
 
-#include "mensurex/conversion_table.h"
+#include "conversion_steps.h"
+#include "conversion_table.h"
 
 namespace mensurex {
 namespace {

@@ -1,4 +1,4 @@
-#include "mensurex/scaled_decimal.h"
+#include "scaled_decimal.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // and a power-of-ten scale of 0 to 28, with the value semantics of the OLE
 // Automation DECIMAL type. Every result passes through it on its way to the
 // screen.
-#ifndef MENSUREX_ENGINE_SCALED_DECIMAL_H_
-#define MENSUREX_ENGINE_SCALED_DECIMAL_H_
+#ifndef MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
+#define MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
 
 #include <cstdint>
 #include <optional>
@@ -85,4 +85,4 @@ class ScaledDecimal {
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_SCALED_DECIMAL_H_
+#endif  // MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
