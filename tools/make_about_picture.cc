@@ -14,7 +14,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -154,7 +153,7 @@ Frame DrawDiskette(int shutter_shift) {
 // Writes the picture through giflib; false, with the reason on standard
 // error, when any step fails.
 bool WriteGif(const char* path, const Palette& palette,
-              const std::vector<Frame>& frames) {
+              const std::array<Frame, kFrameCount>& frames) {
   int error = 0;
   GifFileType* gif = EGifOpenFileName(path, false, &error);
   if (gif == nullptr) {
@@ -216,9 +215,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.gif\n", argv[0]);
     return 2;
   }
-  std::vector<Frame> frames;
-  for (int frame = 0; frame < kFrameCount; ++frame) {
-    frames.push_back(DrawDiskette(frame * 2));
+  std::array<Frame, kFrameCount> frames{};
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    frames[frame] = DrawDiskette(static_cast<int>(frame) * 2);
   }
   return WriteGif(argv[1], MakePalette(), frames) ? 0 : 1;
 }
