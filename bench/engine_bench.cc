@@ -7,6 +7,7 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
+#include "scaled_decimal.h"
 
 namespace mensurex {
 namespace {
@@ -36,15 +37,6 @@ void BM_EntryToDouble(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EntryToDouble);
-
-void BM_DivideByExabyte(benchmark::State& state) {
-  const ScaledDecimal exabyte = EXABYTE_EXACT();
-  for (auto _ : state) {
-    auto value = ScaledDecimal::Divide(1234.5678, exabyte);
-    benchmark::DoNotOptimize(value);
-  }
-}
-BENCHMARK(BM_DivideByExabyte);
 
 void BM_FromDouble(benchmark::State& state) {
   for (auto _ : state) {

@@ -12,7 +12,7 @@
 
 #include "mensurex/conversion.h"
 #include "mensurex/entry.h"
-#include "mensurex/scaled_decimal.h"
+#include "scaled_decimal.h"
 #include "tests/shared/fifteen_digits.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Build-time tool that draws the About window's picture, a 3.5-inch diskette,
-// and writes it as a GIF89a file:
+// and writes it as a GIF89a file with giflib:
 //   48 x 48 pixels, a 256-colour global palette whose entry 255 is the
 //   transparent colour, a NETSCAPE2.0 looping block with a count of 1000 and
 //   four full-size frames (the shutter sliding open), each with a delay of
@@ -8,13 +8,12 @@
 //
 // Usage: make_about_picture OUTPUT.gif
 
+#include <gif_lib.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -151,145 +150,63 @@ Frame DrawDiskette(int shutter_shift) {
   return canvas.pixels();
 }
 
-// Writes GIF LZW data: variable-width codes packed least significant bit
-// first, a clear code first and again whenever the code table is full, and
-// the end-of-information code last.
-class LzwEncoder {
- public:
-  static constexpr int kMinCodeSize = 8;
-
-  explicit LzwEncoder(std::vector<std::uint8_t>& out) : out_(out) {}
-
-  void Encode(const Frame& pixels) {
-    Reset();
-    Emit(kClearCode);
-    int prefix = pixels[0];
-    for (std::size_t i = 1; i < pixels.size(); ++i) {
-      const std::uint8_t next = pixels[i];
-      const std::size_t key = static_cast<std::size_t>(prefix) * 256 + next;
-      if (table_[key] != 0) {
-        prefix = table_[key];
-        continue;
-      }
-      Emit(prefix);
-      if (next_code_ == kMaxCodes) {
-        // Table full: start afresh so the codes never exceed 12 bits.
-        Emit(kClearCode);
-        Reset();
-      } else {
-        table_[key] = static_cast<std::uint16_t>(next_code_);
-        if (next_code_ == (1 << code_size_) && code_size_ < 12) ++code_size_;
-        ++next_code_;
-      }
-      prefix = next;
-    }
-    Emit(prefix);
-    Emit(kEndCode);
-    if (bit_count_ > 0) out_.push_back(static_cast<std::uint8_t>(bits_));
+// Writes the picture through giflib; false, with the reason on standard
+// error, when any step fails.
+bool WriteGif(const char* path, const Palette& palette,
+              const std::array<Frame, kFrameCount>& frames) {
+  int error = 0;
+  GifFileType* gif = EGifOpenFileName(path, false, &error);
+  if (gif == nullptr) {
+    std::fprintf(stderr, "cannot write %s: %s\n", path, GifErrorString(error));
+    return false;
   }
+  // The graphic control and the looping block need GIF89a.
+  EGifSetGifVersion(gif, true);
 
- private:
-  static constexpr int kClearCode = 1 << kMinCodeSize;
-  static constexpr int kEndCode = kClearCode + 1;
-  static constexpr int kMaxCodes = 4096;
+  std::array<GifColorType, 256> colours{};
+  std::transform(palette.begin(), palette.end(), colours.begin(),
+                 [](const Rgb& c) {
+                   return GifColorType{c.r, c.g, c.b};
+                 });
+  ColorMapObject* colour_map = GifMakeMapObject(256, colours.data());
+  bool ok = colour_map != nullptr &&
+            EGifPutScreenDesc(gif, kSize, kSize, 8, kTransparent, colour_map) ==
+                GIF_OK;
+  GifFreeMapObject(colour_map);
 
-  void Reset() {
-    table_.assign(static_cast<std::size_t>(kMaxCodes) * 256, 0);
-    code_size_ = kMinCodeSize + 1;
-    next_code_ = kEndCode + 1;
+  const std::uint8_t loop[] = {1, kLoopCount & 0xFF, kLoopCount >> 8};
+  ok = ok && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+       EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") == GIF_OK &&
+       EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK &&
+       EGifPutExtensionTrailer(gif) == GIF_OK;
+
+  GraphicsControlBlock control{};
+  control.DisposalMode = DISPOSE_BACKGROUND;
+  control.DelayTime = 0;
+  control.TransparentColor = kTransparent;
+  std::array<GifByteType, 4> control_bytes{};
+  const int control_length =
+      static_cast<int>(EGifGCBToExtension(&control, control_bytes.data()));
+  for (Frame frame : frames) {
+    ok = ok &&
+         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, control_length,
+                          control_bytes.data()) == GIF_OK &&
+         EGifPutImageDesc(gif, 0, 0, kSize, kSize, false, nullptr) == GIF_OK &&
+         EGifPutLine(gif, frame.data(), static_cast<int>(frame.size())) ==
+             GIF_OK;
   }
-
-  void Emit(int code) {
-    bits_ |= static_cast<std::uint32_t>(code) << bit_count_;
-    bit_count_ += code_size_;
-    while (bit_count_ >= 8) {
-      out_.push_back(static_cast<std::uint8_t>(bits_ & 0xFF));
-      bits_ >>= 8;
-      bit_count_ -= 8;
-    }
+  if (!ok) error = gif->Error;
+  // Writes the trailer and frees the handle in any case.
+  int close_error = 0;
+  if (EGifCloseFile(gif, &close_error) != GIF_OK && ok) {
+    ok = false;
+    error = close_error;
   }
-
-  std::vector<std::uint8_t>& out_;
-  std::vector<std::uint16_t> table_;  // (prefix, byte) -> code; 0 = absent
-  int code_size_ = kMinCodeSize + 1;
-  int next_code_ = kEndCode + 1;
-  std::uint32_t bits_ = 0;
-  int bit_count_ = 0;
-};
-
-class GifWriter {
- public:
-  void Header(const Palette& palette) {
-    Bytes("GIF89a");
-    Word(kSize);
-    Word(kSize);
-    // Global colour table present, 8-bit colour resolution, 256 entries.
-    Byte(0x80 | 0x70 | 0x07);
-    Byte(kTransparent);  // background colour index
-    Byte(0);             // square pixels
-    for (const Rgb& entry : palette) {
-      Byte(entry.r);
-      Byte(entry.g);
-      Byte(entry.b);
-    }
+  if (!ok) {
+    std::fprintf(stderr, "cannot write %s: %s\n", path, GifErrorString(error));
   }
-
-  void LoopBlock(int count) {
-    Byte(0x21);
-    Byte(0xFF);
-    Byte(11);
-    Bytes("NETSCAPE2.0");
-    Byte(3);
-    Byte(1);
-    Word(count);
-    Byte(0);
-  }
-
-  void Image(const Frame& pixels) {
-    // Graphic control extension: disposal 2, transparent flag, no delay.
-    Byte(0x21);
-    Byte(0xF9);
-    Byte(4);
-    Byte((2 << 2) | 0x01);
-    Word(0);
-    Byte(kTransparent);
-    Byte(0);
-    // Image descriptor: the full logical screen, no local table.
-    Byte(0x2C);
-    Word(0);
-    Word(0);
-    Word(kSize);
-    Word(kSize);
-    Byte(0);
-
-    std::vector<std::uint8_t> data;
-    LzwEncoder(data).Encode(pixels);
-    Byte(LzwEncoder::kMinCodeSize);
-    for (std::size_t at = 0; at < data.size(); at += 255) {
-      const std::size_t length = std::min<std::size_t>(255, data.size() - at);
-      Byte(static_cast<int>(length));
-      bytes_.insert(bytes_.end(), data.begin() + static_cast<long>(at),
-                    data.begin() + static_cast<long>(at + length));
-    }
-    Byte(0);
-  }
-
-  void Trailer() { Byte(0x3B); }
-
-  const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-
- private:
-  void Byte(int value) { bytes_.push_back(static_cast<std::uint8_t>(value)); }
-  void Word(int value) {
-    Byte(value & 0xFF);
-    Byte((value >> 8) & 0xFF);
-  }
-  void Bytes(const std::string& text) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-  }
-
-  std::vector<std::uint8_t> bytes_;
-};
+  return ok;
+}
 
 }  // namespace
 
@@ -298,22 +215,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.gif\n", argv[0]);
     return 2;
   }
-  GifWriter gif;
-  gif.Header(MakePalette());
-  gif.LoopBlock(kLoopCount);
-  for (int frame = 0; frame < kFrameCount; ++frame) {
-    gif.Image(DrawDiskette(frame * 2));
+  std::array<Frame, kFrameCount> frames{};
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    frames[frame] = DrawDiskette(static_cast<int>(frame) * 2);
   }
-  gif.Trailer();
-
-  std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  const auto& bytes = gif.bytes();
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
-    return 1;
-  }
-  return 0;
+  return WriteGif(argv[1], MakePalette(), frames) ? 0 : 1;
 }

@@ -5,7 +5,8 @@
 #include <optional>
 #include <utility>
 
-#include "mensurex/conversion_table.h"
+#include "conversion_steps.h"
+#include "conversion_table.h"
 
 namespace mensurex {
 namespace {
@@ -50,8 +51,8 @@ static_assert([] {
   return true;
 }());
 
-// ScaledDecimal::Divide and Multiply for an operand already converted from
-// a double: the same results as the overloads that take the double.
+// x (the entry's double as a ScaledDecimal) divided by the exact 2^-shift or
+// multiplied by the exact 2^shift.
 Outcome<ScaledDecimal> ExactCell(const Outcome<ScaledDecimal>& x, int shift,
                                  const ScaledDecimal& petabyte,
                                  const ScaledDecimal& exabyte) {

@@ -1,28 +1,82 @@
-#include "mensurex/scaled_decimal.h"
+#include "scaled_decimal.h"
+
+#include <gmpxx.h>
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <system_error>
-
-#include "wide_uint.h"
 
 namespace mensurex {
 namespace {
 
-using internal::WideUint;
+// Magnitudes and their wide intermediate products and quotients are GMP
+// integers; only a result below 2^96 goes back into a ScaledDecimal.
+
+// Both 64-bit words, least significant first, in the machine's byte order.
+using Words = std::array<std::uint64_t, 2>;
+
+mpz_class Magnitude(std::uint32_t high32, std::uint64_t low64) {
+  const Words words = {low64, high32};
+  mpz_class magnitude;
+  mpz_import(magnitude.get_mpz_t(), words.size(), -1, sizeof(std::uint64_t), 0,
+             0, words.data());
+  return magnitude;
+}
+
+mpz_class MagnitudeOf(const ScaledDecimal& value) {
+  return Magnitude(value.high32(), value.low64());
+}
+
+int BitWidth(const mpz_class& magnitude) {
+  return magnitude == 0
+             ? 0
+             : static_cast<int>(mpz_sizeinbase(magnitude.get_mpz_t(), 2));
+}
+
+bool FitsIn96(const mpz_class& magnitude) { return BitWidth(magnitude) <= 96; }
+
+// The value of a magnitude below 2^96.
+ScaledDecimal Make(bool negative, const mpz_class& magnitude, int scale) {
+  assert(FitsIn96(magnitude));
+  Words words{};
+  mpz_export(words.data(), nullptr, -1, sizeof(std::uint64_t), 0, 0,
+             magnitude.get_mpz_t());
+  return *ScaledDecimal::FromParts(
+      negative, static_cast<std::uint32_t>(words[1]), words[0], scale);
+}
+
+mpz_class PowerOfTen(int exponent) {
+  assert(exponent >= 0);
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
+  return power;
+}
+
+// numerator / divisor rounded to nearest, ties to even; *exact tells whether
+// the division left no remainder.
+mpz_class RoundedQuotient(const mpz_class& numerator, const mpz_class& divisor,
+                          bool* exact = nullptr) {
+  mpz_class quotient;
+  mpz_class remainder;
+  mpz_fdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(),
+              numerator.get_mpz_t(), divisor.get_mpz_t());
+  const int order = cmp(mpz_class(2 * remainder), divisor);
+  if (order > 0 || (order == 0 && mpz_odd_p(quotient.get_mpz_t()))) {
+    ++quotient;
+  }
+  if (exact != nullptr) *exact = remainder == 0;
+  return quotient;
+}
 
 // Removes decimal places that are zero, as long as the scale stays >= 0.
-void DropTrailingZeros(WideUint* magnitude, int* scale) {
-  while (*scale > 0 && !magnitude->is_zero()) {
-    WideUint shorter = *magnitude;
-    if (shorter.DivSmall(10) != 0) break;
-    *magnitude = shorter;
+void DropTrailingZeros(mpz_class* magnitude, int* scale) {
+  while (*scale > 0 && *magnitude != 0 &&
+         mpz_divisible_ui_p(magnitude->get_mpz_t(), 10)) {
+    *magnitude /= 10;
     --*scale;
   }
 }
@@ -30,16 +84,11 @@ void DropTrailingZeros(WideUint* magnitude, int* scale) {
 // Rounds magnitude / 10^scale to the largest scale of at most kMaxScale at
 // which the rounded magnitude is below 2^96, to nearest, ties to even, once
 // from the exact value. False when even scale 0 does not fit.
-bool FitMagnitude(WideUint* magnitude, int* scale) {
+bool FitMagnitude(mpz_class* magnitude, int* scale) {
   for (int drop = std::max(0, *scale - ScaledDecimal::kMaxScale);; ++drop) {
-    WideUint rounded = *magnitude;
-    if (drop > 0) {
-      const WideUint divisor = WideUint::PowerOfTen(drop);
-      WideUint remainder;
-      WideUint::DivMod(*magnitude, divisor, &rounded, &remainder);
-      internal::RoundQuotientHalfEven(remainder, divisor, &rounded);
-    }
-    if (rounded.FitsIn96()) {
+    const mpz_class rounded =
+        drop == 0 ? *magnitude : RoundedQuotient(*magnitude, PowerOfTen(drop));
+    if (FitsIn96(rounded)) {
       *magnitude = rounded;
       *scale -= drop;
       return true;
@@ -84,110 +133,8 @@ void RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
   *exponent = decimal_exponent - (count - 1);
 }
 
-// The fast way to the same digits, where long double has the x87's 64-bit
-// mantissa. The double is scaled by a power of ten into [10^14, 10^15): at
-// most two roundings with a relative error of 2^-64 each, so the scaled value
-// is within 2^-13 of the exact one. That decides the rounding unless the
-// fraction lies within 2^-10 of one half; then false, and the caller asks
-// the library. Near a whole number an error cannot change the rounded
-// result.
-// Seven-unit conversions take about 1.6 times numfmt's time with it and 2.4
-// times without (bench/cli/run.sh).
-#if defined(MENSUREX_PORTABLE_ARITHMETIC)
-constexpr bool kQuickRounding = false;
-#else
-constexpr bool kQuickRounding = std::numeric_limits<long double>::digits == 64;
-#endif
-
-// 10^0 .. 10^27, all exact in a 64-bit mantissa (5^27 < 2^64).
-constexpr std::array<long double, 28> kLongPowersOfTen = [] {
-  std::array<long double, 28> powers{};
-  long double power = 1;
-  for (long double& entry : powers) {
-    entry = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-// True when long double arithmetic keeps its 64-bit mantissa. The x87
-// unit's precision can be lowered at run time (nothing in this program does
-// so, but a debugger or valgrind may), and then the error bound above would
-// not hold; the first conversion finds out, and from then on every double
-// takes the library's way.
-bool LongDoubleIsExtended() {
-  if constexpr (!kQuickRounding) return false;
-  static const bool extended = [] {
-    volatile long double one = 1;
-    volatile long double tiny = 0x1p-63L;
-    return one + tiny != one;
-  }();
-  return extended;
-}
-
-bool RoundToFifteenDigitsQuickly(double size, std::uint64_t* digits,
-                                 int* exponent) {
-  if (!LongDoubleIsExtended()) return false;
-  // size * 10^(14 - p) for the decimal exponent p.
-  const auto scaled = [size](int p) -> long double {
-    const int n = 14 - p;
-    if (n < 0) return static_cast<long double>(size) / kLongPowersOfTen[-n];
-    const long double power =
-        n <= 27 ? kLongPowersOfTen[n]
-                : kLongPowersOfTen[27] * kLongPowersOfTen[n - 27];
-    return static_cast<long double>(size) * power;
-  };
-  // With size = 1.f * 2^e (a normal double, as every size here is) and p =
-  // floor(e * log10(2)): 10^p <= 2^e <= size < 10^(p + 2). 0.30103 is close
-  // enough to log10(2) for every e that occurs here (|e| < 100).
-  const int e =
-      static_cast<int>((std::bit_cast<std::uint64_t>(size) >> 52) & 0x7FF) -
-      1023;
-  int p = e * 30103 / 100000;
-  if (e * 30103 % 100000 < 0) --p;  // division rounds towards zero
-  long double value = scaled(p);
-  if (value >= 1e15L) value = scaled(++p);
-  // Adding and taking away 2^63 leaves no bits below the units: the nearest
-  // whole number, found without switching the x87 rounding mode.
-  const long double nearest = (value + 0x1p63L) - 0x1p63L;
-  if (std::fabs(std::fabs(value - nearest) - 0.5L) < 0x1p-10L) return false;
-  // Below 2^51, so exact as a double.
-  *digits = static_cast<std::uint64_t>(static_cast<double>(nearest));
-  *exponent = p - 14;
-  return true;
-}
-
-WideUint MagnitudeOf(const ScaledDecimal& value) {
-  return WideUint(value.high32(), value.low64());
-}
-
-int BitWidth(const ScaledDecimal& value) {
-  return static_cast<int>(value.high32() != 0
-                              ? 64 + std::bit_width(value.high32())
-                              : std::bit_width(value.low64()));
-}
-
-struct ScaledQuotient {
-  WideUint rounded;
-  bool exact = false;
-};
-
-// a / b * 10^t = ma * 10^(sb + t - sa) / mb, rounded to nearest, ties to
-// even, once from the exact remainder. The power of ten goes to the
-// numerator or the divisor, whichever keeps it whole.
-ScaledQuotient QuotientAtScale(const ScaledDecimal& a, const ScaledDecimal& b,
-                               int t) {
-  const int exponent = b.scale() + t - a.scale();
-  WideUint numerator = MagnitudeOf(a);
-  WideUint divisor = MagnitudeOf(b);
-  WideUint& scaled = exponent < 0 ? divisor : numerator;
-  scaled = WideUint::Mul(scaled, WideUint::PowerOfTen(std::abs(exponent)));
-  WideUint quotient;
-  WideUint remainder;
-  WideUint::DivMod(numerator, divisor, &quotient, &remainder);
-  internal::RoundQuotientHalfEven(remainder, divisor, &quotient);
-  return {quotient, remainder.is_zero()};
-}
+// 2^96 - 1 has 29 decimal digits.
+constexpr std::size_t kMaxMagnitudeDigits = 29;
 
 }  // namespace
 
@@ -219,10 +166,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   }
   if (integer_digits.empty()) return std::nullopt;
   const auto all_digits = [](std::string_view digits) {
-    for (const char c : digits) {
-      if (c < '0' || c > '9') return false;
-    }
-    return true;
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
   };
   if (!all_digits(integer_digits) || !all_digits(fraction_digits)) {
     return std::nullopt;
@@ -234,26 +179,14 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   if (fraction_digits.size() > static_cast<std::size_t>(kMaxScale)) {
     return std::nullopt;
   }
-  // Nine digits at a time.
-  WideUint magnitude;
-  std::uint32_t chunk = 0;
-  std::uint32_t chunk_factor = 1;
-  for (const std::string_view digits : {integer_digits, fraction_digits}) {
-    for (const char c : digits) {
-      chunk = chunk * 10 + static_cast<std::uint32_t>(c - '0');
-      chunk_factor *= 10;
-      if (chunk_factor == 1000000000U) {
-        magnitude.MulAdd(chunk_factor, chunk);
-        if (!magnitude.FitsIn96()) return std::nullopt;
-        chunk = 0;
-        chunk_factor = 1;
-      }
-    }
-  }
-  magnitude.MulAdd(chunk_factor, chunk);
-  if (!magnitude.FitsIn96()) return std::nullopt;
-  return FromParts(negative, magnitude.high32(), magnitude.low64(),
-                   static_cast<int>(fraction_digits.size()));
+  std::string digits(integer_digits);
+  digits.append(fraction_digits);
+  digits.erase(0, digits.find_first_not_of('0'));
+  if (digits.size() > kMaxMagnitudeDigits) return std::nullopt;
+  const mpz_class magnitude =
+      digits.empty() ? mpz_class() : mpz_class(digits, 10);
+  if (!FitsIn96(magnitude)) return std::nullopt;
+  return Make(negative, magnitude, static_cast<int>(fraction_digits.size()));
 }
 
 Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
@@ -269,9 +202,7 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
   std::uint64_t digits = 0;
   int exponent = 0;
-  if (!RoundToFifteenDigitsQuickly(size, &digits, &exponent)) {
-    RoundToFifteenDigits(size, &digits, &exponent);
-  }
+  RoundToFifteenDigits(size, &digits, &exponent);
   while (digits % 10 == 0) {
     digits /= 10;
     ++exponent;
@@ -280,97 +211,77 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (exponent <= 0 && exponent >= -kMaxScale) {
     return *FromParts(negative, 0, digits, -exponent);
   }
-  WideUint magnitude(digits);
+  mpz_class magnitude = Magnitude(0, digits);
   int scale = 0;
   if (exponent > 0) {
-    magnitude = WideUint::Mul(magnitude, WideUint::PowerOfTen(exponent));
+    magnitude *= PowerOfTen(exponent);
   } else {
     scale = -exponent;
   }
   if (!FitMagnitude(&magnitude, &scale)) return ConversionFailure::kOverflow;
   DropTrailingZeros(&magnitude, &scale);
-  return *FromParts(negative, magnitude.high32(), magnitude.low64(), scale);
+  return Make(negative, magnitude, scale);
 }
 
 Outcome<ScaledDecimal> ScaledDecimal::Multiply(const ScaledDecimal& a,
                                                const ScaledDecimal& b) {
-  WideUint product = WideUint::Mul(MagnitudeOf(a), MagnitudeOf(b));
+  mpz_class product = MagnitudeOf(a) * MagnitudeOf(b);
   int scale = a.scale_ + b.scale_;
   if (!FitMagnitude(&product, &scale)) return ConversionFailure::kOverflow;
-  return *FromParts(a.negative_ != b.negative_, product.high32(),
-                    product.low64(), scale);
-}
-
-Outcome<ScaledDecimal> ScaledDecimal::Multiply(const ScaledDecimal& a,
-                                               double b) {
-  const Outcome<ScaledDecimal> converted = FromDouble(b);
-  if (!converted) return converted.failure();
-  return Multiply(a, *converted);
+  return Make(a.negative_ != b.negative_, product, scale);
 }
 
 Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
                                              const ScaledDecimal& b) {
   if (b.is_zero()) return ConversionFailure::kOverflow;
   if (a.is_zero()) return ScaledDecimal();
+  const mpz_class dividend = MagnitudeOf(a);
+  const mpz_class divisor = MagnitudeOf(b);
   // a / b = ma / mb * 10^(sb - sa) exceeds 2^(bits - 1) * 10^(sb - sa), so
   // its t-place form fits 96 bits only for
   // t < (97 - bits) / log2(10) - (sb - sa). Start at the largest such t (the
   // divisor 3.321 errs upwards) and take one place fewer while the rounded
   // quotient does not fit.
-  const int bits = BitWidth(a) - BitWidth(b);
+  const int bits = BitWidth(dividend) - BitWidth(divisor);
   int scale =
       std::min(kMaxScale, (97 - bits) * 1000 / 3321 - (b.scale_ - a.scale_));
   for (; scale >= 0; --scale) {
-    const ScaledQuotient quotient = QuotientAtScale(a, b, scale);
-    if (!quotient.rounded.FitsIn96()) continue;
-    WideUint magnitude = quotient.rounded;
+    // a / b * 10^t = ma * 10^(sb + t - sa) / mb: the power of ten goes to the
+    // dividend or the divisor, whichever keeps it whole.
+    const int exponent = b.scale_ + scale - a.scale_;
+    bool exact = false;
+    mpz_class magnitude =
+        exponent < 0
+            ? RoundedQuotient(dividend, divisor * PowerOfTen(-exponent), &exact)
+            : RoundedQuotient(dividend * PowerOfTen(exponent), divisor, &exact);
+    if (!FitsIn96(magnitude)) continue;
     int result_scale = scale;
-    if (quotient.exact) DropTrailingZeros(&magnitude, &result_scale);
-    return *FromParts(a.negative_ != b.negative_, magnitude.high32(),
-                      magnitude.low64(), result_scale);
+    if (exact) DropTrailingZeros(&magnitude, &result_scale);
+    return Make(a.negative_ != b.negative_, magnitude, result_scale);
   }
   return ConversionFailure::kOverflow;
 }
 
-Outcome<ScaledDecimal> ScaledDecimal::Divide(double a, const ScaledDecimal& b) {
-  const Outcome<ScaledDecimal> converted = FromDouble(a);
-  if (!converted) return converted.failure();
-  return Divide(*converted, b);
-}
-
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // The magnitude's digits, right-aligned in the buffer: [first, end). Below
-  // 2^96 they are at most 29, and at least scale + 1 with leading zeros.
-  std::array<char, 32> buffer{};
-  char* const end = buffer.data() + buffer.size();
-  char* first = end;
-  std::uint64_t rest = low64_;
-  if (high32_ != 0) {
-    WideUint magnitude = MagnitudeOf(*this);
-    while (magnitude.high32() != 0) {
-      // Nine digits of the low end; more digits follow above them.
-      std::uint32_t chunk = magnitude.DivSmall(1000000000U);
-      for (int i = 0; i < 9; ++i, chunk /= 10) {
-        *--first = static_cast<char>('0' + chunk % 10);
-      }
-    }
-    rest = magnitude.low64();
-  }
-  for (; rest != 0; rest /= 10) {
-    *--first = static_cast<char>('0' + rest % 10);
-  }
+  // The magnitude's digits with at least scale + 1 of them, leading zeros
+  // included, so that the point falls inside.
+  std::string digits = MagnitudeOf(*this).get_str();
   const std::size_t scale = scale_;
-  while (static_cast<std::size_t>(end - first) < scale + 1) *--first = '0';
-  char* const point = end - scale;
+  if (digits.size() < scale + 1) {
+    digits.insert(0, scale + 1 - digits.size(), '0');
+  }
+  const std::size_t point = digits.size() - scale;
   // Zeros at the end of the fraction are not shown.
-  char* fraction_end = end;
-  while (fraction_end > point && fraction_end[-1] == '0') --fraction_end;
-
-  if (negative_) *--first = '-';
-  if (fraction_end == point) return std::string(first, point);
-  std::string text(first, point);
-  text.append(decimal_separator);
-  text.append(point, fraction_end);
+  std::size_t fraction_end = digits.size();
+  while (fraction_end > point && digits[fraction_end - 1] == '0') {
+    --fraction_end;
+  }
+  std::string text = negative_ ? "-" : "";
+  text.append(digits, 0, point);
+  if (fraction_end > point) {
+    text.append(decimal_separator);
+    text.append(digits, point, fraction_end - point);
+  }
   return text;
 }
 
@@ -378,9 +289,8 @@ bool operator==(const ScaledDecimal& a, const ScaledDecimal& b) {
   if (a.is_zero() || b.is_zero()) return a.is_zero() && b.is_zero();
   if (a.negative_ != b.negative_) return false;
   const int scale = std::max(a.scale_, b.scale_);
-  return WideUint::Mul(MagnitudeOf(a),
-                       WideUint::PowerOfTen(scale - a.scale_)) ==
-         WideUint::Mul(MagnitudeOf(b), WideUint::PowerOfTen(scale - b.scale_));
+  return MagnitudeOf(a) * PowerOfTen(scale - a.scale_) ==
+         MagnitudeOf(b) * PowerOfTen(scale - b.scale_);
 }
 
 }  // namespace mensurex

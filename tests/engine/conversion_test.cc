@@ -1,11 +1,10 @@
-#include "mensurex/conversion.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "mensurex/conversion_table.h"
+#include "conversion_steps.h"
+#include "conversion_table.h"
 #include "tests/shared/edge_case_rows.h"
 
 // The row's name in test output.

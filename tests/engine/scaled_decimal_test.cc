@@ -1,4 +1,4 @@
-#include "mensurex/scaled_decimal.h"
+#include "scaled_decimal.h"
 
 #include <gtest/gtest.h>
 
@@ -305,10 +305,12 @@ TEST(ScaledDecimalArithmeticTest, OverflowAndDivisionByZeroFail) {
   EXPECT_FALSE(ScaledDecimal::Divide(Text("1"), ScaledDecimal()).ok());
   EXPECT_FALSE(ScaledDecimal::Divide(ScaledDecimal(), ScaledDecimal()).ok());
   EXPECT_FALSE(
-      ScaledDecimal::Multiply(Text("1152921504606846976"), 68719476736.0).ok());
-  EXPECT_EQ(ScaledDecimal::Multiply(Text("1152921504606846976"), 68719476735.0)
-                ->ToText("."),
-            "79228162513111416088937103360");
+      ScaledDecimal::Multiply(Text("1152921504606846976"), Text("68719476736"))
+          .ok());
+  EXPECT_EQ(
+      ScaledDecimal::Multiply(Text("1152921504606846976"), Text("68719476735"))
+          ->ToText("."),
+      "79228162513111416088937103360");
 }
 
 struct FromDoubleCase {

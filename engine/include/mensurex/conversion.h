@@ -5,64 +5,22 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "mensurex/entry.h"
 #include "mensurex/failure.h"
-#include "mensurex/scaled_decimal.h"
 #include "mensurex/storage_unit.h"
 
 namespace mensurex {
-
-// 2^50 and 2^60, made exactly from their decimal text on every call (a
-// double would keep only 15 significant digits of them).
-ScaledDecimal PETABYTE_EXACT();
-ScaledDecimal EXABYTE_EXACT();
-
-// One of the seven values of a conversion: a double or a ScaledDecimal.
-class ResultValue {
- public:
-  explicit ResultValue(double value) : value_(value) {}
-  explicit ResultValue(const ScaledDecimal& value) : value_(value) {}
-
-  bool is_decimal() const {
-    return std::holds_alternative<ScaledDecimal>(value_);
-  }
-
-  // A ScaledDecimal unchanged; a double by ScaledDecimal::FromDouble (15
-  // significant digits), which fails with kOverflow at 2^96 or more.
-  Outcome<ScaledDecimal> ToScaledDecimal() const;
-
- private:
-  std::variant<double, ScaledDecimal> value_;
-};
-
-// The seven values of one conversion, in unit order (bytes first).
-struct ConversionResult {
-  std::array<ResultValue, kStorageUnitCount> values;
-};
 
 // The seven result texts, in unit order, as the result boxes show them.
 using ResultTexts = std::array<std::string, kStorageUnitCount>;
 
 // Converts the entry text, a quantity in `unit`, into all seven units by the
-// fixed conversion table (plain double cells, exact cells and cells chained
-// by division by 1024). All seven values or a failure: kNotNumeric when the
-// text is not accepted, kOverflow when a double cell becomes infinite (an
-// entry beyond the double range included) or an exact cell reaches 2^96 in
-// size. A double value of 2^96 or more is still a value here; FormatResults
-// then fails on it.
-Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
-                                       const EntrySeparators& separators);
-
-// The text forms of all seven values with the given decimal separator, or
-// kOverflow when any of them does not fit a ScaledDecimal; then no text is
-// made at all.
-Outcome<ResultTexts> FormatResults(const ConversionResult& result,
-                                   std::string_view decimal_separator);
-
-// ConvertEntry followed by FormatResults: everything the window needs for one
-// calculation.
+// fixed conversion table and writes each value as plain decimal text with
+// the separators' decimal separator: everything the window needs for one
+// calculation. All seven texts or a failure: kNotNumeric when the text is not
+// accepted, kOverflow when a value becomes infinite (an entry beyond the
+// double range included) or reaches 2^96 in size.
 Outcome<ResultTexts> ConvertEntryToTexts(StorageUnit unit,
                                          std::string_view entry,
                                          const EntrySeparators& separators);

@@ -18,9 +18,6 @@ struct Utf8Char {
 };
 Utf8Char FrontUtf8Char(std::string_view text);
 
-// True when the whole text is well-formed UTF-8.
-bool IsWellFormedUtf8(std::string_view text);
-
 }  // namespace mensurex
 
 #endif  // MENSUREX_ENGINE_UTF8_H_

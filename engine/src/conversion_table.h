@@ -1,8 +1,8 @@
 // The conversion table: how each value of a conversion is computed, by
 // selected unit (row) and result unit (column). The kind of a cell shows in
 // the digits of its result, so the table is fixed data, not a formula.
-#ifndef MENSUREX_ENGINE_CONVERSION_TABLE_H_
-#define MENSUREX_ENGINE_CONVERSION_TABLE_H_
+#ifndef MENSUREX_ENGINE_SRC_CONVERSION_TABLE_H_
+#define MENSUREX_ENGINE_SRC_CONVERSION_TABLE_H_
 
 #include <array>
 #include <cstddef>
@@ -60,4 +60,4 @@ constexpr const ConversionCell& CellOf(StorageUnit selected,
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_CONVERSION_TABLE_H_
+#endif  // MENSUREX_ENGINE_SRC_CONVERSION_TABLE_H_

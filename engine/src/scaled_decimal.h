@@ -2,8 +2,8 @@
 // and a power-of-ten scale of 0 to 28, with the value semantics of the OLE
 // Automation DECIMAL type. Every result passes through it on its way to the
 // screen.
-#ifndef MENSUREX_ENGINE_SCALED_DECIMAL_H_
-#define MENSUREX_ENGINE_SCALED_DECIMAL_H_
+#ifndef MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
+#define MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
 
 #include <cstdint>
 #include <optional>
@@ -54,16 +54,12 @@ class ScaledDecimal {
   // it does not fit even at scale 0.
   static Outcome<ScaledDecimal> Multiply(const ScaledDecimal& a,
                                          const ScaledDecimal& b);
-  // a converted by FromDouble, then multiplied.
-  static Outcome<ScaledDecimal> Multiply(const ScaledDecimal& a, double b);
 
   // The exact quotient, rounded once to the nearest value the type can hold;
   // an exact quotient keeps only the digits it needs. kOverflow when the
   // quotient is 2^96 or more in size, or when the divisor is zero.
   static Outcome<ScaledDecimal> Divide(const ScaledDecimal& a,
                                        const ScaledDecimal& b);
-  // a converted by FromDouble, then divided.
-  static Outcome<ScaledDecimal> Divide(double a, const ScaledDecimal& b);
 
   bool negative() const { return negative_; }
   int scale() const { return scale_; }
@@ -89,4 +85,4 @@ class ScaledDecimal {
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_SCALED_DECIMAL_H_
+#endif  // MENSUREX_ENGINE_SRC_SCALED_DECIMAL_H_
