@@ -5,250 +5,254 @@
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavře okno „O programu“</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek programu</translation>
     </message>
     <message>
         <source>A diskette</source>
-        <translation type="unfinished"></translation>
+        <translation>Disketa</translation>
     </message>
     <message>
         <source>Web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Webová adresa</translation>
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurex vznikl jako jednoduchý nástroj k rychlému a snadnému převodu bajtů, kilobajtů, megabajtů, gigabajtů, terabajtů, petabajtů a exabajtů.</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis</translation>
     </message>
     <message>
         <source>Application title</source>
-        <translation type="unfinished"></translation>
+        <translation>Název programu</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Právní upozornění</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O programu %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurex 2 je svobodný software pod licencí MIT, bez jakékoli záruky. Problémy prosím hlaste na adresu mensurex@example.org.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Result in bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v bajtech</translation>
     </message>
     <message>
         <source>Result in kilobytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v kilobajtech</translation>
     </message>
     <message>
         <source>Result in megabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v megabajtech</translation>
     </message>
     <message>
         <source>Result in gigabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v gigabajtech</translation>
     </message>
     <message>
         <source>Result in terabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v terabajtech</translation>
     </message>
     <message>
         <source>Result in petabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v petabajtech</translation>
     </message>
     <message>
         <source>Result in exabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek v exabajtech</translation>
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo k převodu</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte číslo, které chcete převést</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo k převodu</translation>
     </message>
     <message>
         <source>Entry Criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednotka</translation>
     </message>
     <message>
         <source>Select the criteria for the number to convert you entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte jednotku, ve které jste číslo zadali</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše</translation>
     </message>
     <message>
         <source>C&amp;alculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vypočítat</translation>
     </message>
     <message>
         <source>&amp;Print Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Vy&amp;tisknout</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zavřít</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypočítat</translation>
     </message>
     <message>
         <source>Print Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytisknout</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soubor</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Návod</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programu</translation>
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte platné číslo.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo je pro převod příliš velké.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nebyl vložen: pole pojme nejvýše 32 767 znaků.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při tisku okna došlo k chybě.</translation>
+    </message>
+    <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Stránka se možná vytiskla: tiskárna neodpověděla včas. Než budete tisknout znovu, zkontrolujte tiskárnu.</translation>
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurex se používá takto: do pole ČÍSLO K PŘEVODU zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů je 100 megabajtů, zadejte do pole ČÍSLO K PŘEVODU 100, v oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v oddílu VÝSLEDKY.</translation>
     </message>
     <message>
         <source>Bytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bajty</translation>
     </message>
     <message>
         <source>Kilobytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kilobajty</translation>
     </message>
     <message>
         <source>Megabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megabajty</translation>
     </message>
     <message>
         <source>Gigabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gigabajty</translation>
     </message>
     <message>
         <source>Terabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terabajty</translation>
     </message>
     <message>
         <source>Petabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Petabajty</translation>
     </message>
     <message>
         <source>Exabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exabajty</translation>
     </message>
     <message>
         <source>Bytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bajty</translation>
     </message>
     <message>
         <source>Kilobytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kilobajty</translation>
     </message>
     <message>
         <source>Megabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megabajty</translation>
     </message>
     <message>
         <source>Gigabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gigabajty</translation>
     </message>
     <message>
         <source>Terabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terabajty</translation>
     </message>
     <message>
         <source>Petabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Petabajty</translation>
     </message>
     <message>
         <source>Exabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exabajty</translation>
     </message>
 </context>
 </TS>
