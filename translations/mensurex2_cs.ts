@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Text nebyl vložen: pole pojme nejvýše 32 767 znaků.</translation>
+        <translation>Text nebyl vložen: pole pojme nejvýše 32&#xa0;767 znaků.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>

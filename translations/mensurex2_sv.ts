@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Texten klistrades inte in: fältet rymmer högst 32 767 tecken.</translation>
+        <translation>Texten klistrades inte in: fältet rymmer högst 32&#xa0;767 tecken.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
