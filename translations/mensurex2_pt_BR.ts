@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>O Mensurex 2 é software livre sob a Licença MIT, sem nenhuma garantia. Informe problemas pelo e-mail mensurex@example.org.</translation>
+        <translation>O Mensurex 2 é software livre sob a Licença MIT, sem nenhuma garantia. Informe problemas pelo email mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
