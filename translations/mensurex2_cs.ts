@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>Číslo k převodu</translation>
+        <translation>Převáděné číslo</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Number to convert</source>
-        <translation>Číslo k převodu</translation>
+        <translation>Převáděné číslo</translation>
     </message>
     <message>
         <source>Entry Criteria</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Mensurex se používá takto: do pole ČÍSLO K PŘEVODU zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů odpovídá 100 megabajtům, zadejte 100 do pole ČÍSLO K PŘEVODU, v oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v oddílu VÝSLEDKY.</translation>
+        <translation>Mensurex se používá takto: do pole PŘEVÁDĚNÉ ČÍSLO zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů odpovídá 100 megabajtům, zadejte 100 do pole PŘEVÁDĚNÉ ČÍSLO, v oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v oddílu VÝSLEDKY.</translation>
     </message>
     <message>
         <source>Bytes</source>
