@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Teks tidak ditempel: kolom ini memuat paling banyak 32.767 karakter.</translation>
+        <translation>Teks tidak ditempelkan: kolom ini memuat paling banyak 32.767 karakter.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
