@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,8 +56,8 @@ QString RunLanguage() {
   QString name = QLocale().name();
   if (name == "pt_BR" || name == "zh_CN") return name;
   const QString language = name.left(2);
-  const QStringList languages = {"de", "es", "fr", "it",
-                                 "ja", "nl", "pl", "ru"};
+  const QStringList languages = {"cs", "de", "es", "fr", "id", "it", "ja",
+                                 "ko", "nl", "pl", "ru", "sv", "tr", "uk"};
   return languages.contains(language) ? language : QString();
 }
 
@@ -220,11 +221,14 @@ std::vector<Caption> Captions(QWidget& window) {
           &option, button);
       captions.push_back({button, Visible(button->text()), area, false});
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-      // Drawn from 8 pixels in, up to 2 pixels short of the right border.
-      const QFontMetrics metrics(frame->font());
+      // Drawn from 8 pixels in, up to 2 pixels short of the right border,
+      // above the first unit button.
+      int room = frame->height();
+      for (const auto* option : frame->findChildren<QRadioButton*>()) {
+        room = std::min(room, option->y());
+      }
       captions.push_back({frame, frame->title(),
-                          QRect(8, 0, frame->width() - 10, metrics.height()),
-                          false});
+                          QRect(8, 0, frame->width() - 10, room), false});
     } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
       if (box->text().isEmpty()) continue;
       captions.push_back(
@@ -274,6 +278,70 @@ void CheckContrast(QWidget& window, const char* palette_name) {
   }
 }
 
+// The caption of a label, button or frame.
+QString CaptionOf(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    return button->text();
+  }
+  return qobject_cast<QGroupBox*>(widget)->title();
+}
+
+void SetCaption(QWidget* widget, const QString& text) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(text);
+  } else {
+    qobject_cast<QGroupBox*>(widget)->setTitle(text);
+  }
+}
+
+// How many rows from the first to the last that differ between `a` and
+// `b`, two pictures of one size.
+int InkHeight(const QImage& a, const QImage& b) {
+  int first = a.height();
+  int last = -1;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) {
+        first = std::min(first, y);
+        last = y;
+        break;
+      }
+    }
+  }
+  return last - first + 1;
+}
+
+// The height of the ink of `caption` as its widget shows it (the rows that
+// change when the caption gives way to a blank), and as the same text
+// needs when drawn with nothing to cut it. A caption cut off at the top or
+// bottom of whatever rectangle it is drawn in shows less.
+std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
+  QWidget* widget = caption.widget;
+  const QImage drawn = widget->grab().toImage();
+  const QString text = CaptionOf(widget);
+  SetCaption(widget, QStringLiteral(" "));
+  const QImage blank = widget->grab().toImage();
+  SetCaption(widget, text);
+
+  QImage free(widget->width() + 400, 8 * widget->height() + 100,
+              QImage::Format_RGB32);
+  free.fill(Qt::white);
+  const QImage white = free;
+  QPainter painter(&free);
+  painter.setFont(widget->font());
+  painter.setPen(Qt::black);
+  painter.drawText(
+      QRect(0, 50, caption.wraps ? caption.area.width() : free.width(),
+            free.height() - 50),
+      Qt::AlignLeft | Qt::AlignTop | (caption.wraps ? Qt::TextWordWrap : 0),
+      caption.text);
+  painter.end();
+  return {InkHeight(drawn, blank), InkHeight(free, white)};
+}
+
 // No text drawn across the right or bottom edge of `widget`: the outermost
 // column and row show the background only.
 bool InkAtEdge(QWidget* widget) {
@@ -298,7 +366,10 @@ void CheckCaptionsFit(QWidget& window) {
       const QRect needed = metrics.boundingRect(
           caption.area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
           caption.text);
-      QVERIFY2(needed.height() <= caption.area.height(), qPrintable(what));
+      // The last line's descent may lie below the rectangle (a CJK face's
+      // is deep); whether anything drawn is cut tells the ink test below.
+      QVERIFY2(needed.height() - metrics.descent() <= caption.area.height(),
+               qPrintable(what));
     } else if (qobject_cast<QRadioButton*>(caption.widget) == nullptr) {
       // An option button's text may run into the style's margin; the ink
       // test below tells whether it is cut.
@@ -315,26 +386,56 @@ void CheckCaptionsFit(QWidget& window) {
         qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
       QVERIFY2(!InkAtEdge(caption.widget), qPrintable(what));
     }
+    const auto [shown, needed] = ShownAndNeededInk(caption);
+    QVERIFY2(shown >= needed,
+             qPrintable(QStringLiteral("%1 shows %2 of its %3 rows of ink")
+                            .arg(what)
+                            .arg(shown)
+                            .arg(needed)));
   }
 }
 
+// The tag of the run language's own CJK face ("Noto Sans CJK SC"), or "".
+QString CjkFaceTag() {
+  const QString language = RunLanguage();
+  if (language == "zh_CN") return QStringLiteral(" SC");
+  if (language == "ja") return QStringLiteral(" JP");
+  if (language == "ko") return QStringLiteral(" KR");
+  return {};
+}
+
+// Characters that each CJK language draws in shapes and places of its own:
+// brackets, ideographic punctuation and full-width forms, and in Chinese
+// the quotation marks, dash and ellipsis, which Chinese sets full-width.
+bool HasOwnCjkForm(char32_t code, const QString& tag) {
+  if ((code >= 0x3000 && code <= 0x303F) || (code >= 0xFF00 && code <= 0xFFEF))
+    return true;
+  return tag == " SC" && (code == 0x2014 ||
+                          (code >= 0x2018 && code <= 0x201D) || code == 0x2026);
+}
+
 // The characters of `text` that no face named by `font` draws, counting only
-// the faces the system has. Such a character would show as a box, or in
-// whatever face the system picks, with other metrics than the layout's.
+// the faces the system has (the first that has a character draws it). Such a
+// character would show as a box, or in whatever face the system picks, with
+// other metrics than the layout's. In a CJK language, a character with a
+// form of that language's own that another face draws counts as missing.
 QString MissingGlyphs(const QFont& font, const QString& text) {
   std::vector<QRawFont> faces;
   for (const QString& family : font.families()) {
     QRawFont face = QRawFont::fromFont(QFont(family));
     if (face.isValid() && face.familyName() == family) faces.push_back(face);
   }
+  const QString tag = CjkFaceTag();
   QString missing;
   for (const char32_t code : text.toUcs4()) {
     if (QChar::isSpace(code) || QChar::category(code) == QChar::Other_Format) {
       continue;
     }
-    if (std::none_of(faces.cbegin(), faces.cend(), [code](const QRawFont& f) {
-          return f.supportsCharacter(code);
-        })) {
+    const auto face = std::find_if(
+        faces.cbegin(), faces.cend(),
+        [code](const QRawFont& f) { return f.supportsCharacter(code); });
+    if (face == faces.cend() || (!tag.isEmpty() && HasOwnCjkForm(code, tag) &&
+                                 !face->familyName().endsWith(tag))) {
       missing += QString::fromUcs4(&code, 1);
     }
   }
@@ -366,8 +467,9 @@ void CheckGlyphs(QWidget& window) {
   }
   for (const auto& [widget, text] : texts) {
     const QString missing = MissingGlyphs(widget->font(), Visible(text));
-    QVERIFY2(missing.isEmpty(), qPrintable(widget->objectName() + ": " + text +
-                                           " lacks " + missing));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(widget->objectName() + ": " + text +
+                        " lacks its own glyphs for " + missing));
   }
 }
 
