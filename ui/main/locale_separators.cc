@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace mensurex::ui {
 namespace {
@@ -48,5 +49,22 @@ EntrySeparators SeparatorsOf(const QLocale& locale) {
 }
 
 EntrySeparators UserSeparators() { return SeparatorsOf(QLocale::system()); }
+
+QString InLocaleDigits(QString text, const QLocale& locale) {
+  const QString zero = locale.zeroDigit();
+  if (zero.size() != 1 || zero == QLatin1String("0")) return text;
+  // The locale's digits lie in the Basic Multilingual Plane, one UTF-16
+  // unit each, so the text keeps its length.
+  for (QChar& unit : text) {
+    if (unit >= QLatin1Char('0') && unit <= QLatin1Char('9')) {
+      unit = QChar(zero.at(0).unicode() + (unit.unicode() - u'0'));
+    }
+  }
+  return text;
+}
+
+QString InUserDigits(QString text) {
+  return InLocaleDigits(std::move(text), QLocale::system());
+}
 
 }  // namespace mensurex::ui

@@ -1,11 +1,13 @@
 // The window follows the user's locale: the entry is read the way the locale
 // writes numbers (its separators, group sizes and digits, and what keyboards
-// type for its separators), and the results are written with its decimal
-// separator. Each locale runs as its own test under its own LANG; the rows
-// of that locale apply.
+// type for its separators), and the results are written in its digits with
+// its decimal separator. Each locale runs as its own test under its own
+// LANG; the rows of that locale apply.
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -37,11 +39,23 @@ const LocaleRow kRows[] = {
     {"fr_FR", "narrow no-break space", QString::fromUtf8("1\u202F234,5"), 1,
      "1264128", "1,20556640625"},
     {"de_CH", "keyboard apostrophe", "1'234.5", 1, "1264128", "1.20556640625"},
+    // Results in the locale's own digits, as its decimal separator is.
     {"ar_EG", "native digits", QString::fromUtf8("\u0661\u066B\u0665"), 1,
-     "1536", QString::fromUtf8("0\u066B00146484375")},
+     QString::fromUtf8("\u0661\u0665\u0663\u0666"),
+     QString::fromUtf8("\u0660\u066B\u0660\u0660\u0661\u0664\u0666\u0664"
+                       "\u0668\u0664\u0663\u0667\u0665")},
     {"ar_EG", "native grouped",
      QString::fromUtf8("\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), 1,
-     "1264128", QString::fromUtf8("1\u066B20556640625")},
+     QString::fromUtf8("\u0661\u0662\u0666\u0664\u0661\u0662\u0668"),
+     QString::fromUtf8("\u0661\u066B\u0662\u0660\u0665\u0665\u0666\u0666"
+                       "\u0664\u0660\u0666\u0662\u0665")},
+    {"ar_EG", "ASCII digits typed", QString::fromUtf8("-0\u066B5"), 2,
+     QString::fromUtf8("-\u0665\u0662\u0664\u0662\u0668\u0668"),
+     QString::fromUtf8("-\u0660\u066B\u0665")},
+    {"fa_IR", "Persian digits", QString::fromUtf8("\u06F1\u066B\u06F5"), 1,
+     QString::fromUtf8("\u06F1\u06F5\u06F3\u06F6"),
+     QString::fromUtf8("\u06F0\u066B\u06F0\u06F0\u06F1\u06F4\u06F6\u06F4"
+                       "\u06F8\u06F4\u06F3\u06F7\u06F5")},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
@@ -82,6 +96,22 @@ class FrmMainLocaleTest : public QObject {
     QCOMPARE(window.findChild<QLineEdit*>("txtByteResult")->text(), bytes);
     QCOMPARE(window.findChild<QLineEdit*>("txtMegaResult")->text(), megabytes);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+
+  // The Instructions' example number is written as a result is.
+  void instructionsWriteNumbersAsResultsAre() {
+    frmMain window;
+    window.findChild<QLineEdit*>("txtEntry")->setText("100");
+    window.findChild<QRadioButton*>("optMeasure_0")->setChecked(true);
+    window.findChild<QPushButton*>("cmdCalculate")->click();
+    const QString hundred =
+        window.findChild<QLineEdit*>("txtByteResult")->text();
+    window.findChild<QAction*>("mnuInstructions")->trigger();
+    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    QVERIFY2(box->text().contains(hundred), qPrintable(box->text()));
+    box->reject();
   }
 };
 
