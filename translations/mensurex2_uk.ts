@@ -5,250 +5,254 @@
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close the About window</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити вікно «Про програму»</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок програми</translation>
     </message>
     <message>
         <source>A diskette</source>
-        <translation type="unfinished"></translation>
+        <translation>Дискета</translation>
     </message>
     <message>
         <source>Web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Вебадреса</translation>
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurex створено як простий інструмент для швидкого й зручного перетворення байтів, кілобайтів, мегабайтів, гігабайтів, терабайтів, петабайтів та ексабайтів.</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Опис</translation>
     </message>
     <message>
         <source>Application title</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва програми</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Відмова від відповідальності</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Про програму %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Версія %1</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurex 2 — вільна програма за ліцензією MIT, без жодних гарантій. Про проблеми повідомляйте на адресу mensurex@example.org.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Result in bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у байтах</translation>
     </message>
     <message>
         <source>Result in kilobytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у кілобайтах</translation>
     </message>
     <message>
         <source>Result in megabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у мегабайтах</translation>
     </message>
     <message>
         <source>Result in gigabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у гігабайтах</translation>
     </message>
     <message>
         <source>Result in terabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у терабайтах</translation>
     </message>
     <message>
         <source>Result in petabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат у петабайтах</translation>
     </message>
     <message>
         <source>Result in exabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат в ексабайтах</translation>
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Число для перетворення</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть число, яке потрібно перетворити</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Число для перетворення</translation>
     </message>
     <message>
         <source>Entry Criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхідна одиниця</translation>
     </message>
     <message>
         <source>Select the criteria for the number to convert you entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть одиницю, у якій ви ввели число</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити все</translation>
     </message>
     <message>
         <source>C&amp;alculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обчислити</translation>
     </message>
     <message>
         <source>&amp;Print Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;рукувати</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрити</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Обчислити</translation>
     </message>
     <message>
         <source>Print Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Друкувати</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Результати</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вийти</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Інструкція</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про програму</translation>
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть допустиме числове значення.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число завелике для перетворення.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст не вставлено: поле введення вміщує не більше 32 767 символів.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Під час друку цього вікна сталася помилка.</translation>
+    </message>
+    <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Сторінку, можливо, надруковано: принтер не відповів вчасно. Перевірте принтер, перш ніж друкувати знову.</translation>
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щоб скористатися Mensurex, введіть числове значення в поле «Число для перетворення». Виберіть одиницю, у якій задано число, наприклад байт, кілобайт, мегабайт або гігабайт. Потім натисніть кнопку «Обчислити», щоб побачити результати. Скажімо, щоб дізнатися, скільки байтів, кілобайтів і гігабайтів у 100 мегабайтах, введіть 100 в поле «Число для перетворення», виберіть «Мегабайт» у розділі «Вхідна одиниця» і натисніть «Обчислити». Результати з’являться в розділі «Результати».</translation>
     </message>
     <message>
         <source>Bytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Байт</translation>
     </message>
     <message>
         <source>Kilobytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Кілобайт</translation>
     </message>
     <message>
         <source>Megabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Мегабайт</translation>
     </message>
     <message>
         <source>Gigabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Гігабайт</translation>
     </message>
     <message>
         <source>Terabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Терабайт</translation>
     </message>
     <message>
         <source>Petabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Петабайт</translation>
     </message>
     <message>
         <source>Exabytes</source>
         <comment>unit option button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ексабайт</translation>
     </message>
     <message>
         <source>Bytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Байт</translation>
     </message>
     <message>
         <source>Kilobytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Кбайт</translation>
     </message>
     <message>
         <source>Megabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Мбайт</translation>
     </message>
     <message>
         <source>Gigabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Гбайт</translation>
     </message>
     <message>
         <source>Terabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Тбайт</translation>
     </message>
     <message>
         <source>Petabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пбайт</translation>
     </message>
     <message>
         <source>Exabytes</source>
         <comment>result label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ебайт</translation>
     </message>
 </context>
 </TS>
