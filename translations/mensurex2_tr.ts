@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Mensurex’i kullanmak için “Dönüştürülecek sayı” kutusuna sayısal bir değer girin. Sayının birimini seçin; örneğin bayt, kilobayt, megabayt veya gigabayt. Ardından sonuçları görmek için “Hesapla” düğmesine tıklayın. Diyelim ki 100 megabaytın kaç bayt, kaç kilobayt ve kaç gigabayt ettiğini öğrenmek istiyorsunuz: “Dönüştürülecek sayı” kutusuna 100 yazın, “Giriş birimi” bölümünde “Megabayt” seçeneğini seçin ve “Hesapla” düğmesine tıklayın. Sonuçlar “Sonuçlar” bölümünde görünür.</translation>
+        <translation>Mensurex’i kullanmak için “Dönüştürülecek sayı” kutusuna sayısal bir değer girin. Sayının birimini seçin; örneğin bayt, kilobayt, megabayt veya gigabayt. Ardından sonuçları görmek için “Hesapla” düğmesine tıklayın. Diyelim ki 100 megabaytın kaç bayt, kaç kilobayt ve kaç gigabayt ettiğini öğrenmek istiyorsunuz: “Dönüştürülecek sayı” kutusuna 100 yazın, “Giriş birimi” bölümünde “Megabayt” seçeneğini işaretleyin ve “Hesapla” düğmesine tıklayın. Sonuçlar “Sonuçlar” bölümünde görünür.</translation>
     </message>
     <message>
         <source>Bytes</source>
