@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 — свободная программа под лицензией MIT, без каких-либо гарантий. О проблемах сообщайте по адресу mensurex@example.org.</translation>
+        <translation>Mensurex 2 — свободная программа под лицензией MIT, без каких-либо гарантий. О&#xa0;проблемах сообщайте по адресу mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
