@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Текст не вставлено: поле введення вміщує не більше 32 767 символів.</translation>
+        <translation>Текст не вставлено: поле введення вміщує не більше 32&#xa0;767 символів.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
