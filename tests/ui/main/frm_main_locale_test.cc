@@ -40,22 +40,10 @@ const LocaleRow kRows[] = {
      "1264128", "1,20556640625"},
     {"de_CH", "keyboard apostrophe", "1'234.5", 1, "1264128", "1.20556640625"},
     // Results in the locale's own digits, as its decimal separator is.
-    {"ar_EG", "native digits", QString::fromUtf8("\u0661\u066B\u0665"), 1,
-     QString::fromUtf8("\u0661\u0665\u0663\u0666"),
-     QString::fromUtf8("\u0660\u066B\u0660\u0660\u0661\u0664\u0666\u0664"
-                       "\u0668\u0664\u0663\u0667\u0665")},
-    {"ar_EG", "native grouped",
-     QString::fromUtf8("\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), 1,
-     QString::fromUtf8("\u0661\u0662\u0666\u0664\u0661\u0662\u0668"),
-     QString::fromUtf8("\u0661\u066B\u0662\u0660\u0665\u0665\u0666\u0666"
-                       "\u0664\u0660\u0666\u0662\u0665")},
-    {"ar_EG", "ASCII digits typed", QString::fromUtf8("-0\u066B5"), 2,
-     QString::fromUtf8("-\u0665\u0662\u0664\u0662\u0668\u0668"),
-     QString::fromUtf8("-\u0660\u066B\u0665")},
-    {"fa_IR", "Persian digits", QString::fromUtf8("\u06F1\u066B\u06F5"), 1,
-     QString::fromUtf8("\u06F1\u06F5\u06F3\u06F6"),
-     QString::fromUtf8("\u06F0\u066B\u06F0\u06F0\u06F1\u06F4\u06F6\u06F4"
-                       "\u06F8\u06F4\u06F3\u06F7\u06F5")},
+    {"ar_EG", "native digits", "١٫٥", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
+    {"ar_EG", "native grouped", "١٬٢٣٤٫٥", 1, "١٢٦٤١٢٨", "١٫٢٠٥٥٦٦٤٠٦٢٥"},
+    {"ar_EG", "ASCII digits typed", "-0٫5", 2, "-٥٢٤٢٨٨", "-٠٫٥"},
+    {"fa_IR", "Persian digits", "۱٫۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
