@@ -54,7 +54,7 @@ void WarnIfNoFaceInstalled(const QStringList& families) {
 // so every caption fits the rectangle it was laid out for. Those faces have
 // Latin, Greek and Cyrillic letters only.
 QStringList LatinFamilies() {
-  const QStringList families = {
+  QStringList families = {
       QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
       QStringLiteral("Arimo"),         QStringLiteral("Arial"),
       QStringLiteral("Nimbus Sans"),   QStringLiteral("Helvetica")};
