@@ -51,16 +51,19 @@ EntrySeparators SeparatorsOf(const QLocale& locale) {
 EntrySeparators UserSeparators() { return SeparatorsOf(QLocale::system()); }
 
 QString InLocaleDigits(QString text, const QLocale& locale) {
-  const QString zero = locale.zeroDigit();
-  if (zero.size() != 1 || zero == QLatin1String("0")) return text;
-  // The locale's digits lie in the Basic Multilingual Plane, one UTF-16
-  // unit each, so the text keeps its length.
-  for (QChar& unit : text) {
+  const QList<uint> zero = locale.zeroDigit().toUcs4();
+  if (zero.size() != 1 || zero[0] == u'0') return text;
+  QString written;
+  written.reserve(text.size());
+  for (const QChar unit : text) {
     if (unit >= QLatin1Char('0') && unit <= QLatin1Char('9')) {
-      unit = QChar(zero.at(0).unicode() + (unit.unicode() - u'0'));
+      const char32_t digit = zero[0] + (unit.unicode() - u'0');
+      written += QString::fromUcs4(&digit, 1);
+    } else {
+      written += unit;
     }
   }
-  return text;
+  return written;
 }
 
 QString InUserDigits(QString text) {

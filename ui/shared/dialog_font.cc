@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/shared/logging.h"
+#include "ui/shared/user_language.h"
 
 namespace mensurex::ui {
 
@@ -81,12 +82,14 @@ QFont SansFont(const QStringList& families, qreal point_size) {
 QFont DialogFont() {
   // Chinese sets quotation marks full-width, and its face draws them so;
   // from the Latin face, which has the same characters narrow, they would
-  // crowd the characters they enclose. So Chinese texts take every glyph
-  // their face has from it, as a Chinese desktop draws them. Japanese and
-  // Korean set these marks narrow, as the Latin face does, and keep its
-  // Latin letters, while their own brackets, full-width forms and
-  // ideographic punctuation come from their face, the first that has them.
-  if (QLocale().language() == QLocale::Chinese) {
+  // crowd the characters they enclose. So the Chinese texts take every glyph
+  // their face has from it, as a Chinese desktop draws them (English texts,
+  // laid out for the Latin face's metrics, keep it even under a Chinese
+  // locale that has no translation). Japanese and Korean set these marks
+  // narrow, as the Latin face does, and keep its Latin letters, while their
+  // own brackets, full-width forms and ideographic punctuation come from
+  // their face, the first that has them.
+  if (UserLanguage().startsWith(QLatin1String("zh"))) {
     return SansFont(CjkFamilies() + LatinFamilies(), 8.0);
   }
   return SansFont(LatinFamilies() + CjkFamilies(), 8.0);
