@@ -84,22 +84,10 @@ class FrmMainLocaleTest : public QObject {
     QCOMPARE(window.findChild<QLineEdit*>("txtByteResult")->text(), bytes);
     QCOMPARE(window.findChild<QLineEdit*>("txtMegaResult")->text(), megabytes);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-  }
-
-  // The Instructions' example number is written as a result is.
-  void instructionsWriteNumbersAsResultsAre() {
-    frmMain window;
-    window.findChild<QLineEdit*>("txtEntry")->setText("100");
-    window.findChild<QRadioButton*>("optMeasure_0")->setChecked(true);
-    window.findChild<QPushButton*>("cmdCalculate")->click();
-    const QString hundred =
-        window.findChild<QLineEdit*>("txtByteResult")->text();
+    // The Instructions write their example number in the results' digits.
     window.findChild<QAction*>("mnuInstructions")->trigger();
-    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    QVERIFY(box != nullptr);
-    QVERIFY2(box->text().contains(hundred), qPrintable(box->text()));
-    box->reject();
+    QVERIFY(box && box->text().contains(QLocale::system().toString(100)));
   }
 };
 
