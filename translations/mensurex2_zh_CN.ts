@@ -42,7 +42,7 @@
     <message>
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
-        <translation>V%1</translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Version</source>
