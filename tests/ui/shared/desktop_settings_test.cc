@@ -305,6 +305,7 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
       QRect(20, 20, caption.area.width(), 0),
       Qt::AlignTop | Qt::TextDontClip | (caption.wraps ? Qt::TextWordWrap : 0),
       caption.text);
+  painter.end();
   return {ink(drawn, blank), ink(free, white)};
 }
 
