@@ -51,7 +51,9 @@ xdotool windowfocus --sync "$window"
 sleep 0.5
 xdotool type --delay 50 "1"
 xdotool key Return
-sleep 0.5
+# The entry's caret blinks, shown for half a second after the last key and
+# hidden for the next half: the picture is taken in the middle of that.
+sleep 0.75
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"
 echo "wrote $output"

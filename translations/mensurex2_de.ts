@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Info-Fenster schließen</translation>
+        <translation>Fenster „Über“ schließen</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation>Programmbild</translation>
+        <translation>Programmsymbol</translation>
     </message>
     <message>
         <source>A diskette</source>
-        <translation>Eine Diskette</translation>
+        <translation>Diskette</translation>
     </message>
     <message>
         <source>Web address</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Programmtitel</translation>
+        <translation>Programmname</translation>
     </message>
     <message>
         <source>Version</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Hinweis</translation>
+        <translation>Haftungsausschluss</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -170,11 +170,15 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Der Text wurde nicht eingefügt: Das Eingabefeld fasst höchstens 32767 Zeichen.</translation>
+        <translation>Der Text wurde nicht eingefügt: Das Eingabefeld fasst höchstens 32.767 Zeichen.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
         <translation>Beim Drucken des Fensters ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Die Seite wurde möglicherweise gedruckt: Der Drucker hat nicht rechtzeitig geantwortet. Prüfen Sie den Drucker, bevor Sie erneut drucken.</translation>
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>

@@ -5,7 +5,7 @@
     <name>frmAbout</name>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex se desarrolló como una herramienta sencilla para calcular de forma rápida y fácil bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes y exabytes.</translation>
+        <translation>Mensurex se desarrolló como una herramienta sencilla para convertir de forma rápida y fácil bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes y exabytes.</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Cerrar la ventana Acerca de</translation>
+        <translation>Cierra la ventana «Acerca de»</translation>
     </message>
     <message>
         <source>Program picture</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Título de la aplicación</translation>
+        <translation>Nombre del programa</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Aviso legal</translation>
+        <translation>Exención de responsabilidad</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -228,23 +228,27 @@
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation>Acerca &amp;de</translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation>Debe introducir una cantidad numérica válida.</translation>
+        <translation>Escriba un número válido.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation>La cantidad es demasiado grande para convertirla.</translation>
+        <translation>El número es demasiado grande para convertirlo.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
         <translation>Se ha producido un error al imprimir esta ventana.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Es posible que la página se haya impreso: la impresora no respondió a tiempo. Compruebe la impresora antes de volver a imprimir.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Para usar Mensurex, escriba un valor numérico en el campo NÚMERO A CONVERTIR. Seleccione la unidad en la que está expresado ese número: byte, kilobyte, megabyte o gigabyte. A continuación, pulse el botón Calcular para ver los resultados. Por ejemplo, para saber cuántos bytes, kilobytes y gigabytes hay en 100 megabytes, escriba 100 en el campo NÚMERO A CONVERTIR, seleccione MEGABYTES en la sección UNIDAD y pulse CALCULAR. Los resultados se muestran en la sección RESULTADOS.</translation>
+        <translation>Para usar Mensurex, escriba un número en el campo NÚMERO A CONVERTIR. Seleccione la unidad en la que está expresado ese número, por ejemplo, byte, kilobyte, megabyte o gigabyte. A continuación, pulse el botón Calcular para ver los resultados. Un ejemplo: para saber cuántos bytes, kilobytes y gigabytes hay en 100 megabytes, escriba 100 en el campo NÚMERO A CONVERTIR, seleccione MEGABYTES en la sección UNIDAD y pulse CALCULAR. Los resultados se muestran en la sección RESULTADOS.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

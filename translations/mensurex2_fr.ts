@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Fermer la fenêtre À propos</translation>
+        <translation>Fermer la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation>Image du programme</translation>
+        <translation>Icône du programme</translation>
     </message>
     <message>
         <source>A diskette</source>
-        <translation>Une disquette</translation>
+        <translation>Disquette</translation>
     </message>
     <message>
         <source>Web address</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Titre de l&apos;application</translation>
+        <translation>Nom de l&apos;application</translation>
     </message>
     <message>
         <source>Version</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Avertissement</translation>
+        <translation>Clause de non-responsabilité</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -170,15 +170,19 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>Le texte n&apos;a pas été collé&#xa0;: la zone de saisie contient au plus 32767 caractères.</translation>
+        <translation>Le texte n&apos;a pas été collé&#xa0;: la zone de saisie accepte au plus 32&#xa0;767 caractères.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
         <translation>Une erreur s&apos;est produite lors de l&apos;impression de cette fenêtre.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>La page a peut-être été imprimée&#xa0;: l&apos;imprimante n&apos;a pas répondu à temps. Vérifiez l&apos;imprimante avant de relancer l&apos;impression.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Pour utiliser Mensurex, saisissez simplement une valeur numérique dans la zone NOMBRE À CONVERTIR. Choisissez l&apos;unité dans laquelle ce nombre est exprimé&#xa0;: octet, kilooctet, mégaoctet ou gigaoctet. Cliquez ensuite sur le bouton Calculer pour afficher les résultats. Par exemple, pour savoir combien d&apos;octets, de kilooctets et de gigaoctets contiennent 100&#xa0;mégaoctets, tapez 100 dans la zone NOMBRE À CONVERTIR, choisissez MÉGAOCTETS dans la zone UNITÉ DE SAISIE, puis cliquez sur CALCULER. Les résultats s&apos;affichent dans la zone RÉSULTATS.</translation>
+        <translation>Pour utiliser Mensurex, saisissez simplement une valeur numérique dans la zone NOMBRE À CONVERTIR. Choisissez l&apos;unité dans laquelle ce nombre est exprimé, par exemple octet, kilooctet, mégaoctet ou gigaoctet. Cliquez ensuite sur le bouton Calculer pour afficher les résultats. Ainsi, pour savoir combien d&apos;octets, de kilooctets et de gigaoctets contiennent 100&#xa0;mégaoctets, tapez 100 dans la zone NOMBRE À CONVERTIR, choisissez MÉGAOCTET dans la zone UNITÉ DE SAISIE, puis cliquez sur CALCULER. Les résultats s&apos;affichent dans la zone RÉSULTATS.</translation>
     </message>
     <message>
         <source>Bytes</source>

@@ -5,11 +5,11 @@
     <name>frmAbout</name>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex è stato sviluppato come strumento semplice per calcolare in modo rapido e facile byte, kilobyte, megabyte, gigabyte, terabyte, petabyte ed exabyte.</translation>
+        <translation>Mensurex è stato sviluppato come semplice strumento per convertire in modo rapido e facile byte, kilobyte, megabyte, gigabyte, terabyte, petabyte ed exabyte.</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 è software libero con licenza MIT, senza alcuna garanzia. Segnali eventuali problemi a mensurex@example.org.</translation>
+        <translation>Mensurex 2 è software libero con licenza MIT, senza alcuna garanzia. Segnalare eventuali problemi a mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Chiude la finestra Informazioni</translation>
+        <translation>Chiude la finestra «Informazioni»</translation>
     </message>
     <message>
         <source>Program picture</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Titolo dell&apos;applicazione</translation>
+        <translation>Nome del programma</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Avvertenze</translation>
+        <translation>Esclusione di responsabilità</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
-        <translation>Inserisca il numero che desidera convertire</translation>
+        <translation>Inserire il numero da convertire</translation>
     </message>
     <message>
         <source>Number to convert</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Select the criteria for the number to convert you entered</source>
-        <translation>Selezioni l&apos;unità in cui ha inserito il numero</translation>
+        <translation>Selezionare l&apos;unità in cui è espresso il numero inserito</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -232,19 +232,23 @@
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation>Inserisca un valore numerico valido.</translation>
+        <translation>Inserire un numero valido.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation>Il valore è troppo grande per essere convertito.</translation>
+        <translation>Il numero è troppo grande per essere convertito.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
         <translation>Si è verificato un errore durante la stampa di questa finestra.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>La pagina potrebbe essere stata stampata: la stampante non ha risposto in tempo. Controllare la stampante prima di stampare di nuovo.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Per usare Mensurex, inserisca un valore numerico nel campo NUMERO DA CONVERTIRE. Selezioni l&apos;unità in cui è espresso il numero: byte, kilobyte, megabyte o gigabyte. Quindi faccia clic sul pulsante Calcola per vedere i risultati. Ad esempio, per sapere quanti byte, kilobyte e gigabyte ci sono in 100 megabyte, digiti 100 nel campo NUMERO DA CONVERTIRE, selezioni MEGABYTE nella sezione UNITÀ DI MISURA e faccia clic su CALCOLA. I risultati compaiono nella sezione RISULTATI.</translation>
+        <translation>Per usare Mensurex, inserire un numero nel campo NUMERO DA CONVERTIRE. Selezionare l&apos;unità in cui è espresso il numero, ad esempio byte, kilobyte, megabyte o gigabyte. Quindi fare clic sul pulsante Calcola per vedere i risultati. Un esempio: per sapere quanti byte, kilobyte e gigabyte ci sono in 100 megabyte, digitare 100 nel campo NUMERO DA CONVERTIRE, selezionare MEGABYTE nella sezione UNITÀ DI MISURA e fare clic su CALCOLA. I risultati compaiono nella sezione RISULTATI.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

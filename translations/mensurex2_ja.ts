@@ -5,11 +5,11 @@
     <name>frmAbout</name>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex は、バイトからエクサバイトまでの 7 つの単位をすばやく簡単に換算できるシンプルなツールです。</translation>
+        <translation>Mensurex は、バ⁠イ⁠トからエ⁠ク⁠サ⁠バ⁠イ⁠トまでの 7&#xa0;つ⁠の単位をすばやく簡単に変換できるシ⁠ン⁠プ⁠ルなツ⁠ー⁠ルです。</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 は MIT ライセンスのフリーソフトウェアで、無保証です。問題は mensurex@example.org までご報告ください。</translation>
+        <translation>Mensurex 2 は MIT ラ⁠イ⁠セ⁠ン⁠スのフ⁠リ⁠ー⁠ソ⁠フ⁠ト⁠ウ⁠ェ⁠アで、無保証です。問題は mensurex@example.org までご報告ください。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Program picture</source>
-        <translation>プログラムの画像</translation>
+        <translation>プログラムのアイコン</translation>
     </message>
     <message>
         <source>A diskette</source>
@@ -42,7 +42,7 @@
     <message>
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
-        <translation>Ver. %1</translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Version</source>
@@ -240,15 +240,19 @@
     </message>
     <message>
         <source>There has been an error printing this form.</source>
-        <translation>このウィンドウの印刷中にエラーが発生しました。</translation>
+        <translation>このウ⁠ィ⁠ン⁠ド⁠ウの印刷中にエ⁠ラ⁠ーが発生しました。</translation>
+    </message>
+    <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>プ⁠リ⁠ン⁠タ⁠ーが時間内に応答しませんでしたが、ペ⁠ー⁠ジは印刷された可能性があります。もう一度印刷する前にプ⁠リ⁠ン⁠タ⁠ーを確認してください。</translation>
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Mensurex を使うには、「変換する数値」ボックスに数値を入力します。次に、その数値の単位 (バイト、キロバイト、メガバイト、ギガバイトなど) を選択します。続いて [計算] ボタンをクリックすると、結果が表示されます。たとえば 100 メガバイトが何バイト、何キロバイト、何ギガバイトになるかを調べるには、「変換する数値」ボックスに 100 と入力し、「入力の単位」で「Mバイト」を選択して [計算] をクリックします。結果は「結果」欄に表示されます。</translation>
+        <translation>Mensurex を使うには、「変換する数値」ボ⁠ッ⁠ク⁠スに数値を入力します。次に、その数値の単位（バ⁠イ⁠ト、キ⁠ロ⁠バ⁠イ⁠ト、メ⁠ガ⁠バ⁠イ⁠ト、ギ⁠ガ⁠バ⁠イ⁠トなど）を選択します。続いて [計算] ボ⁠タ⁠ンをク⁠リ⁠ッ⁠クすると、結果が表示されます。たとえば 100 メ⁠ガ⁠バ⁠イ⁠トが何バ⁠イ⁠ト、何キ⁠ロ⁠バ⁠イ⁠ト、何ギ⁠ガ⁠バ⁠イ⁠トになるかを調べるには、「変換する数値」ボ⁠ッ⁠ク⁠スに 100 と入力し、「入力の単位」で「Mバ⁠イ⁠ト」を選択して [計算] をク⁠リ⁠ッ⁠クします。結果は「結果」欄に表示されます。</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>テキストは貼り付けられませんでした。入力欄に入力できるのは 32,767 文字までです。</translation>
+        <translation>テ⁠キ⁠ス⁠トは貼り付けられませんでした。入力欄に入力できるのは 32,767 文字までです。</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 is vrije software onder de MIT-licentie, zonder enige garantie. Meld problemen bij mensurex@example.org.</translation>
+        <translation>Mensurex 2 is vrije software onder de MIT-licentie, zonder enige garantie. Meld problemen via mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Het venster Over sluiten</translation>
+        <translation>Sluit het venster ‘Over’</translation>
     </message>
     <message>
         <source>Program picture</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Programmatitel</translation>
+        <translation>Programmanaam</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>Om te rekenen getal</translation>
+        <translation>Getal om te rekenen</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Number to convert</source>
-        <translation>Om te rekenen getal</translation>
+        <translation>Getal om te rekenen</translation>
     </message>
     <message>
         <source>Entry Criteria</source>
@@ -243,8 +243,12 @@
         <translation>Er is een fout opgetreden bij het afdrukken van dit venster.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>De pagina is mogelijk afgedrukt: de printer reageerde niet op tijd. Controleer de printer voordat u opnieuw afdrukt.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Zo gebruikt u Mensurex: voer in het vak OM TE REKENEN GETAL een getal in. Kies de eenheid waarin het getal is uitgedrukt: byte, kilobyte, megabyte of gigabyte. Klik daarna op de knop Berekenen om de resultaten te zien. Een voorbeeld: om te zien hoeveel bytes, kilobytes en gigabytes 100 megabytes zijn, typt u 100 in het vak OM TE REKENEN GETAL, kiest u MEGABYTES in het deel INVOEREENHEID en klikt u op BEREKENEN. De resultaten staan in het deel RESULTATEN.</translation>
+        <translation>Zo gebruikt u Mensurex: voer in het vak GETAL OM TE REKENEN een getal in. Kies de eenheid waarin het getal is uitgedrukt, bijvoorbeeld byte, kilobyte, megabyte of gigabyte. Klik daarna op de knop Berekenen om de resultaten te zien. Een voorbeeld: om te zien hoeveel bytes, kilobytes en gigabytes 100 megabytes zijn, typt u 100 in het vak GETAL OM TE REKENEN, kiest u MEGABYTES in het deel INVOEREENHEID en klikt u op BEREKENEN. De resultaten staan in het deel RESULTATEN.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

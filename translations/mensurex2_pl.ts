@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Zamyka okno O programie</translation>
+        <translation>Zamyka okno „O programie”</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation>Obraz programu</translation>
+        <translation>Ikona programu</translation>
     </message>
     <message>
         <source>A diskette</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Tytuł programu</translation>
+        <translation>Nazwa programu</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Zastrzeżenia</translation>
+        <translation>Wyłączenie odpowiedzialności</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
-        <translation>Proszę wpisać liczbę do przeliczenia</translation>
+        <translation>Wpisz liczbę do przeliczenia</translation>
     </message>
     <message>
         <source>Number to convert</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Select the criteria for the number to convert you entered</source>
-        <translation>Proszę wybrać jednostkę wpisanej liczby</translation>
+        <translation>Wybierz jednostkę wpisanej liczby</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation>Proszę wpisać prawidłową wartość liczbową.</translation>
+        <translation>Wpisz prawidłową liczbę.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
@@ -243,8 +243,12 @@
         <translation>Podczas drukowania tego okna wystąpił błąd.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Strona mogła zostać wydrukowana: drukarka nie odpowiedziała na czas. Sprawdź drukarkę przed ponownym drukowaniem.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Aby użyć programu Mensurex, proszę wpisać wartość liczbową w polu LICZBA DO PRZELICZENIA. Następnie proszę wybrać jednostkę, w której podano liczbę: bajty, kilobajty, megabajty lub gigabajty. Potem proszę kliknąć przycisk Oblicz, aby zobaczyć wyniki. Na przykład, aby sprawdzić, ile bajtów, kilobajtów i gigabajtów mieści się w 100 megabajtach, proszę wpisać 100 w polu LICZBA DO PRZELICZENIA, wybrać MEGABAJTY w sekcji JEDNOSTKA i kliknąć OBLICZ. Wyniki pojawią się w sekcji WYNIKI.</translation>
+        <translation>Aby użyć programu Mensurex, wpisz liczbę w polu LICZBA DO PRZELICZENIA. Następnie wybierz jednostkę, w której podano liczbę, na przykład bajty, kilobajty, megabajty lub gigabajty. Potem kliknij przycisk Oblicz, aby zobaczyć wyniki. Przykład: aby sprawdzić, ile bajtów, kilobajtów i gigabajtów mieści się w 100 megabajtach, wpisz 100 w polu LICZBA DO PRZELICZENIA, wybierz MEGABAJTY w sekcji JEDNOSTKA i kliknij OBLICZ. Wyniki pojawią się w sekcji WYNIKI.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

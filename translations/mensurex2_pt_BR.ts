@@ -5,11 +5,11 @@
     <name>frmAbout</name>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>O Mensurex foi desenvolvido como uma ferramenta simples para calcular de forma rápida e fácil bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes e exabytes.</translation>
+        <translation>O Mensurex foi desenvolvido como uma ferramenta simples para converter de forma rápida e fácil bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes e exabytes.</translation>
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>O Mensurex 2 é software livre sob a Licença MIT, sem nenhuma garantia. Informe problemas para mensurex@example.org.</translation>
+        <translation>O Mensurex 2 é software livre sob a Licença MIT, sem nenhuma garantia. Informe problemas pelo email mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Fechar a janela Sobre</translation>
+        <translation>Fecha a janela “Sobre”</translation>
     </message>
     <message>
         <source>Program picture</source>
-        <translation>Imagem do programa</translation>
+        <translation>Ícone do aplicativo</translation>
     </message>
     <message>
         <source>A diskette</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Web address</source>
-        <translation>Endereço da web</translation>
+        <translation>Endereço web</translation>
     </message>
     <message>
         <source>Description</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Título do aplicativo</translation>
+        <translation>Nome do aplicativo</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -232,19 +232,23 @@
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation>Você deve digitar um valor numérico válido.</translation>
+        <translation>Digite um número válido.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation>O valor é grande demais para ser convertido.</translation>
+        <translation>O número é grande demais para ser convertido.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
         <translation>Ocorreu um erro ao imprimir esta janela.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>A página pode ter sido impressa: a impressora não respondeu a tempo. Verifique a impressora antes de imprimir novamente.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Para usar o Mensurex, digite um valor numérico no campo NÚMERO A CONVERTER. Selecione a unidade em que o número está expresso: byte, kilobyte, megabyte ou gigabyte. Em seguida, clique no botão Calcular para ver os resultados. Por exemplo, para saber quantos bytes, kilobytes e gigabytes há em 100 megabytes, digite 100 no campo NÚMERO A CONVERTER, selecione MEGABYTES na seção UNIDADE e clique em CALCULAR. Os resultados aparecem na seção RESULTADOS.</translation>
+        <translation>Para usar o Mensurex, digite um número no campo NÚMERO A CONVERTER. Selecione a unidade em que o número está expresso, por exemplo, byte, kilobyte, megabyte ou gigabyte. Em seguida, clique no botão Calcular para ver os resultados. Um exemplo: para saber quantos bytes, kilobytes e gigabytes há em 100 megabytes, digite 100 no campo NÚMERO A CONVERTER, selecione MEGABYTES na seção UNIDADE e clique em CALCULAR. Os resultados aparecem na seção RESULTADOS.</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Mensurex 2 — свободная программа под лицензией MIT, без каких-либо гарантий. Сообщайте, пожалуйста, о проблемах по адресу mensurex@example.org.</translation>
+        <translation>Mensurex 2 — свободная программа под лицензией MIT, без каких-либо гарантий. О&#xa0;проблемах сообщайте по адресу mensurex@example.org.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Program picture</source>
-        <translation>Изображение программы</translation>
+        <translation>Значок программы</translation>
     </message>
     <message>
         <source>A diskette</source>
@@ -243,8 +243,12 @@
         <translation>При печати этого окна произошла ошибка.</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Страница могла быть напечатана: принтер не ответил вовремя. Проверьте принтер, прежде чем печатать снова.</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Чтобы воспользоваться Mensurex, введите числовое значение в поле «Число для пересчёта». Выберите единицу, в которой задано число: байт, килобайт, мегабайт или гигабайт. Затем нажмите кнопку «Вычислить», чтобы увидеть результаты. Например, чтобы узнать, сколько байтов, килобайтов и гигабайтов в 100 мегабайтах, введите 100 в поле «Число для пересчёта», выберите «Мегабайт» в разделе «Единица ввода» и нажмите «Вычислить». Результаты появятся в разделе «Результаты».</translation>
+        <translation>Чтобы воспользоваться Mensurex, введите числовое значение в поле «Число для пересчёта». Выберите единицу, в которой задано число, например байт, килобайт, мегабайт или гигабайт. Затем нажмите кнопку «Вычислить», чтобы увидеть результаты. Допустим, нужно узнать, сколько байтов, килобайтов и гигабайтов в 100 мегабайтах: введите 100 в поле «Число для пересчёта», выберите «Мегабайт» в разделе «Единица ввода» и нажмите «Вычислить». Результаты появятся в разделе «Результаты».</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

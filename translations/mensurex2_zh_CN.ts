@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Program picture</source>
-        <translation>程序图片</translation>
+        <translation>程序图标</translation>
     </message>
     <message>
         <source>A diskette</source>
-        <translation>一张软盘</translation>
+        <translation>软盘</translation>
     </message>
     <message>
         <source>Web address</source>
@@ -37,12 +37,12 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>应用程序标题</translation>
+        <translation>应用程序名称</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
-        <translation>V%1</translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Version</source>
@@ -243,8 +243,12 @@
         <translation>打印此窗口时出错。</translation>
     </message>
     <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>页面可能已经打印：打印机未及时响应。再次打印前，请先检查打印机。</translation>
+    </message>
+    <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>使用 Mensurex 时，只需在“要换算的数值”框中输入一个数值。然后选择该数值所用的单位，例如字节、千字节、兆字节或吉字节。接着单击“计算”按钮即可查看结果。例如，要知道 100 兆字节等于多少字节、千字节和吉字节，请在“要换算的数值”框中输入 100，在“输入单位”区域中选择“兆字节”，然后单击“计算”。结果显示在“结果”区域中。</translation>
+        <translation>使用 Mensurex 时，只需在“要换算的数值”框中输入一个数值。然后选择该数值所用的单位，例如字节、千字节（KB）、兆字节（MB）或吉字节（GB）。接着单击“计算”按钮即可查看结果。举例来说，要知道 100 兆字节等于多少字节、千字节和吉字节，请在“要换算的数值”框中输入 100，在“输入单位”区域中选择“兆字节”，然后单击“计算”。结果显示在“结果”区域中。</translation>
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Every text the program shows is in both translation files and translated:
+# Every text the program shows is in every translation file and translated:
 # lupdate reads the sources into copies of translations/*.ts, and any entry
-# that it finds new (unfinished) fails the check. After changing a text, run
+# that it finds new (unfinished) fails the check. The menu entry's and
+# AppStream page's texts (translations/desktop/*.po) are checked the same way. After changing a text, run
 # `cmake --build build --target update_translations` and translate it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -34,6 +35,29 @@ for ts in "$work"/*.ts; do
   fi
   if ! cmp -s "$ts" "translations/$(basename "$ts")"; then
     echo "translations: translations/$(basename "$ts") is out of date with the sources" >&2
+    fail=1
+  fi
+done
+# Every language of the windows also has its menu entry and AppStream texts
+# and runs the fit test, and the other way round.
+ts_languages=$(for ts in translations/mensurex2_*.ts; do
+  basename "$ts" .ts | sed 's/^mensurex2_//'
+done | sort)
+menu_languages=$(grep -v '^#' translations/desktop/LINGUAS | sort)
+if [[ $ts_languages != "$menu_languages" ]]; then
+  echo "translations: the languages of translations/*.ts and translations/desktop/LINGUAS differ:" >&2
+  diff <(echo "$ts_languages") <(echo "$menu_languages") >&2 || true
+  fail=1
+fi
+for language in $ts_languages; do
+  if ! grep -qE "(^|[ (])${language}(_[A-Z]+)?[.]UTF-8" tests/ui/shared/CMakeLists.txt; then
+    echo "translations: $language has no fit test in tests/ui/shared/CMakeLists.txt" >&2
+    fail=1
+  fi
+  po=translations/desktop/$language.po
+  if ! stats=$(msgfmt --check-format --statistics -o /dev/null "$po" 2>&1) ||
+     [[ $stats == *untranslated* || $stats == *fuzzy* ]]; then
+    echo "translations: $po: $stats" >&2
     fail=1
   fi
 done

@@ -72,6 +72,20 @@ fi
 grep -q "<release version=\"$MENSUREX_VERSION\"" "$metainfo" ||
   { echo "metainfo: release $MENSUREX_VERSION missing" >&2; exit 1; }
 
+# Every language of translations/desktop/LINGUAS has every text of the menu
+# entry and of the AppStream page: one left out would show in English.
+texts=$(grep -cE '<(name|summary|p|caption)>' "$metainfo")
+while read -r language; do
+  [[ -z $language || $language == \#* ]] && continue
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^${key}\[${language}\]=" "$desktop" ||
+      { echo "desktop entry: no ${key}[${language}]" >&2; exit 1; }
+  done
+  translated=$(grep -c "xml:lang=\"$language\"" "$metainfo" || true)
+  [[ $translated -eq $texts ]] ||
+    { echo "metainfo: $translated of $texts texts in $language" >&2; exit 1; }
+done <translations/desktop/LINGUAS
+
 # The manual page renders without a warning from either formatter.
 man="$root/usr/share/man/man1/Mensurex2.1"
 if ! out=$({ mandoc -T lint -W warning "$man" && groff -ww -z -man "$man"; } 2>&1) ||

@@ -39,8 +39,9 @@ const char* const kPasteRefusedMessage = QT_TRANSLATE_NOOP(
 QString frmMain::InstructionsText() {
   // Six texts joined with nothing between them; the second to the sixth each
   // begin with their own blank. One text for translators, who may need to
-  // reorder the sentences.
-  return tr(
+  // reorder the sentences. Its example numbers are written in the digits
+  // that the results are written in.
+  return mensurex::ui::InUserDigits(tr(
       "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
       "TO CONVERT box."
       " Select the appropriate criteria you wish to convert, byte, kilobyte, "
@@ -50,7 +51,7 @@ QString frmMain::InstructionsText() {
       "gigabytess were in 100 megabytes,"
       " simply type 100 in the ENTER NUMBER TO CONVERT field and select "
       "MEGABYTES in the CRITERIA section,"
-      " then click CALCULATE.  View the results in the RESULTS section.");
+      " then click CALCULATE.  View the results in the RESULTS section."));
 }
 
 void frmMain::Form_Load() {
@@ -88,7 +89,8 @@ std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
     QLineEdit* box = result_boxes_[index];
-    box->setText(QString::fromStdString((*texts)[index]));
+    box->setText(
+        mensurex::ui::InUserDigits(QString::fromStdString((*texts)[index])));
     // Show the leading digits of a text longer than the box.
     box->setCursorPosition(0);
   }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace mensurex::ui {
 namespace {
@@ -48,5 +49,25 @@ EntrySeparators SeparatorsOf(const QLocale& locale) {
 }
 
 EntrySeparators UserSeparators() { return SeparatorsOf(QLocale::system()); }
+
+QString InLocaleDigits(QString text, const QLocale& locale) {
+  const QList<uint> zero = locale.zeroDigit().toUcs4();
+  if (zero.size() != 1 || zero[0] == u'0') return text;
+  QString written;
+  written.reserve(text.size());
+  for (const QChar unit : text) {
+    if (unit >= QLatin1Char('0') && unit <= QLatin1Char('9')) {
+      const char32_t digit = zero[0] + (unit.unicode() - u'0');
+      written += QString::fromUcs4(&digit, 1);
+    } else {
+      written += unit;
+    }
+  }
+  return written;
+}
+
+QString InUserDigits(QString text) {
+  return InLocaleDigits(std::move(text), QLocale::system());
+}
 
 }  // namespace mensurex::ui

@@ -1,6 +1,9 @@
-// The entry's separators from a Qt locale.
+// How a Qt locale writes numbers: the entry's separators, and the digits in
+// which the window writes numbers.
 #ifndef MENSUREX_UI_MAIN_LOCALE_SEPARATORS_H_
 #define MENSUREX_UI_MAIN_LOCALE_SEPARATORS_H_
+
+#include <QString>
 
 #include "mensurex/entry.h"
 
@@ -15,6 +18,15 @@ EntrySeparators SeparatorsOf(const QLocale& locale);
 
 // The separators of the user's locale (LC_ALL, LC_NUMERIC or LANG).
 EntrySeparators UserSeparators();
+
+// `text` with its ASCII digits in the locale's own digits (U+0660.. in
+// ar_EG), so that a number written with the locale's decimal separator is
+// in one form throughout, never Latin digits with an Arabic mark. Where the
+// locale writes ASCII digits, `text` is returned as it is.
+QString InLocaleDigits(QString text, const QLocale& locale);
+
+// InLocaleDigits under the user's locale.
+QString InUserDigits(QString text);
 
 }  // namespace mensurex::ui
 

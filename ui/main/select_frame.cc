@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace mensurex::ui {
 
@@ -40,19 +41,27 @@ void SelectFrame::AdoptOption(QRadioButton* option) {
 
 void SelectFrame::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  const QString caption = title();
   const QFontMetrics metrics(font());
+  // The caption's line is as high as its text needs: glyphs from a fallback
+  // face (Chinese, Japanese or Korean ones beside a Latin face) stand taller
+  // than the font's own height, and a line cut to that height would clip
+  // their tops.
+  const int line_height = std::max(
+      metrics.height(),
+      metrics.boundingRect(rect(), Qt::AlignLeft | Qt::AlignTop, caption)
+          .height());
   // The border runs through the middle of the caption line.
-  const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+  const QRect border = rect().adjusted(0, line_height / 2, -1, -1);
   painter.setPen(kEtchShadow);
   painter.drawRect(border.adjusted(0, 0, -1, -1));
   painter.setPen(kEtchLight);
   painter.drawRect(border.adjusted(1, 1, 0, 0));
 
-  const QString caption = title();
   if (caption.isEmpty()) return;
   const QRect caption_rect(
       kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
-      metrics.height());
+      line_height);
   painter.fillRect(caption_rect, palette().window());
   style()->drawItemText(&painter,
                         caption_rect.adjusted(kCaptionPadding, 0, 0, 0),

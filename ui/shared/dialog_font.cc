@@ -7,20 +7,30 @@
 #include <algorithm>
 
 #include "ui/shared/logging.h"
+#include "ui/shared/user_language.h"
 
 namespace mensurex::ui {
 
 namespace {
 
-// Chinese and Japanese write some of the same characters in different
-// shapes, so the face drawn in the user's own script comes first.
+// Chinese, Japanese and Korean write some of the same characters in
+// different shapes, so the face made for the user's own language comes
+// first. Every one of them holds Hangul, kana and the Han characters.
 QStringList CjkFamilies() {
   const QStringList japanese = {QStringLiteral("Noto Sans CJK JP"),
                                 QStringLiteral("Source Han Sans JP")};
   const QStringList chinese = {QStringLiteral("Noto Sans CJK SC"),
                                QStringLiteral("Source Han Sans SC")};
-  return QLocale().language() == QLocale::Japanese ? japanese + chinese
-                                                   : chinese + japanese;
+  const QStringList korean = {QStringLiteral("Noto Sans CJK KR"),
+                              QStringLiteral("Source Han Sans KR")};
+  switch (QLocale().language()) {
+    case QLocale::Japanese:
+      return japanese + chinese + korean;
+    case QLocale::Korean:
+      return korean + chinese + japanese;
+    default:
+      return chinese + japanese + korean;
+  }
 }
 
 // Says once when no face of the list is installed: captions may then be cut
@@ -43,18 +53,23 @@ void WarnIfNoFaceInstalled(const QStringList& families) {
 
 // "MS Sans Serif" where it exists, else a face of the same metrics (Arial's),
 // so every caption fits the rectangle it was laid out for. Those faces have
-// Latin, Greek and Cyrillic letters only; Chinese and Japanese texts take
-// their glyphs from a CJK face named after them rather than from whatever
-// face the system would pick. Family, size and weight are all set, so no
-// part of the desktop's font leaks in.
-QFont ClassicSansFont(qreal point_size) {
-  const QStringList families = {
+// Latin, Greek and Cyrillic letters only.
+QStringList LatinFamilies() {
+  QStringList families = {
       QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
       QStringLiteral("Arimo"),         QStringLiteral("Arial"),
       QStringLiteral("Nimbus Sans"),   QStringLiteral("Helvetica")};
   WarnIfNoFaceInstalled(families);
+  return families;
+}
+
+// Family, size and weight are all set, so no part of the desktop's font
+// leaks in. Characters that the first faces lack take their glyphs from the
+// later faces named here rather than from whatever face the system would
+// pick.
+QFont SansFont(const QStringList& families, qreal point_size) {
   QFont font;
-  font.setFamilies(families + CjkFamilies());
+  font.setFamilies(families);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);
@@ -64,8 +79,25 @@ QFont ClassicSansFont(qreal point_size) {
 
 }  // namespace
 
-QFont DialogFont() { return ClassicSansFont(8.0); }
+QFont DialogFont() {
+  // Chinese sets quotation marks full-width, and its face draws them so;
+  // from the Latin face, which has the same characters narrow, they would
+  // crowd the characters they enclose. So the Chinese texts take every glyph
+  // their face has from it, as a Chinese desktop draws them (English texts,
+  // laid out for the Latin face's metrics, keep it even under a Chinese
+  // locale that has no translation). Japanese and Korean set these marks
+  // narrow, as the Latin face does, and keep its Latin letters, while their
+  // own brackets, full-width forms and ideographic punctuation come from
+  // their face, the first that has them.
+  if (UserLanguage().startsWith(QLatin1String("zh"))) {
+    return SansFont(CjkFamilies() + LatinFamilies(), 8.0);
+  }
+  return SansFont(LatinFamilies() + CjkFamilies(), 8.0);
+}
 
-QFont TextBoxFont() { return ClassicSansFont(9.75); }
+QFont TextBoxFont() {
+  // Numbers, in every language: the digits of the Latin face.
+  return SansFont(LatinFamilies() + CjkFamilies(), 9.75);
+}
 
 }  // namespace mensurex::ui

@@ -10,7 +10,8 @@
 namespace mensurex::ui {
 
 // Captions, labels, buttons, menus, message boxes and tooltips: a plain
-// sans-serif with "MS Sans Serif" metrics at 8 points.
+// sans-serif with "MS Sans Serif" metrics at 8 points; in Chinese, the
+// Chinese face first, so that its punctuation keeps its full-width shapes.
 QFont DialogFont();
 
 // The main window's eight text boxes: the same face at 9.75 points.

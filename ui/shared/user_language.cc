@@ -15,6 +15,11 @@ namespace {
 // (mensurex2_de.qm, ...).
 constexpr char kTranslationsResource[] = ":/mensurex/translations";
 
+QString& InstalledLanguage() {
+  static QString language;
+  return language;
+}
+
 }  // namespace
 
 QString LoadUserLanguage() {
@@ -53,7 +58,10 @@ QString LoadUserLanguage() {
         << "Qt's translation " << qt_file << " did not load from " << qt_folder
         << ": standard buttons and menus stay in English";
   }
+  InstalledLanguage() = language;
   return language;
 }
+
+QString UserLanguage() { return InstalledLanguage(); }
 
 }  // namespace mensurex::ui

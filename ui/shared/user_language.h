@@ -16,6 +16,10 @@ namespace mensurex::ui {
 // empty text for none.
 QString LoadUserLanguage();
 
+// The language that LoadUserLanguage installed, or an empty text before it
+// ran or when it installed none.
+QString UserLanguage();
+
 }  // namespace mensurex::ui
 
 #endif  // MENSUREX_UI_SHARED_USER_LANGUAGE_H_

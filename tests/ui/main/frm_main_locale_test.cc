@@ -1,11 +1,13 @@
 // The window follows the user's locale: the entry is read the way the locale
 // writes numbers (its separators, group sizes and digits, and what keyboards
-// type for its separators), and the results are written with its decimal
-// separator. Each locale runs as its own test under its own LANG; the rows
-// of that locale apply.
+// type for its separators), and the results are written in its digits with
+// its decimal separator. Each locale runs as its own test under its own
+// LANG; the rows of that locale apply.
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -37,11 +39,11 @@ const LocaleRow kRows[] = {
     {"fr_FR", "narrow no-break space", QString::fromUtf8("1\u202F234,5"), 1,
      "1264128", "1,20556640625"},
     {"de_CH", "keyboard apostrophe", "1'234.5", 1, "1264128", "1.20556640625"},
-    {"ar_EG", "native digits", QString::fromUtf8("\u0661\u066B\u0665"), 1,
-     "1536", QString::fromUtf8("0\u066B00146484375")},
-    {"ar_EG", "native grouped",
-     QString::fromUtf8("\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), 1,
-     "1264128", QString::fromUtf8("1\u066B20556640625")},
+    // Results in the locale's own digits, as its decimal separator is.
+    {"ar_EG", "native digits", "١٫٥", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
+    {"ar_EG", "native grouped", "١٬٢٣٤٫٥", 1, "١٢٦٤١٢٨", "١٫٢٠٥٥٦٦٤٠٦٢٥"},
+    {"ar_EG", "ASCII digits typed", "-0٫5", 2, "-٥٢٤٢٨٨", "-٠٫٥"},
+    {"fa_IR", "Persian digits", "۱٫۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
@@ -82,6 +84,10 @@ class FrmMainLocaleTest : public QObject {
     QCOMPARE(window.findChild<QLineEdit*>("txtByteResult")->text(), bytes);
     QCOMPARE(window.findChild<QLineEdit*>("txtMegaResult")->text(), megabytes);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The Instructions write their example number in the results' digits.
+    window.findChild<QAction*>("mnuInstructions")->trigger();
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box && box->text().contains(QLocale::system().toString(100)));
   }
 };
 

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,8 +56,8 @@ QString RunLanguage() {
   QString name = QLocale().name();
   if (name == "pt_BR" || name == "zh_CN") return name;
   const QString language = name.left(2);
-  const QStringList languages = {"de", "es", "fr", "it",
-                                 "ja", "nl", "pl", "ru"};
+  const QStringList languages = {"cs", "de", "es", "fr", "id", "it", "ja",
+                                 "ko", "nl", "pl", "ru", "sv", "tr", "uk"};
   return languages.contains(language) ? language : QString();
 }
 
@@ -276,6 +277,40 @@ void CheckContrast(QWidget& window, const char* palette_name) {
   }
 }
 
+// The rows of ink of `caption` as its widget shows them (those that change
+// when it gives way to a blank) and as its text needs them where nothing
+// cuts it: fewer shown means cut at the top or bottom of where it is drawn.
+std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
+  const auto ink = [](const QImage& a, const QImage& b) {
+    QRect bounds;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x) {
+        if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
+      }
+    }
+    return bounds.height();
+  };
+  QWidget* widget = caption.widget;
+  const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+  const QVariant text = widget->property(property);
+  const QImage drawn = widget->grab().toImage();
+  widget->setProperty(property, QStringLiteral(" "));
+  const QImage blank = widget->grab().toImage();
+  widget->setProperty(property, text);
+
+  QImage white(widget->width() + 400, 8 * widget->height(), drawn.format());
+  white.fill(Qt::white);
+  QImage free = white;
+  QPainter painter(&free);
+  painter.setFont(widget->font());
+  painter.drawText(
+      QRect(20, 20, caption.area.width(), 0),
+      Qt::AlignTop | Qt::TextDontClip | (caption.wraps ? Qt::TextWordWrap : 0),
+      caption.text);
+  painter.end();
+  return {ink(drawn, blank), ink(free, white)};
+}
+
 // No text drawn across the right or bottom edge of `widget`: the outermost
 // column and row show the background only.
 bool InkAtEdge(QWidget* widget) {
@@ -317,12 +352,30 @@ void CheckCaptionsFit(QWidget& window) {
         qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
       QVERIFY2(!InkAtEdge(caption.widget), qPrintable(what));
     }
+    const auto [shown, needed] = ShownAndNeededInk(caption);
+    QVERIFY2(shown >= needed, qPrintable(what + " is cut"));
   }
 }
 
-// The characters of `text` that no face named by `font` draws, counting only
-// the faces the system has. Such a character would show as a box, or in
-// whatever face the system picks, with other metrics than the layout's.
+// The face (" SC": Noto Sans CJK SC) that draws `code` in a CJK language
+// that has a form of its own for it, or "": brackets, ideographic
+// punctuation, full-width forms, and Chinese full-width quotation marks.
+QString OwnFace(char32_t code) {
+  const QString tag = QHash<QString, QString>{
+      {"zh_CN", " SC"},
+      {"ja", " JP"},
+      {"ko", " KR"}}.value(RunLanguage());
+  const bool own = (code >= 0x3000 && code <= 0x303F) ||
+                   (code >= 0xFF00 && code <= 0xFFEF) ||
+                   (tag == " SC" && (code == 0x2014 || code == 0x2026 ||
+                                     (code >= 0x2018 && code <= 0x201D)));
+  return own ? tag : QString();
+}
+
+// The characters of `text` that no face named by `font` draws (or not its
+// language's own face, see OwnFace), counting only the faces the system has.
+// Such a character would show as a box, or in whatever face the system
+// picks, with other metrics than the layout's.
 QString MissingGlyphs(const QFont& font, const QString& text) {
   std::vector<QRawFont> faces;
   for (const QString& family : font.families()) {
@@ -334,9 +387,10 @@ QString MissingGlyphs(const QFont& font, const QString& text) {
     if (QChar::isSpace(code) || QChar::category(code) == QChar::Other_Format) {
       continue;
     }
-    if (std::none_of(faces.cbegin(), faces.cend(), [code](const QRawFont& f) {
-          return f.supportsCharacter(code);
-        })) {
+    const auto face = std::find_if(
+        faces.cbegin(), faces.cend(),
+        [code](const QRawFont& f) { return f.supportsCharacter(code); });
+    if (face == faces.cend() || !face->familyName().endsWith(OwnFace(code))) {
       missing += QString::fromUcs4(&code, 1);
     }
   }

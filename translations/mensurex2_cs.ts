@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close the About window</source>
+        <translation>Zavře okno „O programu“</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Obrázek programu</translation>
+    </message>
+    <message>
+        <source>A diskette</source>
+        <translation>Disketa</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Webová adresa</translation>
+    </message>
+    <message>
+        <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
+        <translation>Mensurex vznikl jako jednoduchý nástroj k rychlému a snadnému převodu bajtů, kilobajtů, megabajtů, gigabajtů, terabajtů, petabajtů a exabajtů.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Application title</source>
+        <translation>Název programu</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Právní upozornění</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
+        <translation>O programu %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The About window&apos;s version line; %1 is the version, e.g. 2.0.</extracomment>
+        <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
+        <translation>Mensurex 2 je svobodný software pod licencí MIT, bez jakékoli záruky. Problémy prosím hlaste na adresu mensurex@example.org.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Result in bytes</source>
+        <translation>Výsledek v bajtech</translation>
+    </message>
+    <message>
+        <source>Result in kilobytes</source>
+        <translation>Výsledek v kilobajtech</translation>
+    </message>
+    <message>
+        <source>Result in megabytes</source>
+        <translation>Výsledek v megabajtech</translation>
+    </message>
+    <message>
+        <source>Result in gigabytes</source>
+        <translation>Výsledek v gigabajtech</translation>
+    </message>
+    <message>
+        <source>Result in terabytes</source>
+        <translation>Výsledek v terabajtech</translation>
+    </message>
+    <message>
+        <source>Result in petabytes</source>
+        <translation>Výsledek v petabajtech</translation>
+    </message>
+    <message>
+        <source>Result in exabytes</source>
+        <translation>Výsledek v exabajtech</translation>
+    </message>
+    <message>
+        <source>Enter Number to Convert</source>
+        <translation>Převáděné číslo</translation>
+    </message>
+    <message>
+        <source>Enter the number you wish to convert</source>
+        <translation>Zadejte číslo, které chcete převést</translation>
+    </message>
+    <message>
+        <source>Number to convert</source>
+        <translation>Převáděné číslo</translation>
+    </message>
+    <message>
+        <source>Entry Criteria</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Select the criteria for the number to convert you entered</source>
+        <translation>Vyberte jednotku, ve které jste číslo zadali</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Vymazat vše</translation>
+    </message>
+    <message>
+        <source>C&amp;alculate</source>
+        <translation>&amp;Vypočítat</translation>
+    </message>
+    <message>
+        <source>&amp;Print Form</source>
+        <translation>Vy&amp;tisknout</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zavřít</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Vypočítat</translation>
+    </message>
+    <message>
+        <source>Print Form</source>
+        <translation>Vytisknout</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Návod</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>You must enter a valid numeric amount .</source>
+        <translation>Zadejte platné číslo.</translation>
+    </message>
+    <message>
+        <source>The amount is too large to convert.</source>
+        <translation>Číslo je pro převod příliš velké.</translation>
+    </message>
+    <message>
+        <source>The text was not pasted: the entry holds at most 32767 characters.</source>
+        <translation>Text nebyl vložen: pole pojme nejvýše 32&#xa0;767 znaků.</translation>
+    </message>
+    <message>
+        <source>There has been an error printing this form.</source>
+        <translation>Při tisku okna došlo k chybě.</translation>
+    </message>
+    <message>
+        <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
+        <translation>Stránka se možná vytiskla: tiskárna neodpověděla včas. Než budete tisknout znovu, zkontrolujte tiskárnu.</translation>
+    </message>
+    <message>
+        <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
+        <translation>Mensurex se používá takto: do pole PŘEVÁDĚNÉ ČÍSLO zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů odpovídá 100 megabajtům, zadejte 100 do pole PŘEVÁDĚNÉ ČÍSLO, v oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v oddílu VÝSLEDKY.</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>unit option button</comment>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>unit option button</comment>
+        <translation>Kilobajty</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>unit option button</comment>
+        <translation>Megabajty</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>unit option button</comment>
+        <translation>Gigabajty</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>unit option button</comment>
+        <translation>Terabajty</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>unit option button</comment>
+        <translation>Petabajty</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>unit option button</comment>
+        <translation>Exabajty</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <comment>result label</comment>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Kilobytes</source>
+        <comment>result label</comment>
+        <translation>Kilobajty</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>result label</comment>
+        <translation>Megabajty</translation>
+    </message>
+    <message>
+        <source>Gigabytes</source>
+        <comment>result label</comment>
+        <translation>Gigabajty</translation>
+    </message>
+    <message>
+        <source>Terabytes</source>
+        <comment>result label</comment>
+        <translation>Terabajty</translation>
+    </message>
+    <message>
+        <source>Petabytes</source>
+        <comment>result label</comment>
+        <translation>Petabajty</translation>
+    </message>
+    <message>
+        <source>Exabytes</source>
+        <comment>result label</comment>
+        <translation>Exabajty</translation>
+    </message>
+</context>
+</TS>
