@@ -2,7 +2,7 @@
 // binary units.
 #include <QApplication>
 
-#include "app/start_application.h"
+#include "start_application.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/user_language.h"

@@ -1,4 +1,4 @@
-#include "app/start_application.h"
+#include "start_application.h"
 
 #include <QMessageLogContext>
 #include <QString>

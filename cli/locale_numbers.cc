@@ -1,4 +1,4 @@
-#include "cli/locale_numbers.h"
+#include "locale_numbers.h"
 
 #include <langinfo.h>
 

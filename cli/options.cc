@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/locale_numbers.h"
+#include "locale_numbers.h"
 #include "cli/text.h"
 #include "cli/units.h"
 #include "mensurex/utf8.h"

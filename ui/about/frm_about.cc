@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "ui/about/about_picture.h"
-#include "ui/about/line_shape.h"
+#include "line_shape.h"
 #include "ui/shared/application_title.h"
 #include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"

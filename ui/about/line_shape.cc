@@ -1,4 +1,4 @@
-#include "ui/about/line_shape.h"
+#include "line_shape.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/main/entry_box.h"
+#include "entry_box.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>

@@ -22,9 +22,9 @@
 #include <limits>
 #include <utility>
 
-#include "ui/main/entry_box.h"
+#include "entry_box.h"
 #include "ui/main/print/window_print_job.h"
-#include "ui/main/select_frame.h"
+#include "select_frame.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"

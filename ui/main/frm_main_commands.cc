@@ -12,9 +12,9 @@
 
 #include "mensurex/conversion.h"
 #include "ui/about/frm_about.h"
-#include "ui/main/entry_box.h"
+#include "entry_box.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/locale_separators.h"
+#include "locale_separators.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/message_box.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/locale_separators.h"
+#include "locale_separators.h"
 
 #include <QChar>
 #include <QList>

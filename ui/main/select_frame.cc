@@ -1,4 +1,4 @@
-#include "ui/main/select_frame.h"
+#include "select_frame.h"
 
 #include <QColor>
 #include <QFontMetrics>

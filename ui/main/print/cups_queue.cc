@@ -1,4 +1,4 @@
-#include "ui/main/print/cups_queue.h"
+#include "cups_queue.h"
 
 #include <sys/socket.h>
 

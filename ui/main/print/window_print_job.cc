@@ -9,7 +9,7 @@
 #include <thread>
 #include <utility>
 
-#include "ui/main/print/cups_queue.h"
+#include "cups_queue.h"
 #include "ui/main/print/window_pdf.h"
 
 namespace mensurex::ui {
