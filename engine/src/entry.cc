@@ -84,13 +84,9 @@ std::optional<char32_t> SingleCodePoint(std::string_view text) {
   return front.code;
 }
 
-// Unicode space separators (general category Zs).
 bool IsSpaceLike(std::string_view separator) {
   const std::optional<char32_t> c = SingleCodePoint(separator);
-  if (!c) return false;
-  return *c == 0x20 || *c == 0xA0 || *c == 0x1680 ||
-         (*c >= 0x2000 && *c <= 0x200A) || *c == 0x202F || *c == 0x205F ||
-         *c == 0x3000;
+  return c && IsSpaceSeparator(*c);
 }
 
 // What a paste or a typist leaves around a number: it reads as nothing.

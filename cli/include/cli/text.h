@@ -23,14 +23,6 @@ inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 // What separates fields when no delimiter is given.
 inline bool IsFieldBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The Unicode space separators (general category Zs): U+0020, U+00A0,
-// U+1680, U+2000..U+200A, U+202F, U+205F and U+3000.
-inline bool IsSpaceSeparator(char32_t c) {
-  return c == 0x20 || c == 0xA0 || c == 0x1680 ||
-         (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
-         c == 0x3000;
-}
-
 // Blanks around an amount and between its number and unit: ASCII white
 // space and every space separator.
 inline std::size_t FrontBlankLength(std::string_view text) {

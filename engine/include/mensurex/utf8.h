@@ -18,6 +18,14 @@ struct Utf8Char {
 };
 Utf8Char FrontUtf8Char(std::string_view text);
 
+// The Unicode space separators (general category Zs): U+0020, U+00A0,
+// U+1680, U+2000..U+200A, U+202F, U+205F and U+3000.
+constexpr bool IsSpaceSeparator(char32_t c) {
+  return c == 0x20 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
+         c == 0x3000;
+}
+
 }  // namespace mensurex
 
 #endif  // MENSUREX_ENGINE_UTF8_H_
