@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every text the program shows is in both translation files and translated:
-# lupdate reads the sources into copies of translations/*.ts, and any entry
+# Every text the program shows is in every translation file and translated:
+# lupdate reads the sources into copies of translations/*.ts (the search
+# provider's into copies of translations/search/*.ts), and any entry
 # that it finds new (unfinished) fails the check. After changing a text, run
 # `cmake --build build --target update_translations` and translate it.
 set -euo pipefail
@@ -11,32 +12,41 @@ lupdate=/usr/lib/qt6/bin/lupdate
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cp translations/*.ts "$work/"
-# Without the build's include paths lupdate warns about classes it cannot
-# see; the contexts it records are right all the same.
-if ! "$lupdate" -silent -no-obsolete -locations none ui -ts "$work"/*.ts \
-    2>"$work/lupdate.log"; then
-  cat "$work/lupdate.log" >&2
-  exit 1
-fi
-
+# check_set SOURCES TS_FOLDER: lupdate reads SOURCES into copies of the .ts
+# files of TS_FOLDER; every entry must be translated and the copies unchanged.
 fail=0
-for ts in "$work"/*.ts; do
-  sources=$(grep -c '<source>' "$ts" || true)
-  untranslated=$(grep -c 'type="unfinished"' "$ts" || true)
-  if [[ $sources -eq 0 ]]; then
-    echo "translations: lupdate found no texts for $(basename "$ts")" >&2
-    fail=1
-  elif [[ $untranslated -ne 0 ]]; then
-    echo "translations: $(basename "$ts"): $untranslated of $sources texts untranslated:" >&2
-    grep -B2 'type="unfinished"' "$ts" | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p' >&2
-    fail=1
+check_set() {
+  local sources=$1 folder=$2 copy="$work/$2"
+  mkdir -p "$copy"
+  cp "$folder"/*.ts "$copy/"
+  # Without the build's include paths lupdate warns about classes it cannot
+  # see; the contexts it records are right all the same.
+  if ! "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$copy"/*.ts \
+      2>"$work/lupdate.log"; then
+    cat "$work/lupdate.log" >&2
+    exit 1
   fi
-  if ! cmp -s "$ts" "translations/$(basename "$ts")"; then
-    echo "translations: translations/$(basename "$ts") is out of date with the sources" >&2
-    fail=1
-  fi
-done
+  local ts texts untranslated
+  for ts in "$copy"/*.ts; do
+    texts=$(grep -c '<source>' "$ts" || true)
+    untranslated=$(grep -c 'type="unfinished"' "$ts" || true)
+    if [[ $texts -eq 0 ]]; then
+      echo "translations: lupdate found no texts for $(basename "$ts")" >&2
+      fail=1
+    elif [[ $untranslated -ne 0 ]]; then
+      echo "translations: $(basename "$ts"): $untranslated of $texts texts untranslated:" >&2
+      grep -B2 'type="unfinished"' "$ts" | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p' >&2
+      fail=1
+    fi
+    if ! cmp -s "$ts" "$folder/$(basename "$ts")"; then
+      echo "translations: $folder/$(basename "$ts") is out of date with the sources" >&2
+      fail=1
+    fi
+  done
+}
+check_set ui translations
+# The search provider's texts, a set of their own.
+check_set search translations/search
 ts_files=(translations/*.ts)
 [[ $fail -eq 0 ]] && echo "translations: every text translated in ${#ts_files[@]} languages"
 exit $fail
