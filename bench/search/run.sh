@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the built search provider into a scratch tree and runs
-# search_bench against it on a private session bus, where D-Bus starts the
+# search_bench.py against it on a private session bus, where D-Bus starts the
 # provider through its service file as a desktop would. Prints the median and
 # 99th percentile time from request to answer of each kind of call, and the
 # provider's memory before and after 100,000 more queries.
@@ -8,8 +8,9 @@
 set -euo pipefail
 build=$(cd "${1:?usage: bench/search/run.sh BUILD_DIR [COUNT]}" && pwd)
 count=${2:-10000}
-bench="$build/bench/search/search_bench"
-[[ -x $bench ]] || { echo "no $bench: build the search_bench and search_provider targets" >&2; exit 1; }
+bench="$(cd "$(dirname "$0")" && pwd)/search_bench.py"
+[[ -x $build/search/mensurex2-search-provider ]] ||
+  { echo "no $build/search/mensurex2-search-provider: build the search_provider target" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
