@@ -49,6 +49,18 @@ QueryLanguage UserQueryLanguage() {
     const std::string text = word.trimmed().toStdString();
     if (!text.empty()) language.target_words.push_back(text);
   }
+  //: The language's own symbols of bytes, kilobytes .. exabytes, separated
+  //: by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are
+  //: always understood as well.
+  const QStringList symbols =
+      QCoreApplication::translate("SearchProvider", "B|KB|MB|GB|TB|PB|EB")
+          .split(QLatin1Char('|'));
+  if (symbols.size() == kStorageUnitCount) {
+    for (int i = 0; i < kStorageUnitCount; ++i) {
+      language.unit_symbols[static_cast<std::size_t>(i)] =
+          symbols[i].trimmed().toStdString();
+    }
+  }
   return language;
 }
 
@@ -63,13 +75,13 @@ Result ResultOf(const Answer& answer, const Conversion& conversion,
   result.name = QString::fromStdString(conversion.shown) + QLatin1Char(' ') +
                 QString::fromStdString(conversion.label);
   //: A search result's description: %1 the amount and %2 its unit as the
-  //: user typed them, %3 the kilobyte's symbol (KB or KiB).
+  //: user typed them, %3 the kilobyte's symbol in the same way (KB, KiB).
   result.description =
       QCoreApplication::translate("SearchProvider",
                                   "%1 %2 in binary units, 1 %3 = 1024 bytes")
           .arg(QString::fromStdString(answer.amount),
                QString::fromStdString(answer.from_label),
-               QLatin1String(answer.iec ? "KiB" : "KB"));
+               QString::fromStdString(answer.kilo_label));
   result.exact = QString::fromStdString(conversion.exact);
   return result;
 }

@@ -8,9 +8,12 @@
 namespace mensurex::search {
 namespace {
 
+// How a unit was named, which the labels of its results follow.
+enum class Naming { kSymbol, kIec, kLanguage };
+
 struct NamedUnit {
   StorageUnit unit = StorageUnit::kBytes;
-  bool iec = false;
+  Naming naming = Naming::kSymbol;
 };
 
 constexpr std::array<std::string_view, kStorageUnitCount> kSymbols = {
@@ -24,40 +27,91 @@ constexpr std::array<std::string_view, kStorageUnitCount> kIecNames = {
     "byte",     "kibibyte", "mebibyte", "gibibyte",
     "tebibyte", "pebibyte", "exbibyte"};
 
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+// The letters a unit's name is written in: Latin, Greek and Cyrillic.
+bool IsUnitLetter(char32_t c) {
+  return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
+         (c >= U'\u00C0' && c <= U'\u024F' && c != U'\u00D7' &&
+          c != U'\u00F7') ||
+         (c >= U'\u0370' && c <= U'\u04FF');
 }
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Equal but for the case of ASCII letters.
-bool SameFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
+// Folded for a comparison that ignores the case of ASCII and Russian
+// letters, the scripts of the unit names that the languages use.
+char32_t FoldCase(char32_t c) {
+  if ((c >= U'A' && c <= U'Z') || (c >= U'\u0410' && c <= U'\u042F')) {
+    return c + 32;
   }
-  return true;
+  return c == U'\u0401' ? U'\u0451' : c;
 }
 
-std::optional<NamedUnit> UnitNamed(std::string_view name) {
+// Equal but for letter case, as FoldCase sees it.
+bool SameFolded(std::string_view a, std::string_view b) {
+  while (!a.empty() && !b.empty()) {
+    const Utf8Char x = FrontUtf8Char(a);
+    const Utf8Char y = FrontUtf8Char(b);
+    if (x.length == 0 || y.length == 0 ||
+        FoldCase(x.code) != FoldCase(y.code)) {
+      return false;
+    }
+    a.remove_prefix(x.length);
+    b.remove_prefix(y.length);
+  }
+  return a.empty() && b.empty();
+}
+
+// The character at the end of a UTF-8 text; length 0 when the text is empty
+// or does not end with a well-formed character.
+Utf8Char BackUtf8Char(std::string_view text) {
+  std::size_t start = text.size();
+  while (start > 0 && text.size() - start < 3 &&
+         (static_cast<unsigned char>(text[start - 1]) & 0xC0u) == 0x80u) {
+    --start;
+  }
+  if (start == 0) return {};
+  const Utf8Char c = FrontUtf8Char(text.substr(start - 1));
+  return c.length == text.size() - start + 1 ? c : Utf8Char{};
+}
+
+std::optional<NamedUnit> UnitNamed(std::string_view name,
+                                   const QueryLanguage& language) {
   std::string_view singular = name;
-  if (singular.size() > 1 && Lower(singular.back()) == 's') {
+  if (singular.size() > 1 &&
+      FoldCase(static_cast<unsigned char>(singular.back())) == U's') {
     singular.remove_suffix(1);
   }
   for (int i = 0; i < kStorageUnitCount; ++i) {
     const auto unit = static_cast<StorageUnit>(i);
     const auto at = static_cast<std::size_t>(i);
     if (SameFolded(name, kSymbols[at]) || SameFolded(singular, kNames[at])) {
-      return NamedUnit{unit, false};
+      return NamedUnit{unit, Naming::kSymbol};
     }
     if (SameFolded(name, kIecSymbols[at]) ||
         SameFolded(singular, kIecNames[at])) {
-      return NamedUnit{unit, i != 0};
+      return NamedUnit{unit, i == 0 ? Naming::kSymbol : Naming::kIec};
+    }
+  }
+  for (int i = 0; i < kStorageUnitCount; ++i) {
+    const std::string& symbol =
+        language.unit_symbols[static_cast<std::size_t>(i)];
+    if (!symbol.empty() && SameFolded(name, symbol)) {
+      return NamedUnit{static_cast<StorageUnit>(i), Naming::kLanguage};
     }
   }
   return std::nullopt;
+}
+
+std::string Label(Naming naming, StorageUnit unit,
+                  const QueryLanguage& language) {
+  const auto at = static_cast<std::size_t>(UnitIndex(unit));
+  switch (naming) {
+    case Naming::kIec:
+      return std::string(kIecSymbols[at]);
+    case Naming::kLanguage:
+      return language.unit_symbols[at];
+    case Naming::kSymbol:
+      break;
+  }
+  return std::string(kSymbols[at]);
 }
 
 // The blanks that the entry grammar sets aside at either end of an amount,
@@ -110,11 +164,14 @@ std::string Fold(std::string_view text) {
   return folded;
 }
 
-// The text split before its trailing ASCII letters, the first part without
-// blanks at its end.
+// The text split before its trailing letters, the first part without blanks
+// at its end.
 std::pair<std::string_view, std::string_view> SplitUnit(std::string_view text) {
   std::size_t start = text.size();
-  while (start > 0 && IsAsciiLetter(text[start - 1])) --start;
+  for (Utf8Char c = BackUtf8Char(text); c.length != 0 && IsUnitLetter(c.code);
+       c = BackUtf8Char(text.substr(0, start))) {
+    start -= c.length;
+  }
   return {TrimBlanks(text.substr(0, start)), text.substr(start)};
 }
 
@@ -127,7 +184,7 @@ std::optional<std::string_view> WithoutWord(std::string_view text,
   const std::size_t start = text.size() - word.size();
   if (!SameFolded(text.substr(start), word)) return std::nullopt;
   const std::string_view head = text.substr(0, start);
-  if (IsAsciiLetter(word.front()) && BlankLengthAtBack(head) == 0) {
+  if (IsUnitLetter(FrontUtf8Char(word).code) && BlankLengthAtBack(head) == 0) {
     return std::nullopt;
   }
   return TrimBlanks(head);
@@ -162,7 +219,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   }
   const std::string folded = Fold(query);
   const auto [rest, last_name] = SplitUnit(TrimBlanks(folded));
-  const std::optional<NamedUnit> last = UnitNamed(last_name);
+  const std::optional<NamedUnit> last = UnitNamed(last_name, language_);
   if (!last) return std::nullopt;
 
   std::string_view amount = rest;
@@ -175,7 +232,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
     }
     if (!head) return std::nullopt;
     const auto [head_amount, from_name] = SplitUnit(*head);
-    const std::optional<NamedUnit> named = UnitNamed(from_name);
+    const std::optional<NamedUnit> named = UnitNamed(from_name, language_);
     if (!named) return std::nullopt;
     amount = head_amount;
     from = *named;
@@ -189,11 +246,9 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   Answer answer;
   answer.amount = std::string(amount);
   answer.from = from.unit;
-  answer.iec = from.iec;
-  answer.from_label =
-      (from.iec ? kIecSymbols
-                : kSymbols)[static_cast<std::size_t>(UnitIndex(from.unit))];
-  const auto& labels = target.value_or(from).iec ? kIecSymbols : kSymbols;
+  answer.from_label = Label(from.naming, from.unit, language_);
+  answer.kilo_label = Label(from.naming, StorageUnit::kKilobytes, language_);
+  const Naming naming = target.value_or(from).naming;
 
   std::vector<StorageUnit> order;
   if (target) {
@@ -220,7 +275,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   for (const StorageUnit unit : order) {
     Conversion conversion;
     conversion.unit = unit;
-    conversion.label = labels[static_cast<std::size_t>(UnitIndex(unit))];
+    conversion.label = Label(naming, unit, language_);
     if (!converter_.AppendText(value, RatioBetween(from.unit, unit),
                                std::nullopt, exact::Rounding::kNearest,
                                language_.separators.decimal, kMaxResultBytes,

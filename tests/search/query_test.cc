@@ -11,11 +11,18 @@ namespace mensurex::search {
 namespace {
 
 QueryLanguage English() {
-  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}};
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}};
 }
 
 QueryLanguage German() {
-  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "nach"}};
+  return {
+      LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "nach"}, {}};
+}
+
+QueryLanguage Russian() {
+  return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
+          {"in", "to", "в"},
+          {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"}};
 }
 
 // "label=exact" for every conversion, in the answer's order.
@@ -61,6 +68,10 @@ TEST(SearchQuery, AnswersATargetUnitAlone) {
   EXPECT_EQ(Answered(English(), "1.5GB TO kib"), Lines{"KiB=1572864"});
   EXPECT_EQ(Answered(English(), "1 GB in GB"), Lines{"GB=1"});
   EXPECT_EQ(Answered(German(), "1,5 GB nach MB"), Lines{"MB=1536"});
+  // The language's own unit symbols, in any case, label their results.
+  EXPECT_EQ(Answered(Russian(), "1,5 гб в Мб"), Lines{"МБ=1536"});
+  EXPECT_EQ(Answered(Russian(), "1,5 ГБ").at(1), "ТБ=0,00146484375");
+  EXPECT_EQ(Answered(Russian(), "1,5 GB в KiB"), Lines{"KiB=1572864"});
   EXPECT_EQ(Answered(English(), "1 B to EB"),
             Lines{"EB=0.000000000000000000867361737988403547205962240695953"
                   "369140625"});

@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>%1 %2 in binary units, 1 %3 = 1024 bytes</source>
-        <extracomment>A search result&apos;s description: %1 the amount and %2 its unit as the user typed them, %3 the kilobyte&apos;s symbol (KB or KiB).</extracomment>
+        <extracomment>A search result&apos;s description: %1 the amount and %2 its unit as the user typed them, %3 the kilobyte&apos;s symbol in the same way (KB, KiB).</extracomment>
         <translation>%1 %2 in unità binarie, 1 %3 = 1024 byte</translation>
     </message>
     <message>
@@ -20,6 +20,11 @@
     <message>
         <source>Open Mensurex</source>
         <translation>Apri Mensurex</translation>
+    </message>
+    <message>
+        <source>B|KB|MB|GB|TB|PB|EB</source>
+        <extracomment>The language&apos;s own symbols of bytes, kilobytes .. exabytes, separated by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are always understood as well.</extracomment>
+        <translation>B|KB|MB|GB|TB|PB|EB</translation>
     </message>
 </context>
 </TS>

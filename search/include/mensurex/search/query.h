@@ -4,6 +4,7 @@
 #ifndef MENSUREX_SEARCH_QUERY_H_
 #define MENSUREX_SEARCH_QUERY_H_
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -27,14 +28,17 @@ inline constexpr std::size_t kShownChars = 32;
 struct QueryLanguage {
   EntrySeparators separators;
   // Words that may stand between the amount and a target unit ("in", "to"),
-  // UTF-8; ASCII letters match in any case.
+  // UTF-8; ASCII and Russian letters match in any case.
   std::vector<std::string> target_words = {"in", "to"};
+  // The language's own symbols of the units, bytes first ("o", "Ko" .. "Eo"
+  // in French), read beside the English ones; empty where it has none.
+  std::array<std::string, kStorageUnitCount> unit_symbols;
 };
 
 struct Conversion {
   StorageUnit unit = StorageUnit::kBytes;
-  // "MB", or "MiB" when the query named its target, or without one its
-  // amount's unit, by an IEC name.
+  // "MB"; "MiB" or the language's own symbol when the query named its
+  // target, or without one its amount's unit, that way.
   std::string label;
   std::string exact;  // every digit, with the locale's decimal separator
   std::string shown;  // `exact`, or its start and an ellipsis when long
@@ -44,7 +48,8 @@ struct Answer {
   std::string amount;  // the amount as typed, without blanks at either end
   StorageUnit from = StorageUnit::kBytes;
   std::string from_label;
-  bool iec = false;  // the amount's unit was named KiB .. EiB
+  // The kilobyte's label, as the amount's unit was named ("KB", "KiB").
+  std::string kilo_label;
   // With a target unit, its conversion alone. Otherwise every unit but the
   // query's own: first the one in which the value is at least 1 and below
   // 1024 (the largest unit whose value is at least 1; bytes for less than
@@ -61,7 +66,7 @@ class Answerer {
   // "１．５ ＧＢ" or "1.5 GB in MB"; nullopt for anything else, including
   // malformed UTF-8 and queries longer than kMaxQueryBytes. Unit names are
   // read in any letter case: B, KB .. EB, KiB .. EiB, and the names in
-  // full (byte, kilobytes, kibibyte, ...).
+  // full (byte, kilobytes, kibibyte, ...), and the language's own symbols.
   std::optional<Answer> Ask(std::string_view query);
 
  private:
