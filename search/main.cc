@@ -59,6 +59,10 @@ int main(int argc, char* argv[]) {
                  qPrintable(bus.lastError().message()));
     return 1;
   }
+  // Without its bus (the session ended) nobody can ask any more.
+  bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+              QStringLiteral("org.freedesktop.DBus.Local"),
+              QStringLiteral("Disconnected"), &app, SLOT(quit()));
   const int status = QCoreApplication::exec();
   bus.unregisterService(QLatin1String(mensurex::search::kBusName));
   return status;
