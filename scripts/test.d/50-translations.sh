@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Every text the program shows is in every translation file and translated:
-# lupdate reads the sources into copies of translations/*.ts, and any entry
+# lupdate reads the sources into copies of translations/*.ts (the search
+# provider's into copies of translations/search/*.ts), and any entry
 # that it finds new (unfinished) fails the check. The menu entry's and
-# AppStream page's texts (translations/desktop/*.po) are checked the same way. After changing a text, run
+# AppStream page's texts (translations/desktop/*.po) are checked the same
+# way. After changing a text, run
 # `cmake --build build --target update_translations` and translate it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -12,34 +14,43 @@ lupdate=/usr/lib/qt6/bin/lupdate
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cp translations/*.ts "$work/"
-# Without the build's include paths lupdate warns about classes it cannot
-# see; the contexts it records are right all the same.
-if ! "$lupdate" -silent -no-obsolete -locations none ui -ts "$work"/*.ts \
-    2>"$work/lupdate.log"; then
-  cat "$work/lupdate.log" >&2
-  exit 1
-fi
-
+# check_set SOURCES TS_FOLDER: lupdate reads SOURCES into copies of the .ts
+# files of TS_FOLDER; every entry must be translated and the copies unchanged.
 fail=0
-for ts in "$work"/*.ts; do
-  sources=$(grep -c '<source>' "$ts" || true)
-  untranslated=$(grep -c 'type="unfinished"' "$ts" || true)
-  if [[ $sources -eq 0 ]]; then
-    echo "translations: lupdate found no texts for $(basename "$ts")" >&2
-    fail=1
-  elif [[ $untranslated -ne 0 ]]; then
-    echo "translations: $(basename "$ts"): $untranslated of $sources texts untranslated:" >&2
-    grep -B2 'type="unfinished"' "$ts" | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p' >&2
-    fail=1
+check_set() {
+  local sources=$1 folder=$2 copy="$work/$2"
+  mkdir -p "$copy"
+  cp "$folder"/*.ts "$copy/"
+  # Without the build's include paths lupdate warns about classes it cannot
+  # see; the contexts it records are right all the same.
+  if ! "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$copy"/*.ts \
+      2>"$work/lupdate.log"; then
+    cat "$work/lupdate.log" >&2
+    exit 1
   fi
-  if ! cmp -s "$ts" "translations/$(basename "$ts")"; then
-    echo "translations: translations/$(basename "$ts") is out of date with the sources" >&2
-    fail=1
-  fi
-done
-# Every language of the windows also has its menu entry and AppStream texts
-# and runs the fit test, and the other way round.
+  local ts texts untranslated
+  for ts in "$copy"/*.ts; do
+    texts=$(grep -c '<source>' "$ts" || true)
+    untranslated=$(grep -c 'type="unfinished"' "$ts" || true)
+    if [[ $texts -eq 0 ]]; then
+      echo "translations: lupdate found no texts for $(basename "$ts")" >&2
+      fail=1
+    elif [[ $untranslated -ne 0 ]]; then
+      echo "translations: $(basename "$ts"): $untranslated of $texts texts untranslated:" >&2
+      grep -B2 'type="unfinished"' "$ts" | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p' >&2
+      fail=1
+    fi
+    if ! cmp -s "$ts" "$folder/$(basename "$ts")"; then
+      echo "translations: $folder/$(basename "$ts") is out of date with the sources" >&2
+      fail=1
+    fi
+  done
+}
+check_set ui translations
+# The search provider's texts, a set of their own.
+check_set search translations/search
+# Every language of the windows also has its menu entry and AppStream texts,
+# the search provider's texts and a fit test, and the other way round.
 ts_languages=$(for ts in translations/mensurex2_*.ts; do
   basename "$ts" .ts | sed 's/^mensurex2_//'
 done | sort)
@@ -52,6 +63,10 @@ fi
 for language in $ts_languages; do
   if ! grep -qE "(^|[ (])${language}(_[A-Z]+)?[.]UTF-8" tests/ui/shared/CMakeLists.txt; then
     echo "translations: $language has no fit test in tests/ui/shared/CMakeLists.txt" >&2
+    fail=1
+  fi
+  if [[ ! -e translations/search/search_$language.ts ]]; then
+    echo "translations: $language has no translations/search/search_$language.ts" >&2
     fail=1
   fi
   po=translations/desktop/$language.po

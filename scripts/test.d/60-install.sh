@@ -57,6 +57,26 @@ if ! out=$(mandoc -T lint -W warning "$root/usr/share/man/man1/mensurex.1" 2>&1)
   echo "$out" >&2
   fail=1
 fi
+# The search provider: its program, D-Bus service file and the two desktops'
+# descriptions, all naming the same bus name, object paths and window.
+need libexec/mensurex2-search-provider
+service="share/dbus-1/services/$id.SearchProvider.service"
+ini="share/gnome-shell/search-providers/$id.search-provider.ini"
+runner="share/krunner/dbusplugins/$id.desktop"
+need "$service"
+need "$ini"
+need "$runner"
+if [[ $fail -eq 0 ]] && ! {
+  grep -qx "Name=$id.SearchProvider" "$root/usr/$service" &&
+    grep -qx "Exec=/usr/libexec/mensurex2-search-provider" "$root/usr/$service" &&
+    grep -qx "DesktopId=$id.desktop" "$root/usr/$ini" &&
+    grep -qx "BusName=$id.SearchProvider" "$root/usr/$ini" &&
+    grep -qx "X-Plasma-DBusRunner-Service=$id.SearchProvider" "$root/usr/$runner" &&
+    grep -qx "X-Plasma-API=DBus" "$root/usr/$runner"
+}; then
+  echo "the search provider's service file, .ini and KRunner entry disagree" >&2
+  fail=1
+fi
 [[ $fail -eq 0 ]] || exit 1
 
 desktop="$root/usr/share/applications/$id.desktop"
@@ -93,4 +113,4 @@ if ! out=$({ mandoc -T lint -W warning "$man" && groff -ww -z -man "$man"; } 2>&
   echo "manual page: $out" >&2
   exit 1
 fi
-echo "install: all files present and valid"
+echo "install: all files present and valid, the search provider's included"

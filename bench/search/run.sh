@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the built search provider into a scratch tree and runs
+# search_bench.py against it on a private session bus, where D-Bus starts the
+# provider through its service file as a desktop would. Prints the median and
+# 99th percentile time from request to answer of each kind of call, and the
+# provider's memory before and after 100,000 more queries.
+# Usage: bench/search/run.sh BUILD_DIR [COUNT]   (build Release for figures)
+set -euo pipefail
+build=$(cd "${1:?usage: bench/search/run.sh BUILD_DIR [COUNT]}" && pwd)
+count=${2:-10000}
+bench="$(cd "$(dirname "$0")" && pwd)/search_bench.py"
+[[ -x $build/search/mensurex2-search-provider ]] ||
+  { echo "no $build/search/mensurex2-search-provider: build the search_provider target" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install "$build/search" --prefix "$work/usr" >/dev/null
+cat >"$work/session.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <include>/usr/share/dbus-1/session.conf</include>
+  <servicedir>$work/usr/share/dbus-1/services</servicedir>
+</busconfig>
+CONF
+LC_ALL=C.UTF-8 dbus-run-session --config-file="$work/session.conf" -- "$bench" "$count" \
+  2> >(grep -v '^dbus-daemon' >&2)

@@ -1,0 +1,127 @@
+#include "search/answers.h"
+
+#include <QChar>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
+#include <string>
+#include <utility>
+
+namespace mensurex::search {
+namespace {
+
+// The locale's separators for the entry grammar. Qt states no digit group
+// sizes, so they are measured on a number the locale writes with at least
+// three groups; a locale that writes none keeps the default sizes.
+EntrySeparators SeparatorsOf(const QLocale& locale) {
+  int first = 3;
+  int higher = 3;
+  const QString separator = locale.groupSeparator();
+  const QStringList groups =
+      locale.toString(Q_INT64_C(1234567890)).split(separator);
+  const auto digits = [](const QString& group) {
+    int count = 0;
+    for (const uint code : group.toUcs4()) {
+      if (QChar::isDigit(char32_t{code})) ++count;
+    }
+    return count;
+  };
+  if (!separator.isEmpty() && groups.size() >= 3) {
+    first = digits(groups[groups.size() - 1]);
+    higher = digits(groups[groups.size() - 2]);
+  }
+  const QList<uint> zero = locale.zeroDigit().toUcs4();
+  return LocaleEntrySeparators(locale.decimalPoint().toStdString(),
+                               separator.toStdString(), first, higher,
+                               zero.size() == 1 ? char32_t{zero[0]} : U'0');
+}
+
+QueryLanguage UserQueryLanguage() {
+  QueryLanguage language;
+  language.separators = SeparatorsOf(QLocale::system());
+  //: The words that may stand between an amount and the unit to convert it
+  //: to, as in "1.5 GB in MB", separated by |. The English "in" and "to" are
+  //: always understood as well.
+  const QString words = QCoreApplication::translate("SearchProvider", "in|to");
+  for (const QString& word : words.split(QLatin1Char('|'))) {
+    const std::string text = word.trimmed().toStdString();
+    if (!text.empty()) language.target_words.push_back(text);
+  }
+  //: The language's own symbols of bytes, kilobytes .. exabytes, separated
+  //: by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are
+  //: always understood as well.
+  const QStringList symbols =
+      QCoreApplication::translate("SearchProvider", "B|KB|MB|GB|TB|PB|EB")
+          .split(QLatin1Char('|'));
+  if (symbols.size() == kStorageUnitCount) {
+    for (int i = 0; i < kStorageUnitCount; ++i) {
+      language.unit_symbols[static_cast<std::size_t>(i)] =
+          symbols[i].trimmed().toStdString();
+    }
+  }
+  return language;
+}
+
+QString IdOf(StorageUnit unit, const QString& query) {
+  return QString::number(UnitIndex(unit)) + QLatin1Char(':') + query;
+}
+
+Result ResultOf(const Answer& answer, const Conversion& conversion,
+                const QString& query) {
+  Result result;
+  result.id = IdOf(conversion.unit, query);
+  result.name = QString::fromStdString(conversion.shown) + QLatin1Char(' ') +
+                QString::fromStdString(conversion.label);
+  //: A search result's description: %1 the amount and %2 its unit as the
+  //: user typed them, %3 the kilobyte's symbol in the same way (KB, KiB).
+  result.description =
+      QCoreApplication::translate("SearchProvider",
+                                  "%1 %2 in binary units, 1 %3 = 1024 bytes")
+          .arg(QString::fromStdString(answer.amount),
+               QString::fromStdString(answer.from_label),
+               QString::fromStdString(answer.kilo_label));
+  result.exact = QString::fromStdString(conversion.exact);
+  return result;
+}
+
+}  // namespace
+
+Answers::Answers() : answerer_(UserQueryLanguage()) {}
+
+QList<Result> Answers::ResultsFor(const QString& query) {
+  QList<Result> results;
+  // A query too long to be an amount is refused before it is even encoded.
+  if (query.size() > static_cast<qsizetype>(kMaxQueryBytes)) return results;
+  const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
+  if (!answer) return results;
+  for (const Conversion& conversion : answer->conversions) {
+    results.push_back(ResultOf(*answer, conversion, query));
+  }
+  return results;
+}
+
+std::optional<Result> Answers::ResultFor(const QString& id) {
+  const qsizetype colon = id.indexOf(QLatin1Char(':'));
+  if (colon < 1) return std::nullopt;
+  const QString query = id.mid(colon + 1);
+  for (Result& result : ResultsFor(query)) {
+    if (result.id == id) return std::move(result);
+  }
+  return std::nullopt;
+}
+
+void StartWindow() {
+  // The window's place relative to the provider's, as installed; from PATH
+  // where it is not there (in a build tree).
+  const QString installed =
+      QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                          .filePath(QStringLiteral(MENSUREX_WINDOW_PATH)));
+  QProcess::startDetached(QFileInfo(installed).isExecutable()
+                              ? installed
+                              : QStringLiteral("Mensurex2"),
+                          {});
+}
+
+}  // namespace mensurex::search

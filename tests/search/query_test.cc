@@ -1,0 +1,100 @@
+// Queries read as an amount and a unit, and answered with exact conversions
+// in the most readable order; anything else answered with nothing.
+#include "mensurex/search/query.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace mensurex::search {
+namespace {
+
+QueryLanguage English() {
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}};
+}
+
+QueryLanguage German() {
+  return {
+      LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "nach"}, {}};
+}
+
+QueryLanguage Russian() {
+  return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
+          {"in", "to", "в"},
+          {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"}};
+}
+
+// "label=exact" for every conversion, in the answer's order.
+std::vector<std::string> Answered(const QueryLanguage& language,
+                                  const std::string& query) {
+  Answerer answerer(language);
+  std::vector<std::string> lines;
+  if (const auto answer = answerer.Ask(query)) {
+    for (const Conversion& conversion : answer->conversions) {
+      lines.push_back(conversion.label + "=" + conversion.exact);
+    }
+  }
+  return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(SearchQuery, AnswersAmountsWithEveryOtherUnitMostReadableFirst) {
+  const Lines gigabytes = {
+      "MB=1536",      "TB=0.00146484375",
+      "KB=1572864",   "PB=0.000001430511474609375",
+      "B=1610612736", "EB=0.0000000013969838619232177734375"};
+  for (const char* query :
+       {"1.5 GB", "1.5GB", " 1.5 gb ", "1.5 gigabytes", "１．５ ＧＢ"}) {
+    EXPECT_EQ(Answered(English(), query), gigabytes) << query;
+  }
+  EXPECT_EQ(Answered(German(), "1,5 GB").at(1), "TB=0,00146484375");
+  EXPECT_EQ(Answered(German(), "1.536 MB")[0], "GB=1,5");
+  EXPECT_EQ(
+      Answered(English(), "3 KiB"),
+      (Lines{"B=3072", "MiB=0.0029296875", "GiB=0.00000286102294921875",
+             "TiB=0.000000002793967723846435546875",
+             "PiB=0.0000000000027284841053187847137451171875",
+             "EiB=0.00000000000000266453525910037569701671600341796875"}));
+  // Less than a byte reads best in bytes, more than 1024 EB in exabytes.
+  EXPECT_EQ(Answered(English(), "0.5 KB")[0], "B=512");
+  EXPECT_EQ(Answered(English(), "4096 EB")[0], "PB=4194304");
+  EXPECT_EQ(Answered(English(), "2048 PB")[0], "EB=2");
+}
+
+TEST(SearchQuery, AnswersATargetUnitAlone) {
+  EXPECT_EQ(Answered(English(), "1.5 GB in MB"), Lines{"MB=1536"});
+  EXPECT_EQ(Answered(English(), "1.5GB TO kib"), Lines{"KiB=1572864"});
+  EXPECT_EQ(Answered(English(), "1 GB in GB"), Lines{"GB=1"});
+  EXPECT_EQ(Answered(German(), "1,5 GB nach MB"), Lines{"MB=1536"});
+  // The language's own unit symbols, in any case, label their results.
+  EXPECT_EQ(Answered(Russian(), "1,5 гб в Мб"), Lines{"МБ=1536"});
+  EXPECT_EQ(Answered(Russian(), "1,5 ГБ").at(1), "ТБ=0,00146484375");
+  EXPECT_EQ(Answered(Russian(), "1,5 GB в KiB"), Lines{"KiB=1572864"});
+  EXPECT_EQ(Answered(English(), "1 B to EB"),
+            Lines{"EB=0.000000000000000000867361737988403547205962240695953"
+                  "369140625"});
+}
+
+TEST(SearchQuery, ShortensLongResultsForDisplayOnly) {
+  Answerer answerer(English());
+  const auto answer = answerer.Ask("1 B in EB");
+  ASSERT_TRUE(answer);
+  const Conversion& conversion = answer->conversions.at(0);
+  EXPECT_EQ(conversion.shown, "0.00000000000000000086736173798\u2026");
+  EXPECT_EQ(answerer.Ask("1 KB in B")->conversions.at(0).shown, "1024");
+}
+
+TEST(SearchQuery, AnswersNothingButAnAmountAndAUnit) {
+  for (const std::string& query : std::vector<std::string>{
+           "", "GB", "1.5", "abc GB", "1.5 XB", "1.5 GBin MB", "1.5 GB in",
+           "1.5 GB nach MB", "1,5 GB", "1.5 GB MB", "in MB", "\xFF GB",
+           "1.5 GB in \xC0\xAF", "1e-5000 B", std::string(100'000, '1') + " GB",
+           std::string(kMaxQueryBytes, ' ') + "1 GB"}) {
+    EXPECT_EQ(Answered(English(), query), Lines{}) << query.substr(0, 40);
+  }
+}
+
+}  // namespace
+}  // namespace mensurex::search
