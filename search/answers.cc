@@ -1,4 +1,4 @@
-#include "search/answers.h"
+#include "answers.h"
 
 #include <QChar>
 #include <QCoreApplication>

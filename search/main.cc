@@ -8,8 +8,8 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "search/answers.h"
-#include "search/provider.h"
+#include "answers.h"
+#include "provider.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "search/provider.h"
+#include "provider.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

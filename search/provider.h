@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVariantMap>
 
-#include "search/answers.h"
+#include "answers.h"
 
 namespace mensurex::search {
 
