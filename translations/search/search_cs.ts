@@ -6,25 +6,25 @@
     <message>
         <source>in|to</source>
         <extracomment>The words that may stand between an amount and the unit to convert it to, as in &quot;1.5 GB in MB&quot;, separated by |. The English &quot;in&quot; and &quot;to&quot; are always understood as well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>v|na</translation>
     </message>
     <message>
         <source>%1 %2 in binary units, 1 %3 = 1024 bytes</source>
         <extracomment>A search result&apos;s description: %1 the amount and %2 its unit as the user typed them, %3 the kilobyte&apos;s symbol in the same way (KB, KiB).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ve dvojkových jednotkách, 1 %3 = 1024 bajtů</translation>
     </message>
     <message>
         <source>Copy the exact value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat přesnou hodnotu</translation>
     </message>
     <message>
         <source>Open Mensurex</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít Mensurex</translation>
     </message>
     <message>
         <source>B|KB|MB|GB|TB|PB|EB</source>
         <extracomment>The language&apos;s own symbols of bytes, kilobytes .. exabytes, separated by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are always understood as well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B|KB|MB|GB|TB|PB|EB</translation>
     </message>
 </context>
 </TS>
