@@ -38,4 +38,13 @@ Utf8Char FrontUtf8Char(std::string_view text) {
   return {code, length};
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t length = FrontUtf8Char(text).length;
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
 }  // namespace mensurex

@@ -18,6 +18,9 @@ struct Utf8Char {
 };
 Utf8Char FrontUtf8Char(std::string_view text);
 
+// True when the whole text is well-formed UTF-8.
+bool IsWellFormedUtf8(std::string_view text);
+
 // The Unicode space separators (general category Zs): U+0020, U+00A0,
 // U+1680, U+2000..U+200A, U+202F, U+205F and U+3000.
 constexpr bool IsSpaceSeparator(char32_t c) {
