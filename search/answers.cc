@@ -1,46 +1,20 @@
 #include "answers.h"
 
-#include <QChar>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QProcess>
 #include <string>
 #include <utility>
 
+#include "locale/locale_separators.h"
+
 namespace mensurex::search {
 namespace {
 
-// The locale's separators for the entry grammar. Qt states no digit group
-// sizes, so they are measured on a number the locale writes with at least
-// three groups; a locale that writes none keeps the default sizes.
-EntrySeparators SeparatorsOf(const QLocale& locale) {
-  int first = 3;
-  int higher = 3;
-  const QString separator = locale.groupSeparator();
-  const QStringList groups =
-      locale.toString(Q_INT64_C(1234567890)).split(separator);
-  const auto digits = [](const QString& group) {
-    int count = 0;
-    for (const uint code : group.toUcs4()) {
-      if (QChar::isDigit(char32_t{code})) ++count;
-    }
-    return count;
-  };
-  if (!separator.isEmpty() && groups.size() >= 3) {
-    first = digits(groups[groups.size() - 1]);
-    higher = digits(groups[groups.size() - 2]);
-  }
-  const QList<uint> zero = locale.zeroDigit().toUcs4();
-  return LocaleEntrySeparators(locale.decimalPoint().toStdString(),
-                               separator.toStdString(), first, higher,
-                               zero.size() == 1 ? char32_t{zero[0]} : U'0');
-}
-
 QueryLanguage UserQueryLanguage() {
   QueryLanguage language;
-  language.separators = SeparatorsOf(QLocale::system());
+  language.separators = UserSeparators();
   //: The words that may stand between an amount and the unit to convert it
   //: to, as in "1.5 GB in MB", separated by |. The English "in" and "to" are
   //: always understood as well.

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "entry_box.h"
+#include "locale/locale_separators.h"
 #include "mensurex/conversion.h"
 #include "ui/about/frm_about.h"
-#include "entry_box.h"
 #include "ui/main/frm_main.h"
-#include "locale_separators.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/message_box.h"
 
@@ -41,7 +41,7 @@ QString frmMain::InstructionsText() {
   // begin with their own blank. One text for translators, who may need to
   // reorder the sentences. Its example numbers are written in the digits
   // that the results are written in.
-  return mensurex::ui::InUserDigits(tr(
+  return mensurex::InUserDigits(tr(
       "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
       "TO CONVERT box."
       " Select the appropriate criteria you wish to convert, byte, kilobyte, "
@@ -85,12 +85,12 @@ void frmMain::txtEntry_InsertRefused() {
 std::optional<mensurex::ConversionFailure> frmMain::Calculate() {
   const auto texts = mensurex::ConvertEntryToTexts(
       SelectedUnit(), txtEntry->text().toStdString(),
-      mensurex::ui::UserSeparators());
+      mensurex::UserSeparators());
   if (!texts) return texts.failure();
   for (std::size_t index = 0; index < result_boxes_.size(); ++index) {
     QLineEdit* box = result_boxes_[index];
     box->setText(
-        mensurex::ui::InUserDigits(QString::fromStdString((*texts)[index])));
+        mensurex::InUserDigits(QString::fromStdString((*texts)[index])));
     // Show the leading digits of a text longer than the box.
     box->setCursorPosition(0);
   }

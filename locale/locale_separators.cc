@@ -1,4 +1,4 @@
-#include "locale_separators.h"
+#include "locale/locale_separators.h"
 
 #include <QChar>
 #include <QList>
@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <utility>
 
-namespace mensurex::ui {
+namespace mensurex {
 namespace {
 
 struct GroupSizes {
@@ -70,4 +70,4 @@ QString InUserDigits(QString text) {
   return InLocaleDigits(std::move(text), QLocale::system());
 }
 
-}  // namespace mensurex::ui
+}  // namespace mensurex

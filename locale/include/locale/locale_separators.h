@@ -1,7 +1,7 @@
-// How a Qt locale writes numbers: the entry's separators, and the digits in
-// which the window writes numbers.
-#ifndef MENSUREX_UI_MAIN_LOCALE_SEPARATORS_H_
-#define MENSUREX_UI_MAIN_LOCALE_SEPARATORS_H_
+// How a Qt locale writes numbers: the entry grammar's separators, and the
+// locale's own digits.
+#ifndef MENSUREX_LOCALE_LOCALE_SEPARATORS_H_
+#define MENSUREX_LOCALE_LOCALE_SEPARATORS_H_
 
 #include <QString>
 
@@ -9,7 +9,7 @@
 
 class QLocale;
 
-namespace mensurex::ui {
+namespace mensurex {
 
 // How the locale writes numbers, as the entry grammar reads them: its decimal
 // and digit-grouping separators as UTF-8 text with their keyboard
@@ -28,6 +28,6 @@ QString InLocaleDigits(QString text, const QLocale& locale);
 // InLocaleDigits under the user's locale.
 QString InUserDigits(QString text);
 
-}  // namespace mensurex::ui
+}  // namespace mensurex
 
-#endif  // MENSUREX_UI_MAIN_LOCALE_SEPARATORS_H_
+#endif  // MENSUREX_LOCALE_LOCALE_SEPARATORS_H_
