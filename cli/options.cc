@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "locale_numbers.h"
 #include "cli/text.h"
 #include "cli/units.h"
+#include "locale_numbers.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
@@ -40,7 +40,7 @@ using Problem = std::optional<UsageError>;
 // Takes an option's value (nullptr when an optional one is not given).
 using Parser = Problem (*)(const char* value, Draft* draft);
 
-struct OptionSpec {
+struct OptionRow {
   const char* name;
   int has_arg;
   char short_name;  // 0: long only
@@ -206,7 +206,7 @@ Problem ZeroTerminated(const char*, Draft* draft) {
   return std::nullopt;
 }
 
-constexpr std::array<OptionSpec, 20> kOptions = {{
+constexpr std::array<OptionRow, 20> kOptions = {{
     {"to", required_argument, 0, Keep<&Draft::to>},
     {"from", required_argument, 0, Keep<&Draft::from>},
     {"si", no_argument, 0, Set<&ConversionSettings::si>},
@@ -234,10 +234,10 @@ constexpr int kLongCode = 256;
 // "-": words come back in order as option 1; ":": a missing value is ':'.
 std::string ShortOptions() {
   std::string text = "-:";
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.short_name == 0) continue;
-    text.push_back(spec.short_name);
-    if (spec.has_arg == required_argument) text.push_back(':');
+  for (const OptionRow& row : kOptions) {
+    if (row.short_name == 0) continue;
+    text.push_back(row.short_name);
+    if (row.has_arg == required_argument) text.push_back(':');
   }
   return text;
 }
@@ -245,20 +245,20 @@ std::string ShortOptions() {
 std::vector<option> LongOptions() {
   std::vector<option> options;
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
-    const OptionSpec& spec = kOptions[i];
-    options.push_back({spec.name, spec.has_arg, nullptr,
-                       spec.short_name != 0 ? spec.short_name
-                                            : kLongCode + static_cast<int>(i)});
+    const OptionRow& row = kOptions[i];
+    options.push_back({row.name, row.has_arg, nullptr,
+                       row.short_name != 0 ? row.short_name
+                                           : kLongCode + static_cast<int>(i)});
   }
   return options;
 }
 
-const OptionSpec* SpecFor(int code) {
+const OptionRow* OptionRowFor(int code) {
   if (code >= kLongCode) {
     return &kOptions[static_cast<std::size_t>(code - kLongCode)];
   }
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name != nullptr && spec.short_name == code) return &spec;
+  for (const OptionRow& row : kOptions) {
+    if (row.name != nullptr && row.short_name == code) return &row;
   }
   return nullptr;
 }
@@ -299,16 +299,16 @@ Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
     do {
       const int code = getopt_long(argc, argv.data(), short_options.c_str(),
                                    long_options.data(), nullptr);
-      const OptionSpec* spec = SpecFor(code);
+      const OptionRow* row = OptionRowFor(code);
       if (code == ':') {
         return UsageError{"option " + QuoteForMessage(argument) +
                           " needs a value"};
       }
-      if (spec == nullptr) {
+      if (row == nullptr) {
         return UsageError{"unknown or ambiguous option " +
                           QuoteForMessage(argument)};
       }
-      if (Problem problem = spec->parse(optarg, draft)) return problem;
+      if (Problem problem = row->parse(optarg, draft)) return problem;
       if (draft->options.action != Options::Action::kConvert) {
         return std::nullopt;
       }
