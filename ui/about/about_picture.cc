@@ -1,4 +1,4 @@
-#include "ui/about/about_picture.h"
+#include "about_picture.h"
 
 #include <QImageReader>
 

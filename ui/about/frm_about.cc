@@ -8,7 +8,7 @@
 #include <QRect>
 #include <utility>
 
-#include "ui/about/about_picture.h"
+#include "about_picture.h"
 #include "line_shape.h"
 #include "ui/shared/application_title.h"
 #include "ui/shared/application_version.h"

@@ -3,7 +3,7 @@
 #include <QImageReader>
 #include <QTest>
 
-#include "ui/about/about_picture.h"
+#include "about_picture.h"
 
 class AboutPictureTest : public QObject {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "ui/main/print/cups_library.h"
+#include "cups_library.h"
 
 #include <dlfcn.h>
 

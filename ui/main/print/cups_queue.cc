@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "ui/main/print/cups_library.h"
+#include "cups_library.h"
 
 namespace mensurex::ui {
 namespace {

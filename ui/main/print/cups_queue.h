@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "ui/main/print/page_layout.h"
+#include "page_layout.h"
 #include "ui/main/print/print_outcome.h"
 
 class QString;

@@ -1,4 +1,4 @@
-#include "ui/main/print/page_layout.h"
+#include "page_layout.h"
 
 #include <algorithm>
 

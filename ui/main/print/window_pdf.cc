@@ -1,4 +1,4 @@
-#include "ui/main/print/window_pdf.h"
+#include "window_pdf.h"
 
 #include <QBuffer>
 #include <QMarginsF>

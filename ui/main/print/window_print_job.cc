@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "cups_queue.h"
-#include "ui/main/print/window_pdf.h"
+#include "window_pdf.h"
 
 namespace mensurex::ui {
 namespace {

@@ -1,7 +1,7 @@
 // Binding libcups at run time: a library that is missing, or that lacks any
 // of the calls, yields no table at all rather than one with empty entries,
 // and the loader's reason.
-#include "ui/main/print/cups_library.h"
+#include "cups_library.h"
 
 #include <QTest>
 #include <string>

@@ -1,5 +1,5 @@
 // Placement of the window's image on the page.
-#include "ui/main/print/page_layout.h"
+#include "page_layout.h"
 
 #include <QTest>
 

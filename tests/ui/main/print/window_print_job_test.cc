@@ -19,7 +19,7 @@
 #include "pdf_readback.h"
 #include "stalling_proxy.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/print/window_pdf.h"
+#include "window_pdf.h"
 
 using mensurex::testing::CupsSandbox;
 using mensurex::testing::StallingProxy;

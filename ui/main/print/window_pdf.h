@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-#include "ui/main/print/page_layout.h"
+#include "page_layout.h"
 
 class QWidget;
 
