@@ -23,8 +23,8 @@
 #include <utility>
 
 #include "entry_box.h"
-#include "ui/main/print/window_print_job.h"
 #include "select_frame.h"
+#include "ui/main/print/window_print_job.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
