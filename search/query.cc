@@ -114,34 +114,6 @@ std::string Label(Naming naming, StorageUnit unit,
   return std::string(kSymbols[at]);
 }
 
-// The blanks that the entry grammar sets aside at either end of an amount,
-// and the ideographic space, which Fold() has made an ASCII space.
-std::size_t BlankLengthAtFront(std::string_view text) {
-  if (text.empty()) return 0;
-  const char c = text.front();
-  if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
-  for (const std::string_view wide : {"\u00A0", "\u2007", "\u202F"}) {
-    if (text.starts_with(wide)) return wide.size();
-  }
-  return 0;
-}
-
-std::size_t BlankLengthAtBack(std::string_view text) {
-  if (text.empty()) return 0;
-  const char c = text.back();
-  if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
-  for (const std::string_view wide : {"\u00A0", "\u2007", "\u202F"}) {
-    if (text.ends_with(wide)) return wide.size();
-  }
-  return 0;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (const std::size_t n = BlankLengthAtFront(text)) text.remove_prefix(n);
-  while (const std::size_t n = BlankLengthAtBack(text)) text.remove_suffix(n);
-  return text;
-}
-
 // Full-width Latin letters (what East Asian input methods type) become
 // ASCII, and the ideographic space an ASCII space; full-width digits and
 // separators are the entry grammar's own. Requires well-formed UTF-8.
@@ -172,7 +144,7 @@ std::pair<std::string_view, std::string_view> SplitUnit(std::string_view text) {
        c = BackUtf8Char(text.substr(0, start))) {
     start -= c.length;
   }
-  return {TrimBlanks(text.substr(0, start)), text.substr(start)};
+  return {TrimEntryBlanks(text.substr(0, start)), text.substr(start)};
 }
 
 // `text` without `word` at its end, or nullopt when it does not end with it.
@@ -184,10 +156,11 @@ std::optional<std::string_view> WithoutWord(std::string_view text,
   const std::size_t start = text.size() - word.size();
   if (!SameFolded(text.substr(start), word)) return std::nullopt;
   const std::string_view head = text.substr(0, start);
-  if (IsUnitLetter(FrontUtf8Char(word).code) && BlankLengthAtBack(head) == 0) {
+  if (IsUnitLetter(FrontUtf8Char(word).code) &&
+      EntryBlankLengthAtBack(head) == 0) {
     return std::nullopt;
   }
-  return TrimBlanks(head);
+  return TrimEntryBlanks(head);
 }
 
 exact::Ratio RatioBetween(StorageUnit from, StorageUnit to) {
@@ -218,7 +191,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
     return std::nullopt;
   }
   const std::string folded = Fold(query);
-  const auto [rest, last_name] = SplitUnit(TrimBlanks(folded));
+  const auto [rest, last_name] = SplitUnit(TrimEntryBlanks(folded));
   const std::optional<NamedUnit> last = UnitNamed(last_name, language_);
   if (!last) return std::nullopt;
 

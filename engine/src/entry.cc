@@ -89,27 +89,6 @@ bool IsSpaceLike(std::string_view separator) {
   return c && IsSpaceSeparator(*c);
 }
 
-// What a paste or a typist leaves around a number: it reads as nothing.
-bool IsBlankCodePoint(char32_t c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 ||
-         c == 0x2007 || c == 0x202F;
-}
-
-// The length of the blank at the front, or at the back, of the text; 0 when
-// there is none. The longest blank is three bytes long.
-std::size_t FrontBlankLength(std::string_view text) {
-  const Utf8Char front = FrontUtf8Char(text);
-  return front.length != 0 && IsBlankCodePoint(front.code) ? front.length : 0;
-}
-std::size_t BackBlankLength(std::string_view text) {
-  for (std::size_t length = 1; length <= 3 && length <= text.size(); ++length) {
-    const std::optional<char32_t> c =
-        SingleCodePoint(text.substr(text.size() - length));
-    if (c) return IsBlankCodePoint(*c) ? length : 0;
-  }
-  return 0;
-}
-
 // What the grammar makes of an accepted text:
 // value = sign * 0.d1 d2 d3 ... * 10^exponent, d1 not 0.
 struct ParsedNumber {  // NOLINT(cppcoreguidelines-pro-type-member-init)
@@ -148,10 +127,10 @@ class EntryParser {
   // True when the whole text is accepted; then *number holds its value.
   bool Parse(ParsedNumber* number) {
     number_ = number;
-    while (const std::size_t length = FrontBlankLength(text_)) {
+    while (const std::size_t length = EntryBlankLengthAtFront(text_)) {
       text_.remove_prefix(length);
     }
-    while (const std::size_t length = BackBlankLength(text_)) {
+    while (const std::size_t length = EntryBlankLengthAtBack(text_)) {
       text_.remove_suffix(length);
     }
 
@@ -379,6 +358,36 @@ double ToDouble(const ParsedNumber& number) {
 }
 
 }  // namespace
+
+bool IsEntryBlank(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 ||
+         c == 0x2007 || c == 0x202F;
+}
+
+std::size_t EntryBlankLengthAtFront(std::string_view text) {
+  const Utf8Char front = FrontUtf8Char(text);
+  return front.length != 0 && IsEntryBlank(front.code) ? front.length : 0;
+}
+
+std::size_t EntryBlankLengthAtBack(std::string_view text) {
+  // The longest blank is three bytes long.
+  for (std::size_t length = 1; length <= 3 && length <= text.size(); ++length) {
+    const std::optional<char32_t> c =
+        SingleCodePoint(text.substr(text.size() - length));
+    if (c) return IsEntryBlank(*c) ? length : 0;
+  }
+  return 0;
+}
+
+std::string_view TrimEntryBlanks(std::string_view text) {
+  while (const std::size_t n = EntryBlankLengthAtFront(text)) {
+    text.remove_prefix(n);
+  }
+  while (const std::size_t n = EntryBlankLengthAtBack(text)) {
+    text.remove_suffix(n);
+  }
+  return text;
+}
 
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators) {
   ParsedNumber number;

@@ -66,6 +66,15 @@ struct EntryDecimal {
 Outcome<EntryDecimal> EntryToDecimal(std::string_view text,
                                      const EntrySeparators& separators);
 
+// The blanks that a paste or a typist leaves around an amount and that the
+// grammar sets aside at either end: space, tab, CR, LF, U+00A0, U+2007 and
+// U+202F. The lengths are in bytes, 0 when the text does not begin (end)
+// with a blank.
+bool IsEntryBlank(char32_t c);
+std::size_t EntryBlankLengthAtFront(std::string_view text);
+std::size_t EntryBlankLengthAtBack(std::string_view text);
+std::string_view TrimEntryBlanks(std::string_view text);
+
 }  // namespace mensurex
 
 #endif  // MENSUREX_ENGINE_ENTRY_H_
