@@ -1,0 +1,234 @@
+// The doors through which a stranger's text reaches the program, each by the
+// entry point that reads it: the desktop search's query reader, mensurex's
+// command line with the lines that follow it, and the window's entry. The
+// fuzz targets reach the program through this header alone.
+#ifndef MENSUREX_FUZZ_DOORS_H_
+#define MENSUREX_FUZZ_DOORS_H_
+
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/amount_converter.h"
+#include "cli/exact/exact.h"
+#include "cli/line_reader.h"
+#include "cli/options.h"
+#include "cli/pipeline.h"
+#include "cli/units.h"
+#include "locale_numbers.h"
+#include "mensurex/entry.h"
+#include "mensurex/search/query.h"
+#include "mensurex/storage_unit.h"
+
+namespace mensurex::fuzz {
+
+// How a locale writes numbers, as each door is told it.
+struct NumberConventions {
+  std::string decimal = ".";
+  std::string grouping = ",";  // empty: digits are not grouped
+  int first_group_size = 3;
+  int higher_group_size = 3;
+  char32_t zero = U'0';  // the locale's own zero digit
+};
+
+// How a language writes a query besides its numbers.
+struct QueryWords {
+  std::vector<std::string> target_words;  // besides "in" and "to"
+  std::array<std::string, kStorageUnitCount> unit_symbols;
+};
+
+// What a door makes of an amount's text.
+struct Reading {
+  enum class Kind {
+    kRefused,       // not an amount
+    kBeyondLimits,  // an amount, but its results are longer than the door
+                    // writes
+    kBytes,         // an amount of `bytes` bytes
+  };
+  Kind kind = Kind::kRefused;
+  // Every digit, with the locale's decimal separator.
+  std::string bytes;
+};
+
+inline constexpr std::size_t kMaxQueryBytes = search::kMaxQueryBytes;
+inline constexpr std::size_t kMaxSearchResultBytes = search::kMaxResultBytes;
+inline constexpr std::size_t kShownChars = search::kShownChars;
+
+// The window's and the search's separators, as Qt's locale states them.
+inline EntrySeparators QtSeparators(const NumberConventions& conventions) {
+  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
+                               conventions.first_group_size,
+                               conventions.higher_group_size, conventions.zero);
+}
+
+// The search door: its answer to one query.
+class SearchDoor {
+ public:
+  SearchDoor(const NumberConventions& conventions, const QueryWords& words)
+      : answerer_(Language(conventions, words)),
+        decimal_(conventions.decimal) {}
+
+  std::optional<search::Answer> Ask(std::string_view query) {
+    return answerer_.Ask(query);
+  }
+
+  // The amount an answer stands for, in bytes: the value of any of its
+  // conversions times its unit's size.
+  std::string BytesOf(const search::Answer& answer) {
+    const search::Conversion& conversion = answer.conversions.front();
+    std::string plain = conversion.exact;
+    if (const std::size_t at = plain.find(decimal_); at != std::string::npos) {
+      plain.replace(at, decimal_.size(), ".");
+    }
+    EntrySeparators separators;
+    separators.grouping.clear();
+    const Outcome<EntryDecimal> value = EntryToDecimal(plain, separators);
+    if (!value) std::abort();
+    std::string bytes;
+    if (!exact_.AppendText({value->negative, value->digits, value->exponent},
+                           {10 * UnitIndex(conversion.unit), 0}, std::nullopt,
+                           exact::Rounding::kNearest, decimal_,
+                           std::string::npos, &bytes)) {
+      std::abort();
+    }
+    return bytes;
+  }
+
+  // Whether the query named the unit to convert to ("1 GB in MB").
+  static bool NamesTarget(const search::Answer& answer) {
+    return answer.conversions.size() == 1;
+  }
+
+ private:
+  static search::QueryLanguage Language(const NumberConventions& conventions,
+                                        const QueryWords& words) {
+    search::QueryLanguage language;
+    language.separators = QtSeparators(conventions);
+    language.target_words.insert(language.target_words.end(),
+                                 words.target_words.begin(),
+                                 words.target_words.end());
+    language.unit_symbols = words.unit_symbols;
+    return language;
+  }
+
+  search::Answerer answerer_;
+  std::string decimal_;
+  exact::Converter exact_;
+};
+
+// mensurex run in process: its arguments, then its standard input.
+struct CommandRun {
+  bool usage_error = false;
+  cli::Options options;  // as read, when there was no usage error
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+// Runs mensurex on `input`, read through a pipe in chunks of `read_bytes`,
+// holding lines of up to `max_line_bytes` (its own limit is a mebibyte).
+// `interleave`: standard output and standard error reach the same place.
+inline CommandRun RunCommand(const std::vector<std::string>& arguments,
+                             std::string_view input, bool interleave,
+                             std::size_t max_line_bytes,
+                             std::size_t read_bytes) {
+  CommandRun run;
+  auto parsed = cli::ParseOptions(arguments);
+  if (auto* error = std::get_if<cli::UsageError>(&parsed)) {
+    run.usage_error = true;
+    run.status = cli::kExitUsage;
+    run.err = "mensurex: " + error->message + "\n";
+    return run;
+  }
+  run.options = std::move(std::get<cli::Options>(parsed));
+  cli::Output output(
+      [&run](cli::Output::Stream stream, std::string_view text) {
+        (stream == cli::Output::Stream::kOut ? run.out : run.err).append(text);
+        return true;
+      },
+      interleave);
+  const cli::Options& options = run.options;
+  if (options.action != cli::Options::Action::kConvert) {
+    run.status = output.Finish(cli::kExitConverted);
+    return run;
+  }
+  if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
+  if (options.has_amount) {
+    run.status = cli::ConvertArgumentAmount(options, &output);
+    return run;
+  }
+  // The whole input fits the pipe (the fuzzers' inputs are a few KiB).
+  std::array<int, 2> pipe_ends{};
+  if (::pipe(pipe_ends.data()) != 0) std::abort();
+  for (std::string_view rest = input; !rest.empty();) {
+    const ssize_t written = ::write(pipe_ends[1], rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) std::abort();
+    rest.remove_prefix(static_cast<std::size_t>(written));
+  }
+  ::close(pipe_ends[1]);
+  cli::LineReader reader(
+      pipe_ends[0], max_line_bytes, read_bytes, [&output] { output.Flush(); },
+      options.zero_terminated ? '\0' : '\n');
+  run.status = cli::ConvertLines(options, &reader, &output);
+  ::close(pipe_ends[0]);
+  return run;
+}
+
+// mensurex's reading of one amount (a line of its input): its value in
+// bytes, exact.
+class CommandAmountDoor {
+ public:
+  explicit CommandAmountDoor(const NumberConventions& conventions)
+      : converter_(Settings(conventions)) {}
+
+  Reading Read(std::string_view text) {
+    out_.clear();
+    Reading reading;
+    if (converter_.Convert(text, {}, &out_, &message_)) {
+      reading.kind = Reading::Kind::kBytes;
+      reading.bytes = out_;
+    } else if (message_.ends_with(" bytes")) {
+      // "... is too large to convert: its result would be longer than N
+      // bytes"; the text it quotes always comes before.
+      reading.kind = Reading::Kind::kBeyondLimits;
+    }
+    return reading;
+  }
+
+ private:
+  static cli::ConversionSettings Settings(
+      const NumberConventions& conventions) {
+    cli::ConversionSettings settings;
+    settings.separators = cli::EntrySeparatorsFor(cli::NumericConventions{
+        conventions.decimal, conventions.grouping, conventions.first_group_size,
+        conventions.higher_group_size});
+    settings.only_unit = cli::Unit{StorageUnit::kBytes, false};
+    return settings;
+  }
+
+  cli::AmountConverter converter_;
+  std::string out_;
+  std::string message_;
+};
+
+// The window's reading of its entry: the number, as a double; nullopt when
+// it is refused.
+inline std::optional<double> WindowReads(std::string_view entry,
+                                         const EntrySeparators& separators) {
+  const Outcome<double> value = EntryToDouble(entry, separators);
+  if (!value) return std::nullopt;
+  return *value;
+}
+
+}  // namespace mensurex::fuzz
+
+#endif  // MENSUREX_FUZZ_DOORS_H_

@@ -1,0 +1,163 @@
+// Fuzzes the desktop search's query reader, which answers any client on the
+// session bus. The first input byte picks the language, by its value modulo
+// 16 ('0' English .. '?' Persian, in the order of kLanguages); the rest is
+// the query. Any property that fails aborts, which the fuzzer reports.
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checks.h"
+#include "doors.h"
+
+namespace {
+
+using mensurex::StorageUnit;
+using mensurex::fuzz::Check;
+using mensurex::fuzz::NumberConventions;
+using mensurex::fuzz::QueryWords;
+using mensurex::fuzz::SearchDoor;
+using mensurex::search::Answer;
+
+struct Language {
+  NumberConventions numbers;
+  QueryWords words;
+};
+
+const QueryWords kEnglish{{}, {}};
+
+// Separators as Qt states them for these locales, and the words and unit
+// symbols of the search's translations.
+const Language kLanguages[] = {
+    {{".", ",", 3, 3, U'0'}, kEnglish},  // en_US
+    {{",", ".", 3, 3, U'0'}, {{"in", "nach", "zu"}, {}}},
+    {{",", "\u202F", 3, 3, U'0'},
+     {{"en", "vers"}, {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"}}},
+    {{",", "\u00A0", 3, 3, U'0'},
+     {{"\u0432"},  // ru
+      {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
+       "\u041F\u0411", "\u042D\u0411"}}},
+    {{",", "\u00A0", 3, 3, U'0'},
+     {{"\u0432", "\u0443", "\u043D\u0430"},  // uk
+      {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
+       "\u041F\u0411", "\u0415\u0411"}}},
+    {{".", ",", 3, 3, U'0'}, {{"\u306F\u4F55", "\u3092"}, {}}},  // ja
+    {{".", ",", 3, 3, U'0'},                                     // zh_CN
+     {{"\u7B49\u4E8E\u591A\u5C11", "\u6362\u7B97\u6210", "\u8F6C"}, {}}},
+    {{".", ",", 3, 3, U'0'},  // ko
+     {{"\uB294 \uBA87", "\uC740 \uBA87", "\uC744", "\uB97C"}, {}}},
+    {{"\u066B", "\u066C", 3, 3, U'\u0660'}, kEnglish},          // ar_EG
+    {{".", ",", 3, 2, U'0'}, kEnglish},                         // hi_IN
+    {{".", "\u2019", 3, 3, U'0'}, {{"in", "nach", "zu"}, {}}},  // de_CH
+    {{",", ".", 3, 3, U'0'}, {{"ka\u00E7"}, {}}},               // tr
+    {{",", "\u00A0", 3, 3, U'0'}, {{"v", "na"}, {}}},           // cs
+    {{",", "\u00A0", 3, 3, U'0'}, {{"i", "till"}, {}}},         // sv
+    {{",", "", 3, 3, U'0'}, {{"en", "a"}, {}}},  // a locale without grouping
+    {{"\u066B", "\u066C", 3, 3, U'\u06F0'}, kEnglish},  // fa_IR
+};
+
+bool SameAnswer(const std::optional<Answer>& a,
+                const std::optional<Answer>& b) {
+  if (a.has_value() != b.has_value()) return false;
+  if (!a) return true;
+  if (a->amount != b->amount || a->from != b->from ||
+      a->from_label != b->from_label || a->kilo_label != b->kilo_label ||
+      a->conversions.size() != b->conversions.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a->conversions.size(); ++i) {
+    const auto& x = a->conversions[i];
+    const auto& y = b->conversions[i];
+    if (x.unit != y.unit || x.label != y.label || x.exact != y.exact ||
+        x.shown != y.shown) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::size_t CharCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++count;
+  }
+  return count;
+}
+
+void CheckAnswer(const Answer& answer, const Language& language,
+                 SearchDoor* door) {
+  const std::vector<mensurex::search::Conversion>& conversions =
+      answer.conversions;
+  Check(!answer.from_label.empty() && !answer.kilo_label.empty(),
+        "the amount's unit is named", answer.amount);
+  if (!SearchDoor::NamesTarget(answer)) {
+    Check(conversions.size() == mensurex::kStorageUnitCount - 1,
+          "without a target, every other unit", answer.amount);
+    unsigned seen = 1U << static_cast<unsigned>(UnitIndex(answer.from));
+    for (const auto& conversion : conversions) {
+      const unsigned bit = 1U
+                           << static_cast<unsigned>(UnitIndex(conversion.unit));
+      Check((seen & bit) == 0, "each unit once, never the amount's own",
+            answer.amount);
+      seen |= bit;
+    }
+  }
+  const std::string_view decimal = language.numbers.decimal;
+  for (const auto& conversion : conversions) {
+    Check(!conversion.label.empty(), "a result's unit is named",
+          conversion.exact);
+    Check(mensurex::fuzz::IsPlainNumber(conversion.exact, decimal),
+          "a result is a plain number", conversion.exact);
+    if (CharCount(conversion.exact) <= mensurex::fuzz::kShownChars) {
+      Check(conversion.shown == conversion.exact,
+            "a short result is shown whole", conversion.exact);
+    } else {
+      const std::string_view shown = conversion.shown;
+      Check(shown.ends_with("\u2026") &&
+                CharCount(shown) == mensurex::fuzz::kShownChars &&
+                conversion.exact.starts_with(shown.substr(0, shown.size() - 3)),
+            "a long result is shown by its start", conversion.exact);
+    }
+  }
+  // Every conversion is the same amount, and so is the amount read again
+  // as the answer states it.
+  std::string bytes = door->BytesOf(answer);
+  for (std::size_t i = 1; i < conversions.size(); ++i) {
+    Answer one;
+    one.conversions = {conversions[i]};
+    Check(door->BytesOf(one) == bytes, "every result is the same amount",
+          conversions[i].exact);
+  }
+  const std::string again = answer.amount + " " + answer.from_label;
+  const std::optional<Answer> reread = door->Ask(again);
+  Check(reread.has_value() && door->BytesOf(*reread) == bytes,
+        "the amount as stated reads the same", again);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  if (size == 0) return 0;
+  const std::size_t index = data[0] % std::size(kLanguages);
+  const Language& language = kLanguages[index];
+  // One door per language, as the provider keeps one: its converter's state
+  // carries from one query to the next.
+  static std::vector<std::optional<SearchDoor>> doors(std::size(kLanguages));
+  if (!doors[index]) doors[index].emplace(language.numbers, language.words);
+  SearchDoor& door = *doors[index];
+
+  const std::string_view query(reinterpret_cast<const char*>(data + 1),
+                               size - 1);
+  const std::optional<Answer> answer = door.Ask(query);
+  if (query.size() + 2 <= mensurex::fuzz::kMaxQueryBytes) {
+    const std::string padded = " " + std::string(query) + "\t";
+    Check(SameAnswer(door.Ask(padded), answer),
+          "blanks at either end change nothing", query);
+  }
+  if (answer) CheckAnswer(*answer, language, &door);
+  return 0;
+}
