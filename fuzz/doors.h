@@ -74,7 +74,10 @@ class SearchDoor {
  public:
   SearchDoor(const NumberConventions& conventions, const QueryWords& words)
       : answerer_(Language(conventions, words)),
-        decimal_(conventions.decimal) {}
+        read_(QtSeparators(conventions)) {
+    written_.decimal = conventions.decimal;
+    written_.grouping.clear();
+  }
 
   std::optional<search::Answer> Ask(std::string_view query) {
     return answerer_.Ask(query);
@@ -84,22 +87,13 @@ class SearchDoor {
   // conversions times its unit's size.
   std::string BytesOf(const search::Answer& answer) {
     const search::Conversion& conversion = answer.conversions.front();
-    std::string plain = conversion.exact;
-    if (const std::size_t at = plain.find(decimal_); at != std::string::npos) {
-      plain.replace(at, decimal_.size(), ".");
-    }
-    EntrySeparators separators;
-    separators.grouping.clear();
-    const Outcome<EntryDecimal> value = EntryToDecimal(plain, separators);
-    if (!value) std::abort();
-    std::string bytes;
-    if (!exact_.AppendText({value->negative, value->digits, value->exponent},
-                           {10 * UnitIndex(conversion.unit), 0}, std::nullopt,
-                           exact::Rounding::kNearest, decimal_,
-                           std::string::npos, &bytes)) {
-      std::abort();
-    }
-    return bytes;
+    return Bytes(conversion.exact, written_, conversion.unit);
+  }
+
+  // The amount as the answer quotes it, read by the entry grammar, in
+  // bytes.
+  std::string BytesTyped(const search::Answer& answer) {
+    return Bytes(answer.amount, read_, answer.from);
   }
 
   // Whether the query named the unit to convert to ("1 GB in MB").
@@ -108,6 +102,20 @@ class SearchDoor {
   }
 
  private:
+  std::string Bytes(std::string_view number, const EntrySeparators& separators,
+                    StorageUnit unit) {
+    const Outcome<EntryDecimal> value = EntryToDecimal(number, separators);
+    if (!value) std::abort();
+    std::string bytes;
+    if (!exact_.AppendText({value->negative, value->digits, value->exponent},
+                           {10 * UnitIndex(unit), 0}, std::nullopt,
+                           exact::Rounding::kNearest, written_.decimal,
+                           std::string::npos, &bytes)) {
+      std::abort();
+    }
+    return bytes;
+  }
+
   static search::QueryLanguage Language(const NumberConventions& conventions,
                                         const QueryWords& words) {
     search::QueryLanguage language;
@@ -120,7 +128,8 @@ class SearchDoor {
   }
 
   search::Answerer answerer_;
-  std::string decimal_;
+  EntrySeparators read_;     // how amounts are typed
+  EntrySeparators written_;  // how results are written: no grouping
   exact::Converter exact_;
 };
 

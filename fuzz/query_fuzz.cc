@@ -122,9 +122,11 @@ void CheckAnswer(const Answer& answer, const Language& language,
             "a long result is shown by its start", conversion.exact);
     }
   }
-  // Every conversion is the same amount, and so is the amount read again
-  // as the answer states it.
-  std::string bytes = door->BytesOf(answer);
+  // Every conversion is the amount as typed, and so is the amount read
+  // again as the answer states it.
+  const std::string bytes = door->BytesOf(answer);
+  Check(door->BytesTyped(answer) == bytes, "the results are the amount typed",
+        answer.amount);
   for (std::size_t i = 1; i < conversions.size(); ++i) {
     Answer one;
     one.conversions = {conversions[i]};
