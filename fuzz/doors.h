@@ -142,6 +142,24 @@ struct CommandRun {
   std::string err;
 };
 
+// How many amounts the arguments hold; their results come instead of
+// standard input's.
+inline std::size_t ArgumentAmountCount(const cli::Options& options) {
+  return options.has_amount ? 1 : 0;
+}
+
+// The results of one line, or of one amount of the arguments.
+inline std::size_t ResultsPerLine(const cli::Options& options) {
+  if (!options.fields.empty()) return 1;
+  return cli::AmountConverter(options.conversion).ResultCount();
+}
+
+// The exit status when an amount does not convert and the mode does not
+// forgive it.
+inline int FailedStatus(const cli::Options& /*options*/) {
+  return cli::kExitFailed;
+}
+
 // Runs mensurex on `input`, read through a pipe in chunks of `read_bytes`,
 // holding lines of up to `max_line_bytes` (its own limit is a mebibyte).
 // `interleave`: standard output and standard error reach the same place.
@@ -170,7 +188,7 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
     return run;
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
-  if (options.has_amount) {
+  if (ArgumentAmountCount(options) > 0) {
     run.status = cli::ConvertArgumentAmount(options, &output);
     return run;
   }

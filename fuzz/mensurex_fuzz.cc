@@ -83,32 +83,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
           "a usage error is one complaint and nothing else", run.err);
     return 0;
   }
-  Check(run.status == mensurex::cli::kExitConverted ||
-            run.status == mensurex::cli::kExitFailed,
-        "converted or failed");
   const mensurex::cli::Options& options = run.options;
+  const int failed = mensurex::fuzz::FailedStatus(options);
+  Check(run.status == mensurex::cli::kExitConverted || run.status == failed,
+        "converted or failed");
   if (options.action != mensurex::cli::Options::Action::kConvert) return 0;
 
   // Results and lines stay in step: each line gives its results, or its
   // text in their place, each followed by the line's end.
-  const std::size_t per_line = !options.fields.empty() ||
-                                       options.conversion.only_unit ||
-                                       options.conversion.automatic
-                                   ? 1
-                                   : mensurex::kStorageUnitCount;
+  const std::size_t per_line = mensurex::fuzz::ResultsPerLine(options);
   const char delimiter = options.zero_terminated ? '\0' : '\n';
   const std::size_t written = LineCount(run.out, delimiter);
-  if (options.has_amount) {
-    // A bad amount has no line to stand in for.
-    Check(written == per_line || written == 0, "an amount gives its results",
-          run.out);
+  if (const std::size_t amounts =
+          mensurex::fuzz::ArgumentAmountCount(options)) {
+    // A bad amount may have no line to stand in for.
+    Check(written % per_line == 0 && written <= amounts * per_line,
+          "each amount gives its results", run.out);
     return 0;
   }
   const std::size_t lines = LineCount(input, delimiter);
   const std::size_t header = std::min(lines, options.header_lines);
   const std::size_t expected = header + (lines - header) * per_line;
   const bool stopped = options.invalid == mensurex::cli::InvalidMode::kAbort &&
-                       run.status == mensurex::cli::kExitFailed;
+                       run.status == failed;
   Check(stopped ? written <= expected : written == expected,
         "every line gives its results", run.out);
   return 0;
