@@ -42,6 +42,11 @@ for entry in "${targets[@]}"; do
   if [[ $status -ne 0 ]]; then
     tail -n 40 "$log"
     echo "$name found a failure (exit $status); see $log"
+    for finding in "$findings/$name"-*; do
+      if [[ -e "$finding" ]]; then
+        echo "  reproduce: build-fuzz/fuzz/$name $finding"
+      fi
+    done
     failed=1
     continue
   fi
