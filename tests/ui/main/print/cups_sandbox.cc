@@ -55,8 +55,10 @@ ErrorPolicy abort-job
 </Policy>
 )conf";
 
-// A PDF printer on A4 whose only filter passes the PDF on unchanged in
-// content, so the file device receives a PDF again.
+// A PDF printer whose only filter passes the PDF on unchanged in content, so
+// the file device receives a PDF again. It names its page size only as the
+// PPD's default, as most printers' PPDs do: @SIZE@ is "A4" or "Letter",
+// @POINTS@ its width and length.
 constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -77,18 +79,18 @@ constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *cupsFilter2: "application/pdf application/vnd.cups-pdf 0 pdftopdf"
 *OpenUI *PageSize/Media Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
-*DefaultPageSize: A4
-*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*DefaultPageSize: @SIZE@
+*PageSize @SIZE@/@SIZE@: "<</PageSize[@POINTS@]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageSize
 *OpenUI *PageRegion: PickOne
 *OrderDependency: 10 AnySetup *PageRegion
-*DefaultPageRegion: A4
-*PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*DefaultPageRegion: @SIZE@
+*PageRegion @SIZE@/@SIZE@: "<</PageSize[@POINTS@]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageRegion
-*DefaultImageableArea: A4
-*ImageableArea A4/A4: "0 0 595 842"
-*DefaultPaperDimension: A4
-*PaperDimension A4/A4: "595 842"
+*DefaultImageableArea: @SIZE@
+*ImageableArea @SIZE@/@SIZE@: "0 0 @POINTS@"
+*DefaultPaperDimension: @SIZE@
+*PaperDimension @SIZE@/@SIZE@: "@POINTS@"
 )conf";
 
 struct HttpClose {
@@ -164,9 +166,13 @@ bool CupsSandbox::WriteConfiguration() {
        {"conf", "spool", "cache", "state", "tmp", "log", "home", "client"}) {
     if (!dir.mkpath(sub)) return false;
   }
+  QByteArray a4(kPdfPpd), letter(kPdfPpd);
+  a4.replace("@SIZE@", "A4").replace("@POINTS@", "595 842");
+  letter.replace("@SIZE@", "Letter").replace("@POINTS@", "612 792");
   return WriteText(Path("cups-files.conf"), kCupsFilesConf, dir_.path()) &&
          WriteText(Path("cupsd.conf"), kCupsdConf, dir_.path()) &&
-         WriteText(Path("pdf.ppd"), kPdfPpd, dir_.path());
+         WriteText(Path("a4.ppd"), a4, dir_.path()) &&
+         WriteText(Path("letter.ppd"), letter, dir_.path());
 }
 
 bool CupsSandbox::IsRunning() const {
@@ -221,10 +227,11 @@ bool CupsSandbox::RunTool(const QString& program,
   return ok;
 }
 
-bool CupsSandbox::AddPdfQueue() {
+bool CupsSandbox::AddPdfQueue(QueuePaper paper) {
   QFile::remove(OutputPath());
+  const QString ppd = Path(paper == QueuePaper::kA4 ? "a4.ppd" : "letter.ppd");
   return RunTool("lpadmin", {"-p", kQueue, "-E", "-v", "file://" + OutputPath(),
-                             "-P", Path("pdf.ppd")}) &&
+                             "-P", ppd}) &&
          RunTool("lpadmin", {"-d", kQueue});
 }
 
@@ -240,6 +247,32 @@ int CupsSandbox::JobCount() const {
 
 int CupsSandbox::ActiveJobCount() const {
   return CountJobs(SocketPath(), CUPS_WHICHJOBS_ACTIVE);
+}
+
+int CupsSandbox::CreateEmptyJob(const QString& title) const {
+  const Http http = Connect(SocketPath());
+  return http ? cupsCreateJob(http.get(), kQueue, title.toUtf8().constData(), 0,
+                              nullptr)
+              : 0;
+}
+
+bool CupsSandbox::IsJobActive(int job_id) const {
+  const Http http = Connect(SocketPath());
+  if (!http) return false;
+  cups_job_t* jobs = nullptr;
+  const int count = cupsGetJobs2(http.get(), &jobs, /*name=*/nullptr,
+                                 /*myjobs=*/0, CUPS_WHICHJOBS_ACTIVE);
+  bool active = false;
+  for (int index = 0; index < count; ++index) {
+    active = active || jobs[index].id == job_id;
+  }
+  cupsFreeJobs(count > 0 ? count : 0, jobs);
+  return active;
+}
+
+bool CupsSandbox::CancelJob(int job_id) const {
+  const Http http = Connect(SocketPath());
+  return http && cupsCancelJob2(http.get(), kQueue, job_id, 0) == IPP_STATUS_OK;
 }
 
 bool CupsSandbox::WaitForIdle(int timeout_ms) const {
