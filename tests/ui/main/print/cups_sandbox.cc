@@ -56,9 +56,9 @@ ErrorPolicy abort-job
 )conf";
 
 // A PDF printer whose only filter passes the PDF on unchanged in content, so
-// the file device receives a PDF again. It names its page size only as the
-// PPD's default, as most printers' PPDs do: @SIZE@ is "A4" or "Letter",
-// @POINTS@ its width and length.
+// the file device receives a PDF again. Like most printers' PPDs it offers
+// Letter and A4, with margins, and names its page size only as the PPD's
+// default, @SIZE@: "A4" or "Letter".
 constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -80,17 +80,21 @@ constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *OpenUI *PageSize/Media Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
 *DefaultPageSize: @SIZE@
-*PageSize @SIZE@/@SIZE@: "<</PageSize[@POINTS@]/ImagingBBox null>>setpagedevice"
+*PageSize Letter/Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageSize
 *OpenUI *PageRegion: PickOne
 *OrderDependency: 10 AnySetup *PageRegion
 *DefaultPageRegion: @SIZE@
-*PageRegion @SIZE@/@SIZE@: "<</PageSize[@POINTS@]/ImagingBBox null>>setpagedevice"
+*PageRegion Letter/Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageRegion
 *DefaultImageableArea: @SIZE@
-*ImageableArea @SIZE@/@SIZE@: "0 0 @POINTS@"
+*ImageableArea Letter/Letter: "18 36 594 756"
+*ImageableArea A4/A4: "18 36 577 806"
 *DefaultPaperDimension: @SIZE@
-*PaperDimension @SIZE@/@SIZE@: "@POINTS@"
+*PaperDimension Letter/Letter: "612 792"
+*PaperDimension A4/A4: "595 842"
 )conf";
 
 struct HttpClose {
@@ -167,8 +171,8 @@ bool CupsSandbox::WriteConfiguration() {
     if (!dir.mkpath(sub)) return false;
   }
   QByteArray a4(kPdfPpd), letter(kPdfPpd);
-  a4.replace("@SIZE@", "A4").replace("@POINTS@", "595 842");
-  letter.replace("@SIZE@", "Letter").replace("@POINTS@", "612 792");
+  a4.replace("@SIZE@", "A4");
+  letter.replace("@SIZE@", "Letter");
   return WriteText(Path("cups-files.conf"), kCupsFilesConf, dir_.path()) &&
          WriteText(Path("cupsd.conf"), kCupsdConf, dir_.path()) &&
          WriteText(Path("a4.ppd"), a4, dir_.path()) &&
