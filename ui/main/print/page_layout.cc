@@ -1,9 +1,9 @@
 #include "page_layout.h"
 
 #include <langinfo.h>
-#include <locale.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdint>
 
 namespace mensurex::ui {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -147,17 +148,17 @@ class RecordReader {
 
 std::string FormatPaper(const Paper& paper) {
   const auto hundredths = [](qreal mm) {
-    return std::to_string(static_cast<long>(mm * 100 + 0.5));
+    return std::to_string(std::lround(mm * 100));
   };
   return hundredths(paper.size_mm.width()) + " " +
          hundredths(paper.size_mm.height()) + " " + hundredths(paper.margin_mm);
 }
 
 Paper ParsePaper(std::string_view text, const Paper& fallback) {
-  std::array<long, 3> values{};
+  std::array<int, 3> values{};
   const char* next = text.data();
   const char* const end = text.data() + text.size();
-  for (long& value : values) {
+  for (int& value : values) {
     while (next < end && *next == ' ') ++next;
     const auto [stop, error] = std::from_chars(next, end, value);
     if (error != std::errc() || value < 0) return fallback;

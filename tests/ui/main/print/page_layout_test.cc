@@ -1,9 +1,8 @@
 // Placement of the window's image on the page.
 #include "page_layout.h"
 
-#include <locale.h>
-
 #include <QTest>
+#include <clocale>
 
 using mensurex::ui::FallbackPaper;
 using mensurex::ui::LocalePaper;
