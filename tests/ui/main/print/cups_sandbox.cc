@@ -260,20 +260,6 @@ int CupsSandbox::CreateEmptyJob(const QString& title) const {
               : 0;
 }
 
-bool CupsSandbox::IsJobActive(int job_id) const {
-  const Http http = Connect(SocketPath());
-  if (!http) return false;
-  cups_job_t* jobs = nullptr;
-  const int count = cupsGetJobs2(http.get(), &jobs, /*name=*/nullptr,
-                                 /*myjobs=*/0, CUPS_WHICHJOBS_ACTIVE);
-  bool active = false;
-  for (int index = 0; index < count; ++index) {
-    active = active || jobs[index].id == job_id;
-  }
-  cupsFreeJobs(count > 0 ? count : 0, jobs);
-  return active;
-}
-
 bool CupsSandbox::CancelJob(int job_id) const {
   const Http http = Connect(SocketPath());
   return http && cupsCancelJob2(http.get(), kQueue, job_id, 0) == IPP_STATUS_OK;

@@ -55,10 +55,9 @@ class CupsSandbox {
   int JobCount() const;
   int ActiveJobCount() const;
   // A job on kQueue titled `title`, as another client makes it, without a
-  // document (0 on failure); whether job `job_id` is still active; cancels
-  // it.
+  // document (0 on failure); cancels job `job_id`, which only an active job
+  // allows.
   int CreateEmptyJob(const QString& title) const;
-  bool IsJobActive(int job_id) const;
   bool CancelJob(int job_id) const;
   // Waits until no job is active any more.
   bool WaitForIdle(int timeout_ms = 30000) const;
