@@ -43,7 +43,12 @@ const LocaleRow kRows[] = {
     {"ar_EG", "native digits", "١٫٥", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
     {"ar_EG", "native grouped", "١٬٢٣٤٫٥", 1, "١٢٦٤١٢٨", "١٫٢٠٥٥٦٦٤٠٦٢٥"},
     {"ar_EG", "ASCII digits typed", "-0٫5", 2, "-٥٢٤٢٨٨", "-٠٫٥"},
+    // The Western "." typed for the decimal separator.
+    {"ar_EG", "full stop typed", "1.5", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
     {"fa_IR", "Persian digits", "۱٫۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
+    {"fa_IR", "full stop typed", "۱.۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
+    {"fa_IR", "ASCII digits and full stop", "1.5", 1, "۱۵۳۶",
+     "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
