@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QByteArray>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -160,6 +161,34 @@ class AboutWindowTest : public QObject {
                  qPrintable(controls[i]->objectName() + " overlaps " +
                             controls[j]->objectName()));
       }
+    }
+  }
+
+  // Right to left, the mirror image: each control at 382 - x - w, captions
+  // at the right; back left to right, nothing has moved.
+  void mirroredRightToLeft() {
+    frmAbout window;
+    const QList<QWidget*> controls =
+        window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QHash<QWidget*, QRect> left_to_right;
+    for (QWidget* control : controls) {
+      left_to_right[control] = control->geometry();
+    }
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    for (QWidget* control : controls) {
+      QRect mirrored = left_to_right[control];
+      mirrored.moveLeft(382 - mirrored.x() - mirrored.width());
+      QCOMPARE(control->geometry(), mirrored);
+      const auto* label = qobject_cast<QLabel*>(control);
+      if (label != nullptr && !label->text().isEmpty()) {
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight | Qt::AlignAbsolute);
+      }
+    }
+    QCOMPARE(Child(window, "picIcon")->geometry(), QRect(314, 16, 52, 52));
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    for (QWidget* control : controls) {
+      QCOMPARE(control->geometry(), left_to_right[control]);
     }
   }
 
