@@ -6,13 +6,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainterPath>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRadioButton>
 #include <QTest>
 
 #include "ui/main/frm_main.h"
+#include "ui/shared/user_language.h"
 
 namespace {
 
@@ -59,6 +62,56 @@ class FrmMainLocaleTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Arabic and Persian windows are mirrored, whether or not the program
+  // has their translation.
+  void layoutDirectionFollowsTheLanguage() {
+    mensurex::ui::LoadUserLanguage();
+    const bool right_to_left = QLocale::system().language() == QLocale::Arabic ||
+                               QLocale::system().language() == QLocale::Persian;
+    QCOMPARE(QApplication::layoutDirection(),
+             right_to_left ? Qt::RightToLeft : Qt::LeftToRight);
+  }
+
+  // The locale's own digits come from a face that has them, as tall as the
+  // Latin digits (within a pixel at 100 pixels), not from the system's
+  // fallback.
+  void ownDigitsAsTallAsLatinOnes() {
+    const QString zero = QLocale::system().zeroDigit();
+    if (zero == QLatin1String("0")) return;
+    frmMain window;
+    const QFont font = window.findChild<QLineEdit*>("txtEntry")->font();
+    const auto digit_height = [](const QRawFont& face, const QString& digits) {
+      QRectF bounds;
+      for (const quint32 glyph : face.glyphIndexesForString(digits)) {
+        bounds |= face.pathForGlyph(glyph).boundingRect();
+      }
+      return bounds.height();
+    };
+    const auto face_of = [](const QString& family) {
+      QFont sized(family);
+      sized.setPixelSize(100);
+      const QRawFont face = QRawFont::fromFont(sized);
+      return face.familyName() == family ? face : QRawFont();
+    };
+    QString own;
+    for (char32_t digit = zero.toUcs4().first(), last = digit + 9;
+         digit <= last; ++digit) {
+      own += QString::fromUcs4(&digit, 1);
+    }
+    QRawFont latin;  // the first face installed
+    for (const QString& family : font.families()) {
+      const QRawFont face = face_of(family);
+      if (!face.isValid()) continue;
+      if (!latin.isValid()) latin = face;
+      if (!face.supportsCharacter(own.at(1))) continue;
+      const qreal ratio = digit_height(face, own.mid(1)) /
+                          digit_height(latin, QStringLiteral("123456789"));
+      QVERIFY2(qAbs(ratio - 1) < 0.03, qPrintable(family));
+      return;
+    }
+    QFAIL("no face of the text boxes' font draws the locale's digits");
+  }
+
   void followsTheLocale_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("unit");
