@@ -6,12 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPainterPath>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainterPath>
 #include <QPushButton>
-#include <QRawFont>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTest>
 
 #include "ui/main/frm_main.h"
@@ -50,8 +50,7 @@ const LocaleRow kRows[] = {
     {"ar_EG", "full stop typed", "1.5", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
     {"fa_IR", "Persian digits", "۱٫۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"fa_IR", "full stop typed", "۱.۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
-    {"fa_IR", "ASCII digits and full stop", "1.5", 1, "۱۵۳۶",
-     "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
+    {"fa_IR", "ASCII digits and full stop", "1.5", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
@@ -66,8 +65,9 @@ class FrmMainLocaleTest : public QObject {
   // has their translation.
   void layoutDirectionFollowsTheLanguage() {
     mensurex::ui::LoadUserLanguage();
-    const bool right_to_left = QLocale::system().language() == QLocale::Arabic ||
-                               QLocale::system().language() == QLocale::Persian;
+    const bool right_to_left =
+        QLocale::system().language() == QLocale::Arabic ||
+        QLocale::system().language() == QLocale::Persian;
     QCOMPARE(QApplication::layoutDirection(),
              right_to_left ? Qt::RightToLeft : Qt::LeftToRight);
   }

@@ -254,16 +254,15 @@ class WindowPrintJobTest : public QObject {
   // entry box at its mirrored place, its caption at the right.
   void drawsAMirroredWindowAsShown() {
     QApplication::setLayoutDirection(Qt::RightToLeft);
-    const auto restore = qScopeGuard(
-        [] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+    const auto restore =
+        qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
     const QWidget* entry = Find<QLineEdit>("txtEntry");
     const QRect area(entry->mapTo(&window_, QPoint(0, 0)), entry->size());
     QCOMPARE(area.left(), 416 - 160 - 105);
-    const auto drawn =
-        mensurex::ui::DrawWindowForPrint(window_, mensurex::ui::FallbackPaper());
-    const QImage printed =
-        drawn.image.scaled(window_.size(), Qt::IgnoreAspectRatio,
-                           Qt::SmoothTransformation);
+    const auto drawn = mensurex::ui::DrawWindowForPrint(
+        window_, mensurex::ui::FallbackPaper());
+    const QImage printed = drawn.image.scaled(
+        window_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage screen = window_.grab().toImage();
     for (const char* name : {"lblEntry", "cmdCalculate", "optMeasure_1"}) {
       const auto* control = Find<QWidget>(name);
