@@ -107,8 +107,7 @@ void frmAbout::BuildControls() {
   picIcon->setLineWidth(2);
   picIcon->setAlignment(Qt::AlignCenter);
   picIcon->setFocusPolicy(Qt::StrongFocus);
-  picIcon->setPixmap(
-      QPixmap::fromImage(mensurex::ui::AboutPictureFirstFrame()));
+  picIcon->setPixmap(mensurex::ui::AboutPicturePixmap(devicePixelRatioF()));
   picIcon->setAccessibleName(tr("Program picture"));
   picIcon->setAccessibleDescription(tr("A diskette"));
   setTabOrder(cmdOK, picIcon);

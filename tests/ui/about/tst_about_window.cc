@@ -11,6 +11,7 @@
 #include <QTest>
 #include <functional>
 
+#include "about_picture.h"
 #include "ui/about/frm_about.h"
 
 namespace {
@@ -220,6 +221,28 @@ class AboutWindowTest : public QObject {
     QCOMPARE(shot.pixelColor(18, 18), window.palette().color(QPalette::Window));
     QVERIFY(shot.pixelColor(42, 42) !=
             window.palette().color(QPalette::Window));
+  }
+
+  // The picture on the screen's own pixels: at 100 % the frame itself, at
+  // 200 % (the test runs at both) each of its pixels a sharp square.
+  void pictureIsSharpAtAnyScale() {
+    frmAbout window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = Child(window, "picIcon")->grab().toImage();
+    const int factor = qRound(shot.devicePixelRatio());
+    QCOMPARE(shot.size(), QSize(52, 52) * factor);
+    const QImage frame = mensurex::ui::AboutPictureFirstFrame();
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 48; ++x) {
+        if (qAlpha(frame.pixel(x, y)) != 255) continue;
+        for (int d = 0; d < factor * factor; ++d) {
+          QCOMPARE(shot.pixel((x + 2) * factor + d % factor,
+                              (y + 2) * factor + d / factor),
+                   frame.pixel(x, y));
+        }
+      }
+    }
   }
 
   // Each opening builds the window afresh and shows the same content.
