@@ -98,9 +98,10 @@ QFont DialogFont() {
   // own brackets, full-width forms and ideographic punctuation come from
   // their face, the first that has them.
   if (UserLanguage().startsWith(QLatin1String("zh"))) {
-    return SansFont(CjkFamilies() + LatinFamilies(), 8.0);
+    return SansFont(CjkFamilies() + LatinFamilies() + ArabicDigitFamilies(),
+                    8.0);
   }
-  return SansFont(LatinFamilies() + CjkFamilies(), 8.0);
+  return SansFont(LatinFamilies() + ArabicDigitFamilies() + CjkFamilies(), 8.0);
 }
 
 QFont TextBoxFont() {

@@ -312,13 +312,16 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
   return {ink(drawn, blank), ink(free, white)};
 }
 
-// No text drawn across the right or bottom edge of `widget`: the outermost
-// column and row show the background only.
+// No text drawn across the edge where it ends (the right one, or the left
+// one right to left) or the bottom edge of `widget`: the outermost column
+// and row there show the background only.
 bool InkAtEdge(QWidget* widget) {
   const QImage image = widget->grab().toImage();
-  const QRgb background = image.pixel(image.width() - 1, 0);
+  const int end =
+      widget->layoutDirection() == Qt::RightToLeft ? 0 : image.width() - 1;
+  const QRgb background = image.pixel(end, 0);
   for (int y = 0; y < image.height(); ++y) {
-    if (image.pixel(image.width() - 1, y) != background) return true;
+    if (image.pixel(end, y) != background) return true;
   }
   for (int x = 0; x < image.width(); ++x) {
     if (image.pixel(x, image.height() - 1) != background) return true;
