@@ -42,10 +42,10 @@ QString LoadUserLanguage() {
   QCoreApplication::installTranslator(program);
 
   // Qt's texts in the language of the program's own, so that a window never
-  // mixes two languages. Qt names
-  // some of its translations by region (qtbase_pt_BR, qtbase_zh_CN), others
-  // by language alone (qtbase_de): the load falls back from the one to the
-  // other. A missing Qt translation leaves Qt's English.
+  // mixes two languages. Qt names some of its translations by region
+  // (qtbase_pt_BR, qtbase_zh_CN), others by language alone (qtbase_de): the
+  // load falls back from the one to the other. A missing Qt translation
+  // leaves Qt's English.
   QString language =
       program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
