@@ -278,27 +278,35 @@ void CheckContrast(QWidget& window, const char* palette_name) {
   }
 }
 
-// The rows of ink of `caption` as its widget shows them (those that change
-// when it gives way to a blank) and as its text needs them where nothing
-// cuts it: fewer shown means cut at the top or bottom of where it is drawn.
-std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
-  const auto ink = [](const QImage& a, const QImage& b) {
-    QRect bounds;
-    for (int y = 0; y < a.height(); ++y) {
-      for (int x = 0; x < a.width(); ++x) {
-        if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
-      }
+// The pixels that differ between two pictures of one size.
+QRect Difference(const QImage& a, const QImage& b) {
+  QRect bounds;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
     }
-    return bounds.height();
-  };
-  QWidget* widget = caption.widget;
+  }
+  return bounds;
+}
+
+// Where `widget` shows the ink of its caption: what changes when the caption
+// gives way to a blank.
+QRect ShownInk(QWidget* widget) {
   const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
   const QVariant text = widget->property(property);
   const QImage drawn = widget->grab().toImage();
   widget->setProperty(property, QStringLiteral(" "));
   const QImage blank = widget->grab().toImage();
   widget->setProperty(property, text);
+  return Difference(drawn, blank);
+}
 
+// The rows of ink of `caption` as its widget shows them and as its text
+// needs them where nothing cuts it: fewer shown means cut at the top or
+// bottom of where it is drawn.
+std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
+  QWidget* widget = caption.widget;
+  const QImage drawn = widget->grab().toImage();
   QImage white(widget->width() + 400, 8 * widget->height(), drawn.format());
   white.fill(Qt::white);
   QImage free = white;
@@ -309,7 +317,7 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
       Qt::AlignTop | Qt::TextDontClip | (caption.wraps ? Qt::TextWordWrap : 0),
       caption.text);
   painter.end();
-  return {ink(drawn, blank), ink(free, white)};
+  return {ShownInk(widget).height(), Difference(free, white).height()};
 }
 
 // No text drawn across the edge where it ends (the right one, or the left
@@ -347,21 +355,7 @@ Margins InkMargins(const Caption& caption) {
     return frame->layoutDirection() == Qt::RightToLeft ? Margins{room, 8}
                                                        : Margins{8, room};
   }
-  const QVariant text = widget->property("text");
-  const QImage drawn = widget->grab().toImage();
-  widget->setProperty("text", QStringLiteral(" "));
-  const QImage blank = widget->grab().toImage();
-  widget->setProperty("text", text);
-  int left = drawn.width();
-  int right = -1;
-  for (int y = 0; y < drawn.height(); ++y) {
-    for (int x = 0; x < drawn.width(); ++x) {
-      if (drawn.pixel(x, y) != blank.pixel(x, y)) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-      }
-    }
-  }
+  const QRect ink = ShownInk(widget);
   QRect shown = widget->rect();
   const QObjectList& siblings = widget->parentWidget()->children();
   for (qsizetype i = siblings.indexOf(widget) + 1; i < siblings.size(); ++i) {
@@ -372,7 +366,7 @@ Margins InkMargins(const Caption& caption) {
     if (over.left() > shown.left()) shown.setRight(over.left() - 1);
     if (over.right() < shown.right()) shown.setLeft(over.right() + 1);
   }
-  return {left - shown.left(), shown.right() - right};
+  return {ink.left() - shown.left(), shown.right() - ink.right()};
 }
 
 // Each caption's margins by control name, in English: what a translation
