@@ -401,7 +401,7 @@ void CheckCaptionMargins(QWidget& window, const MarginTable& english) {
     const bool crowds = kept.left < std::min(wanted.left, kEnough) ||
                         kept.right < std::min(wanted.right, kEnough);
     const QString name = caption.widget->objectName();
-    if (kCrowdedAwaitingWording.count({RunLanguage(), name}) != 0) {
+    if (kCrowdedAwaitingWording.contains({RunLanguage(), name})) {
       if (!crowds) no_longer_crowded << name;
     } else if (crowds) {
       crowded << QStringLiteral("%1 \"%2\" keeps %3 and %4 px")
