@@ -7,6 +7,8 @@
 
 #include <unistd.h>
 
+#include <QLocale>
+#include <QString>
 #include <array>
 #include <cerrno>
 #include <cstddef>
@@ -23,21 +25,12 @@
 #include "cli/options.h"
 #include "cli/pipeline.h"
 #include "cli/units.h"
-#include "locale_numbers.h"
+#include "locale/locale_separators.h"
 #include "mensurex/entry.h"
 #include "mensurex/search/query.h"
 #include "mensurex/storage_unit.h"
 
 namespace mensurex::fuzz {
-
-// How a locale writes numbers, as each door is told it.
-struct NumberConventions {
-  std::string decimal = ".";
-  std::string grouping = ",";  // empty: digits are not grouped
-  int first_group_size = 3;
-  int higher_group_size = 3;
-  char32_t zero = U'0';  // the locale's own zero digit
-};
 
 // How a language writes a query besides its numbers.
 struct QueryWords {
@@ -62,20 +55,18 @@ inline constexpr std::size_t kMaxQueryBytes = search::kMaxQueryBytes;
 inline constexpr std::size_t kMaxSearchResultBytes = search::kMaxResultBytes;
 inline constexpr std::size_t kShownChars = search::kShownChars;
 
-// The window's and the search's separators, as Qt's locale states them.
-inline EntrySeparators QtSeparators(const NumberConventions& conventions) {
-  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
-                               conventions.first_group_size,
-                               conventions.higher_group_size, conventions.zero);
+// The separators the window and the search take from Qt's locale `name`
+// ("de_DE").
+inline EntrySeparators LocaleSeparators(const char* name) {
+  return SeparatorsOf(QLocale(QString::fromLatin1(name)));
 }
 
 // The search door: its answer to one query.
 class SearchDoor {
  public:
-  SearchDoor(const NumberConventions& conventions, const QueryWords& words)
-      : answerer_(Language(conventions, words)),
-        read_(QtSeparators(conventions)) {
-    written_.decimal = conventions.decimal;
+  SearchDoor(const EntrySeparators& separators, const QueryWords& words)
+      : answerer_(Language(separators, words)), read_(separators) {
+    written_.decimal = separators.decimal;
     written_.grouping.clear();
   }
 
@@ -95,6 +86,9 @@ class SearchDoor {
   std::string BytesTyped(const search::Answer& answer) {
     return Bytes(answer.amount, read_, answer.from);
   }
+
+  // The decimal separator its results are written with.
+  const std::string& Decimal() const { return written_.decimal; }
 
   // Whether the query named the unit to convert to ("1 GB in MB").
   static bool NamesTarget(const search::Answer& answer) {
@@ -116,10 +110,10 @@ class SearchDoor {
     return bytes;
   }
 
-  static search::QueryLanguage Language(const NumberConventions& conventions,
+  static search::QueryLanguage Language(const EntrySeparators& separators,
                                         const QueryWords& words) {
     search::QueryLanguage language;
-    language.separators = QtSeparators(conventions);
+    language.separators = separators;
     language.target_words.insert(language.target_words.end(),
                                  words.target_words.begin(),
                                  words.target_words.end());
@@ -210,12 +204,12 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
   return run;
 }
 
-// mensurex's reading of one amount (a line of its input): its value in
-// bytes, exact.
+// mensurex's reading of one amount (a line of its input) with the given
+// separators: its value in bytes, exact.
 class CommandAmountDoor {
  public:
-  explicit CommandAmountDoor(const NumberConventions& conventions)
-      : converter_(Settings(conventions)) {}
+  explicit CommandAmountDoor(const EntrySeparators& separators)
+      : converter_(Settings(separators)) {}
 
   Reading Read(std::string_view text) {
     out_.clear();
@@ -232,12 +226,9 @@ class CommandAmountDoor {
   }
 
  private:
-  static cli::ConversionSettings Settings(
-      const NumberConventions& conventions) {
+  static cli::ConversionSettings Settings(const EntrySeparators& separators) {
     cli::ConversionSettings settings;
-    settings.separators = cli::EntrySeparatorsFor(cli::NumericConventions{
-        conventions.decimal, conventions.grouping, conventions.first_group_size,
-        conventions.higher_group_size});
+    settings.separators = separators;
     settings.only_unit = cli::Unit{StorageUnit::kBytes, false};
     return settings;
   }

@@ -11,8 +11,11 @@
 // - a query must name its unit, and may name a target ("1 GB in MB"), which
 //   mensurex does not read: the unit is always given, and a text the search
 //   reads with a target is not compared;
-// - the C library states no native digits, so mensurex reads ASCII digits
-//   alone: every locale here writes them;
+// - how each door learns a locale's separators: the window and the search
+//   from Qt's locale, mensurex from the C library's, whose data differ for
+//   some locales (Qt writes Arabic-Indic digits and the Arabic decimal
+//   separator in ar_EG, the C library ASCII ones): every door is given the
+//   separators of the same Qt locale;
 // - the names only one door knows (mensurex's K .. E and Ki .. Ei, the
 //   search's kibibyte .. exbibyte and its languages' own symbols): the unit
 //   is one of the names both know, and a NUMBER that ends in a letter is
@@ -35,19 +38,11 @@ namespace {
 
 using mensurex::fuzz::Check;
 using mensurex::fuzz::CommandAmountDoor;
-using mensurex::fuzz::NumberConventions;
 using mensurex::fuzz::Reading;
 using mensurex::fuzz::SearchDoor;
 
-const NumberConventions kConventions[] = {
-    {".", ",", 3, 3, U'0'},            // en_US
-    {",", ".", 3, 3, U'0'},            // de_DE
-    {",", "\u202F", 3, 3, U'0'},       // fr_FR
-    {",", "\u00A0", 3, 3, U'0'},       // ru_RU, cs_CZ, sv_SE
-    {".", "\u2019", 3, 3, U'0'},       // de_CH
-    {".", ",", 3, 2, U'0'},            // hi_IN
-    {".", "", 3, 3, U'0'},             // C
-    {"\u066B", "\u066C", 3, 3, U'0'},  // Arabic separators, ASCII digits
+const char* const kLocales[] = {
+    "en_US", "de_DE", "fr_FR", "ru_RU", "de_CH", "hi_IN", "ar_EG", "sv_SE",
 };
 
 const std::string_view kBlanks[] = {
@@ -125,10 +120,9 @@ double NearestDouble(std::string bytes, std::string_view decimal) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   if (size < 2) return 0;
-  const std::size_t locale = data[0] % std::size(kConventions);
-  const NumberConventions& conventions = kConventions[locale];
+  const std::size_t locale = data[0] % std::size(kLocales);
   const std::string_view blank =
-      kBlanks[(data[0] / std::size(kConventions)) % std::size(kBlanks)];
+      kBlanks[(data[0] / std::size(kLocales)) % std::size(kBlanks)];
   const std::string unit = Cased(kUnitNames[data[1] % std::size(kUnitNames)],
                                  (data[1] / std::size(kUnitNames)) % 3);
   const std::string_view number(reinterpret_cast<const char*>(data + 2),
@@ -137,12 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = std::string(number) + std::string(blank) + unit;
   if (text.size() > mensurex::fuzz::kMaxQueryBytes) return 0;
 
-  static std::optional<SearchDoor> search_doors[std::size(kConventions)];
-  static std::optional<CommandAmountDoor>
-      command_doors[std::size(kConventions)];
-  if (!search_doors[locale]) {
-    search_doors[locale].emplace(conventions, mensurex::fuzz::QueryWords{});
-    command_doors[locale].emplace(conventions);
+  static std::optional<mensurex::EntrySeparators>
+      separators[std::size(kLocales)];
+  static std::optional<SearchDoor> search_doors[std::size(kLocales)];
+  static std::optional<CommandAmountDoor> command_doors[std::size(kLocales)];
+  if (!separators[locale]) {
+    separators[locale] = mensurex::fuzz::LocaleSeparators(kLocales[locale]);
+    search_doors[locale].emplace(*separators[locale],
+                                 mensurex::fuzz::QueryWords{});
+    command_doors[locale].emplace(*separators[locale]);
   }
   SearchDoor& search = *search_doors[locale];
   CommandAmountDoor& command = *command_doors[locale];
@@ -166,8 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   // The window reads the number part as mensurex does.
   if (EndsWithAsciiLetter(number)) return 0;
-  const std::optional<double> window = mensurex::fuzz::WindowReads(
-      number, mensurex::fuzz::QtSeparators(conventions));
+  const std::optional<double> window =
+      mensurex::fuzz::WindowReads(number, *separators[locale]);
   const Reading alone = command.Read(number);
   switch (alone.kind) {
     case Reading::Kind::kRefused:
@@ -180,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     case Reading::Kind::kBytes:
       Check(window.has_value(), "what mensurex reads, the window reads",
             number);
-      Check(*window == NearestDouble(alone.bytes, conventions.decimal),
+      Check(*window == NearestDouble(alone.bytes, separators[locale]->decimal),
             "the window reads the number mensurex reads", number);
       break;
   }

@@ -17,46 +17,42 @@ namespace {
 
 using mensurex::StorageUnit;
 using mensurex::fuzz::Check;
-using mensurex::fuzz::NumberConventions;
 using mensurex::fuzz::QueryWords;
 using mensurex::fuzz::SearchDoor;
 using mensurex::search::Answer;
 
 struct Language {
-  NumberConventions numbers;
+  const char* locale;  // Qt's, from which the search takes its separators
   QueryWords words;
 };
 
 const QueryWords kEnglish{{}, {}};
 
-// Separators as Qt states them for these locales, and the words and unit
-// symbols of the search's translations.
+// The target words and unit symbols of the search's translations.
 const Language kLanguages[] = {
-    {{".", ",", 3, 3, U'0'}, kEnglish},  // en_US
-    {{",", ".", 3, 3, U'0'}, {{"in", "nach", "zu"}, {}}},
-    {{",", "\u202F", 3, 3, U'0'},
-     {{"en", "vers"}, {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"}}},
-    {{",", "\u00A0", 3, 3, U'0'},
-     {{"\u0432"},  // ru
+    {"en_US", kEnglish},
+    {"de_DE", {{"in", "nach", "zu"}, {}}},
+    {"fr_FR", {{"en", "vers"}, {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"}}},
+    {"ru_RU",
+     {{"\u0432"},
       {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
        "\u041F\u0411", "\u042D\u0411"}}},
-    {{",", "\u00A0", 3, 3, U'0'},
-     {{"\u0432", "\u0443", "\u043D\u0430"},  // uk
+    {"uk_UA",
+     {{"\u0432", "\u0443", "\u043D\u0430"},
       {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
        "\u041F\u0411", "\u0415\u0411"}}},
-    {{".", ",", 3, 3, U'0'}, {{"\u306F\u4F55", "\u3092"}, {}}},  // ja
-    {{".", ",", 3, 3, U'0'},                                     // zh_CN
+    {"ja_JP", {{"\u306F\u4F55", "\u3092"}, {}}},
+    {"zh_CN",
      {{"\u7B49\u4E8E\u591A\u5C11", "\u6362\u7B97\u6210", "\u8F6C"}, {}}},
-    {{".", ",", 3, 3, U'0'},  // ko
-     {{"\uB294 \uBA87", "\uC740 \uBA87", "\uC744", "\uB97C"}, {}}},
-    {{"\u066B", "\u066C", 3, 3, U'\u0660'}, kEnglish},          // ar_EG
-    {{".", ",", 3, 2, U'0'}, kEnglish},                         // hi_IN
-    {{".", "\u2019", 3, 3, U'0'}, {{"in", "nach", "zu"}, {}}},  // de_CH
-    {{",", ".", 3, 3, U'0'}, {{"ka\u00E7"}, {}}},               // tr
-    {{",", "\u00A0", 3, 3, U'0'}, {{"v", "na"}, {}}},           // cs
-    {{",", "\u00A0", 3, 3, U'0'}, {{"i", "till"}, {}}},         // sv
-    {{",", "", 3, 3, U'0'}, {{"en", "a"}, {}}},  // a locale without grouping
-    {{"\u066B", "\u066C", 3, 3, U'\u06F0'}, kEnglish},  // fa_IR
+    {"ko_KR", {{"\uB294 \uBA87", "\uC740 \uBA87", "\uC744", "\uB97C"}, {}}},
+    {"ar_EG", kEnglish},
+    {"hi_IN", kEnglish},
+    {"de_CH", {{"in", "nach", "zu"}, {}}},
+    {"tr_TR", {{"ka\u00E7"}, {}}},
+    {"cs_CZ", {{"v", "na"}, {}}},
+    {"sv_SE", {{"i", "till"}, {}}},
+    {"es_ES", {{"en", "a"}, {}}},
+    {"fa_IR", kEnglish},
 };
 
 bool SameAnswer(const std::optional<Answer>& a,
@@ -87,8 +83,7 @@ std::size_t CharCount(std::string_view text) {
   return count;
 }
 
-void CheckAnswer(const Answer& answer, const Language& language,
-                 SearchDoor* door) {
+void CheckAnswer(const Answer& answer, SearchDoor* door) {
   const std::vector<mensurex::search::Conversion>& conversions =
       answer.conversions;
   Check(!answer.from_label.empty() && !answer.kilo_label.empty(),
@@ -105,7 +100,7 @@ void CheckAnswer(const Answer& answer, const Language& language,
       seen |= bit;
     }
   }
-  const std::string_view decimal = language.numbers.decimal;
+  const std::string_view decimal = door->Decimal();
   for (const auto& conversion : conversions) {
     Check(!conversion.label.empty(), "a result's unit is named",
           conversion.exact);
@@ -149,7 +144,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   // One door per language, as the provider keeps one: its converter's state
   // carries from one query to the next.
   static std::vector<std::optional<SearchDoor>> doors(std::size(kLanguages));
-  if (!doors[index]) doors[index].emplace(language.numbers, language.words);
+  if (!doors[index]) {
+    doors[index].emplace(mensurex::fuzz::LocaleSeparators(language.locale),
+                         language.words);
+  }
   SearchDoor& door = *doors[index];
 
   const std::string_view query(reinterpret_cast<const char*>(data + 1),
@@ -160,6 +158,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     Check(SameAnswer(door.Ask(padded), answer),
           "blanks at either end change nothing", query);
   }
-  if (answer) CheckAnswer(*answer, language, &door);
+  if (answer) CheckAnswer(*answer, &door);
   return 0;
 }
