@@ -88,7 +88,7 @@ class SearchDoor {
   }
 
   // The decimal separator its results are written with.
-  const std::string& Decimal() const { return written_.decimal; }
+  const std::string& DecimalSeparator() const { return written_.decimal; }
 
   // Whether the query named the unit to convert to ("1 GB in MB").
   static bool NamesTarget(const search::Answer& answer) {

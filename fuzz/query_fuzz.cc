@@ -100,7 +100,7 @@ void CheckAnswer(const Answer& answer, SearchDoor* door) {
       seen |= bit;
     }
   }
-  const std::string_view decimal = door->Decimal();
+  const std::string_view decimal = door->DecimalSeparator();
   for (const auto& conversion : conversions) {
     Check(!conversion.label.empty(), "a result's unit is named",
           conversion.exact);
