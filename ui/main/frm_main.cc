@@ -64,8 +64,7 @@ constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
 constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
     735, 735, 975, 975, 975, 975, 975};
 
-// The unit captions, in unit order (the engine's UnitCaption names the same
-// units in English). The option buttons and the result labels show the same
+// The unit captions, in unit order. The option buttons and the result labels show the same
 // English words; a translation may use different forms, e.g. a singular
 // where the button's fixed width leaves no room for a long plural.
 struct CaptionText {
