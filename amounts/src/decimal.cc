@@ -174,9 +174,8 @@ void AppendFixedDecimal(std::string_view digits, std::size_t zeros,
                         std::size_t places, std::string_view decimal,
                         std::string* out) {
   const std::size_t length = digits.size() + zeros;
-  if (length <= places) {
+  if (length <= places) {  // digits is never empty, so places > 0 here
     out->push_back('0');
-    if (places == 0) return;
     out->append(decimal);
     out->append(places - length, '0');
     out->append(digits);

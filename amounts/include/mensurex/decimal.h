@@ -48,8 +48,8 @@ bool RoundsAway(Rounding rounding, bool negative, int against_half, bool odd);
 void AppendPlainDecimal(std::string_view digits, std::int64_t scale,
                         std::string_view decimal, std::string* out);
 
-// Appends the integer `digits` followed by `zeros` zeros, divided by
-// 10^places, with exactly `places` fraction digits.
+// Appends the integer `digits` (not empty) followed by `zeros` zeros,
+// divided by 10^places, with exactly `places` fraction digits.
 void AppendFixedDecimal(std::string_view digits, std::size_t zeros,
                         std::size_t places, std::string_view decimal,
                         std::string* out);
