@@ -60,6 +60,13 @@ Plan MakePlan(const Decimal& amount, Ratio ratio) {
 
 __extension__ using Uint128 = unsigned __int128;
 
+// 10^exponent for an exponent below 39.
+Uint128 SmallPowerOfTen(std::int64_t exponent) {
+  Uint128 power = 1;
+  for (std::int64_t i = 0; i < exponent; ++i) power *= 10;
+  return power;
+}
+
 // digits * 10^shift in 128 bits, when it fits: most amounts are short.
 bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
   if (digits.size() > 19 || shift < 0 || shift >= 39) return false;
@@ -67,19 +74,28 @@ bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
   for (const char c : digits) {
     value = value * 10 + static_cast<std::uint64_t>(c - '0');
   }
-  Uint128 power = 1;
-  for (std::int64_t i = 0; i < shift; ++i) power *= 10;
-  return !__builtin_mul_overflow(static_cast<Uint128>(value), power, n);
+  return !__builtin_mul_overflow(static_cast<Uint128>(value),
+                                 SmallPowerOfTen(shift), n);
 }
 
-// The decimal digits of a 128-bit value, written backwards from `end`.
+// The decimal digits of a 128-bit value, written backwards from the end of
+// `buffer`, 19 at a time in 64-bit arithmetic.
 std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
+  constexpr std::uint64_t kTen19 = 10'000'000'000'000'000'000u;
   char* const end = buffer->data() + buffer->size();
   char* begin = end;
+  while (value >= kTen19) {
+    auto low = static_cast<std::uint64_t>(value % kTen19);
+    value /= kTen19;
+    for (int i = 0; i < 19; ++i, low /= 10) {
+      *--begin = static_cast<char>('0' + low % 10);
+    }
+  }
+  auto high = static_cast<std::uint64_t>(value);
   do {
-    *--begin = static_cast<char>('0' + static_cast<int>(value % 10));
-    value /= 10;
-  } while (value != 0);
+    *--begin = static_cast<char>('0' + high % 10);
+    high /= 10;
+  } while (high != 0);
   return {begin, static_cast<std::size_t>(end - begin)};
 }
 
@@ -193,29 +209,77 @@ void AppendFixedDecimal(std::string_view digits, std::size_t zeros,
   out->append(places - (digits.size() - whole_digits), '0');
 }
 
+// N = digits * base^power, in 128 bits when it fits there, as it does for
+// most amounts, and in GMP otherwise.
 struct ExactConverter::Numbers {
-  // N = digits * base^power.
   void Load(const Plan& plan) {
+    in_small = plan.digits.size() <= 19 &&
+               plan.power <= (plan.base == 2 ? 63u : 27u) &&
+               ScaledSmall(plan.digits, 0, &small);
+    if (in_small) {
+      if (plan.base == 2) {
+        small <<= plan.power;
+      } else {
+        for (unsigned long i = 0; i < plan.power; ++i) small *= 5;
+      }
+      return;
+    }
     text.assign(plan.digits.begin(), plan.digits.end());
     n.set_str(text, 10);
     if (plan.base == 2) {
       n <<= plan.power;
     } else {
-      mpz_class power;
-      mpz_ui_pow_ui(power.get_mpz_t(), 5, plan.power);
-      n *= power;
+      mpz_ui_pow_ui(factor.get_mpz_t(), 5, plan.power);
+      n *= factor;
     }
   }
 
-  // The decimal digits of n.
-  std::string_view Digits() {
-    text = n.get_str();
-    return text;
+  // Whether N >= 10^exponent.
+  bool AtLeastPowerOfTen(std::int64_t exponent) {
+    if (!in_small) return n >= PowerOfTen(static_cast<unsigned long>(exponent));
+    // 2^128 is below 10^39.
+    return exponent < 39 && small >= SmallPowerOfTen(exponent);
   }
 
+  // N = N / 10^drop, rounded as for a value of that sign.
+  void DivideRounded(std::int64_t drop, Rounding rounding, bool negative) {
+    if (!in_small) {
+      n = RoundedQuotient(n, PowerOfTen(static_cast<unsigned long>(drop)),
+                          rounding, negative);
+      return;
+    }
+    if (drop >= 39) {  // N is below half of 10^drop
+      small = RoundsAway(rounding, negative, -1, false) ? 1 : 0;
+      return;
+    }
+    const Uint128 divisor = SmallPowerOfTen(drop);
+    const Uint128 rest = small % divisor;
+    small /= divisor;
+    const Uint128 half = divisor / 2;  // 10^drop is even for drop >= 1
+    if (rest != 0 && RoundsAway(rounding, negative,
+                                rest < half    ? -1
+                                : rest == half ? 0
+                                               : 1,
+                                (small & 1) != 0)) {
+      ++small;
+    }
+  }
+
+  // The decimal digits of N.
+  std::string_view Digits() {
+    if (in_small) return SmallDigits(small, &buffer);
+    // Written into the text's memory of earlier calls.
+    text.resize(mpz_sizeinbase(n.get_mpz_t(), 10) + 2);
+    mpz_get_str(text.data(), 10, n.get_mpz_t());
+    return {text.data()};
+  }
+
+  bool in_small = false;
+  Uint128 small = 0;
   mpz_class n;
+  mpz_class factor;  // kept, so that its memory is reused
   std::string text;
-  std::array<char, 40> small{};
+  std::array<char, 40> buffer{};
 };
 
 ExactConverter::ExactConverter() : numbers_(std::make_unique<Numbers>()) {}
@@ -227,7 +291,7 @@ bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
   if (plan.scale >= 0 || plan.min_digits - 1 >= -plan.scale) return true;
   if (plan.max_digits <= -plan.scale) return false;
   numbers_->Load(plan);
-  return numbers_->n >= PowerOfTen(static_cast<unsigned long>(-plan.scale));
+  return numbers_->AtLeastPowerOfTen(-plan.scale);
 }
 
 bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
@@ -240,7 +304,7 @@ bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
   const std::size_t start = out->size();
   const bool written =
       (places && AppendSmallRounded(amount, ratio, *places, rounding, decimal,
-                                    &numbers_->small, out)) ||
+                                    &numbers_->buffer, out)) ||
       AppendLarge(amount, ratio, places, rounding, decimal, limit, out);
   if (!written || static_cast<std::int64_t>(out->size() - start) > limit) {
     out->resize(start);
@@ -293,8 +357,7 @@ bool ExactConverter::AppendLarge(const Decimal& amount, Ratio ratio,
   std::string_view digits = "0";
   if (drop <= plan.max_digits) {
     num.Load(plan);
-    num.n = RoundedQuotient(num.n, PowerOfTen(static_cast<unsigned long>(drop)),
-                            rounding, amount.negative);
+    num.DivideRounded(drop, rounding, amount.negative);
     digits = num.Digits();
   } else if (RoundsAway(rounding, amount.negative, -1, false)) {
     // N < 10^(drop - 1): below half of the last place.

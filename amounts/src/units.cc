@@ -22,9 +22,8 @@ constexpr UnitNames kIecNames = {"byte",     "kibibyte", "mebibyte", "gibibyte",
 // `name` is `word`, or its plural with an "s".
 bool SameWord(std::string_view name, std::string_view word, CaseFold fold) {
   if (EqualFolded(name, word, fold)) return true;
-  const Utf8Char last = BackUtf8Char(name);
-  return last.length != 0 && fold(FoldWidth(last.code)) == fold(U's') &&
-         EqualFolded(name.substr(0, name.size() - last.length), word, fold);
+  return !name.empty() && (name.back() == 's' || name.back() == 'S') &&
+         EqualFolded(name.substr(0, name.size() - 1), word, fold);
 }
 
 std::optional<NamedUnit> LanguageUnit(std::string_view name, CaseFold fold) {
@@ -71,6 +70,15 @@ const std::array<LanguageUnitWords, 3> kLanguageUnitWords = {{
 
 bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold) {
   while (!a.empty() && !b.empty()) {
+    // Every folding folds ASCII letters to ASCII lower case alone.
+    const auto x0 = static_cast<unsigned char>(a.front());
+    const auto y0 = static_cast<unsigned char>(b.front());
+    if (x0 < 0x80 && y0 < 0x80) {
+      if (FoldAsciiCase(x0) != FoldAsciiCase(y0)) return false;
+      a.remove_prefix(1);
+      b.remove_prefix(1);
+      continue;
+    }
     const Utf8Char x = FrontUtf8Char(a);
     const Utf8Char y = FrontUtf8Char(b);
     if (x.length == 0 || y.length == 0 ||

@@ -80,11 +80,17 @@ std::size_t CharCount(std::string_view text) {
 }
 
 std::size_t BlankLengthAtFront(std::string_view text) {
+  if (!text.empty() && static_cast<unsigned char>(text.front()) < 0x80) {
+    return IsBlank(static_cast<unsigned char>(text.front())) ? 1 : 0;
+  }
   const Utf8Char front = FrontUtf8Char(text);
   return front.length != 0 && IsBlank(front.code) ? front.length : 0;
 }
 
 std::size_t BlankLengthAtBack(std::string_view text) {
+  if (!text.empty() && static_cast<unsigned char>(text.back()) < 0x80) {
+    return IsBlank(static_cast<unsigned char>(text.back())) ? 1 : 0;
+  }
   const Utf8Char back = BackUtf8Char(text);
   return back.length != 0 && IsBlank(back.code) ? back.length : 0;
 }

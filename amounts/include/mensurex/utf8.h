@@ -41,6 +41,7 @@ inline constexpr std::array<char32_t, 17> kSpaceSeparators = {
     0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x202F, 0x205F, 0x3000};
 
 constexpr bool IsSpaceSeparator(char32_t c) {
+  if (c < 0xA0) return c == 0x20;
   for (const char32_t space : kSpaceSeparators) {
     if (c == space) return true;
   }
