@@ -4,13 +4,15 @@
 # private session bus: the bus name, the object paths and both desktops'
 # files must all follow the id.
 # Usage: other_app_id.sh SOURCE_DIR WORK_DIR PROVIDER_TEST CXX_COMPILER
+#                        GENERATOR MAKE_PROGRAM   (those of the build)
 set -euo pipefail
-source_dir=$1 work=$2 provider_test=$3 compiler=$4
+source_dir=$1 work=$2 provider_test=$3 compiler=$4 generator=$5 make_program=$6
 id=org.test.Other_Measure
 build="$work/build"
 tree="$work/tree"
-cmake -S "$source_dir" -B "$build" -G Ninja -Wno-dev -DBUILD_TESTING=OFF \
-  -DCMAKE_CXX_COMPILER="$compiler" -DMENSUREX_APP_ID="$id" >/dev/null
+cmake -S "$source_dir" -B "$build" -G "$generator" -Wno-dev -DBUILD_TESTING=OFF \
+  -DCMAKE_MAKE_PROGRAM="$make_program" -DCMAKE_CXX_COMPILER="$compiler" \
+  -DMENSUREX_APP_ID="$id" >/dev/null
 cmake --build "$build" --target search_provider >/dev/null
 rm -rf "$tree"
 cmake --install "$build/search" --prefix "$tree/usr" >/dev/null
