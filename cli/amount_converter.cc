@@ -151,7 +151,9 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
 bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
-  const auto [number, unit_name] = SplitUnitName(text);
+  const auto split = SplitUnitName(text);
+  const std::string_view number = split.first;
+  const std::string_view unit_name = split.second;
   const auto unknown_unit = [&](std::string_view name) {
     *message = QuoteForMessage(name) + " is not a known unit";
     return false;

@@ -235,7 +235,7 @@ struct ExactConverter::Numbers {
   }
 
   // Whether N >= 10^exponent.
-  bool AtLeastPowerOfTen(std::int64_t exponent) {
+  bool AtLeastPowerOfTen(std::int64_t exponent) const {
     if (!in_small) return n >= PowerOfTen(static_cast<unsigned long>(exponent));
     // 2^128 is below 10^39.
     return exponent < 39 && small >= SmallPowerOfTen(exponent);

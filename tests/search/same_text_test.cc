@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/amount_converter.h"
@@ -58,7 +59,11 @@ std::vector<std::string> Texts(const std::vector<std::string>& numbers) {
   for (const std::string& number : numbers) {
     for (const std::string& unit : units) {
       const std::string& blank = blanks[turn++ % blanks.size()];
-      texts.push_back(blank + number + blank + unit + blank);
+      std::string text = blank;
+      for (const std::string* part : {&number, &blank, &unit, &blank}) {
+        text += *part;
+      }
+      texts.push_back(std::move(text));
     }
   }
   return texts;

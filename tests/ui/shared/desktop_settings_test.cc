@@ -55,7 +55,7 @@ struct Text {
 QString RunLanguage() {
   const QStringList languages =
       QStringLiteral(MENSUREX_LANGUAGES).split(QLatin1Char(','));
-  const QString name = QLocale().name();
+  QString name = QLocale().name();
   if (languages.contains(name)) return name;
   const QString language = name.section(QLatin1Char('_'), 0, 0);
   return languages.contains(language) ? language : QString();
