@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
+#include "ui/shared/mirrored_layout.h"
 #include "ui/shared/twips.h"
 
 namespace {
@@ -228,6 +230,7 @@ void frmMain::BuildControls() {
   txtEntry->setObjectName(QStringLiteral("txtEntry"));
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
+  txtEntry->setLayoutDirection(Qt::LeftToRight);
   txtEntry->setToolTip(tr("Enter the number you wish to convert"));
   txtEntry->setAccessibleName(tr("Number to convert"));
   txtEntry->setAccessibleDescription(
@@ -260,6 +263,7 @@ void frmMain::BuildControls() {
   BuildUnitButtons(select_frame);
   BuildResults(text_box_font);
   txtEntry->raise();
+  FollowLayoutDirection();
 }
 
 void frmMain::BuildUnitButtons(mensurex::ui::SelectFrame* select_frame) {
@@ -293,6 +297,7 @@ void frmMain::BuildResults(const QFont& text_box_font) {
     box->setObjectName(QString::fromLatin1(kResultRows[row].box_name));
     box->setGeometry(TwipsRect(240, top, 2700, 360));
     box->setFont(text_box_font);
+    box->setLayoutDirection(Qt::LeftToRight);
     box->setMaxLength(kNoLengthLimit);
     // Read-only keeps selecting and copying; typing, cutting, pasting and
     // deleting change nothing.
@@ -306,6 +311,21 @@ void frmMain::BuildResults(const QFont& text_box_font) {
         client_, kResultRows[row].label_name, Translated(kResultCaptions[row]),
         TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
     label->setBuddy(box);
+  }
+}
+
+void frmMain::FollowLayoutDirection() {
+  const Qt::LayoutDirection direction = layoutDirection();
+  if (direction == controls_placed_for_) return;
+  controls_placed_for_ = direction;
+  mensurex::ui::MirrorControls(client_, kClientSize.width(), direction);
+  mensurex::ui::MirrorControls(frmSelect, frmSelect->width(), direction);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::LayoutDirectionChange && client_ != nullptr) {
+    FollowLayoutDirection();
   }
 }
 
