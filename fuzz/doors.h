@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <QChar>
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -20,23 +21,22 @@
 #include <vector>
 
 #include "cli/amount_converter.h"
-#include "cli/exact/exact.h"
 #include "cli/line_reader.h"
 #include "cli/options.h"
 #include "cli/pipeline.h"
-#include "cli/units.h"
 #include "locale/locale_separators.h"
+#include "mensurex/decimal.h"
 #include "mensurex/entry.h"
 #include "mensurex/search/query.h"
 #include "mensurex/storage_unit.h"
+#include "mensurex/units.h"
+#include "mensurex/utf8.h"
 
 namespace mensurex::fuzz {
 
-// How a language writes a query besides its numbers.
-struct QueryWords {
-  std::vector<std::string> target_words;  // besides "in" and "to"
-  std::array<std::string, kStorageUnitCount> unit_symbols;
-};
+// The words a language may put before a query's target unit, besides "in"
+// and "to".
+using TargetWords = std::vector<std::string>;
 
 // What a door makes of an amount's text.
 struct Reading {
@@ -64,7 +64,7 @@ inline EntrySeparators LocaleSeparators(const char* name) {
 // The search door: its answer to one query.
 class SearchDoor {
  public:
-  SearchDoor(const EntrySeparators& separators, const QueryWords& words)
+  SearchDoor(const EntrySeparators& separators, const TargetWords& words)
       : answerer_(Language(separators, words)), read_(separators) {
     written_.decimal = separators.decimal;
     written_.grouping.clear();
@@ -98,12 +98,11 @@ class SearchDoor {
  private:
   std::string Bytes(std::string_view number, const EntrySeparators& separators,
                     StorageUnit unit) {
-    const Outcome<EntryDecimal> value = EntryToDecimal(number, separators);
+    const Outcome<Decimal> value = EntryToDecimal(number, separators);
     if (!value) std::abort();
     std::string bytes;
-    if (!exact_.AppendText({value->negative, value->digits, value->exponent},
-                           {10 * UnitIndex(unit), 0}, std::nullopt,
-                           exact::Rounding::kNearest, written_.decimal,
+    if (!exact_.AppendText(*value, {10 * UnitIndex(unit), 0}, std::nullopt,
+                           Rounding::kNearest, written_.decimal,
                            std::string::npos, &bytes)) {
       std::abort();
     }
@@ -111,20 +110,22 @@ class SearchDoor {
   }
 
   static search::QueryLanguage Language(const EntrySeparators& separators,
-                                        const QueryWords& words) {
+                                        const TargetWords& words) {
     search::QueryLanguage language;
     language.separators = separators;
-    language.target_words.insert(language.target_words.end(),
-                                 words.target_words.begin(),
-                                 words.target_words.end());
-    language.unit_symbols = words.unit_symbols;
+    language.target_words.insert(language.target_words.end(), words.begin(),
+                                 words.end());
+    // As the provider folds letter case: Unicode's folding, through Qt.
+    language.fold = [](char32_t c) -> char32_t {
+      return QChar::toCaseFolded(c);
+    };
     return language;
   }
 
   search::Answerer answerer_;
   EntrySeparators read_;     // how amounts are typed
   EntrySeparators written_;  // how results are written: no grouping
-  exact::Converter exact_;
+  ExactConverter exact_;
 };
 
 // mensurex run in process: its arguments, then its standard input.
@@ -229,7 +230,7 @@ class CommandAmountDoor {
   static cli::ConversionSettings Settings(const EntrySeparators& separators) {
     cli::ConversionSettings settings;
     settings.separators = separators;
-    settings.only_unit = cli::Unit{StorageUnit::kBytes, false};
+    settings.only_unit = Unit{StorageUnit::kBytes, false};
     return settings;
   }
 
@@ -237,6 +238,12 @@ class CommandAmountDoor {
   std::string out_;
   std::string message_;
 };
+
+// Whether a text ends with a unit's name, which mensurex reads as the
+// amount's unit.
+inline bool NamesUnit(std::string_view text) {
+  return !SplitUnitName(TrimBlanks(text)).second.empty();
+}
 
 // The window's reading of its entry: the number, as a double; nullopt when
 // it is refused.

@@ -4,10 +4,11 @@
 // window's entry reads NUMBER as mensurex reads it alone, to the nearest
 // double.
 //
-// The input is kept to the language the doors share. The first byte picks
-// the locale (low three bits) and the blank before the unit (the rest);
-// the second picks the unit's name and its letter case; the rest is NUMBER,
-// any text. Left out, because the doors differ there by design:
+// The first byte picks the locale (bits 0-2), the blank before the unit
+// (bits 3-5) and how the unit's name is written (bits 6-7: as listed, in
+// lower or upper case, or in full-width letters); the second picks the
+// name; the rest is NUMBER, any text. The input is kept to the language the
+// doors share; left out, because the doors differ there by design:
 // - a query must name its unit, and may name a target ("1 GB in MB"), which
 //   mensurex does not read: the unit is always given, and a text the search
 //   reads with a target is not compared;
@@ -16,10 +17,6 @@
 //   some locales (Qt writes Arabic-Indic digits and the Arabic decimal
 //   separator in ar_EG, the C library ASCII ones): every door is given the
 //   separators of the same Qt locale;
-// - the names only one door knows (mensurex's K .. E and Ki .. Ei, the
-//   search's kibibyte .. exbibyte and its languages' own symbols): the unit
-//   is one of the names both know, and a NUMBER that ends in a letter is
-//   not put right before it, where the two would make one word;
 // - the longest results each door writes: a refusal is compared only where
 //   the other door's results stay well within the search's limit.
 #include <cmath>
@@ -46,66 +43,99 @@ const char* const kLocales[] = {
 };
 
 const std::string_view kBlanks[] = {
-    "", " ", "\t", "\u00A0", "\u202F", "\u2007", "  ", "\u2009", "\u3000",
+    "", " ", "\t", "\u00A0", "\u202F", "\u2007", "\u2009", "\u3000",
 };
 
 const std::string_view kUnitNames[] = {
-    "B",         "KB",       "MB",        "GB",       "TB",        "PB",
-    "EB",        "KiB",      "MiB",       "GiB",      "TiB",       "PiB",
-    "EiB",       "byte",     "bytes",     "kilobyte", "kilobytes", "megabyte",
-    "megabytes", "gigabyte", "gigabytes", "terabyte", "terabytes", "petabyte",
-    "petabytes", "exabyte",  "exabytes",
+    "B",
+    "KB",
+    "MB",
+    "GB",
+    "TB",
+    "PB",
+    "EB",
+    "kB",
+    "K",
+    "M",
+    "G",
+    "T",
+    "P",
+    "E",
+    "Ki",
+    "Mi",
+    "Gi",
+    "Ti",
+    "Pi",
+    "Ei",
+    "KiB",
+    "MiB",
+    "GiB",
+    "TiB",
+    "PiB",
+    "EiB",
+    "byte",
+    "bytes",
+    "kilobyte",
+    "kilobytes",
+    "megabyte",
+    "megabytes",
+    "gigabyte",
+    "gigabytes",
+    "terabyte",
+    "terabytes",
+    "petabyte",
+    "petabytes",
+    "exabyte",
+    "exabytes",
+    "kibibyte",
+    "mebibytes",
+    "gibibyte",
+    "tebibytes",
+    "pebibyte",
+    "exbibytes",
+    "o",
+    "Ko",
+    "Mo",
+    "Go",
+    "To",
+    "Po",
+    "Eo",
+    "octet",
+    "kilooctet",
+    "m\u00E9gaoctet",
+    "gigaoctet",
+    "t\u00E9raoctet",
+    "p\u00E9taoctet",
+    "exaoctet",
+    "\u0411",  // Б
+    "\u041A\u0411",
+    "\u0433\u0431",
+    "\u0422\u0411",
+    "\u042D\u0411",
+    "\u0415\u0411",  // КБ, гб, ТБ, ЭБ, ЕБ
+    "\u0431\u0430\u0439\u0442",
+    "\u041A\u0431\u0430\u0439\u0442",
+    "\u0433\u0431\u0430\u0439\u0442",  // байт, Кбайт, гбайт
 };
 
-// The name as written, in lower or upper case.
-std::string Cased(std::string_view name, unsigned how) {
-  std::string cased(name);
-  for (char& c : cased) {
-    if (how == 1 && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (how == 2 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return cased;
-}
-
-// Whether the text ends with a letter of a script that unit names are read
-// in, full-width Latin included.
-bool EndsWithLetter(std::string_view text) {
-  std::size_t start = text.size();
-  while (start > 0 &&
-         (static_cast<unsigned char>(text[start - 1]) & 0xC0U) == 0x80U) {
-    --start;
-  }
-  if (start == 0) return false;
-  const mensurex::Utf8Char c = mensurex::FrontUtf8Char(text.substr(start - 1));
-  if (c.length == 0) return false;
-  const char32_t code = c.code;
-  return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') ||
-         (code >= U'\u00C0' && code <= U'\u024F') ||
-         (code >= U'\u0370' && code <= U'\u04FF') ||
-         (code >= U'\uFF21' && code <= U'\uFF3A') ||
-         (code >= U'\uFF41' && code <= U'\uFF5A');
-}
-
-// Whether the text ends with an ASCII letter before any blanks, which
-// mensurex reads as a unit.
-bool EndsWithAsciiLetter(std::string_view text) {
-  for (;;) {
-    std::size_t start = text.size();
-    while (start > 0 &&
-           (static_cast<unsigned char>(text[start - 1]) & 0xC0U) == 0x80U) {
-      --start;
+// The name as listed, with its ASCII letters in lower or upper case, or
+// in their full-width forms.
+std::string Written(std::string_view name, unsigned how) {
+  std::string written;
+  for (const char c : name) {
+    const bool upper = c >= 'A' && c <= 'Z';
+    const bool lower = c >= 'a' && c <= 'z';
+    if (how == 1 && upper) {
+      written.push_back(static_cast<char>(c - 'A' + 'a'));
+    } else if (how == 2 && lower) {
+      written.push_back(static_cast<char>(c - 'a' + 'A'));
+    } else if (how == 3 && (upper || lower)) {
+      written += mensurex::Utf8Text(U'\uFF01' + static_cast<char32_t>(c - '!'));
+    } else {
+      written.push_back(c);
     }
-    if (start == 0) return false;
-    const mensurex::Utf8Char c =
-        mensurex::FrontUtf8Char(text.substr(start - 1));
-    if (c.length == 0 || !(mensurex::IsSpaceSeparator(c.code) ||
-                           (c.code >= 9 && c.code <= 13))) {
-      break;
-    }
-    text.remove_suffix(c.length);
   }
-  return !text.empty() && ((text.back() >= 'A' && text.back() <= 'Z') ||
-                           (text.back() >= 'a' && text.back() <= 'z'));
+  return written;
 }
 
 double NearestDouble(std::string bytes, std::string_view decimal) {
@@ -120,14 +150,13 @@ double NearestDouble(std::string bytes, std::string_view decimal) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   if (size < 2) return 0;
-  const std::size_t locale = data[0] % std::size(kLocales);
-  const std::string_view blank =
-      kBlanks[(data[0] / std::size(kLocales)) % std::size(kBlanks)];
-  const std::string unit = Cased(kUnitNames[data[1] % std::size(kUnitNames)],
-                                 (data[1] / std::size(kUnitNames)) % 3);
+  static_assert(std::size(kLocales) == 8 && std::size(kBlanks) == 8);
+  const std::size_t locale = data[0] & 7U;
+  const std::string_view blank = kBlanks[(data[0] >> 3U) & 7U];
+  const std::string unit =
+      Written(kUnitNames[data[1] % std::size(kUnitNames)], data[0] >> 6U);
   const std::string_view number(reinterpret_cast<const char*>(data + 2),
                                 size - 2);
-  if (blank.empty() && EndsWithLetter(number)) return 0;
   const std::string text = std::string(number) + std::string(blank) + unit;
   if (text.size() > mensurex::fuzz::kMaxQueryBytes) return 0;
 
@@ -138,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   if (!separators[locale]) {
     separators[locale] = mensurex::fuzz::LocaleSeparators(kLocales[locale]);
     search_doors[locale].emplace(*separators[locale],
-                                 mensurex::fuzz::QueryWords{});
+                                 mensurex::fuzz::TargetWords{});
     command_doors[locale].emplace(*separators[locale]);
   }
   SearchDoor& search = *search_doors[locale];
@@ -162,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   }
 
   // The window reads the number part as mensurex does.
-  if (EndsWithAsciiLetter(number)) return 0;
+  if (mensurex::fuzz::NamesUnit(number)) return 0;
   const std::optional<double> window =
       mensurex::fuzz::WindowReads(number, *separators[locale]);
   const Reading alone = command.Read(number);

@@ -17,42 +17,33 @@ namespace {
 
 using mensurex::StorageUnit;
 using mensurex::fuzz::Check;
-using mensurex::fuzz::QueryWords;
 using mensurex::fuzz::SearchDoor;
+using mensurex::fuzz::TargetWords;
 using mensurex::search::Answer;
 
 struct Language {
   const char* locale;  // Qt's, from which the search takes its separators
-  QueryWords words;
+  TargetWords words;
 };
 
-const QueryWords kEnglish{{}, {}};
-
-// The target words and unit symbols of the search's translations.
+// The target words of the search's translations.
 const Language kLanguages[] = {
-    {"en_US", kEnglish},
-    {"de_DE", {{"in", "nach", "zu"}, {}}},
-    {"fr_FR", {{"en", "vers"}, {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"}}},
-    {"ru_RU",
-     {{"\u0432"},
-      {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
-       "\u041F\u0411", "\u042D\u0411"}}},
-    {"uk_UA",
-     {{"\u0432", "\u0443", "\u043D\u0430"},
-      {"\u0411", "\u041A\u0411", "\u041C\u0411", "\u0413\u0411", "\u0422\u0411",
-       "\u041F\u0411", "\u0415\u0411"}}},
-    {"ja_JP", {{"\u306F\u4F55", "\u3092"}, {}}},
-    {"zh_CN",
-     {{"\u7B49\u4E8E\u591A\u5C11", "\u6362\u7B97\u6210", "\u8F6C"}, {}}},
-    {"ko_KR", {{"\uB294 \uBA87", "\uC740 \uBA87", "\uC744", "\uB97C"}, {}}},
-    {"ar_EG", kEnglish},
-    {"hi_IN", kEnglish},
-    {"de_CH", {{"in", "nach", "zu"}, {}}},
-    {"tr_TR", {{"ka\u00E7"}, {}}},
-    {"cs_CZ", {{"v", "na"}, {}}},
-    {"sv_SE", {{"i", "till"}, {}}},
-    {"es_ES", {{"en", "a"}, {}}},
-    {"fa_IR", kEnglish},
+    {"en_US", {}},
+    {"de_DE", {"in", "nach", "zu"}},
+    {"fr_FR", {"en", "vers"}},
+    {"ru_RU", {"\u0432"}},
+    {"uk_UA", {"\u0432", "\u0443", "\u043D\u0430"}},
+    {"ja_JP", {"\u306F\u4F55", "\u3092"}},
+    {"zh_CN", {"\u7B49\u4E8E\u591A\u5C11", "\u6362\u7B97\u6210", "\u8F6C"}},
+    {"ko_KR", {"\uB294 \uBA87", "\uC740 \uBA87", "\uC744", "\uB97C"}},
+    {"ar_EG", {}},
+    {"hi_IN", {}},
+    {"de_CH", {"in", "nach", "zu"}},
+    {"tr_TR", {"ka\u00E7"}},
+    {"cs_CZ", {"v", "na"}},
+    {"sv_SE", {"i", "till"}},
+    {"es_ES", {"en", "a"}},
+    {"fa_IR", {}},
 };
 
 bool SameAnswer(const std::optional<Answer>& a,
