@@ -119,10 +119,20 @@ void CheckAnswer(const Answer& answer, SearchDoor* door) {
     Check(door->BytesOf(one) == bytes, "every result is the same amount",
           conversions[i].exact);
   }
+  // Read again as the answer states it, the amount is the same; asked for
+  // one of its results by name, the reader answers with that result.
   const std::string again = answer.amount + " " + answer.from_label;
-  const std::optional<Answer> reread = door->Ask(again);
-  Check(reread.has_value() && door->BytesOf(*reread) == bytes,
-        "the amount as stated reads the same", again);
+  const mensurex::search::Conversion& last = conversions.back();
+  const std::string targeted = again + " in " + last.label;
+  if (targeted.size() <= mensurex::fuzz::kMaxQueryBytes) {
+    const std::optional<Answer> reread = door->Ask(again);
+    Check(reread.has_value() && door->BytesOf(*reread) == bytes,
+          "the amount as stated reads the same", again);
+    const std::optional<Answer> one = door->Ask(targeted);
+    Check(one.has_value() && SearchDoor::NamesTarget(*one) &&
+              one->conversions.front().exact == last.exact,
+          "a result asked for by name is the same", targeted);
+  }
 }
 
 }  // namespace
