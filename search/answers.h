@@ -5,14 +5,23 @@
 #ifndef MENSUREX_SEARCH_ANSWERS_H_
 #define MENSUREX_SEARCH_ANSWERS_H_
 
+#include <QDBusArgument>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <optional>
 
 #include "mensurex/search/query.h"
 
 namespace mensurex::search {
+
+// What the window opens at: the amount as its entry reads it, and the index
+// of its unit; on D-Bus the "convert" action's parameter, (su).
+struct Amount {
+  QString text;
+  uint unit = 0;
+};
 
 struct Result {
   QString id;
@@ -32,14 +41,27 @@ class Answers {
   QList<Result> ResultsFor(const QString& query);
   // The result an identifier names; nullopt for one that names none.
   std::optional<Result> ResultFor(const QString& id);
+  // The amount of a query, or of the query an identifier holds; nullopt for
+  // one that has no answer.
+  std::optional<Amount> AmountIn(const QString& query);
+  std::optional<Amount> AmountOf(const QString& id);
 
  private:
   Answerer answerer_;
 };
 
-// Starts the Mensurex window, detached from the provider.
-void StartWindow();
+// Asks the window over D-Bus to show `amount` (without one, only to come
+// forward); D-Bus starts it when none is up. `platform_data` is
+// org.freedesktop.Application's: the desktop's activation token or startup
+// id. Does not wait for the window.
+void OpenWindow(const std::optional<Amount>& amount,
+                const QVariantMap& platform_data);
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Amount& amount);
+const QDBusArgument& operator>>(const QDBusArgument& argument, Amount& amount);
 
 }  // namespace mensurex::search
+
+Q_DECLARE_METATYPE(mensurex::search::Amount)
 
 #endif  // MENSUREX_SEARCH_ANSWERS_H_

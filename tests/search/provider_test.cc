@@ -9,9 +9,10 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QVariantMap>
+#include <chrono>
 #include <ostream>
+#include <thread>
 
 // Readable in failure messages.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -20,20 +21,25 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-constexpr char kService[] = "org.example.Mensurex2.SearchProvider";
-constexpr char kGnome[] = "/org/example/Mensurex2/SearchProvider";
-constexpr char kKRunner[] = "/org/example/Mensurex2/KRunner";
+constexpr char kService[] = MENSUREX_SEARCH_BUS_NAME;
+constexpr char kGnome[] = MENSUREX_SEARCH_GNOME_PATH;
+constexpr char kKRunner[] = MENSUREX_SEARCH_KRUNNER_PATH;
+constexpr char kGnomeInterface[] = "org.gnome.Shell.SearchProvider2";
 constexpr char kByteInExabytes[] =
     "0.000000000000000000867361737988403547205962240695953369140625";
 
-QList<QVariant> Call(const char* path, const char* interface,
-                     const char* method, const QList<QVariant>& arguments) {
+QDBusMessage Ask(const char* path, const char* interface, const char* method,
+                 const QList<QVariant>& arguments) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QLatin1String(kService), QLatin1String(path), QLatin1String(interface),
       QLatin1String(method));
   call.setArguments(arguments);
-  const QDBusMessage reply =
-      QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
+  return QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
+}
+
+QList<QVariant> Call(const char* path, const char* interface,
+                     const char* method, const QList<QVariant>& arguments) {
+  const QDBusMessage reply = Ask(path, interface, method, arguments);
   EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
       << reply.errorMessage().toStdString();
   return reply.arguments();
@@ -88,6 +94,29 @@ class Klipper : public QObject {
   void setClipboardContents(const QString& text) { copied.push_back(text); }
 };
 
+// Stands in for the window's org.freedesktop.Application.
+class Window : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+ public:
+  QStringList opened;  // "amount unit-index startup-id", or "-" for Activate
+ public slots:
+  void Activate(const QVariantMap& /*platform_data*/) { opened.push_back("-"); }
+  void ActivateAction(const QString& action, const QVariantList& parameter,
+                      const QVariantMap& platform_data) {
+    QString amount;
+    uint unit = 99;
+    const auto argument = parameter.value(0).value<QDBusArgument>();
+    if (argument.currentSignature() == "(su)") {
+      argument.beginStructure();
+      argument >> amount >> unit;
+      argument.endStructure();
+    }
+    opened.push_back(action + ' ' + amount + ' ' + QString::number(unit) + ' ' +
+                     platform_data.value("desktop-startup-id").toString());
+  }
+};
+
 template <typename Done>
 bool WaitFor(Done done) {
   const QDeadlineTimer deadline(20'000);
@@ -110,7 +139,7 @@ TEST(SearchProvider, AnswersGnomeShellWithExactResultsMostReadableFirst) {
        {"0.00000000000000000086736173798\u2026 EB"},
        kByteInExabytes},
       {{"abc"}, {}, {}},
-      {{QString(100'000, QLatin1Char('9')), "GB"}, {}, {}},
+      {{QString(5'000, QLatin1Char('9')), "GB"}, {}, {}},
   };
   for (const Row& row : rows) {
     const QList<QVariantMap> metas = Metas(row.terms);
@@ -125,7 +154,7 @@ TEST(SearchProvider, AnswersGnomeShellWithExactResultsMostReadableFirst) {
   }
 }
 
-TEST(SearchProvider, KRunnerCopiesTheExactValueAndOpensTheWindow) {
+TEST(SearchProvider, KRunnerCopiesTheExactValue) {
   EXPECT_TRUE(Matches("abc").isEmpty());
   const QList<Match> matches = Matches("1 B to EB");
   ASSERT_EQ(matches.size(), 1);
@@ -144,15 +173,88 @@ TEST(SearchProvider, KRunnerCopiesTheExactValueAndOpensTheWindow) {
   EXPECT_TRUE(WaitFor([&] { return klipper.copied.size() == 2; }));
   EXPECT_EQ(klipper.copied, (QStringList{kByteInExabytes, "2048"}));
 
-  // The window started is a stand-in on PATH that leaves a mark.
-  QFile mark(qEnvironmentVariable("MENSUREX_TEST_WINDOW_MARK"));
-  mark.remove();
-  Call(kKRunner, "org.kde.krunner1", "Run", {matches[0].id, "open"});
-  EXPECT_TRUE(WaitFor([&] { return mark.exists(); }));
-  mark.remove();
-  Call(kGnome, "org.gnome.Shell.SearchProvider2", "LaunchSearch",
-       {QStringList{"1"}, 0u});
-  EXPECT_TRUE(WaitFor([&] { return mark.exists(); }));
+  // Other actions are none of the provider's.
+  Call(kKRunner, "org.kde.krunner1", "Run", {matches[0].id, "no-such-action"});
+  Call(kKRunner, "org.kde.krunner1", "Teardown", {});
+  Call(kKRunner, "org.kde.krunner1", "Run", {Matches("3 KB")[0].id, ""});
+  EXPECT_TRUE(WaitFor([&] { return klipper.copied.size() == 3; }));
+  EXPECT_EQ(klipper.copied.value(2), "3072");
+}
+
+TEST(SearchProvider, OpensTheWindowAtTheAmount) {
+  Window window;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  ASSERT_TRUE(bus.registerObject(MENSUREX_APP_PATH, &window,
+                                 QDBusConnection::ExportAllSlots));
+  ASSERT_TRUE(bus.registerService(MENSUREX_APP_ID));
+  Call(kGnome, kGnomeInterface, "LaunchSearch",
+       {QStringList{"１．５", "GB", "in", "MB"}, 1234u});
+  Call(kKRunner, "org.kde.krunner1", "Run", {Matches("2 B")[0].id, "open"});
+  Call(kGnome, kGnomeInterface, "LaunchSearch", {QStringList{"abc"}, 0u});
+  EXPECT_TRUE(WaitFor([&] { return window.opened.size() == 3; }));
+  EXPECT_EQ(window.opened,
+            (QStringList{"convert 1.5 3 mensurex2-search_TIME1234",
+                         "convert 2 0 ", "-"}));
+  bus.unregisterService(MENSUREX_APP_ID);
+}
+
+TEST(SearchProvider, RefusesWhatNamesNoResultAndCallsBeyondItsLimits) {
+  const QString one_kb = Matches("1 KB").value(0).id;
+  struct Row {
+    const char* method;
+    QList<QVariant> arguments;
+    QString error;  // empty: answered
+  };
+  const Row rows[] = {
+      {"GetResultMetas", {QStringList{one_kb, one_kb}}, {}},
+      {"GetResultMetas",
+       {QStringList{one_kb, "9:1 KB"}},
+       "org.freedesktop.DBus.Error.InvalidArgs"},
+      {"GetResultMetas",
+       {QStringList(65, one_kb)},
+       "org.freedesktop.DBus.Error.LimitsExceeded"},
+      {"GetResultMetas",
+       {QStringList(300'000, one_kb)},
+       "org.freedesktop.DBus.Error.LimitsExceeded"},
+      {"GetInitialResultSet", {QStringList(256, "1")}, {}},
+      {"GetInitialResultSet",
+       {QStringList(257, "1")},
+       "org.freedesktop.DBus.Error.LimitsExceeded"},
+      {"GetInitialResultSet",
+       {QStringList{QString(100'000, QLatin1Char('9')), "GB"}},
+       "org.freedesktop.DBus.Error.LimitsExceeded"},
+  };
+  for (const Row& row : rows) {
+    const QDBusMessage reply =
+        Ask(kGnome, kGnomeInterface, row.method, row.arguments);
+    EXPECT_EQ(reply.errorName(), row.error) << row.method;
+  }
+  EXPECT_EQ(Ask(kKRunner, "org.kde.krunner1", "Match",
+                {QString(100'000, QLatin1Char('9'))})
+                .errorName(),
+            "org.freedesktop.DBus.Error.LimitsExceeded");
+  // The provider is still there for the next client.
+  EXPECT_EQ(Matches("1 KB").size(), 6);
+}
+
+// Run alone, with a short idle time: the calls land within 3 ms either side
+// of the moment the provider's idle time runs out.
+TEST(SearchProviderIdle, AnswersCallsAtTheIdleDeadline) {
+  const int idle_ms = qEnvironmentVariableIntValue("MENSUREX_SEARCH_IDLE_MS");
+  constexpr int kCalls = 280;
+  QStringList failures;
+  for (int i = 0; i < kCalls; ++i) {
+    // The provider restarts its idle time on a call, just before it answers.
+    Call(kKRunner, "org.kde.krunner1", "Teardown", {});
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(idle_ms * 1000 + (i % 13 - 6) * 500));
+    const QDBusMessage reply =
+        Ask(kKRunner, "org.kde.krunner1", "Match", {"1 KB"});
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+      failures.push_back(reply.errorName());
+    }
+  }
+  EXPECT_EQ(failures, QStringList{});
 }
 
 TEST(SearchProvider, QuitsWhenIdle) {
