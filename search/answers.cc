@@ -68,13 +68,20 @@ QList<Result> Answers::ResultsFor(const QString& query) {
   QList<Result> results;
   // A query too long to be an amount is refused before it is even encoded.
   if (query.size() > static_cast<qsizetype>(kMaxQueryBytes)) return results;
+  // GNOME Shell asks for the metas of a query's results one by one, each
+  // id holding the same query.
+  if (last_ && last_->query == query) return last_->results;
   const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
-  if (!answer) return results;
-  for (const Conversion& conversion : answer->conversions) {
-    results.push_back(ResultOf(*answer, conversion, query));
+  if (answer) {
+    for (const Conversion& conversion : answer->conversions) {
+      results.push_back(ResultOf(*answer, conversion, query));
+    }
   }
+  last_ = Last{query, results};
   return results;
 }
+
+void Answers::Forget() { last_.reset(); }
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The provider's answers in the user's language, shared by the GNOME Shell
 // and KRunner interfaces. A result is named by an identifier that holds its
-// unit and its query, so that any later call can answer it again without
-// the provider keeping anything between calls.
+// unit and its query, so that any later call can answer it again; only the
+// last query's results are kept, for the calls that come next about them.
 #ifndef MENSUREX_SEARCH_ANSWERS_H_
 #define MENSUREX_SEARCH_ANSWERS_H_
 
@@ -39,6 +39,9 @@ class Answers {
   // The results for a query, most readable first; none for anything but an
   // amount and a unit.
   QList<Result> ResultsFor(const QString& query);
+  // Lets go of the last query's results, which are kept for the calls that
+  // ask about them next.
+  void Forget();
   // The result an identifier names; nullopt for one that names none.
   std::optional<Result> ResultFor(const QString& id);
   // The amount of a query, or of the query an identifier holds; nullopt for
@@ -47,7 +50,13 @@ class Answers {
   std::optional<Amount> AmountOf(const QString& id);
 
  private:
+  struct Last {
+    QString query;
+    QList<Result> results;
+  };
+
   Answerer answerer_;
+  std::optional<Last> last_;
 };
 
 // Asks the window over D-Bus to show `amount` (without one, only to come

@@ -194,7 +194,10 @@ void KRunnerProvider::Run(const QString& match_id, const QString& action_id) {
   }
 }
 
-void KRunnerProvider::Teardown() { idle_->Touch(); }
+void KRunnerProvider::Teardown() {
+  idle_->Touch();
+  answers_->Forget();
+}
 
 void RegisterDBusTypes() {
   qDBusRegisterMetaType<Amount>();

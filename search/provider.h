@@ -112,7 +112,7 @@ class KRunnerProvider : public QObject, protected QDBusContext {
   // clipboard; "open" opens the window at the amount; any other action is
   // ignored.
   void Run(const QString& match_id, const QString& action_id);
-  // The end of a match session; the provider keeps nothing between calls.
+  // The end of a match session: the last answer kept goes.
   void Teardown();
 
  private:
