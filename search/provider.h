@@ -31,7 +31,7 @@ inline constexpr char kKRunnerPath[] = MENSUREX_SEARCH_KRUNNER_PATH;
 // query is at most kMaxQueryBytes, so anything near these limits is a paste
 // of text that holds no amount.
 inline constexpr qsizetype kMaxTerms = 256;
-inline constexpr qsizetype kMaxCallChars = 16 * 1024;  // all terms, one id
+inline constexpr qsizetype kMaxCallChars = 16384;  // all terms, one id
 // GNOME Shell asks for the metas of the results it is about to show, a
 // handful at a time; the provider gives at most six results per query.
 inline constexpr qsizetype kMaxIds = 64;

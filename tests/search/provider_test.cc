@@ -199,42 +199,37 @@ TEST(SearchProvider, OpensTheWindowAtTheAmount) {
 }
 
 TEST(SearchProvider, RefusesWhatNamesNoResultAndCallsBeyondItsLimits) {
-  const QString one_kb = Matches("1 KB").value(0).id;
-  struct Row {
-    const char* method;
-    QList<QVariant> arguments;
-    QString error;  // empty: answered
+  const QString kb = Matches("1 KB").value(0).id, big(100'000, '9');
+  const QString none = "org.freedesktop.DBus.Error.InvalidArgs",
+                over = "org.freedesktop.DBus.Error.LimitsExceeded";
+  const struct {
+    const char *path, *interface, *method;
+    QVariant argument;
+    QString error;  // none: answered
+  } rows[] = {
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList{kb, kb}, {}},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList{kb, "9:1 KB"},
+       none},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList(65, kb), over},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList(300'000, kb),
+       over},
+      {kGnome,
+       kGnomeInterface,
+       "GetInitialResultSet",
+       QStringList(256, "1"),
+       {}},
+      {kGnome, kGnomeInterface, "GetInitialResultSet", QStringList(257, "1"),
+       over},
+      {kGnome, kGnomeInterface, "GetInitialResultSet", QStringList{big}, over},
+      {kKRunner, "org.kde.krunner1", "Match", big, over},
   };
-  const Row rows[] = {
-      {"GetResultMetas", {QStringList{one_kb, one_kb}}, {}},
-      {"GetResultMetas",
-       {QStringList{one_kb, "9:1 KB"}},
-       "org.freedesktop.DBus.Error.InvalidArgs"},
-      {"GetResultMetas",
-       {QStringList(65, one_kb)},
-       "org.freedesktop.DBus.Error.LimitsExceeded"},
-      {"GetResultMetas",
-       {QStringList(300'000, one_kb)},
-       "org.freedesktop.DBus.Error.LimitsExceeded"},
-      {"GetInitialResultSet", {QStringList(256, "1")}, {}},
-      {"GetInitialResultSet",
-       {QStringList(257, "1")},
-       "org.freedesktop.DBus.Error.LimitsExceeded"},
-      {"GetInitialResultSet",
-       {QStringList{QString(100'000, QLatin1Char('9')), "GB"}},
-       "org.freedesktop.DBus.Error.LimitsExceeded"},
-  };
-  for (const Row& row : rows) {
-    const QDBusMessage reply =
-        Ask(kGnome, kGnomeInterface, row.method, row.arguments);
-    EXPECT_EQ(reply.errorName(), row.error) << row.method;
+  for (const auto& row : rows) {
+    EXPECT_EQ(
+        Ask(row.path, row.interface, row.method, {row.argument}).errorName(),
+        row.error)
+        << row.method;
   }
-  EXPECT_EQ(Ask(kKRunner, "org.kde.krunner1", "Match",
-                {QString(100'000, QLatin1Char('9'))})
-                .errorName(),
-            "org.freedesktop.DBus.Error.LimitsExceeded");
-  // The provider is still there for the next client.
-  EXPECT_EQ(Matches("1 KB").size(), 6);
+  EXPECT_EQ(Matches("1 KB").size(), 6);  // still there for the next client
 }
 
 // Run alone, with a short idle time: the calls land within 3 ms either side
@@ -242,7 +237,7 @@ TEST(SearchProvider, RefusesWhatNamesNoResultAndCallsBeyondItsLimits) {
 TEST(SearchProviderIdle, AnswersCallsAtTheIdleDeadline) {
   const int idle_ms = qEnvironmentVariableIntValue("MENSUREX_SEARCH_IDLE_MS");
   constexpr int kCalls = 280;
-  QStringList failures;
+  QStringList errors;
   for (int i = 0; i < kCalls; ++i) {
     // The provider restarts its idle time on a call, just before it answers.
     Call(kKRunner, "org.kde.krunner1", "Teardown", {});
@@ -250,11 +245,9 @@ TEST(SearchProviderIdle, AnswersCallsAtTheIdleDeadline) {
         std::chrono::microseconds(idle_ms * 1000 + (i % 13 - 6) * 500));
     const QDBusMessage reply =
         Ask(kKRunner, "org.kde.krunner1", "Match", {"1 KB"});
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-      failures.push_back(reply.errorName());
-    }
+    if (reply.type() != QDBusMessage::ReplyMessage) errors << reply.errorName();
   }
-  EXPECT_EQ(failures, QStringList{});
+  EXPECT_EQ(errors, QStringList{});
 }
 
 TEST(SearchProvider, QuitsWhenIdle) {
