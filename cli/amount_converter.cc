@@ -1,5 +1,6 @@
 #include "cli/amount_converter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -70,7 +71,108 @@ void AppendHex(std::uint32_t value, int digits, std::string* out) {
   }
 }
 
+exact::Ratio Times(exact::Ratio a, exact::Ratio b) {
+  return {a.twos + b.twos, a.fives + b.fives};
+}
+
+exact::Ratio Over(exact::Ratio a, exact::Ratio b) {
+  return {a.twos - b.twos, a.fives - b.fives};
+}
+
+constexpr exact::Ratio kTen{1, 1};
+
+// The size of unit `index` in bytes: 1000^index or 1024^index.
+exact::Ratio UnitSize(int index, bool decimal) {
+  return decimal ? exact::Ratio{3 * index, 3 * index}
+                 : exact::Ratio{10 * index, 0};
+}
+
+// Appends `text` with the digits before its decimal separator grouped.
+void AppendGrouped(std::string_view text, const EntrySeparators& separators,
+                   std::string* out) {
+  const std::size_t sign = text.starts_with('-') ? 1 : 0;
+  std::size_t end = sign;
+  while (end < text.size() && IsAsciiDigit(text[end])) ++end;
+  const auto first = static_cast<std::size_t>(separators.first_group_size);
+  const auto higher = static_cast<std::size_t>(separators.higher_group_size);
+  if (separators.grouping.empty() || separators.first_group_size < 1 ||
+      separators.higher_group_size < 1) {
+    out->append(text);
+    return;
+  }
+  out->append(text.substr(0, sign));
+  for (std::size_t i = sign; i < end; ++i) {
+    const std::size_t after = end - i;  // digits from this one to the end
+    if (i > sign &&
+        (after == first || (after > first && (after - first) % higher == 0))) {
+      out->append(separators.grouping);
+    }
+    out->push_back(text[i]);
+  }
+  out->append(text.substr(end));
+}
+
+// The digits after the decimal separator of a number as written.
+std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
+  const std::size_t at = number.find(decimal);
+  if (at == std::string_view::npos) return 0;
+  std::size_t count = 0;
+  for (std::size_t i = at + decimal.size();
+       i < number.size() && IsAsciiDigit(number[i]); ++i) {
+    ++count;
+  }
+  return count;
+}
+
+std::string_view ScaleName(Scale scale) {
+  switch (scale) {
+    case Scale::kNone:
+      return "none";
+    case Scale::kAuto:
+      return "auto";
+    case Scale::kSi:
+      return "si";
+    case Scale::kIec:
+      return "iec";
+    case Scale::kIecI:
+      return "iec-i";
+  }
+  return {};
+}
+
+std::string_view ScaleSuffixes(Scale scale) {
+  switch (scale) {
+    case Scale::kAuto:
+      return "K .. E, Ki .. Ei";
+    case Scale::kIecI:
+      return "Ki .. Ei";
+    case Scale::kNone:
+    case Scale::kSi:
+    case Scale::kIec:
+      break;
+  }
+  return "K .. E";
+}
+
 }  // namespace
+
+std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
+                                             Scale scale) {
+  constexpr std::string_view kPrefixes = "KMGTPE";
+  if (suffix.empty() || suffix.size() > 2 || scale == Scale::kNone) {
+    return std::nullopt;
+  }
+  const std::size_t found = suffix[0] == 'k' ? 0 : kPrefixes.find(suffix[0]);
+  if (found == std::string_view::npos) return std::nullopt;
+  const int index = static_cast<int>(found) + 1;
+  const bool binary = suffix.size() == 2;
+  if (binary && suffix[1] != 'i') return std::nullopt;
+  if (binary ? scale == Scale::kSi || scale == Scale::kIec
+             : scale == Scale::kIecI) {
+    return std::nullopt;
+  }
+  return UnitSize(index, !binary && scale != Scale::kIec);
+}
 
 std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
   std::string quoted = "\"";
@@ -125,82 +227,224 @@ AmountConverter::AmountConverter(ConversionSettings settings)
     : settings_(std::move(settings)) {}
 
 std::size_t AmountConverter::ResultCount() const {
-  return settings_.only_unit || settings_.automatic ? 1 : kStorageUnitCount;
+  return settings_.only_unit || settings_.automatic || settings_.numfmt
+             ? 1
+             : kStorageUnitCount;
 }
 
-bool AmountConverter::AppendValue(const exact::Decimal& value, Unit from,
-                                  Unit to, std::string* out) {
-  return exact_.AppendText(value, RatioBetween(from, to), settings_.places,
-                           settings_.rounding, settings_.separators.decimal,
+bool AmountConverter::AppendValue(const exact::Decimal& value,
+                                  exact::Ratio ratio,
+                                  std::optional<std::size_t> places,
+                                  std::string* out) {
+  return exact_.AppendText(value, ratio, places, settings_.rounding,
+                           settings_.separators.decimal,
                            settings_.max_value_bytes, out);
+}
+
+std::optional<std::size_t> AmountConverter::AutomaticPlaces(
+    const exact::Decimal& value, exact::Ratio ratio, int index) {
+  if (settings_.places || !settings_.readable_places) return settings_.places;
+  if (index == 0) return 0;
+  return exact_.AtLeastOne(value, Over(ratio, kTen)) ? 0 : 1;
+}
+
+bool AmountConverter::AppendAutomatic(const exact::Decimal& value,
+                                      exact::Ratio to_bytes, bool decimal,
+                                      unsigned bytes_base, std::string* out,
+                                      int* index) {
+  const auto ratio = [&](int i) {
+    return Over(to_bytes, UnitSize(i, decimal));
+  };
+  // A value at least 1 in a unit is at least 1 in every smaller one: the
+  // unit is found by halving [bytes, exabytes].
+  int low = 0;
+  int high = kStorageUnitCount - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (exact_.AtLeastOne(value, ratio(middle))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  const std::size_t start = out->size();
+  for (int i = low;; ++i) {
+    const exact::Ratio at = ratio(i);
+    const std::optional<std::size_t> places = AutomaticPlaces(value, at, i);
+    if (i == 0 && places.value_or(0) > 0 && !settings_.numfmt &&
+        AppendValue(value, at, std::nullopt, out)) {
+      // A whole number of bytes has no fraction to show.
+      if (std::string_view(*out).substr(start).find(
+              settings_.separators.decimal) == std::string_view::npos) {
+        *index = 0;
+        return true;
+      }
+      out->resize(start);
+    }
+    if (!AppendValue(value, at, places, out)) return false;
+    const std::string_view printed = std::string_view(*out).substr(start);
+    const unsigned base = i == 0 ? bytes_base : decimal ? 1000 : 1024;
+    if (i + 1 < kStorageUnitCount && ReachesBase(printed, base)) {
+      // Rounded up to the base: the unit above shows it as 1.
+      out->resize(start);
+      continue;
+    }
+    if (places == 1 && settings_.readable_places && !settings_.places &&
+        ReachesBase(printed, 10)) {
+      // Rounded up to 10: no fraction from 10 on.
+      out->resize(start);
+      if (!AppendValue(value, at, 0, out)) return false;
+    }
+    *index = i;
+    return true;
+  }
+}
+
+void AmountConverter::AppendLaidOut(std::string_view text, std::string_view end,
+                                    std::string* out, std::size_t unit_chars) {
+  const ConversionSettings& s = settings_;
+  if (s.group_output) {
+    grouped_.clear();
+    AppendGrouped(text, s.separators, &grouped_);
+    text = grouped_;
+  }
+  out->append(s.prefix);
+  std::size_t chars = CharCount(text);
+  if (s.pad_zeros) chars -= std::min(chars, unit_chars);
+  const std::size_t pad = s.width > chars ? s.width - chars : 0;
+  if (s.pad_right) {
+    out->append(text);
+    out->append(pad, ' ');
+  } else if (s.pad_zeros) {
+    const bool minus = text.starts_with('-');
+    if (minus) out->push_back('-');
+    out->append(pad, '0');
+    out->append(text.substr(minus ? 1 : 0));
+  } else {
+    out->append(pad, ' ');
+    out->append(text);
+  }
+  out->append(s.suffix);
+  out->append(end);
 }
 
 bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
                                    Unit to, bool with_unit,
                                    std::string_view end, std::string* out) {
   const ConversionSettings& s = settings_;
-  const bool plain = s.width == 0 && s.prefix.empty() && s.suffix.empty();
+  const bool plain =
+      s.width == 0 && s.prefix.empty() && s.suffix.empty() && !s.group_output;
   std::string* const text = plain ? out : &scratch_;
   if (!plain) scratch_.clear();
-  const std::size_t start = text->size();
-  if (!AppendValue(value, from, to, text)) return false;
-  if (s.automatic && s.places && to.storage != StorageUnit::kExabytes &&
-      ReachesBase(std::string_view(*text).substr(start),
-                  to.decimal ? 1000 : 1024)) {
-    // Rounded up to 1024 (1000): the unit above shows it as 1.
-    text->resize(start);
-    to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) + 1);
-    to.decimal = s.si;
-    if (!AppendValue(value, from, to, text)) return false;
+  if (s.automatic) {
+    int index = 0;
+    if (!AppendAutomatic(value, RatioBetween(from, Unit{}), s.si, 1024, text,
+                         &index)) {
+      return false;
+    }
+    to = Unit{static_cast<StorageUnit>(index), s.si && index > 0};
+  } else if (!AppendValue(value, RatioBetween(from, to), s.places, text)) {
+    return false;
   }
   if (with_unit) {
     text->append(s.unit_separator);
     text->append(UnitLabel(to, s.si));
   }
-  if (!plain) {
-    out->append(s.prefix);
-    const std::size_t chars = CharCount(scratch_);
-    const std::size_t pad = s.width > chars ? s.width - chars : 0;
-    if (s.pad_right) {
-      out->append(scratch_);
-      out->append(pad, ' ');
-    } else if (s.pad_zeros) {
-      const bool minus = scratch_.front() == '-';
-      if (minus) out->push_back('-');
-      out->append(pad, '0');
-      out->append(std::string_view(scratch_).substr(minus ? 1 : 0));
-    } else {
-      out->append(pad, ' ');
-      out->append(scratch_);
-    }
-    out->append(s.suffix);
+  if (plain) {
+    out->append(end);
+  } else {
+    AppendLaidOut(scratch_, end, out);
   }
-  out->append(end);
   return true;
 }
 
-Unit AmountConverter::AutomaticUnit(const exact::Decimal& value, Unit from) {
-  // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // answer is found by halving [bytes, exabytes].
-  const auto unit = [&](int index) {
-    return Unit{static_cast<StorageUnit>(index), settings_.si && index > 0};
-  };
-  int low = 0;
-  int high = static_cast<int>(kStorageUnitCount) - 1;
-  while (low < high) {
-    const int middle = (low + high + 1) / 2;
-    if (exact_.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
-      low = middle;
-    } else {
-      high = middle - 1;
+bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
+                                    std::string* out, std::string* message) {
+  const NumfmtStyle& style = *settings_.numfmt;
+  std::size_t letters = 0;
+  while (letters < text.size() &&
+         IsAsciiLetter(text[text.size() - 1 - letters])) {
+    ++letters;
+  }
+  const std::string_view number =
+      TrimBlanks(text.substr(0, text.size() - letters));
+  const std::string_view suffix = text.substr(text.size() - letters);
+  Outcome<EntryDecimal> parsed = EntryToDecimal(number, settings_.separators);
+  if (!parsed) {
+    *message = QuoteForMessage(text) + " is not a number";
+    return false;
+  }
+  exact::Ratio to_bytes = Over(style.from_unit, style.to_unit);
+  if (!suffix.empty()) {
+    const std::optional<exact::Ratio> size =
+        NumfmtSuffixSize(suffix, style.from);
+    if (style.from == Scale::kNone) {
+      *message = QuoteForMessage(text) +
+                 " has a unit suffix, which --from=none does not read "
+                 "(try --from=auto)";
+      return false;
+    }
+    if (!size) {
+      *message = QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
+                 std::string(ScaleName(style.from)) + " (" +
+                 std::string(ScaleSuffixes(style.from)) + ")";
+      return false;
+    }
+    to_bytes = Times(to_bytes, *size);
+  }
+  decimal_ = std::move(*parsed);
+  const exact::Decimal value{decimal_.negative, decimal_.digits,
+                             decimal_.exponent};
+
+  const ConversionSettings& s = settings_;
+  const bool plain =
+      s.width == 0 && s.prefix.empty() && s.suffix.empty() && !s.group_output;
+  std::string* const result = plain ? out : &scratch_;
+  if (!plain) scratch_.clear();
+  const std::size_t start = result->size();
+  bool fits = false;
+  std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
+  if (style.to == Scale::kNone) {
+    // As many fraction digits as the number was written with.
+    const std::optional<std::size_t> places =
+        s.places         ? s.places
+        : suffix.empty() ? FractionDigits(number, s.separators.decimal)
+                         : 0;
+    fits = AppendValue(value, to_bytes, places, result);
+  } else {
+    const bool decimal = style.to == Scale::kSi;
+    int index = 0;
+    fits = AppendAutomatic(value, to_bytes, decimal, decimal ? 1000 : 1024,
+                           result, &index);
+    if (fits && index > 0) {
+      const std::size_t number_end = result->size();
+      result->append(s.unit_separator);
+      result->push_back((decimal ? "kMGTPE" : "KMGTPE")[index - 1]);
+      if (style.to == Scale::kIecI) result->push_back('i');
+      unit_chars = CharCount(std::string_view(*result).substr(number_end));
     }
   }
-  return unit(low);
+  if (!fits) {
+    result->resize(start);
+    *message = QuoteForMessage(text) +
+               (exact_.AtLeastOne(value, to_bytes) ? " is too large"
+                                                   : " is too small") +
+               " to convert: its result would be longer than " +
+               std::to_string(s.max_value_bytes) + " bytes";
+    return false;
+  }
+  if (plain) {
+    out->append(end);
+  } else {
+    AppendLaidOut(scratch_, end, out, unit_chars);
+  }
+  return true;
 }
 
 bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
+  if (settings_.numfmt) return ConvertNumfmt(text, end, out, message);
   std::size_t letters = 0;
   while (letters < text.size() &&
          IsAsciiLetter(text[text.size() - 1 - letters])) {
@@ -217,8 +461,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
     if (const auto word = TrailingWord(text, settings_.separators)) {
       return unknown_unit(*word);
     }
-    *message = QuoteForMessage(number.empty() ? text : number);
-    *message += " is not a number";
+    *message = QuoteForMessage(text) + " is not a number";
     return false;
   };
 
@@ -254,8 +497,8 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
            too_long(*settings_.only_unit);
   }
   if (settings_.automatic) {
-    const Unit to = AutomaticUnit(value, from);
-    return AppendResult(value, from, to, true, end, out) || too_long(to);
+    return AppendResult(value, from, Unit{}, true, end, out) ||
+           too_long(Unit{});
   }
   for (const StorageUnit storage : kAllStorageUnits) {
     const Unit to{storage, settings_.si};
