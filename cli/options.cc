@@ -677,20 +677,23 @@ std::variant<Options, UsageError> ParseOptions(
 }
 
 std::string HelpText() {
-  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]
+  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]...
 Convert amounts of digital storage between bytes, kilobytes, megabytes,
 gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
 and print the exact results: every digit, no exponent, nothing rounded unless
---precision or --round asks for it.
+--precision or --round asks for it. numfmt's options work too (see below).
 
-With an AMOUNT, convert it; without one, read standard input, one amount per
+With AMOUNTs, convert each; without, read standard input, one amount per
 line (or per chosen field), and answer each line before reading on. Without
 --to, each amount gives seven lines VALUE<TAB>UNIT, bytes first.
 
   --to UNIT          print the value in UNIT alone; "auto": in the largest
                      unit in which it is at least 1, or the one above when
                      rounding carries it to 1024 (1000 with --si), as
-                     VALUE<TAB>UNIT (VALUEUNIT in a field)
+                     VALUE<TAB>UNIT (VALUEUNIT in a field), whole bytes
+                     without a fraction; "human": the same as ls -h and du -h
+                     write it, one decimal below 10 and none from 10, rounded
+                     up
   --from UNIT        the unit of amounts written without one (default: B)
   --si               K, KB, kB .. E, EB and kilobyte .. exabyte mean powers of
                      1000; Ki, KiB .. Ei, EiB stay powers of 1024
@@ -704,13 +707,15 @@ line (or per chosen field), and answer each line before reading on. Without
   --padding N        pad each result to N characters, on the left (on the
                      right when N is negative)
   --format FORMAT    lay each result out as FORMAT: text, then %f with the
-                     flags - (pad on the right) and 0 (pad with zeros), a
-                     width and a .PRECISION, then text; %% is a %
+                     flags - (pad on the right), 0 (pad with zeros) and '
+                     (group the digits), a width and a .PRECISION, then text;
+                     %% is a %
   --field LIST       convert only these fields (N, N-M, -M, N- joined by
-                     commas); the rest of the line is kept byte for byte;
-                     needs --to; no amount arguments
+                     commas), to --to or else to the readable unit; the rest
+                     of the line is kept byte for byte, and a field after
+                     spaces keeps its right edge, so columns stay aligned
   -d, --delimiter X  fields are separated by the character X (default: runs
-                     of spaces and tabs)
+                     of spaces and tabs); without --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
   -z, --zero-terminated  lines end with NUL, not a line feed
   --invalid MODE     for an amount that does not convert: abort (stop),
@@ -721,9 +726,26 @@ line (or per chosen field), and answer each line before reading on. Without
                      and no grouping) instead of as LC_ALL, LC_NUMERIC or LANG
   --decimal SEP      the decimal separator; when it is the locale's grouping
                      separator, grouping is off unless --grouping is given
-  --grouping SEP     the digit-grouping separator ("" for none)
+  --grouping [SEP]   the digit-grouping separator read ("" for none); alone,
+                     group the digits written with the locale's separator
   -h, --help         show this help and exit
   --version          show the version and exit
+
+numfmt's options, as numfmt's manual describes them; any of the first four
+turns numfmt's style on: one result per amount with numfmt's suffixes, field
+1 of each line, --round=from-zero, --invalid=abort, and exit status 2 for an
+amount that does not convert. Every figure stays exact, at any size.
+  --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
+                     Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
+  --to=SCALE         write none (a number, with as many decimals as it was
+                     written with) or the readable suffix of si (k, M .. E),
+                     iec (K .. E) or iec-i (Ki .. Ei): one decimal below 10,
+                     none from 10, none in bytes
+  --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
+                     a product of 2s and 5s)
+  --to-unit=N        results count units of N bytes
+  --round, --padding, --format, --field, -d, --header, -z, --invalid,
+  --unit-separator and --grouping as above.
 
 Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
 Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
@@ -731,17 +753,22 @@ Long options may be shortened while they stay unambiguous; "--" ends the
 options.
 
 Exit status: 0 when every amount converted (or --invalid=warn or ignore),
-1 when any did not or output failed, 2 for a mistake in the options.
+1 when any did not or output failed, 2 for a mistake in the options (and in
+numfmt's style, for an amount that did not convert).
 
 Examples:
   $ mensurex --to EB 1 B
   0.000000000000000000867361737988403547205962240695953369140625
   $ mensurex --si --to GiB 1 TB
   931.322574615478515625
-  $ mensurex --to auto --precision 1 1048575
+  $ mensurex --to auto --precision 1 1048575 28
   1.0	MB
-  $ du -b --max-depth=1 /usr/share | mensurex --to auto --precision 1 --field 1 | sort -h
-  $ df -B1 | mensurex --header --to auto --precision 1 --field 2-4 --padding 8
+  28	B
+  $ mensurex --from=iec --to=si 1.5G 20E
+  1.7G
+  24E
+  $ du -b --max-depth=1 /usr/share | mensurex --to human --field 1 | sort -h
+  $ df -B1 | mensurex --header --field 2-4 --to=iec
   $ find . -type f -printf '%s\n' | mensurex --to KB
 )";
 }
