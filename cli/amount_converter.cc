@@ -81,6 +81,9 @@ exact::Ratio Over(exact::Ratio a, exact::Ratio b) {
 
 constexpr exact::Ratio kTen{1, 1};
 
+// numfmt's suffixes, kilo to quetta.
+constexpr std::string_view kNumfmtPrefixes = "KMGTPEZYRQ";
+
 // The size of unit `index` in bytes: 1000^index or 1024^index.
 exact::Ratio UnitSize(int index, bool decimal) {
   return decimal ? exact::Ratio{3 * index, 3 * index}
@@ -143,26 +146,26 @@ std::string_view ScaleName(Scale scale) {
 std::string_view ScaleSuffixes(Scale scale) {
   switch (scale) {
     case Scale::kAuto:
-      return "K .. E, Ki .. Ei";
+      return "K .. Q, Ki .. Qi";
     case Scale::kIecI:
-      return "Ki .. Ei";
+      return "Ki .. Qi";
     case Scale::kNone:
     case Scale::kSi:
     case Scale::kIec:
       break;
   }
-  return "K .. E";
+  return "K .. Q";
 }
 
 }  // namespace
 
 std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
                                              Scale scale) {
-  constexpr std::string_view kPrefixes = "KMGTPE";
   if (suffix.empty() || suffix.size() > 2 || scale == Scale::kNone) {
     return std::nullopt;
   }
-  const std::size_t found = suffix[0] == 'k' ? 0 : kPrefixes.find(suffix[0]);
+  const std::size_t found =
+      suffix[0] == 'k' ? 0 : kNumfmtPrefixes.find(suffix[0]);
   if (found == std::string_view::npos) return std::nullopt;
   const int index = static_cast<int>(found) + 1;
   const bool binary = suffix.size() == 2;
@@ -250,15 +253,15 @@ std::optional<std::size_t> AmountConverter::AutomaticPlaces(
 
 bool AmountConverter::AppendAutomatic(const exact::Decimal& value,
                                       exact::Ratio to_bytes, bool decimal,
-                                      unsigned bytes_base, std::string* out,
-                                      int* index) {
+                                      unsigned bytes_base, int top,
+                                      std::string* out, int* index) {
   const auto ratio = [&](int i) {
     return Over(to_bytes, UnitSize(i, decimal));
   };
   // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // unit is found by halving [bytes, exabytes].
+  // unit is found by halving [bytes, top].
   int low = 0;
-  int high = kStorageUnitCount - 1;
+  int high = top;
   while (low < high) {
     const int middle = (low + high + 1) / 2;
     if (exact_.AtLeastOne(value, ratio(middle))) {
@@ -284,7 +287,7 @@ bool AmountConverter::AppendAutomatic(const exact::Decimal& value,
     if (!AppendValue(value, at, places, out)) return false;
     const std::string_view printed = std::string_view(*out).substr(start);
     const unsigned base = i == 0 ? bytes_base : decimal ? 1000 : 1024;
-    if (i + 1 < kStorageUnitCount && ReachesBase(printed, base)) {
+    if (i < top && ReachesBase(printed, base)) {
       // Rounded up to the base: the unit above shows it as 1.
       out->resize(start);
       continue;
@@ -338,8 +341,8 @@ bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
   if (!plain) scratch_.clear();
   if (s.automatic) {
     int index = 0;
-    if (!AppendAutomatic(value, RatioBetween(from, Unit{}), s.si, 1024, text,
-                         &index)) {
+    if (!AppendAutomatic(value, RatioBetween(from, Unit{}), s.si, 1024,
+                         kStorageUnitCount - 1, text, &index)) {
       return false;
     }
     to = Unit{static_cast<StorageUnit>(index), s.si && index > 0};
@@ -415,11 +418,13 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
     const bool decimal = style.to == Scale::kSi;
     int index = 0;
     fits = AppendAutomatic(value, to_bytes, decimal, decimal ? 1000 : 1024,
-                           result, &index);
+                           static_cast<int>(kNumfmtPrefixes.size()), result,
+                           &index);
     if (fits && index > 0) {
       const std::size_t number_end = result->size();
       result->append(s.unit_separator);
-      result->push_back((decimal ? "kMGTPE" : "KMGTPE")[index - 1]);
+      const auto prefix = static_cast<std::size_t>(index - 1);
+      result->push_back(decimal && prefix == 0 ? 'k' : kNumfmtPrefixes[prefix]);
       if (style.to == Scale::kIecI) result->push_back('i');
       unit_chars = CharCount(std::string_view(*result).substr(number_end));
     }

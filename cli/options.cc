@@ -45,10 +45,10 @@ using Problem = std::optional<UsageError>;
 using Parser = Problem (*)(const char* value, Draft* draft);
 
 struct OptionRow {
-  const char* name;
-  int has_arg;
-  char short_name;  // 0: long only
-  Parser parse;
+  const char* name = nullptr;
+  int has_arg = no_argument;
+  char short_name = 0;  // 0: long only
+  Parser parse = nullptr;
   // An optional value may also be the next argument, when that can be a
   // separator (see Grouping).
   bool value_may_follow = false;
@@ -738,8 +738,8 @@ amount that does not convert. Every figure stays exact, at any size.
   --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
                      Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
   --to=SCALE         write none (a number, with as many decimals as it was
-                     written with) or the readable suffix of si (k, M .. E),
-                     iec (K .. E) or iec-i (Ki .. Ei): one decimal below 10,
+                     written with) or the readable suffix of si (k, M .. Q),
+                     iec (K .. Q) or iec-i (Ki .. Qi): one decimal below 10,
                      none from 10, none in bytes
   --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
                      a product of 2s and 5s)

@@ -353,10 +353,12 @@ TEST(MensurexTest, SpeaksNumfmt) {
   const Row rows[] = {
       {{"--to=iec"},
        "0\n1\n1023\n1024\n1536\n10188\n10239\n15360\n1048575\n1048576\n"
-       "1073741824\n-1536\n1023.5\n1.5\n18446744073709551616\n"},
+       "1073741824\n-1536\n1023.5\n1.5\n18446744073709551616\n"
+       "1180591620717411303424\n"},
       {{"--to=si"}, "999\n1000\n999.95\n999.5\n9999\n99999\n123456789\n"},
       {{"--to=iec-i"}, "1536\n2000000\n"},
       {{"--from=iec"}, "1.5K\n1.1K\n1M\n1G\n1.567\n-2K\n"},
+      {{"--from=iec", "--to=iec"}, "1.5Z\n"},
       {{"--from=si"}, "1.0001K\n1.5M\n"},
       {{"--from=auto"}, "1K\n1Ki\n1.5Mi\n"},
       {{"--from=iec-i"}, "1Ki\n"},
@@ -429,8 +431,9 @@ TEST(MensurexTest, SpeaksNumfmt) {
 TEST(MensurexTest, StaysExactWhereNumfmtStops) {
   ExpectCases({
       {{"--from=iec"}, "20E\n", "23058430092136939520\n"},
-      {{"--to=iec"}, "1180591620717411303424\n0.5\n", "1024E\n1\n"},
-      {{"--to=si"}, "1" + std::string(27, '0') + "\n", "1000000000E\n"},
+      {{"--to=iec"}, "0.5\n", "1\n"},
+      {{"--from=iec", "--to=iec"}, "1023.5Y\n", "1.0R\n"},
+      {{"--to=si", "--from=si"}, "1000000Q\n1.5R\n", "1000000Q\n1.5R\n"},
       {{"--from=iec", "--to-unit=1", "--format=%.1f"},
        "16E\n",
        "18446744073709551616.0\n"},

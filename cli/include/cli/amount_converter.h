@@ -75,7 +75,7 @@ struct ConversionSettings {
 };
 
 // The size in bytes of numfmt's suffix under `scale` (K = 1000 or 1024, Ki
-// = 1024, up to E and Ei; k is K), or nullopt when the scale does not read
+// = 1024, up to Q and Qi; k is K), or nullopt when the scale does not read
 // it.
 std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
                                              Scale scale);
@@ -112,13 +112,13 @@ class AmountConverter {
   // The places of a value at `ratio` in the automatic unit `index`.
   std::optional<std::size_t> AutomaticPlaces(const exact::Decimal& value,
                                              exact::Ratio ratio, int index);
-  // Appends value * to_bytes in the largest of the seven units (each 1000
-  // times the one below when `decimal`, else 1024) in which it is at least
-  // 1 after rounding, and sets *index to that unit's; a value in bytes
-  // carries at bytes_base. False when it is too long.
+  // Appends value * to_bytes in the largest of the units 0 .. top (each
+  // 1000 times the one below when `decimal`, else 1024) in which it is at
+  // least 1 after rounding, and sets *index to that unit's; a value in
+  // bytes carries at bytes_base. False when it is too long.
   bool AppendAutomatic(const exact::Decimal& value, exact::Ratio to_bytes,
-                       bool decimal, unsigned bytes_base, std::string* out,
-                       int* index);
+                       bool decimal, unsigned bytes_base, int top,
+                       std::string* out, int* index);
   // Appends `text` with the settings' layout (grouping, prefix, width,
   // suffix) and `end`; zeros pad all but its last `unit_chars` characters
   // to the width.
