@@ -157,6 +157,13 @@ std::string_view ScaleSuffixes(Scale scale) {
   return "K .. Q";
 }
 
+std::string TooLongMessage(std::string_view text, bool large,
+                           std::size_t max_bytes) {
+  return QuoteForMessage(text) + (large ? " is too large" : " is too small") +
+         " to convert: its result would be longer than " +
+         std::to_string(max_bytes) + " bytes";
+}
+
 }  // namespace
 
 std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
@@ -398,7 +405,22 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   decimal_ = std::move(*parsed);
   const exact::Decimal value{decimal_.negative, decimal_.digits,
                              decimal_.exponent};
+  // As many fraction digits as the number was written with.
+  const std::optional<std::size_t> places =
+      settings_.places ? settings_.places
+      : suffix.empty() ? FractionDigits(number, settings_.separators.decimal)
+                       : 0;
+  if (AppendNumfmt(value, to_bytes, places, end, out)) return true;
+  *message = TooLongMessage(text, exact_.AtLeastOne(value, to_bytes),
+                            settings_.max_value_bytes);
+  return false;
+}
 
+bool AmountConverter::AppendNumfmt(const exact::Decimal& value,
+                                   exact::Ratio to_bytes,
+                                   std::optional<std::size_t> places,
+                                   std::string_view end, std::string* out) {
+  const NumfmtStyle& style = *settings_.numfmt;
   const ConversionSettings& s = settings_;
   const bool plain =
       s.width == 0 && s.prefix.empty() && s.suffix.empty() && !s.group_output;
@@ -408,11 +430,6 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   bool fits = false;
   std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
   if (style.to == Scale::kNone) {
-    // As many fraction digits as the number was written with.
-    const std::optional<std::size_t> places =
-        s.places         ? s.places
-        : suffix.empty() ? FractionDigits(number, s.separators.decimal)
-                         : 0;
     fits = AppendValue(value, to_bytes, places, result);
   } else {
     const bool decimal = style.to == Scale::kSi;
@@ -431,11 +448,6 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   }
   if (!fits) {
     result->resize(start);
-    *message = QuoteForMessage(text) +
-               (exact_.AtLeastOne(value, to_bytes) ? " is too large"
-                                                   : " is too small") +
-               " to convert: its result would be longer than " +
-               std::to_string(s.max_value_bytes) + " bytes";
     return false;
   }
   if (plain) {
@@ -489,11 +501,8 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   const auto too_long = [&](Unit to) {
     out->resize(start);
     *message =
-        QuoteForMessage(text) +
-        (exact_.AtLeastOne(value, RatioBetween(from, to)) ? " is too large"
-                                                          : " is too small") +
-        " to convert: its result would be longer than " +
-        std::to_string(settings_.max_value_bytes) + " bytes";
+        TooLongMessage(text, exact_.AtLeastOne(value, RatioBetween(from, to)),
+                       settings_.max_value_bytes);
     return false;
   };
   if (settings_.only_unit) {

@@ -129,6 +129,11 @@ class AmountConverter {
                     bool with_unit, std::string_view end, std::string* out);
   bool ConvertNumfmt(std::string_view text, std::string_view end,
                      std::string* out, std::string* message);
+  // Appends value * to_bytes as numfmt writes it (with `places` for a
+  // number without a scale), laid out; false when it is too long.
+  bool AppendNumfmt(const exact::Decimal& value, exact::Ratio to_bytes,
+                    std::optional<std::size_t> places, std::string_view end,
+                    std::string* out);
 
   std::string grouped_;
 
