@@ -227,7 +227,7 @@
     <message>
         <source>Kilobytes</source>
         <comment>result label</comment>
-        <translation>Kilooctets</translation>
+        <translation>Kilooctet</translation>
     </message>
     <message>
         <source>Megabytes</source>

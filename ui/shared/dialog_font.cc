@@ -63,6 +63,14 @@ QStringList LatinFamilies() {
   return families;
 }
 
+// The Arabic-Indic and Persian digits that ar_EG and fa_IR write numbers in,
+// from a face drawn for them: their digits stand as tall as the Latin
+// face's, where the system's fallback draws them visibly smaller.
+QStringList ArabicDigitFamilies() {
+  return {QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Noto Sans Arabic")};
+}
+
 // Family, size and weight are all set, so no part of the desktop's font
 // leaks in. Characters that the first faces lack take their glyphs from the
 // later faces named here rather than from whatever face the system would
@@ -90,14 +98,17 @@ QFont DialogFont() {
   // own brackets, full-width forms and ideographic punctuation come from
   // their face, the first that has them.
   if (UserLanguage().startsWith(QLatin1String("zh"))) {
-    return SansFont(CjkFamilies() + LatinFamilies(), 8.0);
+    return SansFont(CjkFamilies() + LatinFamilies() + ArabicDigitFamilies(),
+                    8.0);
   }
-  return SansFont(LatinFamilies() + CjkFamilies(), 8.0);
+  return SansFont(LatinFamilies() + ArabicDigitFamilies() + CjkFamilies(), 8.0);
 }
 
 QFont TextBoxFont() {
-  // Numbers, in every language: the digits of the Latin face.
-  return SansFont(LatinFamilies() + CjkFamilies(), 9.75);
+  // Numbers, in every language: the digits of the Latin face, or of the
+  // Arabic one where the locale writes its own.
+  return SansFont(LatinFamilies() + ArabicDigitFamilies() + CjkFamilies(),
+                  9.75);
 }
 
 }  // namespace mensurex::ui

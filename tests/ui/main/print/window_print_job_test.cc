@@ -3,6 +3,7 @@
 // reason unless printed, and no job left pending.
 #include "ui/main/print/window_print_job.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -353,6 +354,31 @@ class WindowPrintJobTest : public QObject {
       QCOMPARE_LE(count("/proc/self/fd"), files + 1);
     }
     QVERIFY(proxy.Stalled());
+  }
+
+  // A mirrored window is drawn for the page as the screen shows it: the
+  // entry box at its mirrored place, its caption at the right.
+  void drawsAMirroredWindowAsShown() {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore =
+        qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+    const QWidget* entry = Find<QLineEdit>("txtEntry");
+    const QRect area(entry->mapTo(&window_, QPoint(0, 0)), entry->size());
+    QCOMPARE(area.left(), 416 - 160 - 105);
+    const auto drawn = mensurex::ui::DrawWindowForPrint(
+        window_, mensurex::ui::FallbackPaper());
+    const QImage printed = drawn.image.scaled(
+        window_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage screen = window_.grab().toImage();
+    for (const char* name : {"lblEntry", "cmdCalculate", "optMeasure_1"}) {
+      const auto* control = Find<QWidget>(name);
+      const QRect place(control->mapTo(&window_, QPoint(0, 0)),
+                        control->size());
+      const qint64 on_screen = mensurex::testing::Ink(screen, place);
+      QVERIFY2(qAbs(mensurex::testing::Ink(printed, place) - on_screen) <=
+                   on_screen / 5,
+               name);
+    }
   }
 
   // A window far wider than any page is drawn with the pixels the page
