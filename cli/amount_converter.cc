@@ -6,18 +6,17 @@
 #include <string>
 #include <utility>
 
-#include "cli/units.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {
 
-// Whether the integer part of a printed value (ASCII digits after an
+// Whether the integer part of a written value (ASCII digits after an
 // optional minus sign) is at least `base`.
-bool ReachesBase(std::string_view printed, unsigned base) {
-  if (!printed.empty() && printed.front() == '-') printed.remove_prefix(1);
+bool ReachesBase(std::string_view written, unsigned base) {
+  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
   unsigned whole = 0;
-  for (const char c : printed) {
+  for (const char c : written) {
     if (!IsAsciiDigit(c)) break;
     whole = whole * 10 + static_cast<unsigned>(c - '0');
     if (whole >= base) return true;
@@ -27,24 +26,21 @@ bool ReachesBase(std::string_view printed, unsigned base) {
 
 // The text after the last digit of an amount that is not a number as a
 // whole, when it reads as an unknown unit after a number: letters of any
-// script, but no ASCII digit, sign or punctuation ("5 ｋｂ", "3 €").
+// script, but no ASCII digit, sign or punctuation ("5 ｘｂ", "3 €").
 std::optional<std::string_view> TrailingWord(
     std::string_view text, const EntrySeparators& separators) {
   std::size_t end = text.size();
   while (end > 0) {
-    const char c = text[end - 1];
-    if (IsAsciiDigit(c)) break;
-    if (static_cast<unsigned char>(c) < 0x80 && !IsAsciiLetter(c) &&
-        !IsFieldBlank(c)) {
+    const Utf8Char back = BackUtf8Char(text.substr(0, end));
+    if (back.length == 0) {
+      --end;  // a byte of no character: part of the word
+      continue;
+    }
+    if (IsAsciiDigit(back.code) || IsFullWidthDigit(back.code)) break;
+    if (back.code < 0x80 && !IsAsciiLetter(back.code) && !IsBlank(back.code)) {
       return std::nullopt;
     }
-    // Full-width digits U+FF10..U+FF19 end in EF BC 90..99.
-    if (end >= 3 && text.substr(end - 3, 2) == "\xEF\xBC" &&
-        static_cast<unsigned char>(c) >= 0x90 &&
-        static_cast<unsigned char>(c) <= 0x99) {
-      break;
-    }
-    --end;
+    end -= back.length;
   }
   const std::string_view word = TrimBlanks(text.substr(end));
   if (end == 0 || word.empty() ||
@@ -71,23 +67,18 @@ void AppendHex(std::uint32_t value, int digits, std::string* out) {
   }
 }
 
-exact::Ratio Times(exact::Ratio a, exact::Ratio b) {
-  return {a.twos + b.twos, a.fives + b.fives};
-}
+Ratio Times(Ratio a, Ratio b) { return {a.twos + b.twos, a.fives + b.fives}; }
 
-exact::Ratio Over(exact::Ratio a, exact::Ratio b) {
-  return {a.twos - b.twos, a.fives - b.fives};
-}
+Ratio Over(Ratio a, Ratio b) { return {a.twos - b.twos, a.fives - b.fives}; }
 
-constexpr exact::Ratio kTen{1, 1};
+constexpr Ratio kTen{1, 1};
 
 // numfmt's suffixes, kilo to quetta.
 constexpr std::string_view kNumfmtPrefixes = "KMGTPEZYRQ";
 
 // The size of unit `index` in bytes: 1000^index or 1024^index.
-exact::Ratio UnitSize(int index, bool decimal) {
-  return decimal ? exact::Ratio{3 * index, 3 * index}
-                 : exact::Ratio{10 * index, 0};
+Ratio UnitSize(int index, bool decimal) {
+  return decimal ? Ratio{3 * index, 3 * index} : Ratio{10 * index, 0};
 }
 
 // Appends `text` with the digits before its decimal separator grouped.
@@ -166,8 +157,7 @@ std::string TooLongMessage(std::string_view text, bool large,
 
 }  // namespace
 
-std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
-                                             Scale scale) {
+std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
   if (suffix.empty() || suffix.size() > 2 || scale == Scale::kNone) {
     return std::nullopt;
   }
@@ -242,8 +232,7 @@ std::size_t AmountConverter::ResultCount() const {
              : kStorageUnitCount;
 }
 
-bool AmountConverter::AppendValue(const exact::Decimal& value,
-                                  exact::Ratio ratio,
+bool AmountConverter::AppendValue(const Decimal& value, Ratio ratio,
                                   std::optional<std::size_t> places,
                                   std::string* out) {
   return exact_.AppendText(value, ratio, places, settings_.rounding,
@@ -251,20 +240,44 @@ bool AmountConverter::AppendValue(const exact::Decimal& value,
                            settings_.max_value_bytes, out);
 }
 
-std::optional<std::size_t> AmountConverter::AutomaticPlaces(
-    const exact::Decimal& value, exact::Ratio ratio, int index) {
+std::optional<std::size_t> AmountConverter::ReadablePlaces(const Decimal& value,
+                                                           Ratio ratio,
+                                                           int index) {
   if (settings_.places || !settings_.readable_places) return settings_.places;
   if (index == 0) return 0;
   return exact_.AtLeastOne(value, Over(ratio, kTen)) ? 0 : 1;
 }
 
-bool AmountConverter::AppendAutomatic(const exact::Decimal& value,
-                                      exact::Ratio to_bytes, bool decimal,
-                                      unsigned bytes_base, int top,
-                                      std::string* out, int* index) {
+bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
+                                     int index, std::string* out) {
+  const std::size_t start = out->size();
+  const std::optional<std::size_t> places = ReadablePlaces(value, ratio, index);
+  if (index == 0 && places.value_or(0) > 0 && !settings_.numfmt &&
+      AppendValue(value, ratio, std::nullopt, out)) {
+    // A whole number of bytes has no fraction to show.
+    if (std::string_view(*out).substr(start).find(
+            settings_.separators.decimal) == std::string_view::npos) {
+      return true;
+    }
+    out->resize(start);
+  }
+  if (!AppendValue(value, ratio, places, out)) return false;
+  if (places == 1 && settings_.readable_places && !settings_.places &&
+      ReachesBase(std::string_view(*out).substr(start), 10)) {
+    // Rounded up to 10: no fraction from 10 on.
+    out->resize(start);
+    return AppendValue(value, ratio, 0, out);
+  }
+  return true;
+}
+
+bool AmountConverter::AppendNumfmtScaled(const Decimal& value, Ratio to_bytes,
+                                         bool decimal, std::string* out,
+                                         int* index) {
   const auto ratio = [&](int i) {
     return Over(to_bytes, UnitSize(i, decimal));
   };
+  const int top = static_cast<int>(kNumfmtPrefixes.size());
   // A value at least 1 in a unit is at least 1 in every smaller one: the
   // unit is found by halving [bytes, top].
   int low = 0;
@@ -279,31 +292,12 @@ bool AmountConverter::AppendAutomatic(const exact::Decimal& value,
   }
   const std::size_t start = out->size();
   for (int i = low;; ++i) {
-    const exact::Ratio at = ratio(i);
-    const std::optional<std::size_t> places = AutomaticPlaces(value, at, i);
-    if (i == 0 && places.value_or(0) > 0 && !settings_.numfmt &&
-        AppendValue(value, at, std::nullopt, out)) {
-      // A whole number of bytes has no fraction to show.
-      if (std::string_view(*out).substr(start).find(
-              settings_.separators.decimal) == std::string_view::npos) {
-        *index = 0;
-        return true;
-      }
-      out->resize(start);
-    }
-    if (!AppendValue(value, at, places, out)) return false;
-    const std::string_view printed = std::string_view(*out).substr(start);
-    const unsigned base = i == 0 ? bytes_base : decimal ? 1000 : 1024;
-    if (i < top && ReachesBase(printed, base)) {
+    if (!AppendReadable(value, ratio(i), i, out)) return false;
+    if (i < top && ReachesBase(std::string_view(*out).substr(start),
+                               decimal ? 1000 : 1024)) {
       // Rounded up to the base: the unit above shows it as 1.
       out->resize(start);
       continue;
-    }
-    if (places == 1 && settings_.readable_places && !settings_.places &&
-        ReachesBase(printed, 10)) {
-      // Rounded up to 10: no fraction from 10 on.
-      out->resize(start);
-      if (!AppendValue(value, at, 0, out)) return false;
     }
     *index = i;
     return true;
@@ -338,27 +332,22 @@ void AmountConverter::AppendLaidOut(std::string_view text, std::string_view end,
   out->append(end);
 }
 
-bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
-                                   Unit to, bool with_unit,
-                                   std::string_view end, std::string* out) {
+bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
+                                   bool with_unit, std::string_view end,
+                                   std::string* out) {
   const ConversionSettings& s = settings_;
   const bool plain =
       s.width == 0 && s.prefix.empty() && s.suffix.empty() && !s.group_output;
   std::string* const text = plain ? out : &scratch_;
   if (!plain) scratch_.clear();
-  if (s.automatic) {
-    int index = 0;
-    if (!AppendAutomatic(value, RatioBetween(from, Unit{}), s.si, 1024,
-                         kStorageUnitCount - 1, text, &index)) {
-      return false;
-    }
-    to = Unit{static_cast<StorageUnit>(index), s.si && index > 0};
-  } else if (!AppendValue(value, RatioBetween(from, to), s.places, text)) {
+  const Ratio ratio = RatioBetween(from, to);
+  if (!(s.automatic ? AppendReadable(value, ratio, UnitIndex(to.storage), text)
+                    : AppendValue(value, ratio, s.places, text))) {
     return false;
   }
   if (with_unit) {
     text->append(s.unit_separator);
-    text->append(UnitLabel(to, s.si));
+    text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
   }
   if (plain) {
     out->append(end);
@@ -379,15 +368,14 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   const std::string_view number =
       TrimBlanks(text.substr(0, text.size() - letters));
   const std::string_view suffix = text.substr(text.size() - letters);
-  Outcome<EntryDecimal> parsed = EntryToDecimal(number, settings_.separators);
+  Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
   if (!parsed) {
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   }
-  exact::Ratio to_bytes = Over(style.from_unit, style.to_unit);
+  Ratio to_bytes = Over(style.from_unit, style.to_unit);
   if (!suffix.empty()) {
-    const std::optional<exact::Ratio> size =
-        NumfmtSuffixSize(suffix, style.from);
+    const std::optional<Ratio> size = NumfmtSuffixSize(suffix, style.from);
     if (style.from == Scale::kNone) {
       *message = QuoteForMessage(text) +
                  " has a unit suffix, which --from=none does not read "
@@ -403,8 +391,7 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
     to_bytes = Times(to_bytes, *size);
   }
   decimal_ = std::move(*parsed);
-  const exact::Decimal value{decimal_.negative, decimal_.digits,
-                             decimal_.exponent};
+  const Decimal& value = decimal_;
   // As many fraction digits as the number was written with.
   const std::optional<std::size_t> places =
       settings_.places ? settings_.places
@@ -416,8 +403,7 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   return false;
 }
 
-bool AmountConverter::AppendNumfmt(const exact::Decimal& value,
-                                   exact::Ratio to_bytes,
+bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
                                    std::optional<std::size_t> places,
                                    std::string_view end, std::string* out) {
   const NumfmtStyle& style = *settings_.numfmt;
@@ -434,9 +420,7 @@ bool AmountConverter::AppendNumfmt(const exact::Decimal& value,
   } else {
     const bool decimal = style.to == Scale::kSi;
     int index = 0;
-    fits = AppendAutomatic(value, to_bytes, decimal, decimal ? 1000 : 1024,
-                           static_cast<int>(kNumfmtPrefixes.size()), result,
-                           &index);
+    fits = AppendNumfmtScaled(value, to_bytes, decimal, result, &index);
     if (fits && index > 0) {
       const std::size_t number_end = result->size();
       result->append(s.unit_separator);
@@ -462,14 +446,9 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
   if (settings_.numfmt) return ConvertNumfmt(text, end, out, message);
-  std::size_t letters = 0;
-  while (letters < text.size() &&
-         IsAsciiLetter(text[text.size() - 1 - letters])) {
-    ++letters;
-  }
-  const std::string_view number =
-      TrimBlanks(text.substr(0, text.size() - letters));
-  const std::string_view unit_name = text.substr(text.size() - letters);
+  const auto split = SplitUnitName(text);
+  const std::string_view number = split.first;
+  const std::string_view unit_name = split.second;
   const auto unknown_unit = [&](std::string_view name) {
     *message = QuoteForMessage(name) + " is not a known unit";
     return false;
@@ -484,18 +463,18 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
 
   Unit from = settings_.default_unit;
   if (!unit_name.empty()) {
-    const std::optional<Unit> named = UnitFromName(unit_name, settings_.si);
+    const std::optional<NamedUnit> named =
+        UnitFromName(unit_name, settings_.si, FoldLetterCase);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       return unknown_unit(unit_name);
     }
-    from = *named;
+    from = named->unit;
   }
-  Outcome<EntryDecimal> parsed = EntryToDecimal(number, settings_.separators);
+  Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
   if (!parsed) return not_a_number();
   decimal_ = std::move(*parsed);
-  const exact::Decimal value{decimal_.negative, decimal_.digits,
-                             decimal_.exponent};
+  const Decimal& value = decimal_;
 
   const std::size_t start = out->size();
   const auto too_long = [&](Unit to) {
@@ -511,8 +490,14 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
            too_long(*settings_.only_unit);
   }
   if (settings_.automatic) {
-    return AppendResult(value, from, Unit{}, true, end, out) ||
-           too_long(Unit{});
+    // Sizes without a fraction from 10 on carry as whole units do.
+    const std::optional<std::size_t> places =
+        settings_.readable_places && !settings_.places
+            ? std::optional<std::size_t>(0)
+            : settings_.places;
+    const Unit to = ReadableUnit(exact_, value, from, settings_.si, places,
+                                 settings_.rounding);
+    return AppendResult(value, from, to, true, end, out) || too_long(to);
   }
   for (const StorageUnit storage : kAllStorageUnits) {
     const Unit to{storage, settings_.si};

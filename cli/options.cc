@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "cli/text.h"
-#include "cli/units.h"
 #include "locale_numbers.h"
+#include "mensurex/units.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
@@ -130,7 +130,6 @@ Problem Keep(const char* value, Draft* draft) {
 }
 
 Problem Round(const char* value, Draft* draft) {
-  using exact::Rounding;
   const auto mode =
       Choice<Rounding>(value, {{"up", Rounding::kUp},
                                {"down", Rounding::kDown},
@@ -389,13 +388,13 @@ std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
 // A size for --from-unit and --to-unit: a whole number, with a suffix or
 // not (1K = 1000, 1Ki = 1024), whose only prime factors are 2 and 5, so
 // that every result stays a finite decimal.
-std::optional<exact::Ratio> UnitSizeNamed(std::string_view text) {
+std::optional<Ratio> UnitSizeNamed(std::string_view text) {
   std::size_t digits = 0;
   while (digits < text.size() && IsAsciiDigit(text[digits])) ++digits;
   auto count =
       Count(text.substr(0, digits), std::numeric_limits<std::uint64_t>::max());
   if (!count || *count == 0) return std::nullopt;
-  exact::Ratio size;
+  Ratio size;
   if (digits < text.size()) {
     const auto suffix = NumfmtSuffixSize(text.substr(digits), Scale::kAuto);
     if (!suffix) return std::nullopt;
@@ -423,10 +422,9 @@ Problem ResolveNumfmt(const Draft& draft, Options* options) {
     return std::nullopt;
   };
   const auto size = [](const std::optional<std::string>& text,
-                       std::string_view option,
-                       exact::Ratio* ratio) -> Problem {
+                       std::string_view option, Ratio* ratio) -> Problem {
     if (!text) return std::nullopt;
-    const std::optional<exact::Ratio> named = UnitSizeNamed(*text);
+    const std::optional<Ratio> named = UnitSizeNamed(*text);
     if (!named) {
       return UsageError{std::string(option) +
                         " takes a size such as 512, 4096, 1K or 1Ki (whole, "
@@ -448,7 +446,7 @@ Problem ResolveNumfmt(const Draft& draft, Options* options) {
   ConversionSettings& conversion = options->conversion;
   conversion.numfmt = style;
   conversion.readable_places = true;
-  if (!draft.round) conversion.rounding = exact::Rounding::kFromZero;
+  if (!draft.round) conversion.rounding = Rounding::kFromZero;
   if (!draft.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
   return std::nullopt;
@@ -464,7 +462,8 @@ Problem ResolveUnits(const Draft& draft, Options* options) {
   }
   ConversionSettings* conversion = &options->conversion;
   const auto unit = [&](const std::string& name) -> std::optional<Unit> {
-    return UnitFromName(name, conversion->si);
+    const auto named = UnitFromName(name, conversion->si, FoldLetterCase);
+    return named ? std::optional<Unit>(named->unit) : std::nullopt;
   };
   const auto unknown = [](const std::string& name) {
     return UsageError{QuoteForMessage(name) + " is not a known unit"};
@@ -481,7 +480,7 @@ Problem ResolveUnits(const Draft& draft, Options* options) {
     // As ls -h and du -h write sizes, rounded up unless --round says.
     conversion->automatic = true;
     conversion->readable_places = true;
-    if (!draft.round) conversion->rounding = exact::Rounding::kUp;
+    if (!draft.round) conversion->rounding = Rounding::kUp;
   } else if ((draft.to && *draft.to == "auto") ||
              (!draft.to && !options->fields.empty())) {
     conversion->automatic = true;

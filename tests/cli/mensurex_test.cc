@@ -192,6 +192,14 @@ TEST(MensurexTest, ChoosesTheUnitAfterRounding) {
                    "1023.96\n1023.5 KB\n1023.99 EB\n",
                    "1.0\tKB\n1023.5\tKB\n1024.0\tEB\n"});
   cases.push_back({{"--to", "auto", "--round", "up"}, "1025\n", "2\tKB\n"});
+  // With SI the step from bytes is 1000 too.
+  cases.push_back({{"--si", "--to", "auto", "--precision", "1"},
+                   "999.95\n-999.96\n0.99999kB\n999.94\n",
+                   "1.0\tkB\n-1.0\tkB\n1.0\tkB\n999.9\tB\n"});
+  cases.push_back(
+      {{"--si", "--to", "auto", "--precision", "0", "--round", "up"},
+       "999.1\n",
+       "1\tkB\n"});
   ExpectCases(cases);
 }
 
@@ -262,9 +270,9 @@ TEST(MensurexTest, NamesWhatIsWrong) {
       {{"2", "-MB"}, 2, "unknown or ambiguous option \"-MB\""},
       {{"2", "KB", "-qq"}, 2, "option \"-qq\""},
       {{"-d"}, 2, "option \"-d\" needs a value"},
-      {{"--to", "B", "5 \uFF4B\uFF42"},
+      {{"--to", "B", "5 \uFF58\uFF42"},
        1,
-       "\"\uFF4B\uFF42\" is not a known unit"},
+       "\"\uFF58\uFF42\" is not a known unit"},
       {{"--to=iec", "--from", "KB"}, 2, "\"KB\" is not a scale"},
       {{"--to-unit=3", "1"}, 2, "--to-unit takes a size"},
       {{"--from=iec", "1Ki"}, 2, "\"Ki\" is not a unit suffix of --from=iec"},

@@ -21,10 +21,5 @@
         <source>Open Mensurex</source>
         <translation>Buka Mensurex</translation>
     </message>
-    <message>
-        <source>B|KB|MB|GB|TB|PB|EB</source>
-        <extracomment>The language&apos;s own symbols of bytes, kilobytes .. exabytes, separated by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are always understood as well.</extracomment>
-        <translation>B|KB|MB|GB|TB|PB|EB</translation>
-    </message>
 </context>
 </TS>

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "cli/exact/exact.h"
 #include "cli/text.h"
-#include "cli/units.h"
+#include "mensurex/decimal.h"
 #include "mensurex/entry.h"
+#include "mensurex/units.h"
 
 namespace mensurex::cli {
 
@@ -29,8 +29,8 @@ enum class Scale { kNone, kAuto, kSi, kIec, kIecI };
 struct NumfmtStyle {
   Scale from = Scale::kNone;
   Scale to = Scale::kNone;
-  exact::Ratio from_unit;  // the sizes of the units, 2^a * 5^b
-  exact::Ratio to_unit;
+  Ratio from_unit;  // the sizes of the units, 2^a * 5^b
+  Ratio to_unit;
 };
 
 struct ConversionSettings {
@@ -40,8 +40,7 @@ struct ConversionSettings {
   // Every amount in this unit alone; without it, and without `automatic`,
   // in all seven.
   std::optional<Unit> only_unit;
-  // Every amount in the largest unit in which its value as printed (after
-  // rounding) is at least 1; that is below 1024 (1000) in all but exabytes.
+  // Every amount in its readable unit (see ReadableUnit).
   bool automatic = false;
   // In the automatic unit, a value has one fraction digit below 10 and none
   // from 10, and none in bytes, unless `places` says otherwise.
@@ -54,7 +53,7 @@ struct ConversionSettings {
   bool si = false;
   // Rounds every value to this many fraction digits.
   std::optional<std::size_t> places;
-  exact::Rounding rounding = exact::Rounding::kNearest;
+  Rounding rounding = Rounding::kNearest;
   // The integer digits of every value are grouped with the separators'
   // grouping separator and group sizes.
   bool group_output = false;
@@ -77,8 +76,7 @@ struct ConversionSettings {
 // The size in bytes of numfmt's suffix under `scale` (K = 1000 or 1024, Ki
 // = 1024, up to Q and Qi; k is K), or nullopt when the scale does not read
 // it.
-std::optional<exact::Ratio> NumfmtSuffixSize(std::string_view suffix,
-                                             Scale scale);
+std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale);
 
 class AmountConverter {
  public:
@@ -107,39 +105,43 @@ class AmountConverter {
   std::size_t ResultCount() const;
 
  private:
-  bool AppendValue(const exact::Decimal& value, exact::Ratio ratio,
+  bool AppendValue(const Decimal& value, Ratio ratio,
                    std::optional<std::size_t> places, std::string* out);
-  // The places of a value at `ratio` in the automatic unit `index`.
-  std::optional<std::size_t> AutomaticPlaces(const exact::Decimal& value,
-                                             exact::Ratio ratio, int index);
-  // Appends value * to_bytes in the largest of the units 0 .. top (each
-  // 1000 times the one below when `decimal`, else 1024) in which it is at
-  // least 1 after rounding, and sets *index to that unit's; a value in
-  // bytes carries at bytes_base. False when it is too long.
-  bool AppendAutomatic(const exact::Decimal& value, exact::Ratio to_bytes,
-                       bool decimal, unsigned bytes_base, int top,
-                       std::string* out, int* index);
+  // The places of a value at `ratio` in the readable unit `index`.
+  std::optional<std::size_t> ReadablePlaces(const Decimal& value, Ratio ratio,
+                                            int index);
+  // Appends a value at `ratio` in the readable unit `index` with its places:
+  // whole bytes without a fraction (in mensurex's style), and with
+  // `readable_places` none from 10 on. False when it is too long.
+  bool AppendReadable(const Decimal& value, Ratio ratio, int index,
+                      std::string* out);
+  // Appends value * to_bytes in the largest of numfmt's units (bytes, then
+  // each 1000 times the one below when `decimal`, else 1024, up to Q) in
+  // which it is at least 1 after rounding, and sets *index to that unit's.
+  // False when it is too long.
+  bool AppendNumfmtScaled(const Decimal& value, Ratio to_bytes, bool decimal,
+                          std::string* out, int* index);
   // Appends `text` with the settings' layout (grouping, prefix, width,
   // suffix) and `end`; zeros pad all but its last `unit_chars` characters
   // to the width.
   void AppendLaidOut(std::string_view text, std::string_view end,
                      std::string* out, std::size_t unit_chars = 0);
   // Appends one result with its layout; false when it is too long.
-  bool AppendResult(const exact::Decimal& value, Unit from, Unit to,
-                    bool with_unit, std::string_view end, std::string* out);
+  bool AppendResult(const Decimal& value, Unit from, Unit to, bool with_unit,
+                    std::string_view end, std::string* out);
   bool ConvertNumfmt(std::string_view text, std::string_view end,
                      std::string* out, std::string* message);
   // Appends value * to_bytes as numfmt writes it (with `places` for a
   // number without a scale), laid out; false when it is too long.
-  bool AppendNumfmt(const exact::Decimal& value, exact::Ratio to_bytes,
+  bool AppendNumfmt(const Decimal& value, Ratio to_bytes,
                     std::optional<std::size_t> places, std::string_view end,
                     std::string* out);
 
   std::string grouped_;
 
   ConversionSettings settings_;
-  exact::Converter exact_;
-  EntryDecimal decimal_;  // reused, so that its digits keep their memory
+  ExactConverter exact_;
+  Decimal decimal_;  // reused, so that its digits keep their memory
   std::string scratch_;
 };
 
