@@ -140,7 +140,7 @@ struct CommandRun {
 // How many amounts the arguments hold; their results come instead of
 // standard input's.
 inline std::size_t ArgumentAmountCount(const cli::Options& options) {
-  return options.has_amount ? 1 : 0;
+  return options.amounts.size();
 }
 
 // The results of one line, or of one amount of the arguments.
@@ -151,8 +151,8 @@ inline std::size_t ResultsPerLine(const cli::Options& options) {
 
 // The exit status when an amount does not convert and the mode does not
 // forgive it.
-inline int FailedStatus(const cli::Options& /*options*/) {
-  return cli::kExitFailed;
+inline int FailedStatus(const cli::Options& options) {
+  return options.conversion.numfmt ? cli::kExitUsage : cli::kExitFailed;
 }
 
 // Runs mensurex on `input`, read through a pipe in chunks of `read_bytes`,
@@ -184,7 +184,7 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
   if (ArgumentAmountCount(options) > 0) {
-    run.status = cli::ConvertArgumentAmount(options, &output);
+    run.status = cli::ConvertArgumentAmounts(options, &output);
     return run;
   }
   // The whole input fits the pipe (the fuzzers' inputs are a few KiB).
