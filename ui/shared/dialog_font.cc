@@ -63,6 +63,15 @@ QStringList LatinFamilies() {
   return families;
 }
 
+// The scripts that the Latin faces lack (Hebrew they have, as Arial does),
+// each in a face made for it; the UI cuts keep their marks above and below
+// the line within a Latin face's line height. Debian: fonts-noto-ui-core.
+QStringList ScriptFamilies() {
+  return {QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Noto Sans Devanagari UI"),
+          QStringLiteral("Noto Sans Thai UI")};
+}
+
 // Family, size and weight are all set, so no part of the desktop's font
 // leaks in. Characters that the first faces lack take their glyphs from the
 // later faces named here rather than from whatever face the system would
@@ -90,9 +99,9 @@ QFont DialogFont() {
   // own brackets, full-width forms and ideographic punctuation come from
   // their face, the first that has them.
   if (UserLanguage().startsWith(QLatin1String("zh"))) {
-    return SansFont(CjkFamilies() + LatinFamilies(), 8.0);
+    return SansFont(CjkFamilies() + LatinFamilies() + ScriptFamilies(), 8.0);
   }
-  return SansFont(LatinFamilies() + CjkFamilies(), 8.0);
+  return SansFont(LatinFamilies() + ScriptFamilies() + CjkFamilies(), 8.0);
 }
 
 QFont TextBoxFont() {

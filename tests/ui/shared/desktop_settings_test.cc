@@ -25,6 +25,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -56,8 +57,9 @@ QString RunLanguage() {
   QString name = QLocale().name();
   if (name == "pt_BR" || name == "zh_CN") return name;
   const QString language = name.left(2);
-  const QStringList languages = {"cs", "de", "es", "fr", "id", "it", "ja",
-                                 "ko", "nl", "pl", "ru", "sv", "tr", "uk"};
+  const QStringList languages = {"ar", "cs", "de", "el", "es", "fa", "fr",
+                                 "he", "hi", "id", "it", "ja", "ko", "nl",
+                                 "pl", "ru", "sv", "th", "tr", "uk", "vi"};
   return languages.contains(language) ? language : QString();
 }
 
@@ -277,6 +279,17 @@ void CheckContrast(QWidget& window, const char* palette_name) {
   }
 }
 
+// `widget` as drawn, and as drawn with a blank in place of its text.
+std::pair<QImage, QImage> DrawnAndBlank(QWidget* widget) {
+  const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+  const QVariant text = widget->property(property);
+  QImage drawn = widget->grab().toImage();
+  widget->setProperty(property, QStringLiteral(" "));
+  QImage blank = widget->grab().toImage();
+  widget->setProperty(property, text);
+  return {drawn, blank};
+}
+
 // The rows of ink of `caption` as its widget shows them (those that change
 // when it gives way to a blank) and as its text needs them where nothing
 // cuts it: fewer shown means cut at the top or bottom of where it is drawn.
@@ -291,13 +304,7 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
     return bounds.height();
   };
   QWidget* widget = caption.widget;
-  const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
-  const QVariant text = widget->property(property);
-  const QImage drawn = widget->grab().toImage();
-  widget->setProperty(property, QStringLiteral(" "));
-  const QImage blank = widget->grab().toImage();
-  widget->setProperty(property, text);
-
+  const auto [drawn, blank] = DrawnAndBlank(widget);
   QImage white(widget->width() + 400, 8 * widget->height(), drawn.format());
   white.fill(Qt::white);
   QImage free = white;
@@ -311,16 +318,19 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
   return {ink(drawn, blank), ink(free, white)};
 }
 
-// No text drawn across the right or bottom edge of `widget`: the outermost
-// column and row show the background only.
-bool InkAtEdge(QWidget* widget) {
-  const QImage image = widget->grab().toImage();
-  const QRgb background = image.pixel(image.width() - 1, 0);
+// No text drawn across the edge it runs towards (the widget's right edge,
+// or for right-to-left text the left edge of its area) or across the bottom
+// edge: that column and the outermost row look as they do without the text.
+bool InkAtEdge(const Caption& caption) {
+  const auto [image, blank] = DrawnAndBlank(caption.widget);
+  const int edge =
+      caption.text.isRightToLeft() ? caption.area.left() : image.width() - 1;
   for (int y = 0; y < image.height(); ++y) {
-    if (image.pixel(image.width() - 1, y) != background) return true;
+    if (image.pixel(edge, y) != blank.pixel(edge, y)) return true;
   }
+  const int bottom = image.height() - 1;
   for (int x = 0; x < image.width(); ++x) {
-    if (image.pixel(x, image.height() - 1) != background) return true;
+    if (image.pixel(x, bottom) != blank.pixel(x, bottom)) return true;
   }
   return false;
 }
@@ -350,7 +360,7 @@ void CheckCaptionsFit(QWidget& window) {
     }
     if (qobject_cast<QLabel*>(caption.widget) != nullptr ||
         qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
-      QVERIFY2(!InkAtEdge(caption.widget), qPrintable(what));
+      QVERIFY2(!InkAtEdge(caption), qPrintable(what));
     }
     const auto [shown, needed] = ShownAndNeededInk(caption);
     QVERIFY2(shown >= needed, qPrintable(what + " is cut"));
@@ -416,9 +426,10 @@ void CheckGlyphs(QWidget& window) {
         texts.emplace_back(menu, action->text());
       }
     }
-    if (!widget->toolTip().isEmpty()) {
-      texts.emplace_back(widget, widget->toolTip());
-    }
+    // Tooltips are drawn in the tooltip font, not their widget's.
+    const QString tip = widget->toolTip();
+    QVERIFY2(tip.isEmpty() || MissingGlyphs(QToolTip::font(), tip).isEmpty(),
+             qPrintable(widget->objectName() + ": " + tip));
   }
   for (const auto& [widget, text] : texts) {
     const QString missing = MissingGlyphs(widget->font(), Visible(text));
