@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>Angka yang dikonversi</translation>
+        <translation>Masukkan angka</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Untuk menggunakan Mensurex, masukkan angka di kolom ANGKA YANG DIKONVERSI. Pilih satuan angka tersebut, misalnya byte, kilobyte, megabyte, atau gigabyte. Lalu klik tombol Hitung untuk melihat hasilnya. Contohnya, untuk mengetahui berapa byte, kilobyte, dan gigabyte dalam 100 megabyte, ketik 100 di kolom ANGKA YANG DIKONVERSI, pilih MEGABYTE di bagian SATUAN, lalu klik HITUNG. Hasilnya tampil di bagian HASIL.</translation>
+        <translation>Untuk menggunakan Mensurex, masukkan angka di kolom MASUKKAN ANGKA. Pilih satuan angka tersebut, misalnya byte, kilobyte, megabyte, atau gigabyte. Lalu klik tombol Hitung untuk melihat hasilnya. Contohnya, untuk mengetahui berapa byte, kilobyte, dan gigabyte dalam 100 megabyte, ketik 100 di kolom MASUKKAN ANGKA, pilih MEGABYTE di bagian SATUAN, lalu klik HITUNG. Hasilnya tampil di bagian HASIL.</translation>
     </message>
     <message>
         <source>Bytes</source>

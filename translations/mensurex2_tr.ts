@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex; bayt, kilobayt, megabayt, gigabayt, terabayt, petabayt ve eksabayt arasında hızlı ve kolay dönüştürme yapmak için basit bir araç olarak geliştirildi.</translation>
+        <translation>Mensurex, bayt, kilobayt, megabayt, gigabayt, terabayt, petabayt ve eksabayt arasında hızlı ve kolay dönüştürme yapmak için geliştirilmiş basit bir araçtır.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Uygulama adı</translation>
+        <translation>Program adı</translation>
     </message>
     <message>
         <source>Version</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Clear All</source>
-        <translation>Tümünü temizle</translation>
+        <translation>Temizle</translation>
     </message>
     <message>
         <source>C&amp;alculate</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation>&amp;Kullanım kılavuzu</translation>
+        <translation>&amp;Talimatlar</translation>
     </message>
     <message>
         <source>A&amp;bout</source>

@@ -15,7 +15,7 @@
     </message>
     <message>
         <source>Copy the exact value</source>
-        <translation>Salin nilai persisnya</translation>
+        <translation>Salin nilai eksak</translation>
     </message>
     <message>
         <source>Open Mensurex</source>
