@@ -191,7 +191,14 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
     return std::nullopt;
   }
   const std::string folded = Fold(query);
-  const auto [rest, last_name] = SplitUnit(TrimEntryBlanks(folded));
+  std::string_view text = TrimEntryBlanks(folded);
+  for (const std::string& word : language_.after_target_words) {
+    if (const std::optional<std::string_view> head = WithoutWord(text, word)) {
+      text = *head;
+      break;
+    }
+  }
+  const auto [rest, last_name] = SplitUnit(text);
   const std::optional<NamedUnit> last = UnitNamed(last_name, language_);
   if (!last) return std::nullopt;
 

@@ -11,18 +11,28 @@ namespace mensurex::search {
 namespace {
 
 QueryLanguage English() {
-  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}};
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}, {}};
 }
 
 QueryLanguage German() {
-  return {
-      LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "nach"}, {}};
+  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
+          {"in", "to", "nach"},
+          {},
+          {}};
 }
 
 QueryLanguage Russian() {
   return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
           {"in", "to", "в"},
-          {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"}};
+          {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
+          {}};
+}
+
+QueryLanguage Korean() {
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'),
+          {"in", "to", "는 몇", "를", "몇"},
+          {},
+          {"로"}};
 }
 
 // "label=exact" for every conversion, in the answer's order.
@@ -72,6 +82,13 @@ TEST(SearchQuery, AnswersATargetUnitAlone) {
   EXPECT_EQ(Answered(Russian(), "1,5 гб в Мб"), Lines{"МБ=1536"});
   EXPECT_EQ(Answered(Russian(), "1,5 ГБ").at(1), "ТБ=0,00146484375");
   EXPECT_EQ(Answered(Russian(), "1,5 GB в KiB"), Lines{"KiB=1572864"});
+  // A particle may follow the target, as Korean writes it.
+  for (const char* query :
+       {"1.5GB를 MB로", "1.5 GB를 MB 로", "1.5GB는 몇 MB", "1.5GB 몇MB"}) {
+    EXPECT_EQ(Answered(Korean(), query), Lines{"MB=1536"}) << query;
+  }
+  EXPECT_EQ(Answered(Korean(), "1.5GB를 로"), Lines{});
+  EXPECT_EQ(Answered(Korean(), "로"), Lines{});
   EXPECT_EQ(Answered(English(), "1 B to EB"),
             Lines{"EB=0.000000000000000000867361737988403547205962240695953"
                   "369140625"});

@@ -33,6 +33,9 @@ struct QueryLanguage {
   // The language's own symbols of the units, bytes first ("o", "Ko" .. "Eo"
   // in French), read beside the English ones; empty where it has none.
   std::array<std::string, kStorageUnitCount> unit_symbols;
+  // Words that may follow the target unit, as the Korean particle in
+  // "1.5GB를 MB로"; none in English.
+  std::vector<std::string> after_target_words;
 };
 
 struct Conversion {
