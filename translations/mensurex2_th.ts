@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>ตัด(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>วาง(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -182,7 +224,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>วิธีใช้ Mensurex: ป้อนตัวเลขในช่อง “ป้อนตัวเลข” แล้วเลือกหน่วยของตัวเลขนั้น เช่น ไบต์ กิโลไบต์ เมกะไบต์ หรือกิกะไบต์ จากนั้นคลิกปุ่ม “คำนวณ” เพื่อดูผลลัพธ์ ตัวอย่างเช่น หากต้องการทราบว่า 100 เมกะไบต์เท่ากับกี่ไบต์ กี่กิโลไบต์ และกี่กิกะไบต์ ให้พิมพ์ 100 ในช่อง “ป้อนตัวเลข” เลือก “เมกะไบต์” ในส่วน “หน่วยของตัวเลข” แล้วคลิก “คำนวณ” ผลลัพธ์จะแสดงในส่วน “ผลลัพธ์”</translation>
+        <translation>วิธีใช้ Mensurex: ป้อนตัวเลขในช่องป้อนตัวเลข แล้วเลือกหน่วยของตัวเลข เช่น ไบต์ กิโลไบต์ เมกะไบต์ หรือกิกะไบต์ จากนั้นคลิกปุ่มคำนวณเพื่อดูผลลัพธ์ ตัวอย่างเช่น หากต้องการทราบว่า 100 เมกะไบต์เท่ากับกี่ไบต์ กี่กิโลไบต์ และกี่กิกะไบต์ ให้พิมพ์ 100 ในช่องป้อนตัวเลข เลือกเมกะไบต์ในส่วนหน่วยของตัวเลข แล้วคลิกคำนวณ ผลลัพธ์จะแสดงในส่วนผลลัพธ์</translation>
     </message>
     <message>
         <source>Bytes</source>
