@@ -39,6 +39,13 @@ const EntrySeparators kSeparators[] = {
     mensurex::LocaleEntrySeparators(".", ",", 3, 2, U'0'),
     // Arabic with its own digits
     mensurex::LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660'),
+    // The same, with "." typed for its decimal separator
+    [] {
+      EntrySeparators typed =
+          mensurex::LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660');
+      typed.decimal_alternatives = {"."};
+      return typed;
+    }(),
 };
 
 bool IsPlainAscii(std::string_view text) {

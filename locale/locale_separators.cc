@@ -42,10 +42,17 @@ GroupSizes GroupSizesOf(const QLocale& locale) {
 EntrySeparators SeparatorsOf(const QLocale& locale) {
   const GroupSizes sizes = GroupSizesOf(locale);
   const QList<uint> zero = locale.zeroDigit().toUcs4();
-  return LocaleEntrySeparators(locale.decimalPoint().toStdString(),
-                               locale.groupSeparator().toStdString(),
-                               sizes.first, sizes.higher,
-                               zero.size() == 1 ? char32_t{zero[0]} : U'0');
+  EntrySeparators separators = LocaleEntrySeparators(
+      locale.decimalPoint().toStdString(),
+      locale.groupSeparator().toStdString(), sizes.first, sizes.higher,
+      zero.size() == 1 ? char32_t{zero[0]} : U'0');
+  // Many who write with the Arabic decimal separator (ar_EG, fa_IR) type
+  // the Western "." for it, which such a locale never uses for grouping.
+  if (locale.decimalPoint() == QStringView(u"\u066B") &&
+      locale.groupSeparator() != QLatin1String(".")) {
+    separators.decimal_alternatives.emplace_back(".");
+  }
+  return separators;
 }
 
 EntrySeparators UserSeparators() { return SeparatorsOf(QLocale::system()); }

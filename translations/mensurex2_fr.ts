@@ -269,7 +269,7 @@
     <message>
         <source>Kilobytes</source>
         <comment>result label</comment>
-        <translation>Kilooctets</translation>
+        <translation>Kilooctet</translation>
     </message>
     <message>
         <source>Megabytes</source>

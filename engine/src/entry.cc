@@ -22,7 +22,7 @@
 // sets throughout: a text that mixes them is refused, as a mix is more likely
 // a slip than a number meant that way.
 //
-// decimal, grouping and its alternatives are the caller's separators; where
+// decimal, grouping and their alternatives are the caller's separators; where
 // a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
 // as it too. Where the text could be read either way, the decimal separator
 // wins: should the grouping separator be the same text as the decimal one,
@@ -111,6 +111,7 @@ class EntryParser {
       : text_(text),
         decimal_(separators.decimal),
         full_width_decimal_(FullWidthForm(separators.decimal)),
+        decimal_alternatives_(&separators.decimal_alternatives),
         first_group_size_(separators.first_group_size),
         higher_group_size_(separators.higher_group_size),
         keep_digits_(keep_digits || all_digits != nullptr),
@@ -168,9 +169,20 @@ class EntryParser {
   }
 
   bool StartsWithDecimal() const {
-    return StartsWith(decimal_) || StartsWith(full_width_decimal_);
+    return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
+           std::any_of(decimal_alternatives_->begin(),
+                       decimal_alternatives_->end(),
+                       [this](const std::string& alternative) {
+                         return StartsWith(alternative);
+                       });
   }
-  bool TakeDecimal() { return Take(decimal_) || Take(full_width_decimal_); }
+  bool TakeDecimal() {
+    if (Take(decimal_) || Take(full_width_decimal_)) return true;
+    for (const std::string& alternative : *decimal_alternatives_) {
+      if (Take(alternative)) return true;
+    }
+    return false;
+  }
 
   bool TakeGroupingSeparator() {
     if (grouping_ == nullptr) return false;
@@ -286,6 +298,7 @@ class EntryParser {
   std::string_view text_;
   std::string_view decimal_;
   std::string_view full_width_decimal_;
+  const std::vector<std::string>* decimal_alternatives_;
   std::string_view full_width_grouping_;  // empty without grouping
   // The separators when grouping is accepted at all; null otherwise.
   const EntrySeparators* grouping_ = nullptr;

@@ -20,6 +20,7 @@ pictures=(
   "about.png --about"
   "about-dark-de.png --about --dark --locale de_DE.UTF-8"
   "screenshot-ja.png --locale ja_JP.UTF-8"
+  "screenshot-ar.png --locale ar_EG.UTF-8"
 )
 
 [[ -x build/app/Mensurex2 ]] || { echo "pictures: missing build/app/Mensurex2: build first" >&2; exit 1; }

@@ -145,6 +145,12 @@ EntrySeparators LocaleByName(std::string_view name) {
   if (name == "ar_EG") {
     return LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660');
   }
+  if (name == "ar_EG, typed .") {
+    EntrySeparators separators =
+        LocaleEntrySeparators("\u066B", "\u066C", 3, 3, U'\u0660');
+    separators.decimal_alternatives = {"."};
+    return separators;
+  }
   return kUs;
 }
 
@@ -203,6 +209,14 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"ar_EG", "1E\u0663", std::nullopt},
         LocaleCase{"ar_EG", "\u0660\u066C\u0661\u0662\u0663", std::nullopt},
         LocaleCase{"ar_EG", "\u06F1", std::nullopt},
+        LocaleCase{"ar_EG", "1.5", std::nullopt},
+        // A "." typed for the decimal separator, in either digit form.
+        LocaleCase{"ar_EG, typed .", "1.5", 1.5},
+        LocaleCase{"ar_EG, typed .", "1\u066C234.5", 1234.5},
+        LocaleCase{"ar_EG, typed .", "\u0661.\u0665", 1.5},
+        LocaleCase{"ar_EG, typed .", "1\u066B5", 1.5},
+        LocaleCase{"ar_EG, typed .", "1.2.3", std::nullopt},
+        LocaleCase{"ar_EG, typed .", "1,5", std::nullopt},
         // What an East Asian input method types, in full width or not.
         LocaleCase{"en_US", "\uFF11\uFF10\uFF12\uFF14", 1024},
         LocaleCase{"en_US", "-\uFF11\uFF0C\uFF10\uFF12\uFF14\uFF0E\uFF15",

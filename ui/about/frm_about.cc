@@ -14,6 +14,7 @@
 #include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
+#include "ui/shared/mirrored_layout.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/window_activation.h"
 
@@ -106,8 +107,7 @@ void frmAbout::BuildControls() {
   picIcon->setLineWidth(2);
   picIcon->setAlignment(Qt::AlignCenter);
   picIcon->setFocusPolicy(Qt::StrongFocus);
-  picIcon->setPixmap(
-      QPixmap::fromImage(mensurex::ui::AboutPictureFirstFrame()));
+  picIcon->setPixmap(mensurex::ui::AboutPicturePixmap(devicePixelRatioF()));
   picIcon->setAccessibleName(tr("Program picture"));
   picIcon->setAccessibleDescription(tr("A diskette"));
   setTabOrder(cmdOK, picIcon);
@@ -145,8 +145,16 @@ void frmAbout::BuildControls() {
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
                 tr(kDisclaimer), tr("Disclaimer"));
   SetTextColours();
+  FollowLayoutDirection();
 
   cmdOK->setFocus();
+}
+
+void frmAbout::FollowLayoutDirection() {
+  const Qt::LayoutDirection direction = layoutDirection();
+  if (direction == controls_placed_for_) return;
+  controls_placed_for_ = direction;
+  mensurex::ui::MirrorControls(this, Px(5730), direction);
 }
 
 void frmAbout::SetTextColours() {
@@ -160,6 +168,9 @@ void frmAbout::changeEvent(QEvent* event) {
   // A new desktop palette may make black unreadable, or readable again.
   if (event->type() == QEvent::PaletteChange && lblTitle != nullptr) {
     SetTextColours();
+  }
+  if (event->type() == QEvent::LayoutDirectionChange && lblTitle != nullptr) {
+    FollowLayoutDirection();
   }
 }
 

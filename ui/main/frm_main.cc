@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include "ui/shared/application_identity.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
+#include "ui/shared/mirrored_layout.h"
 #include "ui/shared/twips.h"
 
 namespace {
@@ -229,6 +231,7 @@ void frmMain::BuildControls() {
   txtEntry->setObjectName(QStringLiteral("txtEntry"));
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
+  txtEntry->setLayoutDirection(Qt::LeftToRight);
   txtEntry->setToolTip(tr("Enter the number you wish to convert"));
   txtEntry->setAccessibleName(tr("Number to convert"));
   txtEntry->setAccessibleDescription(
@@ -286,6 +289,7 @@ void frmMain::BuildControls() {
     box->setObjectName(QString::fromLatin1(kResultRows[row].box_name));
     box->setGeometry(TwipsRect(240, top, 2700, 360));
     box->setFont(text_box_font);
+    box->setLayoutDirection(Qt::LeftToRight);
     box->setMaxLength(kNoLengthLimit);
     // Read-only keeps selecting and copying; typing, cutting, pasting and
     // deleting change nothing.
@@ -301,6 +305,22 @@ void frmMain::BuildControls() {
     label->setBuddy(box);
   }
   txtEntry->raise();
+  FollowLayoutDirection();
+}
+
+void frmMain::FollowLayoutDirection() {
+  const Qt::LayoutDirection direction = layoutDirection();
+  if (direction == controls_placed_for_) return;
+  controls_placed_for_ = direction;
+  mensurex::ui::MirrorControls(client_, kClientSize.width(), direction);
+  mensurex::ui::MirrorControls(frmSelect, frmSelect->width(), direction);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::LayoutDirectionChange && client_ != nullptr) {
+    FollowLayoutDirection();
+  }
 }
 
 void frmMain::BuildMenus() {

@@ -59,14 +59,17 @@ void SelectFrame::paintEvent(QPaintEvent* /*event*/) {
   painter.drawRect(border.adjusted(1, 1, 0, 0));
 
   if (caption.isEmpty()) return;
-  const QRect caption_rect(
-      kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
-      line_height);
+  // At the top left, or right to left at the top right.
+  const QRect caption_rect = QStyle::visualRect(
+      layoutDirection(), rect(),
+      QRect(kCaptionLeft, 0,
+            metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
+            line_height));
   painter.fillRect(caption_rect, palette().window());
-  style()->drawItemText(&painter,
-                        caption_rect.adjusted(kCaptionPadding, 0, 0, 0),
-                        Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(),
-                        caption, QPalette::WindowText);
+  style()->drawItemText(
+      &painter, caption_rect.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0),
+      Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(), caption,
+      QPalette::WindowText);
 }
 
 }  // namespace mensurex::ui

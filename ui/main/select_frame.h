@@ -1,5 +1,6 @@
-// The frame that holds the unit buttons: a caption at its top left and an
-// etched border, drawn on the frame's own background colour.
+// The frame that holds the unit buttons: a caption at its top left (top
+// right in a right-to-left window) and an etched border, drawn on the
+// frame's own background colour.
 #ifndef MENSUREX_UI_MAIN_SELECT_FRAME_H_
 #define MENSUREX_UI_MAIN_SELECT_FRAME_H_
 

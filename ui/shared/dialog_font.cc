@@ -63,13 +63,22 @@ QStringList LatinFamilies() {
   return families;
 }
 
-// The scripts that the Latin faces lack (Hebrew they have, as Arial does),
-// each in a face made for it; the UI cuts keep their marks above and below
-// the line within a Latin face's line height. Debian: fonts-noto-ui-core.
-QStringList ScriptFamilies() {
+// The Arabic-Indic and Persian digits that ar_EG and fa_IR write numbers in,
+// from a face drawn for them: their digits stand as tall as the Latin
+// face's, where the system's fallback draws them visibly smaller.
+QStringList ArabicDigitFamilies() {
   return {QStringLiteral("Noto Sans Arabic UI"),
-          QStringLiteral("Noto Sans Devanagari UI"),
-          QStringLiteral("Noto Sans Thai UI")};
+          QStringLiteral("Noto Sans Arabic")};
+}
+
+// The scripts that the Latin faces lack (Hebrew they have, as Arial does),
+// each in a face made for it: Arabic's, which draws its digits too, and the
+// UI cuts of Devanagari and Thai, which keep their marks above and below
+// the line within a Latin face's line height.
+QStringList ScriptFamilies() {
+  return ArabicDigitFamilies() +
+         QStringList{QStringLiteral("Noto Sans Devanagari UI"),
+                     QStringLiteral("Noto Sans Thai UI")};
 }
 
 // Family, size and weight are all set, so no part of the desktop's font
@@ -105,8 +114,10 @@ QFont DialogFont() {
 }
 
 QFont TextBoxFont() {
-  // Numbers, in every language: the digits of the Latin face.
-  return SansFont(LatinFamilies() + CjkFamilies(), 9.75);
+  // Numbers, in every language: the digits of the Latin face, or of the
+  // Arabic one where the locale writes its own.
+  return SansFont(LatinFamilies() + ArabicDigitFamilies() + CjkFamilies(),
+                  9.75);
 }
 
 }  // namespace mensurex::ui

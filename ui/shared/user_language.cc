@@ -1,6 +1,7 @@
 #include "ui/shared/user_language.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -52,16 +53,16 @@ QString LoadUserLanguage() {
       qCDebug(lcStart) << "no translation for" << QLocale().uiLanguages()
                        << "- the windows show English";
     }
+    QGuiApplication::setLayoutDirection(UserLayoutDirection());
     return {};
   }
   QCoreApplication::installTranslator(program);
 
   // Qt's texts in the language of the program's own, so that a window never
-  // mixes two languages; a language the program has no translation for
-  // (Arabic, say) also never turns its fixed layout right to left. Qt names
-  // some of its translations by region (qtbase_pt_BR, qtbase_zh_CN), others
-  // by language alone (qtbase_de): the load falls back from the one to the
-  // other. A missing Qt translation leaves Qt's English.
+  // mixes two languages. Qt names some of its translations by region
+  // (qtbase_pt_BR, qtbase_zh_CN), others by language alone (qtbase_de): the
+  // load falls back from the one to the other. A missing Qt translation
+  // leaves Qt's English.
   QString language =
       program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
@@ -76,9 +77,18 @@ QString LoadUserLanguage() {
         << ": standard buttons and menus stay in English";
   }
   InstalledLanguage() = language;
+  // Set after Qt's translation, which would otherwise decide it.
+  QGuiApplication::setLayoutDirection(UserLayoutDirection());
   return language;
 }
 
 QString UserLanguage() { return InstalledLanguage(); }
+
+Qt::LayoutDirection UserLayoutDirection() {
+  if (!UserLanguage().isEmpty()) return QLocale(UserLanguage()).textDirection();
+  const QStringList preferred = QLocale().uiLanguages();
+  return preferred.isEmpty() ? QLocale().textDirection()
+                             : QLocale(preferred.first()).textDirection();
+}
 
 }  // namespace mensurex::ui

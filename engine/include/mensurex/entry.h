@@ -28,6 +28,10 @@ struct EntrySeparators {
   // Further characters accepted wherever `grouping` is, as UTF-8 (what
   // keyboards type for it).
   std::vector<std::string> grouping_alternatives;
+  // Further characters read as the decimal separator (the "." that users of
+  // a locale with the Arabic decimal separator U+066B often type); where one
+  // could also be a grouping separator, the decimal reading wins.
+  std::vector<std::string> decimal_alternatives;
   // The locale's own zero digit (U+0660 in ar_EG); it and the nine code
   // points after it are read as 0..9, besides the ASCII digits.
   char32_t native_zero = U'0';

@@ -13,7 +13,8 @@ namespace mensurex {
 
 // How the locale writes numbers, as the entry grammar reads them: its decimal
 // and digit-grouping separators as UTF-8 text with their keyboard
-// alternatives, its digit group sizes and its zero digit.
+// alternatives ("." for the Arabic decimal separator U+066B), its digit
+// group sizes and its zero digit.
 EntrySeparators SeparatorsOf(const QLocale& locale);
 
 // The separators of the user's locale (LC_ALL, LC_NUMERIC or LANG).

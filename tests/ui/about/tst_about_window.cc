@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QByteArray>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <functional>
 
+#include "about_picture.h"
 #include "ui/about/frm_about.h"
 
 namespace {
@@ -163,6 +165,34 @@ class AboutWindowTest : public QObject {
     }
   }
 
+  // Right to left, the mirror image: each control at 382 - x - w, captions
+  // at the right; back left to right, nothing has moved.
+  void mirroredRightToLeft() {
+    frmAbout window;
+    const QList<QWidget*> controls =
+        window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QHash<QWidget*, QRect> left_to_right;
+    for (QWidget* control : controls) {
+      left_to_right[control] = control->geometry();
+    }
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    for (QWidget* control : controls) {
+      QRect mirrored = left_to_right[control];
+      mirrored.moveLeft(382 - mirrored.x() - mirrored.width());
+      QCOMPARE(control->geometry(), mirrored);
+      const auto* label = qobject_cast<QLabel*>(control);
+      if (label != nullptr && !label->text().isEmpty()) {
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight | Qt::AlignAbsolute);
+      }
+    }
+    QCOMPARE(Child(window, "picIcon")->geometry(), QRect(314, 16, 52, 52));
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    for (QWidget* control : controls) {
+      QCOMPARE(control->geometry(), left_to_right[control]);
+    }
+  }
+
   // The etched rule, the text colours, and the picture's first frame with
   // the dialog's background showing through its transparent pixels.
   void drawing() {
@@ -191,6 +221,28 @@ class AboutWindowTest : public QObject {
     QCOMPARE(shot.pixelColor(18, 18), window.palette().color(QPalette::Window));
     QVERIFY(shot.pixelColor(42, 42) !=
             window.palette().color(QPalette::Window));
+  }
+
+  // The picture on the screen's own pixels: at 100 % the frame itself, at
+  // 200 % (the test runs at both) each of its pixels a sharp square.
+  void pictureIsSharpAtAnyScale() {
+    frmAbout window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = Child(window, "picIcon")->grab().toImage();
+    const int factor = qRound(shot.devicePixelRatio());
+    QCOMPARE(shot.size(), QSize(52, 52) * factor);
+    const QImage frame = mensurex::ui::AboutPictureFirstFrame();
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 48; ++x) {
+        if (qAlpha(frame.pixel(x, y)) != 255) continue;
+        for (int d = 0; d < factor * factor; ++d) {
+          QCOMPARE(shot.pixel((x + 2) * factor + d % factor,
+                              (y + 2) * factor + d / factor),
+                   frame.pixel(x, y));
+        }
+      }
+    }
   }
 
   // Each opening builds the window afresh and shows the same content.

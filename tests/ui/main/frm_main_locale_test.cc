@@ -5,6 +5,7 @@
 // LANG; the rows of that locale apply.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include "ui/main/frm_main.h"
+#include "ui/shared/user_language.h"
 
 namespace {
 
@@ -43,7 +45,11 @@ const LocaleRow kRows[] = {
     {"ar_EG", "native digits", "١٫٥", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
     {"ar_EG", "native grouped", "١٬٢٣٤٫٥", 1, "١٢٦٤١٢٨", "١٫٢٠٥٥٦٦٤٠٦٢٥"},
     {"ar_EG", "ASCII digits typed", "-0٫5", 2, "-٥٢٤٢٨٨", "-٠٫٥"},
+    // The Western "." typed for the decimal separator.
+    {"ar_EG", "full stop typed", "1.5", 1, "١٥٣٦", "٠٫٠٠١٤٦٤٨٤٣٧٥"},
     {"fa_IR", "Persian digits", "۱٫۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
+    {"fa_IR", "full stop typed", "۱.۵", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
+    {"fa_IR", "ASCII digits and full stop", "1.5", 1, "۱۵۳۶", "۰٫۰۰۱۴۶۴۸۴۳۷۵"},
     {"ja_JP", "full-width digits",
      QString::fromUtf8("\uFF11\uFF10\uFF12\uFF14"), 1, "1048576", "1"},
 };
@@ -54,6 +60,33 @@ class FrmMainLocaleTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Arabic and Persian windows are mirrored, whether or not the program
+  // has their translation.
+  void layoutDirectionFollowsTheLanguage() {
+    mensurex::ui::LoadUserLanguage();
+    const bool right_to_left =
+        QLocale::system().language() == QLocale::Arabic ||
+        QLocale::system().language() == QLocale::Persian;
+    QCOMPARE(QApplication::layoutDirection(),
+             right_to_left ? Qt::RightToLeft : Qt::LeftToRight);
+  }
+
+  // The locale's own digits stand as tall as the Latin ones, as drawn (the
+  // system's fallback face draws them a tenth smaller).
+  void ownDigitsAsTallAsLatinOnes() {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString own = locale.toString(123456789);
+    if (own.startsWith(QLatin1Char('1'))) return;
+    frmMain window;
+    QFont font = window.findChild<QLineEdit*>("txtEntry")->font();
+    font.setPixelSize(100);
+    const QFontMetricsF metrics(font);
+    const qreal ratio = metrics.tightBoundingRect(own).height() /
+                        metrics.tightBoundingRect("123456789").height();
+    QVERIFY2(qAbs(ratio - 1) < 0.03, qPrintable(QString::number(ratio)));
+  }
+
   void followsTheLocale_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("unit");

@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +221,63 @@ class FrmMainTest : public QObject {
     w->resize(w->width() + 200, w->height() + 150);
     QApplication::processEvents();
     QCOMPARE(w.find<QWidget>(name)->geometry(), geometry);
+  }
+
+  // Right to left, every control sits at the mirror image of its place,
+  // captions at the right and menus from the right, while the text boxes
+  // keep numbers left to right; back left to right, nothing has moved.
+  void mirroredRightToLeft() {
+    Window w;
+    QWidget* frame = w.find<QWidget>(QStringLiteral("frmSelect"));
+    QList<QWidget*> controls =
+        w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls += frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 29);
+    QHash<QWidget*, QRect> left_to_right;
+    for (QWidget* control : controls) {
+      left_to_right[control] = control->geometry();
+    }
+    const auto mirror = [frame](QWidget* control, QRect place) {
+      const int width = control->parentWidget() == frame ? 97 : 416;
+      place.moveLeft(width - place.x() - place.width());
+      return place;
+    };
+
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    frmMain built_mirrored;
+    for (QWidget* control : controls) {
+      const QString name = control->objectName();
+      QCOMPARE(control->geometry(), mirror(control, left_to_right[control]));
+      QCOMPARE(built_mirrored.findChild<QWidget*>(name)->geometry(),
+               control->geometry());
+      if (auto* label = qobject_cast<QLabel*>(control)) {
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight | Qt::AlignAbsolute);
+      }
+      if (qobject_cast<QLineEdit*>(control) != nullptr) {
+        QCOMPARE(control->layoutDirection(), Qt::LeftToRight);
+      }
+    }
+    QMenuBar* bar = w->menuBar();
+    QVERIFY(bar->actionGeometry(w.find<QMenu>("mnuFile")->menuAction()).left() >
+            bar->actionGeometry(w.find<QMenu>("mnuHelp")->menuAction()).left());
+    // The frame's caption at its top right: ink there, none at the left.
+    const QImage caption = frame->grab().toImage().copy(0, 0, 97, 8);
+    const auto ink_in = [&caption](int from, int to) {
+      for (int x = from; x < to; ++x) {
+        for (int y = 0; y < caption.height(); ++y) {
+          if (qGray(caption.pixel(x, y)) < 100) return true;
+        }
+      }
+      return false;
+    };
+    QVERIFY(ink_in(48, 90));
+    QVERIFY(!ink_in(2, 20));
+
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    for (QWidget* control : controls) {
+      QCOMPARE(control->geometry(), left_to_right[control]);
+    }
   }
 
   void colorsAndBackgrounds() {

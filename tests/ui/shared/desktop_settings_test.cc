@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QTranslator>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -279,32 +280,35 @@ void CheckContrast(QWidget& window, const char* palette_name) {
   }
 }
 
-// `widget` as drawn, and as drawn with a blank in place of its text.
-std::pair<QImage, QImage> DrawnAndBlank(QWidget* widget) {
-  const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
-  const QVariant text = widget->property(property);
-  QImage drawn = widget->grab().toImage();
-  widget->setProperty(property, QStringLiteral(" "));
-  QImage blank = widget->grab().toImage();
-  widget->setProperty(property, text);
-  return {drawn, blank};
+// The pixels that differ between two pictures of one size.
+QRect Difference(const QImage& a, const QImage& b) {
+  QRect bounds;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
+    }
+  }
+  return bounds;
 }
 
-// The rows of ink of `caption` as its widget shows them (those that change
-// when it gives way to a blank) and as its text needs them where nothing
-// cuts it: fewer shown means cut at the top or bottom of where it is drawn.
+// Where `widget` shows the ink of its caption: what changes when the caption
+// gives way to a blank.
+QRect ShownInk(QWidget* widget) {
+  const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+  const QVariant text = widget->property(property);
+  const QImage drawn = widget->grab().toImage();
+  widget->setProperty(property, QStringLiteral(" "));
+  const QImage blank = widget->grab().toImage();
+  widget->setProperty(property, text);
+  return Difference(drawn, blank);
+}
+
+// The rows of ink of `caption` as its widget shows them and as its text
+// needs them where nothing cuts it: fewer shown means cut at the top or
+// bottom of where it is drawn.
 std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
-  const auto ink = [](const QImage& a, const QImage& b) {
-    QRect bounds;
-    for (int y = 0; y < a.height(); ++y) {
-      for (int x = 0; x < a.width(); ++x) {
-        if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
-      }
-    }
-    return bounds.height();
-  };
   QWidget* widget = caption.widget;
-  const auto [drawn, blank] = DrawnAndBlank(widget);
+  const QImage drawn = widget->grab().toImage();
   QImage white(widget->width() + 400, 8 * widget->height(), drawn.format());
   white.fill(Qt::white);
   QImage free = white;
@@ -315,24 +319,89 @@ std::pair<int, int> ShownAndNeededInk(const Caption& caption) {
       Qt::AlignTop | Qt::TextDontClip | (caption.wraps ? Qt::TextWordWrap : 0),
       caption.text);
   painter.end();
-  return {ink(drawn, blank), ink(free, white)};
+  return {ShownInk(widget).height(), Difference(free, white).height()};
 }
 
-// No text drawn across the edge it runs towards (the widget's right edge,
-// or for right-to-left text the left edge of its area) or across the bottom
-// edge: that column and the outermost row look as they do without the text.
-bool InkAtEdge(const Caption& caption) {
-  const auto [image, blank] = DrawnAndBlank(caption.widget);
-  const int edge =
-      caption.text.isRightToLeft() ? caption.area.left() : image.width() - 1;
+// No text drawn across the edge where it ends (the right one, or the left
+// one right to left) or the bottom edge of `widget`: the outermost column
+// and row there show the background only.
+bool InkAtEdge(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  const int end =
+      widget->layoutDirection() == Qt::RightToLeft ? 0 : image.width() - 1;
+  const QRgb background = image.pixel(end, 0);
   for (int y = 0; y < image.height(); ++y) {
-    if (image.pixel(edge, y) != blank.pixel(edge, y)) return true;
+    if (image.pixel(end, y) != background) return true;
   }
-  const int bottom = image.height() - 1;
   for (int x = 0; x < image.width(); ++x) {
-    if (image.pixel(x, bottom) != blank.pixel(x, bottom)) return true;
+    if (image.pixel(x, image.height() - 1) != background) return true;
   }
   return false;
+}
+
+// The columns between a caption's ink and the edges of its control that
+// show: a sibling drawn over one side (the entry box over its label) moves
+// that edge in.
+struct Margins {
+  int left = 0;
+  int right = 0;
+};
+Margins InkMargins(const Caption& caption) {
+  QWidget* widget = caption.widget;
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    // Its border moves with the caption's height; the caption starts 8
+    // pixels in from the reading edge.
+    const int room =
+        caption.area.width() + 2 -
+        QFontMetrics(frame->font()).horizontalAdvance(caption.text);
+    return frame->layoutDirection() == Qt::RightToLeft ? Margins{room, 8}
+                                                       : Margins{8, room};
+  }
+  const QRect ink = ShownInk(widget);
+  QRect shown = widget->rect();
+  const QObjectList& siblings = widget->parentWidget()->children();
+  for (qsizetype i = siblings.indexOf(widget) + 1; i < siblings.size(); ++i) {
+    auto* above = qobject_cast<QWidget*>(siblings[i]);
+    if (above == nullptr || above->isWindow() || !above->isVisible()) continue;
+    const QRect over = above->geometry().translated(-widget->pos());
+    if (!over.intersects(shown)) continue;
+    if (over.left() > shown.left()) shown.setRight(over.left() - 1);
+    if (over.right() < shown.right()) shown.setLeft(over.right() + 1);
+  }
+  return {ink.left() - shown.left(), shown.right() - ink.right()};
+}
+
+// Each caption's margins by control name, in English: what a translation
+// must keep, up to 3 pixels.
+using MarginTable = std::map<QString, Margins>;
+void AddMargins(QWidget& window, MarginTable& table) {
+  for (const Caption& caption : Captions(window)) {
+    table[caption.widget->objectName()] = InkMargins(caption);
+  }
+}
+
+// A caption keeps at least what the English one keeps, or 3 pixels. Not a
+// wrapped text, which fills its lines as far as its rectangle goes.
+void CheckCaptionMargins(QWidget& window, const MarginTable& english) {
+  constexpr int kEnough = 3;
+  QStringList crowded;
+  for (const Caption& caption : Captions(window)) {
+    if (qobject_cast<QLineEdit*>(caption.widget) != nullptr || caption.wraps) {
+      continue;
+    }
+    const auto found = english.find(caption.widget->objectName());
+    const Margins wanted =
+        found == english.end() ? Margins{kEnough, kEnough} : found->second;
+    const Margins kept = InkMargins(caption);
+    if (kept.left < std::min(wanted.left, kEnough) ||
+        kept.right < std::min(wanted.right, kEnough)) {
+      crowded << QStringLiteral("%1 \"%2\" keeps %3 and %4 px")
+                     .arg(caption.widget->objectName(), caption.text)
+                     .arg(kept.left)
+                     .arg(kept.right);
+    }
+  }
+  QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join(QStringLiteral("; "))));
 }
 
 void CheckCaptionsFit(QWidget& window) {
@@ -360,7 +429,7 @@ void CheckCaptionsFit(QWidget& window) {
     }
     if (qobject_cast<QLabel*>(caption.widget) != nullptr ||
         qobject_cast<QRadioButton*>(caption.widget) != nullptr) {
-      QVERIFY2(!InkAtEdge(caption), qPrintable(what));
+      QVERIFY2(!InkAtEdge(caption.widget), qPrintable(what));
     }
     const auto [shown, needed] = ShownAndNeededInk(caption);
     QVERIFY2(shown >= needed, qPrintable(what + " is cut"));
@@ -464,6 +533,24 @@ class DesktopSettingsTest : public QObject {
     QCOMPARE(mensurex::ui::LoadUserLanguage(), RunLanguage());
     default_palette_ = QApplication::palette();
     default_font_ = QApplication::font();
+    // The English captions' margins, measured with the translations set
+    // aside.
+    const QList<QTranslator*> translators =
+        QCoreApplication::instance()->findChildren<QTranslator*>();
+    for (QTranslator* translator : translators) {
+      QCoreApplication::removeTranslator(translator);
+    }
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    AddMargins(window, english_margins_);
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    AddMargins(about, english_margins_);
+    for (QTranslator* translator : translators) {
+      QCoreApplication::installTranslator(translator);
+    }
   }
 
   void cleanup() {
@@ -630,11 +717,13 @@ class DesktopSettingsTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     CheckCaptionsFit(window);
+    CheckCaptionMargins(window, english_margins_);
     CheckGlyphs(window);
     frmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     CheckCaptionsFit(about);
+    CheckCaptionMargins(about, english_margins_);
     CheckGlyphs(about);
   }
 
@@ -651,6 +740,7 @@ class DesktopSettingsTest : public QObject {
  private:
   QPalette default_palette_;
   QFont default_font_;
+  MarginTable english_margins_;
 };
 
 QTEST_MAIN(DesktopSettingsTest)

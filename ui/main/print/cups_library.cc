@@ -35,9 +35,11 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
       Bind(library, "cupsCopyDestInfo", cups->cupsCopyDestInfo) &&
       Bind(library, "cupsCreateDestJob", cups->cupsCreateDestJob) &&
       Bind(library, "cupsEncryption", cups->cupsEncryption) &&
+      Bind(library, "cupsFindDestDefault", cups->cupsFindDestDefault) &&
       Bind(library, "cupsFreeDestInfo", cups->cupsFreeDestInfo) &&
       Bind(library, "cupsFreeDests", cups->cupsFreeDests) &&
       Bind(library, "cupsFreeJobs", cups->cupsFreeJobs) &&
+      Bind(library, "cupsGetDestMediaByName", cups->cupsGetDestMediaByName) &&
       Bind(library, "cupsGetDestMediaDefault", cups->cupsGetDestMediaDefault) &&
       Bind(library, "cupsGetJobs2", cups->cupsGetJobs2) &&
       Bind(library, "cupsGetNamedDest", cups->cupsGetNamedDest) &&
@@ -45,6 +47,7 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
       Bind(library, "cupsGetResponse", cups->cupsGetResponse) &&
       Bind(library, "cupsLastError", cups->cupsLastError) &&
       Bind(library, "cupsLastErrorString", cups->cupsLastErrorString) &&
+      Bind(library, "cupsSendRequest", cups->cupsSendRequest) &&
       Bind(library, "cupsServer", cups->cupsServer) &&
       Bind(library, "cupsSetPasswordCB2", cups->cupsSetPasswordCB2) &&
       Bind(library, "cupsStartDestDocument", cups->cupsStartDestDocument) &&
@@ -52,13 +55,20 @@ std::unique_ptr<const CupsLibrary> LoadCupsLibrary(const char* file,
       Bind(library, "httpClose", cups->httpClose) &&
       Bind(library, "httpConnect2", cups->httpConnect2) &&
       Bind(library, "httpGetFd", cups->httpGetFd) &&
+      Bind(library, "httpGetField", cups->httpGetField) &&
+      Bind(library, "httpGetStatus", cups->httpGetStatus) &&
       Bind(library, "httpReconnect2", cups->httpReconnect2) &&
       Bind(library, "httpSeparateURI", cups->httpSeparateURI) &&
       Bind(library, "httpSetTimeout", cups->httpSetTimeout) &&
+      Bind(library, "httpStatus", cups->httpStatus) &&
       Bind(library, "ippDelete", cups->ippDelete) &&
       Bind(library, "ippErrorString", cups->ippErrorString) &&
       Bind(library, "ippGetStatusCode", cups->ippGetStatusCode) &&
-      Bind(library, "ippPort", cups->ippPort);
+      Bind(library, "ippGetString", cups->ippGetString) &&
+      Bind(library, "ippLength", cups->ippLength) &&
+      Bind(library, "ippNewRequest", cups->ippNewRequest) &&
+      Bind(library, "ippPort", cups->ippPort) &&
+      Bind(library, "pwgMediaForPWG", cups->pwgMediaForPWG);
   if (!bound) {
     // The failed lookup's reason, read before dlclose may set its own.
     const char* const missing = dlerror();

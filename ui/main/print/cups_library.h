@@ -5,6 +5,7 @@
 #define MENSUREX_UI_MAIN_PRINT_CUPS_LIBRARY_H_
 
 #include <cups/cups.h>
+#include <cups/pwg.h>
 
 #include <memory>
 #include <string>
@@ -18,9 +19,11 @@ struct CupsLibrary {
   decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
   decltype(&::cupsCreateDestJob) cupsCreateDestJob = nullptr;
   decltype(&::cupsEncryption) cupsEncryption = nullptr;
+  decltype(&::cupsFindDestDefault) cupsFindDestDefault = nullptr;
   decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
   decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
   decltype(&::cupsFreeJobs) cupsFreeJobs = nullptr;
+  decltype(&::cupsGetDestMediaByName) cupsGetDestMediaByName = nullptr;
   decltype(&::cupsGetDestMediaDefault) cupsGetDestMediaDefault = nullptr;
   decltype(&::cupsGetJobs2) cupsGetJobs2 = nullptr;
   decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
@@ -28,6 +31,7 @@ struct CupsLibrary {
   decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
   decltype(&::cupsLastError) cupsLastError = nullptr;
   decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
+  decltype(&::cupsSendRequest) cupsSendRequest = nullptr;
   decltype(&::cupsServer) cupsServer = nullptr;
   decltype(&::cupsSetPasswordCB2) cupsSetPasswordCB2 = nullptr;
   decltype(&::cupsStartDestDocument) cupsStartDestDocument = nullptr;
@@ -35,13 +39,20 @@ struct CupsLibrary {
   decltype(&::httpClose) httpClose = nullptr;
   decltype(&::httpConnect2) httpConnect2 = nullptr;
   decltype(&::httpGetFd) httpGetFd = nullptr;
+  decltype(&::httpGetField) httpGetField = nullptr;
+  decltype(&::httpGetStatus) httpGetStatus = nullptr;
   decltype(&::httpReconnect2) httpReconnect2 = nullptr;
   decltype(&::httpSeparateURI) httpSeparateURI = nullptr;
   decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+  decltype(&::httpStatus) httpStatus = nullptr;
   decltype(&::ippDelete) ippDelete = nullptr;
   decltype(&::ippErrorString) ippErrorString = nullptr;
   decltype(&::ippGetStatusCode) ippGetStatusCode = nullptr;
+  decltype(&::ippGetString) ippGetString = nullptr;
+  decltype(&::ippLength) ippLength = nullptr;
+  decltype(&::ippNewRequest) ippNewRequest = nullptr;
   decltype(&::ippPort) ippPort = nullptr;
+  decltype(&::pwgMediaForPWG) pwgMediaForPWG = nullptr;
 };
 
 // Loads the shared library `file` and binds every call. Null when the library

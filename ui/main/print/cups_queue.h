@@ -4,88 +4,75 @@
 
 #include <QByteArray>
 #include <chrono>
+#include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 
 #include "page_layout.h"
 #include "ui/main/print/print_outcome.h"
 
-class QString;
 typedef struct _http_s http_t;  // NOLINT: libcups's own declaration
 
 namespace mensurex::ui {
 
 struct CupsLibrary;
 
-// Lets another thread end a queue's exchange at once, even while a call is
-// blocked reading a scheduler that trickles or floods: Abandon() shuts the
-// connection down under it, and no new exchange starts afterwards. Thread
-// safe; shared between the queue and whoever may abandon it.
-class ExchangeCutoff {
- public:
-  void Abandon();
-  bool Abandoned() const;
-
-  // The queue's side: the connection that Abandon() shuts down. Register()
-  // is false, and registers nothing, once abandoned; a connection must be
-  // unregistered before it is closed.
-  bool Register(const CupsLibrary* cups, http_t* http);
-  void Unregister();
-
- private:
-  mutable std::mutex mutex_;
-  bool abandoned_ = false;
-  const CupsLibrary* cups_ = nullptr;
-  http_t* http_ = nullptr;
+// What the queue tells as it goes, for whoever must judge the print should
+// it be ended before the queue can say how it went. Either may be empty.
+struct QueueProgress {
+  // What the queue is about to wait for, as a phrase ("creating the job").
+  std::function<void(const std::string&)> step;
+  // The whole document has gone out; its fate is the scheduler's.
+  std::function<void()> document_sent;
 };
 
-// One connection to the scheduler and its default destination, bound to one
-// deadline: every call returns by then, however slowly the scheduler or
-// anything between answers, or soon after the cutoff is abandoned. The calls
-// block; a window should make them off its own thread. The queue may move
-// between threads, but only one thread may use it at a time. A scheduler that
-// asks for a password is refused one.
+// One connection to the scheduler and its default destination, bound to two
+// times: the exchange gives up waiting by `exchange_until`, the cancelling
+// of a failed job by `cancel_until`, however slowly the scheduler or
+// anything between answers, or soon after `hung_up` turns true. libcups has
+// waits of its own that no callback can cut (retry sleeps, the wait for
+// "100 Continue"), so a call may still overrun: whoever must keep a deadline
+// runs the queue in a process it can end. A scheduler that asks for a
+// password is refused one; a redirect is not followed.
 class DefaultPrintQueue {
  public:
   using Clock = std::chrono::steady_clock;
-
-  // The end of the deadline that the exchange leaves for cancelling a job
-  // that failed; whoever abandons the cutoff should do so no later than this
-  // before the deadline.
-  static constexpr std::chrono::milliseconds kCancelReserve{2000};
+  struct Times {
+    Clock::time_point exchange_until;
+    Clock::time_point cancel_until;
+  };
 
   // Connects to the scheduler named by the CUPS client configuration and
   // looks up the default destination. Null when libcups cannot be loaded, the
-  // scheduler cannot be reached or no default destination is set, by the
-  // deadline, with the reason in `why`.
-  static std::unique_ptr<DefaultPrintQueue> Open(
-      Clock::time_point deadline, std::shared_ptr<ExchangeCutoff> cutoff,
-      std::string& why);
+  // scheduler cannot be reached or refuses, or no default destination is set,
+  // by the deadline, with the reason in `why`.
+  static std::unique_ptr<DefaultPrintQueue> Open(Times times,
+                                                 std::function<bool()> hung_up,
+                                                 QueueProgress progress,
+                                                 std::string& why);
 
   ~DefaultPrintQueue();
   DefaultPrintQueue(const DefaultPrintQueue&) = delete;
   DefaultPrintQueue& operator=(const DefaultPrintQueue&) = delete;
 
-  // The queue's default paper, or FallbackPaper() when it names none. The
-  // margin is at least the fallback's and at least the printer's own.
-  Paper DefaultPaper() const;
+  // The destination's default paper (the queue's `media` option, else its
+  // PPD's or printer's default), or `fallback` when it names none. The margin
+  // is at least the fallback's and at least the printer's own.
+  Paper DefaultPaper(const Paper& fallback) const;
 
-  // Sends `pdf` as one job titled `title`. kPrinted once the scheduler has
-  // answered, in time, that it accepted the whole document, or, when that
-  // answer never came, says the job is done. kMayHavePrinted when the whole
-  // document went out and what became of it cannot be learnt in time.
-  // Otherwise kFailed, and a job already made is cancelled over a connection
-  // of its own; a job whose number never came back is found by its title
-  // among this user's jobs that hold no document. For every outcome but a
-  // timely acceptance, the reason (the scheduler's status and message where
-  // it gave one) is in `why`. A queue sends one job: later calls fail.
-  PrintOutcome SubmitPdf(const QByteArray& pdf, const QString& title,
-                         std::string& why);
-
-  // Cancels a failed job that SubmitPdf could not cancel by the deadline,
-  // trying until `until`; does nothing when none was left behind.
-  void CancelLeftover(Clock::time_point until);
+  // Sends `pdf` as one job named `job_name`, a name no other job carries,
+  // with `title` as its document's name. kPrinted once the scheduler has
+  // answered that it accepted the whole document, or, when that answer never
+  // came, says the job is done. kMayHavePrinted when the whole document went
+  // out and what became of it cannot be learnt in time. Otherwise kFailed,
+  // and a job already made is cancelled over a connection of its own; a job
+  // whose number never came back is found by its name among this user's jobs
+  // that hold no document, and left alone when none carries it. For every
+  // outcome but a timely acceptance, the reason (the scheduler's status and
+  // message where it gave one) is in `why`. A queue sends one job: later
+  // calls fail.
+  PrintOutcome SubmitPdf(const QByteArray& pdf, const std::string& title,
+                         const std::string& job_name, std::string& why);
 
  private:
   struct Handles;
@@ -95,12 +82,12 @@ class DefaultPrintQueue {
 
   // Uploads the document of job `job_id` and reads the scheduler's answer.
   Upload SendDocument(const QByteArray& pdf, int job_id, std::string& why);
-  // Cancels job `job_id` (0: the empty job titled as ours, if there is one),
-  // over a connection of its own that waits no longer than `until`, and
-  // tells what became of it.
-  JobFate SettleJob(int job_id, Clock::time_point until);
+  // Cancels job `job_id` (0: the empty job named as ours, if there is one),
+  // over a connection of its own, and tells what became of it; `why` gains
+  // what was learnt.
+  JobFate SettleJob(int job_id, std::string& why);
   // The number of this user's job on the destination that holds no document
-  // and carries our title: 0 when there is none, -1 when the scheduler does
+  // and carries our name: 0 when there is none, -1 when the scheduler does
   // not say.
   int FindEmptyJob(http_t* http);
   // Whether job `job_id`, past cancelling, completed or was stopped.

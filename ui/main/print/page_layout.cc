@@ -1,6 +1,10 @@
 #include "page_layout.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
+#include <clocale>
+#include <cstdint>
 
 namespace mensurex::ui {
 namespace {
@@ -15,6 +19,23 @@ qreal FitScale(QSizeF image, QSizeF room) {
 }  // namespace
 
 Paper FallbackPaper() { return Paper{QSizeF(210, 297), 12.7}; }
+
+Paper LocalePaper() {
+  Paper paper = FallbackPaper();
+  // The environment's locale as such, whatever the process has set.
+  const locale_t locale = newlocale(LC_PAPER_MASK, "", locale_t{});
+  if (locale == locale_t{}) return paper;
+  // glibc answers these two with a number of millimetres in the pointer.
+  const auto millimetres = [locale](nl_item item) {
+    return static_cast<int>(
+        reinterpret_cast<std::intptr_t>(nl_langinfo_l(item, locale)));
+  };
+  const int width = millimetres(_NL_PAPER_WIDTH);
+  const int height = millimetres(_NL_PAPER_HEIGHT);
+  freelocale(locale);
+  if (width > 0 && height > 0) paper.size_mm = QSizeF(width, height);
+  return paper;
+}
 
 PagePlacement PlaceOnPage(QSizeF image_mm, const Paper& paper) {
   PagePlacement placement;

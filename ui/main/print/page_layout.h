@@ -15,8 +15,12 @@ struct Paper {
   qreal margin_mm = 0;
 };
 
-// Paper used when the printer does not say what it holds: A4, 12.7 mm margins.
+// Paper used when nothing says what the printer holds: A4, 12.7 mm margins.
 Paper FallbackPaper();
+
+// The paper of the user's locale (LC_PAPER) with the fallback's margins, or
+// FallbackPaper() when the locale names none.
+Paper LocalePaper();
 
 struct PagePlacement {
   QPageLayout::Orientation orientation = QPageLayout::Portrait;

@@ -1,15 +1,18 @@
 #include "ui/main/print/window_print_job.h"
 
+#include <pthread.h>
+
 #include <QLoggingCategory>
 #include <QWidget>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
 
-#include "cups_queue.h"
+#include "print_conversation.h"
 #include "window_pdf.h"
 
 namespace mensurex::ui {
@@ -17,54 +20,41 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPrint, "mensurex.print")
 
-using Clock = DefaultPrintQueue::Clock;
+using Clock = ConversationTimes::Clock;
 using Post = void (*)(WindowPrintJob*, PrintOutcome, const std::string&);
-
-// How long after the deadline the worker may still try to cancel a job
-// that failed and could not be cancelled in time.
-constexpr auto kLeftoverCancelTime = std::chrono::milliseconds(8000);
 
 }  // namespace
 
 // What the job and its worker thread share. The worker may outlive the job
-// (blocked in libcups past the deadline); it then reaches nothing of the job
-// but this, and it never blocks the job's thread.
+// (until the conversation's end); it then reaches nothing of the job but
+// this, and it never blocks the job's thread.
 struct PrintJobShared {
   std::mutex mutex;
   // Cleared by the job's destructor; the worker posts its outcome to the job
   // only while holding `mutex` and finding it set.
   WindowPrintJob* job = nullptr;
-  std::shared_ptr<ExchangeCutoff> cutoff = std::make_shared<ExchangeCutoff>();
+  // No one waits for the outcome any more.
+  std::atomic<bool> abandoned{false};
+  // The whole document has gone out.
+  std::atomic<bool> sent{false};
 };
 
 namespace {
 
-// The worker's side: the whole exchange, then its outcome posted to the job,
-// then whatever cancelling could not be done in time.
+// The worker's side: the conversation in its child process, then its outcome
+// posted to the job. Ends by the conversation's end, the child with it.
 void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
-                 const WindowImage& drawn, Clock::time_point deadline,
+                 const WindowImage& drawn, const ConversationTimes& times,
+                 const Paper& fallback, const std::string& job_name,
                  Post post) {
-  std::string why;
-  PrintOutcome outcome = PrintOutcome::kFailed;
-  auto queue = DefaultPrintQueue::Open(deadline, shared->cutoff, why);
-  if (queue) {
-    const Paper paper = queue->DefaultPaper();
-    // Once abandoned, the outcome no longer counts: nothing more is drawn.
-    if (shared->cutoff->Abandoned()) {
-      why = "abandoned before the document was made";
-      queue.reset();
-    } else {
-      const QByteArray pdf = WindowImagePdf(drawn, paper);
-      outcome = queue->SubmitPdf(pdf, drawn.title, why);
-    }
-  }
-  // No connection is left open by now: the message that follows the outcome
-  // finds the worker holding nothing but the job it may still cancel.
-  {
-    const std::scoped_lock lock(shared->mutex);
-    if (shared->job != nullptr) post(shared->job, outcome, why);
-  }
-  if (queue) queue->CancelLeftover(deadline + kLeftoverCancelTime);
+  // Named, so that a print's thread and its process can be told in a list.
+  pthread_setname_np(pthread_self(), "mensurex-print");
+  const ConversationResult result = RunPrintConversation(
+      times, fallback, drawn.title.toStdString(), job_name,
+      [&drawn](const Paper& paper) { return WindowImagePdf(drawn, paper); },
+      shared->abandoned, shared->sent);
+  const std::scoped_lock lock(shared->mutex);
+  if (shared->job != nullptr) post(shared->job, result.outcome, result.why);
 }
 
 }  // namespace
@@ -72,14 +62,14 @@ void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
 WindowPrintJob::WindowPrintJob(QObject* parent)
     : QObject(parent), shared_(std::make_shared<PrintJobShared>()) {
   shared_->job = this;
-  for (QTimer* timer : {&cutoff_timer_, &deadline_timer_}) {
-    timer->setSingleShot(true);
-    timer->setTimerType(Qt::PreciseTimer);
-  }
-  connect(&cutoff_timer_, &QTimer::timeout, this,
-          [this] { shared_->cutoff->Abandon(); });
-  connect(&deadline_timer_, &QTimer::timeout, this,
-          [this] { Finish(PrintOutcome::kFailed, "deadline passed"); });
+  deadline_timer_.setSingleShot(true);
+  deadline_timer_.setTimerType(Qt::PreciseTimer);
+  // A last resort: the worker reports well before this.
+  connect(&deadline_timer_, &QTimer::timeout, this, [this] {
+    Finish(
+        shared_->sent ? PrintOutcome::kMayHavePrinted : PrintOutcome::kFailed,
+        "deadline passed");
+  });
 }
 
 WindowPrintJob::~WindowPrintJob() {
@@ -87,7 +77,7 @@ WindowPrintJob::~WindowPrintJob() {
     const std::scoped_lock lock(shared_->mutex);
     shared_->job = nullptr;
   }
-  shared_->cutoff->Abandon();
+  shared_->abandoned = true;
 }
 
 void WindowPrintJob::start(const QWidget& window) {
@@ -98,15 +88,15 @@ void WindowPrintJob::start(const QWidget& window) {
   started_ = true;
   const auto deadline =
       Clock::now() + std::chrono::milliseconds(kPrintDeadlineMs);
-  // Drawn for the fallback paper, since only the exchange tells the
+  // Drawn for the locale's paper, since only the exchange tells the
   // printer's own; the worker fits the image to that.
-  WindowImage drawn = DrawWindowForPrint(window, FallbackPaper());
+  const Paper fallback = LocalePaper();
+  WindowImage drawn = DrawWindowForPrint(window, fallback);
+  std::string job_name = MarkedJobName(drawn.title);
 
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
       deadline - Clock::now());
-  constexpr auto kNow = std::chrono::milliseconds::zero();
-  cutoff_timer_.start(std::max(left - DefaultPrintQueue::kCancelReserve, kNow));
-  deadline_timer_.start(std::max(left, kNow));
+  deadline_timer_.start(std::max(left, std::chrono::milliseconds::zero()));
 
   const auto post = [](WindowPrintJob* job, PrintOutcome outcome,
                        const std::string& why) {
@@ -115,7 +105,9 @@ void WindowPrintJob::start(const QWidget& window) {
         Qt::QueuedConnection);
   };
   try {
-    std::thread(RunExchange, shared_, std::move(drawn), deadline, Post{post})
+    std::thread(RunExchange, shared_, std::move(drawn),
+                ConversationTimes::Before(deadline), fallback,
+                std::move(job_name), Post{post})
         .detach();
   } catch (const std::system_error& error) {
     const std::string why =
@@ -129,7 +121,6 @@ void WindowPrintJob::start(const QWidget& window) {
 void WindowPrintJob::Finish(PrintOutcome outcome, const std::string& reason) {
   if (finished_) return;
   finished_ = true;
-  cutoff_timer_.stop();
   deadline_timer_.stop();
   switch (outcome) {
     case PrintOutcome::kPrinted:
@@ -144,7 +135,7 @@ void WindowPrintJob::Finish(PrintOutcome outcome, const std::string& reason) {
       qCWarning(lcPrint, "the page may have printed: %s", reason.c_str());
       break;
   }
-  if (outcome != PrintOutcome::kPrinted) shared_->cutoff->Abandon();
+  if (outcome != PrintOutcome::kPrinted) shared_->abandoned = true;
   emit finished(outcome);
 }
 

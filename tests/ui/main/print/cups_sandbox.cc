@@ -55,8 +55,10 @@ ErrorPolicy abort-job
 </Policy>
 )conf";
 
-// A PDF printer on A4 whose only filter passes the PDF on unchanged in
-// content, so the file device receives a PDF again.
+// A PDF printer whose only filter passes the PDF on unchanged in content, so
+// the file device receives a PDF again. Like most printers' PPDs it offers
+// Letter and A4, with margins, and names its page size only as the PPD's
+// default, @SIZE@: "A4" or "Letter".
 constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -77,17 +79,21 @@ constexpr char kPdfPpd[] = R"conf(*PPD-Adobe: "4.3"
 *cupsFilter2: "application/pdf application/vnd.cups-pdf 0 pdftopdf"
 *OpenUI *PageSize/Media Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
-*DefaultPageSize: A4
+*DefaultPageSize: @SIZE@
+*PageSize Letter/Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
 *PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageSize
 *OpenUI *PageRegion: PickOne
 *OrderDependency: 10 AnySetup *PageRegion
-*DefaultPageRegion: A4
+*DefaultPageRegion: @SIZE@
+*PageRegion Letter/Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
 *PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
 *CloseUI: *PageRegion
-*DefaultImageableArea: A4
-*ImageableArea A4/A4: "0 0 595 842"
-*DefaultPaperDimension: A4
+*DefaultImageableArea: @SIZE@
+*ImageableArea Letter/Letter: "18 36 594 756"
+*ImageableArea A4/A4: "18 36 577 806"
+*DefaultPaperDimension: @SIZE@
+*PaperDimension Letter/Letter: "612 792"
 *PaperDimension A4/A4: "595 842"
 )conf";
 
@@ -164,9 +170,13 @@ bool CupsSandbox::WriteConfiguration() {
        {"conf", "spool", "cache", "state", "tmp", "log", "home", "client"}) {
     if (!dir.mkpath(sub)) return false;
   }
+  QByteArray a4(kPdfPpd), letter(kPdfPpd);
+  a4.replace("@SIZE@", "A4");
+  letter.replace("@SIZE@", "Letter");
   return WriteText(Path("cups-files.conf"), kCupsFilesConf, dir_.path()) &&
          WriteText(Path("cupsd.conf"), kCupsdConf, dir_.path()) &&
-         WriteText(Path("pdf.ppd"), kPdfPpd, dir_.path());
+         WriteText(Path("a4.ppd"), a4, dir_.path()) &&
+         WriteText(Path("letter.ppd"), letter, dir_.path());
 }
 
 bool CupsSandbox::IsRunning() const {
@@ -221,10 +231,11 @@ bool CupsSandbox::RunTool(const QString& program,
   return ok;
 }
 
-bool CupsSandbox::AddPdfQueue() {
+bool CupsSandbox::AddPdfQueue(QueuePaper paper) {
   QFile::remove(OutputPath());
+  const QString ppd = Path(paper == QueuePaper::kA4 ? "a4.ppd" : "letter.ppd");
   return RunTool("lpadmin", {"-p", kQueue, "-E", "-v", "file://" + OutputPath(),
-                             "-P", Path("pdf.ppd")}) &&
+                             "-P", ppd}) &&
          RunTool("lpadmin", {"-d", kQueue});
 }
 
@@ -240,6 +251,18 @@ int CupsSandbox::JobCount() const {
 
 int CupsSandbox::ActiveJobCount() const {
   return CountJobs(SocketPath(), CUPS_WHICHJOBS_ACTIVE);
+}
+
+int CupsSandbox::CreateEmptyJob(const QString& title) const {
+  const Http http = Connect(SocketPath());
+  return http ? cupsCreateJob(http.get(), kQueue, title.toUtf8().constData(), 0,
+                              nullptr)
+              : 0;
+}
+
+bool CupsSandbox::CancelJob(int job_id) const {
+  const Http http = Connect(SocketPath());
+  return http && cupsCancelJob2(http.get(), kQueue, job_id, 0) == IPP_STATUS_OK;
 }
 
 bool CupsSandbox::WaitForIdle(int timeout_ms) const {

@@ -2,8 +2,10 @@
 #include "page_layout.h"
 
 #include <QTest>
+#include <clocale>
 
 using mensurex::ui::FallbackPaper;
+using mensurex::ui::LocalePaper;
 using mensurex::ui::PagePlacement;
 using mensurex::ui::Paper;
 using mensurex::ui::PlaceOnPage;
@@ -45,6 +47,27 @@ class PrintPageLayoutTest : public QObject {
     const PagePlacement placement = PlaceOnPage(image, paper);
     QCOMPARE(placement.orientation == QPageLayout::Landscape, landscape);
     QCOMPARE(placement.target_mm, target);
+  }
+
+  // The locale's paper is read from the environment as it is now.
+  void localePaper_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QSizeF>("size");
+    QTest::newRow("United States")
+        << QByteArray("en_US.UTF-8") << QSizeF(216, 279);
+    QTest::newRow("Germany") << QByteArray("de_DE.UTF-8") << QSizeF(210, 297);
+  }
+  void localePaper() {
+    QFETCH(QByteArray, locale);
+    QFETCH(QSizeF, size);
+    const locale_t installed = newlocale(LC_PAPER_MASK, locale, locale_t{});
+    if (installed == locale_t{}) QSKIP("locale not installed");
+    freelocale(installed);
+    qunsetenv("LC_ALL");
+    qputenv("LC_PAPER", locale);
+    const Paper paper = LocalePaper();
+    QCOMPARE(paper.size_mm, size);
+    QCOMPARE(paper.margin_mm, FallbackPaper().margin_mm);
   }
 
   void fallbackPaperIsA4WithRoomForAnyPrinter() {

@@ -43,6 +43,15 @@ constexpr std::string_view kAskPassword =
     "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"CUPS\"\r\n"
     "Content-Length: 0\r\n\r\n";
 
+constexpr std::string_view kRedirect =
+    "HTTP/1.1 302 Found\r\nLocation: /\r\nContent-Length: 0\r\n\r\n";
+constexpr std::string_view kForbidden =
+    "HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\n\r\n";
+constexpr std::string_view kGarbage = "\x01garbage\r\n\r\n";
+// The start of an answer whose header never ends, and a line of it.
+constexpr std::string_view kEndlessHeaderStart = "HTTP/1.1 200 OK\r\n";
+constexpr std::string_view kEndlessHeaderLine = "X-Filler: x\r\n";
+
 enum class State { kRelaying, kNotReading, kSwallowing, kSilent, kAnswering };
 
 struct Connection {
@@ -55,6 +64,8 @@ struct Connection {
   std::string to_client;      // the scheduler's bytes not yet trickled on
   bool flooding = false;
   std::size_t flood_offset = 0;  // where the next flood block resumes
+  bool endless_header = false;   // an answer whose header never ends
+  std::size_t header_sent = 0;   // how much of it went out
 };
 
 void CloseFd(int& fd) {
@@ -132,6 +143,38 @@ const std::string& FloodBlock() {
   return block;
 }
 
+// An IPP reply "server-error-busy" to any request.
+const std::string& BusyReply() {
+  static const std::string reply = [] {
+    const std::string body =
+        std::string("\x02\x00\x05\x07\x00\x00\x00\x01\x01", 9) +
+        Attribute('\x47', "attributes-charset", "utf-8") +
+        Attribute('\x48', "attributes-natural-language", "en") + '\x03';
+    return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+           "Content-Length: " +
+           std::to_string(body.size()) + "\r\n\r\n" + body;
+  }();
+  return reply;
+}
+
+// What the proxy answers each request with in `mode`, where it answers.
+std::string_view CannedAnswer(Mode mode) {
+  switch (mode) {
+    case Mode::kAskPassword:
+      return kAskPassword;
+    case Mode::kRedirect:
+      return kRedirect;
+    case Mode::kForbidden:
+      return kForbidden;
+    case Mode::kGarbage:
+      return kGarbage;
+    case Mode::kBusyAfterDocument:
+      return BusyReply();
+    default:
+      return FloodStart();
+  }
+}
+
 }  // namespace
 
 StallingProxy::StallingProxy(const QString& upstream, Mode mode,
@@ -175,12 +218,19 @@ StallingProxy::~StallingProxy() {
 
 void StallingProxy::Run(int lifetime_ms) {
   const auto end = Clock::now() + std::chrono::milliseconds(lifetime_ms);
-  const bool answers = mode_ == Mode::kFlood || mode_ == Mode::kAskPassword;
+  const bool answers = mode_ == Mode::kFlood || mode_ == Mode::kAskPassword ||
+                       mode_ == Mode::kRedirect || mode_ == Mode::kForbidden ||
+                       mode_ == Mode::kGarbage;
+  // After the first upload, which goes through unanswered, every later
+  // connection is answered by the proxy, or not at all.
+  const bool after_document = mode_ == Mode::kSilentAfterDocument ||
+                              mode_ == Mode::kBusyAfterDocument ||
+                              mode_ == Mode::kEndlessHeaderAfterDocument;
   const bool stalls_upload =
       mode_ == Mode::kStopReadingHalfway || mode_ == Mode::kSwallowDocument;
   const bool holds_answer = mode_ == Mode::kLateJobAnswer ||
                             mode_ == Mode::kLateDocumentAnswer ||
-                            mode_ == Mode::kSilentAfterDocument;
+                            after_document;
   const std::string_view marker =
       mode_ == Mode::kLateJobAnswer ? kJobName : kPdfMagic;
   auto next_drip = Clock::now() + kDrip;
@@ -221,13 +271,17 @@ void StallingProxy::Run(int lifetime_ms) {
       if (open && c.state == State::kAnswering) {
         // Each request's header is answered as soon as it is complete.
         const auto header = c.seen.find(kEndOfHeader);
-        if (c.flooding) {
+        if (c.flooding || c.endless_header) {
           c.seen.clear();
         } else if (header != std::string::npos) {
           c.seen.erase(0, header + kEndOfHeader.size());
           stalled_ = true;
+          ++answered_;
           c.flooding = mode_ == Mode::kFlood;
-          open = SendAll(c.client, c.flooding ? FloodStart() : kAskPassword);
+          c.endless_header = mode_ == Mode::kEndlessHeaderAfterDocument;
+          if (!c.endless_header) {
+            open = SendAll(c.client, CannedAnswer(mode_));
+          }
         }
       } else if (open && c.state == State::kRelaying) {
         std::size_t relay = c.seen.size();
@@ -264,6 +318,17 @@ void StallingProxy::Run(int lifetime_ms) {
         }
         open = errno == EAGAIN;
       }
+      if (open && drip && c.endless_header) {
+        // One byte each drip: never idle long enough for a client to give
+        // up, never done.
+        const std::size_t offset = c.header_sent++;
+        const char next =
+            offset < kEndlessHeaderStart.size()
+                ? kEndlessHeaderStart[offset]
+                : kEndlessHeaderLine[(offset - kEndlessHeaderStart.size()) %
+                                     kEndlessHeaderLine.size()];
+        open = SendAll(c.client, std::string_view(&next, 1));
+      }
       if (open && from_server != 0) {
         const ssize_t got =
             recv(c.server, buffer.data(), buffer.size(), MSG_DONTWAIT);
@@ -294,11 +359,13 @@ void StallingProxy::Run(int lifetime_ms) {
       connection.client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
       if (connection.client < 0) continue;
       SetSendTimeout(connection.client);
-      if (mode_ == Mode::kSilent || answers ||
+      const bool answering = answers || (after_document && stalled_ &&
+                                         mode_ != Mode::kSilentAfterDocument);
+      if (mode_ == Mode::kSilent || answering ||
           (mode_ == Mode::kSilentAfterDocument && stalled_)) {
         // No scheduler behind it; poll() skips the missing end.
-        connection.state = answers ? State::kAnswering : State::kSilent;
-        stalled_ = stalled_ || !answers;
+        connection.state = answering ? State::kAnswering : State::kSilent;
+        stalled_ = stalled_ || !answering;
       } else {
         connection.server = ConnectUnix(upstream_);
         if (connection.server < 0) {

@@ -3,8 +3,10 @@
 // reason unless printed, and no job left pending.
 #include "ui/main/print/window_print_job.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+#include "cups_library.h"
 #include "cups_sandbox.h"
 #include "pdf_readback.h"
 #include "stalling_proxy.h"
@@ -26,6 +29,7 @@ using mensurex::testing::StallingProxy;
 using mensurex::ui::PrintOutcome;
 using mensurex::ui::WindowPrintJob;
 using Mode = StallingProxy::Mode;
+Q_DECLARE_METATYPE(CupsSandbox::QueuePaper)
 
 namespace {
 
@@ -33,7 +37,40 @@ constexpr QRgb kLightGreen = qRgb(192, 255, 192);
 // The deadline, with room for a slow machine.
 constexpr int kOutcomeWithinMs = mensurex::ui::kPrintDeadlineMs + 2000;
 
-enum class Setup { kNoPrinter, kRefusing, kStopped, kProxy };
+enum class Setup { kNoPrinter, kRefusing, kStopped, kProxy, kForeignJob };
+using QueuePaper = CupsSandbox::QueuePaper;
+
+qsizetype CountEntries(const QString& dir) {
+  return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+}
+
+// What a print may leave running in this process: its named worker threads,
+// and child processes of any thread.
+struct Leftovers {
+  qsizetype print_threads = 0;
+  qsizetype children = 0;
+  qsizetype files = 0;
+};
+Leftovers CountLeftovers() {
+  Leftovers count;
+  const QDir tasks("/proc/self/task");
+  for (const QString& task :
+       tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile comm(tasks.filePath(task + "/comm"));
+    if (comm.open(QIODevice::ReadOnly) &&
+        comm.readAll().trimmed() == "mensurex-print") {
+      ++count.print_threads;
+    }
+    QFile children(tasks.filePath(task + "/children"));
+    if (children.open(QIODevice::ReadOnly)) {
+      count.children += QString::fromLatin1(children.readAll())
+                            .split(' ', Qt::SkipEmptyParts)
+                            .size();
+    }
+  }
+  count.files = CountEntries("/proc/self/fd");
+  return count;
+}
 
 }  // namespace
 
@@ -43,6 +80,9 @@ class WindowPrintJobTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(sandbox_->IsValid());
+    // Loaded once for good, with whatever its libraries keep open, before
+    // any print is counted.
+    QVERIFY(mensurex::ui::SystemCupsLibrary() != nullptr);
     window_.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window_));
     // A finished conversion, so that the boxes hold digits to print.
@@ -50,6 +90,12 @@ class WindowPrintJobTest : public QObject {
     Find<QLineEdit>("txtEntry")->setText("12345678");
     Find<QPushButton>("cmdCalculate")->click();
     QVERIFY(!Find<QLineEdit>("txtExaResult")->text().isEmpty());
+    // Making a page opens what Qt keeps for good (fonts, say) once, before
+    // any print is counted.
+    const auto paper = mensurex::ui::FallbackPaper();
+    QVERIFY(!mensurex::ui::WindowImagePdf(
+                 mensurex::ui::DrawWindowForPrint(window_, paper), paper)
+                 .isEmpty());
   }
 
   void init() {
@@ -62,7 +108,20 @@ class WindowPrintJobTest : public QObject {
 
   void cleanupTestCase() { sandbox_.reset(); }
 
+  // On the paper the queue's PPD names, which only its default says, the
+  // page shows the window at its on-screen size at 96 dpi: its true size,
+  // 1440 twips to the inch.
+  void printsTheWindowAsTheScreenShowsIt_data() {
+    QTest::addColumn<QueuePaper>("paper");
+    QTest::addColumn<QSize>("page_size");  // at 96 dpi
+    QTest::newRow("A4 queue") << QueuePaper::kA4 << QSize(794, 1123);
+    QTest::newRow("Letter queue") << QueuePaper::kLetter << QSize(816, 1056);
+  }
+
   void printsTheWindowAsTheScreenShowsIt() {
+    QFETCH(QueuePaper, paper);
+    QFETCH(QSize, page_size);
+    QVERIFY(sandbox_->AddPdfQueue(paper));
     WindowPrintJob job;
     QSignalSpy finished(&job, &WindowPrintJob::finished);
     job.start(window_);
@@ -78,6 +137,9 @@ class WindowPrintJobTest : public QObject {
     const QImage page =
         mensurex::testing::RenderPdfPage(sandbox_->OutputPath(), 96);
     QVERIFY(!page.isNull());
+    QVERIFY2(qAbs(page.width() - page_size.width()) <= 1 &&
+                 qAbs(page.height() - page_size.height()) <= 1,
+             qPrintable(QString("%1x%2").arg(page.width()).arg(page.height())));
     const auto green = mensurex::testing::FindColour(page, kLightGreen);
     const QSize size = window_.size();
     QVERIFY2(green.pixels > size.width() * size.height() / 2,
@@ -134,17 +196,36 @@ class WindowPrintJobTest : public QObject {
     failure("scheduler trickles its replies", Setup::kProxy, Mode::kTrickle,
             "cut off at the deadline");
     failure("scheduler floods attributes", Setup::kProxy, Mode::kFlood,
-            "cut off at the deadline");
+            "no readable answer");
     failure("scheduler asks for a password", Setup::kProxy, Mode::kAskPassword,
             "asked for a password");
     failure("job made, its number never told", Setup::kProxy,
             Mode::kLateJobAnswer, "the job was not created");
+    failure("scheduler redirects every request", Setup::kProxy, Mode::kRedirect,
+            "HTTP 302");
+    failure("scheduler forbids every request", Setup::kProxy, Mode::kForbidden,
+            "HTTP 403 Forbidden");
+    failure("scheduler answers with no HTTP", Setup::kProxy, Mode::kGarbage,
+            "no readable answer");
+    // Ours is found by its name, which no other job carries, and cancelled;
+    // the other client's is left alone.
+    failure("job number lost, another client's empty job has the title",
+            Setup::kForeignJob, Mode::kLateJobAnswer,
+            "the job was not created");
     QTest::addRow("page printed, its upload never answered")
         << Setup::kProxy << Mode::kLateDocumentAnswer << PrintOutcome::kPrinted
         << "";
     QTest::addRow("page sent, then nothing answers")
         << Setup::kProxy << Mode::kSilentAfterDocument
         << PrintOutcome::kMayHavePrinted << "no reply to the document";
+    // libcups sleeps between retries of a busy answer, and reads an endless
+    // header for good: only ending the conversation ends those waits.
+    QTest::addRow("page sent, then every answer is busy")
+        << Setup::kProxy << Mode::kBusyAfterDocument
+        << PrintOutcome::kMayHavePrinted << "";
+    QTest::addRow("page sent, then answers never end")
+        << Setup::kProxy << Mode::kEndlessHeaderAfterDocument
+        << PrintOutcome::kMayHavePrinted << "";
   }
 
   void reportsTheOutcomeByTheDeadline() {
@@ -152,6 +233,7 @@ class WindowPrintJobTest : public QObject {
     QFETCH(Mode, mode);
     QFETCH(PrintOutcome, outcome);
     QFETCH(QString, reason);
+    const Leftovers before = CountLeftovers();
     std::unique_ptr<StallingProxy> proxy;
     switch (setup) {
       case Setup::kNoPrinter:
@@ -165,6 +247,7 @@ class WindowPrintJobTest : public QObject {
         sandbox_->Stop();
         break;
       case Setup::kProxy:
+      case Setup::kForeignJob:
         proxy = std::make_unique<StallingProxy>(sandbox_->SocketPath(), mode);
         QVERIFY(proxy->IsListening());
         break;
@@ -181,6 +264,13 @@ class WindowPrintJobTest : public QObject {
     QElapsedTimer clock;
     clock.start();
     job.start(window_);
+    int foreign_job = 0;
+    if (setup == Setup::kForeignJob) {
+      // Made while our job's number is held back, so it is the newer.
+      QTRY_VERIFY_WITH_TIMEOUT(proxy->Stalled(), 5000);
+      foreign_job = sandbox_->CreateEmptyJob(window_.windowTitle());
+      QVERIFY(foreign_job > 0);
+    }
     QVERIFY(finished.wait(kOutcomeWithinMs));
     QVERIFY2(clock.elapsed() < kOutcomeWithinMs,
              qPrintable(QString::number(clock.elapsed())));
@@ -195,9 +285,30 @@ class WindowPrintJobTest : public QObject {
 
     if (proxy) {
       QVERIFY(proxy->Stalled());
+      // A redirect is not followed again and again.
+      QCOMPARE_LE(proxy->Answered(), 3);
       proxy.reset();
     }
+    // Nothing of the print outlives its outcome for long: no thread, no
+    // process, no descriptor, whatever the scheduler still does.
+    Leftovers now;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (now = CountLeftovers(), now.print_threads == 0 &&
+                                     now.children <= before.children &&
+                                     now.files <= before.files),
+        qPrintable(QString("threads %1, children %2 (%3), files %4 (%5)")
+                       .arg(now.print_threads)
+                       .arg(now.children)
+                       .arg(before.children)
+                       .arg(now.files)
+                       .arg(before.files)),
+        3000);
     QVERIFY(sandbox_->Start());
+    if (foreign_job > 0) {
+      // Only the other client's job is left, still active.
+      QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 1, 5000);
+      QVERIFY(sandbox_->CancelJob(foreign_job));
+    }
     // A job made before the failure was cancelled, not left pending.
     QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, 5000);
   }
@@ -224,11 +335,7 @@ class WindowPrintJobTest : public QObject {
     QVERIFY(proxy.IsListening());
     qputenv("CUPS_ENCRYPTION", "Required");
     const auto restore = qScopeGuard([] { qunsetenv("CUPS_ENCRYPTION"); });
-    const auto count = [](const char* dir) {
-      return QDir(dir)
-          .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
-          .size();
-    };
+    const auto count = [](const char* dir) { return CountEntries(dir); };
     qsizetype threads = 0, files = 0;
     // The first print loads what TLS needs once; three more follow it. The
     // worker may not have ended yet, nor the proxy closed its end.
@@ -247,6 +354,31 @@ class WindowPrintJobTest : public QObject {
       QCOMPARE_LE(count("/proc/self/fd"), files + 1);
     }
     QVERIFY(proxy.Stalled());
+  }
+
+  // A mirrored window is drawn for the page as the screen shows it: the
+  // entry box at its mirrored place, its caption at the right.
+  void drawsAMirroredWindowAsShown() {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore =
+        qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+    const QWidget* entry = Find<QLineEdit>("txtEntry");
+    const QRect area(entry->mapTo(&window_, QPoint(0, 0)), entry->size());
+    QCOMPARE(area.left(), 416 - 160 - 105);
+    const auto drawn = mensurex::ui::DrawWindowForPrint(
+        window_, mensurex::ui::FallbackPaper());
+    const QImage printed = drawn.image.scaled(
+        window_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage screen = window_.grab().toImage();
+    for (const char* name : {"lblEntry", "cmdCalculate", "optMeasure_1"}) {
+      const auto* control = Find<QWidget>(name);
+      const QRect place(control->mapTo(&window_, QPoint(0, 0)),
+                        control->size());
+      const qint64 on_screen = mensurex::testing::Ink(screen, place);
+      QVERIFY2(qAbs(mensurex::testing::Ink(printed, place) - on_screen) <=
+                   on_screen / 5,
+               name);
+    }
   }
 
   // A window far wider than any page is drawn with the pixels the page

@@ -41,8 +41,10 @@ class CupsSandbox {
   bool IsRunning() const;
 
   // Makes kQueue, a queue that writes each PDF job to OutputPath(), enabled,
-  // accepting and the default destination.
-  bool AddPdfQueue();
+  // accepting and the default destination; its PPD's default page size is
+  // `paper`, and nothing else names one.
+  enum class QueuePaper { kA4, kLetter };
+  bool AddPdfQueue(QueuePaper paper = QueuePaper::kA4);
   // Deletes kQueue, leaving no printer and no default destination.
   bool DeleteQueue();
   // Makes kQueue refuse new jobs, or accept them again.
@@ -52,6 +54,11 @@ class CupsSandbox {
   // printing. -1 when the scheduler cannot be asked.
   int JobCount() const;
   int ActiveJobCount() const;
+  // A job on kQueue titled `title`, as another client makes it, without a
+  // document (0 on failure); cancels job `job_id`, which only an active job
+  // allows.
+  int CreateEmptyJob(const QString& title) const;
+  bool CancelJob(int job_id) const;
   // Waits until no job is active any more.
   bool WaitForIdle(int timeout_ms = 30000) const;
 

@@ -37,6 +37,18 @@ class StallingProxy {
     kLateDocumentAnswer,
     // As kLateDocumentAnswer, and every later connection is silent.
     kSilentAfterDocument,
+    // As kLateDocumentAnswer, and every later request is answered
+    // "server-error-busy".
+    kBusyAfterDocument,
+    // As kLateDocumentAnswer, and every later request is answered by header
+    // lines that never end, one byte at a time.
+    kEndlessHeaderAfterDocument,
+    // Answers every request with a redirect to the same place.
+    kRedirect,
+    // Answers every request with HTTP 403 Forbidden.
+    kForbidden,
+    // Answers every request with something that is not HTTP.
+    kGarbage,
   };
 
   // Relays to the scheduler's Unix socket `upstream`. The misbehaviour at an
@@ -54,6 +66,8 @@ class StallingProxy {
   // Whether the proxy has misbehaved at all: an upload met its stall, or a
   // request its answer.
   bool Stalled() const { return stalled_; }
+  // How many requests the proxy answered itself.
+  int Answered() const { return answered_; }
 
  private:
   void Run(int lifetime_ms);
@@ -63,6 +77,7 @@ class StallingProxy {
   int listener_ = -1;
   int wake_[2] = {-1, -1};
   std::atomic<bool> stalled_{false};
+  std::atomic<int> answered_{0};
   std::thread thread_;
 };
 

@@ -36,6 +36,9 @@ class frmAbout : public QDialog {
 
  private:
   void BuildControls();
+  // Right to left, the controls are the mirror image of their left-to-right
+  // places.
+  void FollowLayoutDirection();
   // Black title, description and disclaimer where black reads on the
   // desktop's dialog background.
   void SetTextColours();
@@ -43,6 +46,7 @@ class frmAbout : public QDialog {
   void cmdOK_Click();
 
   const QString application_title_;
+  Qt::LayoutDirection controls_placed_for_ = Qt::LeftToRight;
   QLabel* picIcon = nullptr;
   QPushButton* cmdOK = nullptr;
   QLabel* Label1 = nullptr;

@@ -28,14 +28,17 @@ class WindowPrintJob : public QObject {
   WindowPrintJob& operator=(const WindowPrintJob&) = delete;
 
   // Draws `window` as it looks now, on the calling thread, then runs the
-  // exchange with the system's default printer on a worker thread. Emits
-  // `finished` exactly once, never from within this call, at most
-  // kPrintDeadlineMs after this call by the wall clock. On a failure (no
-  // default printer, scheduler unreachable or silent, job refused, no answer
-  // in time) a job already made is cancelled, if need be by the worker after
-  // `finished`, for a bounded time. Unless printed, the reason is logged in
-  // the category `mensurex.print` and kept in errorString(). Once per
-  // object: later calls do nothing.
+  // exchange with the system's default printer in a child process, watched
+  // by a worker thread; both end by the deadline, whatever the scheduler
+  // does. The page is the default destination's paper, else the locale's,
+  // with the window at its true size when it fits. Emits `finished` exactly
+  // once, never from within this call, at most kPrintDeadlineMs after this
+  // call by the wall clock. On a failure (no default printer, scheduler
+  // unreachable or silent, job refused, no answer in time) a job already
+  // made is cancelled, by the deadline. A page whose document went out whole
+  // is kFailed only when the scheduler says the job will not print. Unless
+  // printed, the reason is logged in the category `mensurex.print` and kept
+  // in errorString(). Once per object: later calls do nothing.
   void start(const QWidget& window);
 
   // Why the print failed, or why its outcome is unknown: the scheduler's
@@ -50,7 +53,6 @@ class WindowPrintJob : public QObject {
   void Finish(PrintOutcome outcome, const std::string& reason);
 
   std::shared_ptr<PrintJobShared> shared_;
-  QTimer cutoff_timer_;
   QTimer deadline_timer_;
   QString error_string_;
   bool started_ = false;
