@@ -19,7 +19,8 @@ void BM_WholeConversion(benchmark::State& state) {
   const StorageUnit unit = *UnitFromIndex(static_cast<int>(state.range(0)));
   const std::string entry = state.range(1) == 0 ? "100" : "1,234.5678";
   const EntrySeparators separators;
-  state.SetLabel(std::string(UnitCaption(unit)) + " \"" + entry + "\"");
+  state.SetLabel("unit " + std::to_string(UnitIndex(unit)) + " \"" + entry +
+                 "\"");
   for (auto _ : state) {
     const bool numeric = IsNumericEntry(entry, separators);
     benchmark::DoNotOptimize(numeric);

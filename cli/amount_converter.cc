@@ -5,45 +5,28 @@
 #include <string>
 #include <utility>
 
-#include "cli/units.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {
 
-// Whether the integer part of a printed value (ASCII digits after an
-// optional minus sign) is at least `base`.
-bool ReachesBase(std::string_view printed, unsigned base) {
-  if (!printed.empty() && printed.front() == '-') printed.remove_prefix(1);
-  unsigned whole = 0;
-  for (const char c : printed) {
-    if (!IsAsciiDigit(c)) break;
-    whole = whole * 10 + static_cast<unsigned>(c - '0');
-    if (whole >= base) return true;
-  }
-  return false;
-}
-
 // The text after the last digit of an amount that is not a number as a
 // whole, when it reads as an unknown unit after a number: letters of any
-// script, but no ASCII digit, sign or punctuation ("5 ｋｂ", "3 €").
+// script, but no ASCII digit, sign or punctuation ("5 ｘｂ", "3 €").
 std::optional<std::string_view> TrailingWord(
     std::string_view text, const EntrySeparators& separators) {
   std::size_t end = text.size();
   while (end > 0) {
-    const char c = text[end - 1];
-    if (IsAsciiDigit(c)) break;
-    if (static_cast<unsigned char>(c) < 0x80 && !IsAsciiLetter(c) &&
-        !IsFieldBlank(c)) {
+    const Utf8Char back = BackUtf8Char(text.substr(0, end));
+    if (back.length == 0) {
+      --end;  // a byte of no character: part of the word
+      continue;
+    }
+    if (IsAsciiDigit(back.code) || IsFullWidthDigit(back.code)) break;
+    if (back.code < 0x80 && !IsAsciiLetter(back.code) && !IsBlank(back.code)) {
       return std::nullopt;
     }
-    // Full-width digits U+FF10..U+FF19 end in EF BC 90..99.
-    if (end >= 3 && text.substr(end - 3, 2) == "\xEF\xBC" &&
-        static_cast<unsigned char>(c) >= 0x90 &&
-        static_cast<unsigned char>(c) <= 0x99) {
-      break;
-    }
-    --end;
+    end -= back.length;
   }
   const std::string_view word = TrimBlanks(text.substr(end));
   if (end == 0 || word.empty() ||
@@ -128,34 +111,20 @@ std::size_t AmountConverter::ResultCount() const {
   return settings_.only_unit || settings_.automatic ? 1 : kStorageUnitCount;
 }
 
-bool AmountConverter::AppendValue(const exact::Decimal& value, Unit from,
-                                  Unit to, std::string* out) {
-  return exact_.AppendText(value, RatioBetween(from, to), settings_.places,
-                           settings_.rounding, settings_.separators.decimal,
-                           settings_.max_value_bytes, out);
-}
-
-bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
-                                   Unit to, bool with_unit,
-                                   std::string_view end, std::string* out) {
+bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
+                                   bool with_unit, std::string_view end,
+                                   std::string* out) {
   const ConversionSettings& s = settings_;
   const bool plain = s.width == 0 && s.prefix.empty() && s.suffix.empty();
   std::string* const text = plain ? out : &scratch_;
   if (!plain) scratch_.clear();
-  const std::size_t start = text->size();
-  if (!AppendValue(value, from, to, text)) return false;
-  if (s.automatic && s.places && to.storage != StorageUnit::kExabytes &&
-      ReachesBase(std::string_view(*text).substr(start),
-                  to.decimal ? 1000 : 1024)) {
-    // Rounded up to 1024 (1000): the unit above shows it as 1.
-    text->resize(start);
-    to.storage = static_cast<StorageUnit>(UnitIndex(to.storage) + 1);
-    to.decimal = s.si;
-    if (!AppendValue(value, from, to, text)) return false;
+  if (!exact_.AppendText(value, RatioBetween(from, to), s.places, s.rounding,
+                         s.separators.decimal, s.max_value_bytes, text)) {
+    return false;
   }
   if (with_unit) {
     text->append(s.unit_separator);
-    text->append(UnitLabel(to, s.si));
+    text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
   }
   if (!plain) {
     out->append(s.prefix);
@@ -179,36 +148,12 @@ bool AmountConverter::AppendResult(const exact::Decimal& value, Unit from,
   return true;
 }
 
-Unit AmountConverter::AutomaticUnit(const exact::Decimal& value, Unit from) {
-  // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // answer is found by halving [bytes, exabytes].
-  const auto unit = [&](int index) {
-    return Unit{static_cast<StorageUnit>(index), settings_.si && index > 0};
-  };
-  int low = 0;
-  int high = static_cast<int>(kStorageUnitCount) - 1;
-  while (low < high) {
-    const int middle = (low + high + 1) / 2;
-    if (exact_.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
-      low = middle;
-    } else {
-      high = middle - 1;
-    }
-  }
-  return unit(low);
-}
-
 bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
-  std::size_t letters = 0;
-  while (letters < text.size() &&
-         IsAsciiLetter(text[text.size() - 1 - letters])) {
-    ++letters;
-  }
-  const std::string_view number =
-      TrimBlanks(text.substr(0, text.size() - letters));
-  const std::string_view unit_name = text.substr(text.size() - letters);
+  const auto split = SplitUnitName(text);
+  const std::string_view number = split.first;
+  const std::string_view unit_name = split.second;
   const auto unknown_unit = [&](std::string_view name) {
     *message = QuoteForMessage(name) + " is not a known unit";
     return false;
@@ -224,18 +169,18 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
 
   Unit from = settings_.default_unit;
   if (!unit_name.empty()) {
-    const std::optional<Unit> named = UnitFromName(unit_name, settings_.si);
+    const std::optional<NamedUnit> named =
+        UnitFromName(unit_name, settings_.si, FoldLetterCase);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       return unknown_unit(unit_name);
     }
-    from = *named;
+    from = named->unit;
   }
-  Outcome<EntryDecimal> parsed = EntryToDecimal(number, settings_.separators);
+  Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
   if (!parsed) return not_a_number();
   decimal_ = std::move(*parsed);
-  const exact::Decimal value{decimal_.negative, decimal_.digits,
-                             decimal_.exponent};
+  const Decimal& value = decimal_;
 
   const std::size_t start = out->size();
   const auto too_long = [&](Unit to) {
@@ -254,7 +199,8 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
            too_long(*settings_.only_unit);
   }
   if (settings_.automatic) {
-    const Unit to = AutomaticUnit(value, from);
+    const Unit to = ReadableUnit(exact_, value, from, settings_.si,
+                                 settings_.places, settings_.rounding);
     return AppendResult(value, from, to, true, end, out) || too_long(to);
   }
   for (const StorageUnit storage : kAllStorageUnits) {

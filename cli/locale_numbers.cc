@@ -5,10 +5,12 @@
 #include <climits>
 #include <clocale>
 #include <cstdlib>
+#include <cwctype>
 #include <string>
 
 #include "cli/amount_converter.h"
 #include "cli/text.h"
+#include "mensurex/units.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
@@ -29,16 +31,10 @@ const char* AmbiguousKind(char32_t code) {
       code == 0x2029) {
     return "a control character";
   }
-  if ((code >= '0' && code <= '9') || (code >= 0xFF10 && code <= 0xFF19)) {
-    return "a digit";
-  }
-  if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
-      (code >= 0xFF21 && code <= 0xFF3A) ||
-      (code >= 0xFF41 && code <= 0xFF5A)) {
-    return "a letter";
-  }
-  if (code == '+' || code == '-' || code == 0x2212 || code == 0xFF0B ||
-      code == 0xFF0D) {
+  const char32_t narrow = FoldWidth(code);
+  if (IsAsciiDigit(narrow)) return "a digit";
+  if (IsAsciiLetter(narrow)) return "a letter";
+  if (narrow == '+' || narrow == '-' || code == 0x2212) {
     return "a sign";
   }
   return nullptr;
@@ -108,24 +104,15 @@ std::optional<std::string> SeparatorProblem(std::string_view decimal,
 }
 
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
-  EntrySeparators separators = LocaleEntrySeparators(
-      conventions.decimal, conventions.grouping, conventions.first_group_size,
-      conventions.higher_group_size, U'0');
-  const Utf8Char grouping = FrontUtf8Char(conventions.grouping);
-  if (grouping.length == conventions.grouping.size() &&
-      IsSpaceSeparator(grouping.code)) {
-    // Where digits are grouped with a space, any space will do.
-    separators.grouping_alternatives.clear();
-    for (const char* space :
-         {" ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003",
-          "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A",
-          "\u202F", "\u205F", "\u3000"}) {
-      if (conventions.grouping != space) {
-        separators.grouping_alternatives.emplace_back(space);
-      }
-    }
-  }
-  return separators;
+  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
+                               conventions.first_group_size,
+                               conventions.higher_group_size, U'0');
+}
+
+char32_t FoldLetterCase(char32_t c) {
+  static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+  if (utf8 == nullptr || c > 0x10FFFF) return FoldAsciiCase(c);
+  return static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), utf8));
 }
 
 }  // namespace mensurex::cli

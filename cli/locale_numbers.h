@@ -37,10 +37,8 @@ std::optional<NumericConventions> NumericLocaleConventions(
 std::optional<std::string> SeparatorProblem(std::string_view decimal,
                                             std::string_view grouping);
 
-// The entry separators for `conventions`, with the keyboard alternatives
-// of the grouping separator: every space separator (Unicode category Zs)
-// where it is a space. The C library states no native digits, so
-// only ASCII digits are read.
+// The entry separators for `conventions` (see LocaleEntrySeparators). The
+// C library states no native digits, so only ASCII digits are read.
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions);
 
 }  // namespace mensurex::cli

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "cli/text.h"
-#include "cli/units.h"
 #include "locale_numbers.h"
+#include "mensurex/units.h"
 #include "mensurex/utf8.h"
 
 namespace mensurex::cli {
@@ -123,7 +123,6 @@ Problem Keep(const char* value, Draft* draft) {
 }
 
 Problem Round(const char* value, Draft* draft) {
-  using exact::Rounding;
   const auto mode =
       Choice<Rounding>(value, {{"up", Rounding::kUp},
                                {"down", Rounding::kDown},
@@ -320,7 +319,8 @@ Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
 
 Problem ResolveUnits(const Draft& draft, ConversionSettings* conversion) {
   const auto unit = [&](const std::string& name) -> std::optional<Unit> {
-    return UnitFromName(name, conversion->si);
+    const auto named = UnitFromName(name, conversion->si, FoldLetterCase);
+    return named ? std::optional<Unit>(named->unit) : std::nullopt;
   };
   const auto unknown = [](const std::string& name) {
     return UsageError{QuoteForMessage(name) + " is not a known unit"};

@@ -1,5 +1,6 @@
 #include "answers.h"
 
+#include <QChar>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,18 +34,8 @@ QueryLanguage UserQueryLanguage() {
   //: the Korean particle in "1.5GB를 MB로". English has none: "|".
   AppendWords(QCoreApplication::translate("SearchProvider", "|"),
               &language.after_target_words);
-  //: The language's own symbols of bytes, kilobytes .. exabytes, separated
-  //: by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are
-  //: always understood as well.
-  const QStringList symbols =
-      QCoreApplication::translate("SearchProvider", "B|KB|MB|GB|TB|PB|EB")
-          .split(QLatin1Char('|'));
-  if (symbols.size() == kStorageUnitCount) {
-    for (int i = 0; i < kStorageUnitCount; ++i) {
-      language.unit_symbols[static_cast<std::size_t>(i)] =
-          symbols[i].trimmed().toStdString();
-    }
-  }
+  // Every language's capitals, as Unicode folds them.
+  language.fold = [](char32_t c) -> char32_t { return QChar::toCaseFolded(c); };
   return language;
 }
 

@@ -9,7 +9,7 @@ namespace mensurex::search {
 namespace {
 
 // The icon of the Mensurex window, by its theme name.
-constexpr char kIconName[] = "org.example.Mensurex2";
+constexpr char kIconName[] = MENSUREX_APP_ID;
 // KRunner's match type for a match that answers the query exactly.
 constexpr int kExactMatch = 100;
 constexpr char kCopyAction[] = "copy";

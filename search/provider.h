@@ -17,9 +17,10 @@
 
 namespace mensurex::search {
 
-inline constexpr char kBusName[] = "org.example.Mensurex2.SearchProvider";
-inline constexpr char kGnomePath[] = "/org/example/Mensurex2/SearchProvider";
-inline constexpr char kKRunnerPath[] = "/org/example/Mensurex2/KRunner";
+// Derived from the application id by the build.
+inline constexpr char kBusName[] = MENSUREX_BUS_NAME;
+inline constexpr char kGnomePath[] = MENSUREX_OBJECT_PATH "/SearchProvider";
+inline constexpr char kKRunnerPath[] = MENSUREX_OBJECT_PATH "/KRunner";
 
 // Quits the application after `idle_ms` without a call to Touch().
 class IdleExit : public QObject {

@@ -12,6 +12,12 @@ bench="$(cd "$(dirname "$0")" && pwd)/search_bench.py"
 [[ -x $build/search/mensurex2-search-provider ]] ||
   { echo "no $build/search/mensurex2-search-provider: build the search_provider target" >&2; exit 1; }
 
+# MENSUREX_BUS_NAME and MENSUREX_OBJECT_PATH, derived from the application id.
+set -a
+# shellcheck source=/dev/null
+source "$build/identity.env"
+set +a
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cmake --install "$build/search" --prefix "$work/usr" >/dev/null

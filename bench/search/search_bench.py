@@ -7,16 +7,19 @@ Python's own marshalling, so they bound the provider's from above.
 
 Usage: search_bench.py [COUNT]   (on a bus where the provider can start;
 run.sh sets one up)"""
+import os
 import sys
 import time
 
 import dbus
 
-SERVICE = "org.example.Mensurex2.SearchProvider"
+# The names the build derived from the application id (run.sh passes them).
+SERVICE = os.environ["MENSUREX_BUS_NAME"]
+PATH = os.environ["MENSUREX_OBJECT_PATH"]
 bus = dbus.SessionBus()
-gnome = dbus.Interface(bus.get_object(SERVICE, "/org/example/Mensurex2/SearchProvider"),
+gnome = dbus.Interface(bus.get_object(SERVICE, PATH + "/SearchProvider"),
                        "org.gnome.Shell.SearchProvider2")
-krunner = dbus.Interface(bus.get_object(SERVICE, "/org/example/Mensurex2/KRunner"),
+krunner = dbus.Interface(bus.get_object(SERVICE, PATH + "/KRunner"),
                          "org.kde.krunner1")
 
 

@@ -10,6 +10,8 @@
 #include <limits>
 #include <system_error>
 
+#include "mensurex/gmp_decimal.h"
+
 namespace mensurex {
 namespace {
 
@@ -49,27 +51,16 @@ ScaledDecimal Make(bool negative, const mpz_class& magnitude, int scale) {
       negative, static_cast<std::uint32_t>(words[1]), words[0], scale);
 }
 
-mpz_class PowerOfTen(int exponent) {
+mpz_class TenTo(int exponent) {
   assert(exponent >= 0);
-  mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
-  return power;
+  return PowerOfTen(static_cast<unsigned long>(exponent));
 }
 
-// numerator / divisor rounded to nearest, ties to even; *exact tells whether
-// the division left no remainder.
-mpz_class RoundedQuotient(const mpz_class& numerator, const mpz_class& divisor,
-                          bool* exact = nullptr) {
-  mpz_class quotient;
-  mpz_class remainder;
-  mpz_fdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(),
-              numerator.get_mpz_t(), divisor.get_mpz_t());
-  const int order = cmp(mpz_class(2 * remainder), divisor);
-  if (order > 0 || (order == 0 && mpz_odd_p(quotient.get_mpz_t()))) {
-    ++quotient;
-  }
-  if (exact != nullptr) *exact = remainder == 0;
-  return quotient;
+// Every operation of the type rounds to nearest, ties to even.
+mpz_class RoundedToEven(const mpz_class& numerator, const mpz_class& divisor,
+                        bool* exact = nullptr) {
+  return RoundedQuotient(numerator, divisor, Rounding::kNearestEven, false,
+                         exact);
 }
 
 // Removes decimal places that are zero, as long as the scale stays >= 0.
@@ -87,7 +78,7 @@ void DropTrailingZeros(mpz_class* magnitude, int* scale) {
 bool FitMagnitude(mpz_class* magnitude, int* scale) {
   for (int drop = std::max(0, *scale - ScaledDecimal::kMaxScale);; ++drop) {
     const mpz_class rounded =
-        drop == 0 ? *magnitude : RoundedQuotient(*magnitude, PowerOfTen(drop));
+        drop == 0 ? *magnitude : RoundedToEven(*magnitude, TenTo(drop));
     if (FitsIn96(rounded)) {
       *magnitude = rounded;
       *scale -= drop;
@@ -214,7 +205,7 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   mpz_class magnitude = Magnitude(0, digits);
   int scale = 0;
   if (exponent > 0) {
-    magnitude *= PowerOfTen(exponent);
+    magnitude *= TenTo(exponent);
   } else {
     scale = -exponent;
   }
@@ -252,8 +243,8 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
     bool exact = false;
     mpz_class magnitude =
         exponent < 0
-            ? RoundedQuotient(dividend, divisor * PowerOfTen(-exponent), &exact)
-            : RoundedQuotient(dividend * PowerOfTen(exponent), divisor, &exact);
+            ? RoundedToEven(dividend, divisor * TenTo(-exponent), &exact)
+            : RoundedToEven(dividend * TenTo(exponent), divisor, &exact);
     if (!FitsIn96(magnitude)) continue;
     int result_scale = scale;
     if (exact) DropTrailingZeros(&magnitude, &result_scale);
@@ -263,25 +254,10 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
 }
 
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
-  // The magnitude's digits with at least scale + 1 of them, leading zeros
-  // included, so that the point falls inside.
-  std::string digits = MagnitudeOf(*this).get_str();
-  const std::size_t scale = scale_;
-  if (digits.size() < scale + 1) {
-    digits.insert(0, scale + 1 - digits.size(), '0');
-  }
-  const std::size_t point = digits.size() - scale;
-  // Zeros at the end of the fraction are not shown.
-  std::size_t fraction_end = digits.size();
-  while (fraction_end > point && digits[fraction_end - 1] == '0') {
-    --fraction_end;
-  }
+  if (is_zero()) return "0";
   std::string text = negative_ ? "-" : "";
-  text.append(digits, 0, point);
-  if (fraction_end > point) {
-    text.append(decimal_separator);
-    text.append(digits, point, fraction_end - point);
-  }
+  AppendPlainDecimal(MagnitudeOf(*this).get_str(), -scale_, decimal_separator,
+                     &text);
   return text;
 }
 
@@ -289,8 +265,8 @@ bool operator==(const ScaledDecimal& a, const ScaledDecimal& b) {
   if (a.is_zero() || b.is_zero()) return a.is_zero() && b.is_zero();
   if (a.negative_ != b.negative_) return false;
   const int scale = std::max(a.scale_, b.scale_);
-  return MagnitudeOf(a) * PowerOfTen(scale - a.scale_) ==
-         MagnitudeOf(b) * PowerOfTen(scale - b.scale_);
+  return MagnitudeOf(a) * TenTo(scale - a.scale_) ==
+         MagnitudeOf(b) * TenTo(scale - b.scale_);
 }
 
 }  // namespace mensurex

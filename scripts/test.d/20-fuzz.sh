@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 cmake -S . -B build-fuzz -G Ninja -Wno-dev \
-  -DCMAKE_CXX_COMPILER=clang++ -DMENSUREX_ENGINE_ONLY=ON -DMENSUREX_FUZZ=ON -DMENSUREX_WERROR=ON \
+  -DCMAKE_CXX_COMPILER=clang++ -DMENSUREX_WITHOUT_QT=ON -DMENSUREX_FUZZ=ON -DMENSUREX_WERROR=ON \
   >/dev/null
 cmake --build build-fuzz --target engine_fuzz >/dev/null
 

@@ -92,10 +92,10 @@ fi
 grep -q "<release version=\"$MENSUREX_VERSION\"" "$metainfo" ||
   { echo "metainfo: release $MENSUREX_VERSION missing" >&2; exit 1; }
 
-# Every language of translations/desktop/LINGUAS has every text of the menu
+# Every language of translations/LANGUAGES has every text of the menu
 # entry and of the AppStream page: one left out would show in English.
 texts=$(grep -cE '<(name|summary|p|caption)>' "$metainfo")
-while read -r language; do
+while read -r language _; do
   [[ -z $language || $language == \#* ]] && continue
   for key in Name GenericName Comment Keywords; do
     grep -q "^${key}\[${language}\]=" "$desktop" ||
@@ -104,7 +104,7 @@ while read -r language; do
   translated=$(grep -c "xml:lang=\"$language\"" "$metainfo" || true)
   [[ $translated -eq $texts ]] ||
     { echo "metainfo: $translated of $texts texts in $language" >&2; exit 1; }
-done <translations/desktop/LINGUAS
+done <translations/LANGUAGES
 
 # The manual page renders without a warning from either formatter.
 man="$root/usr/share/man/man1/Mensurex2.1"

@@ -192,6 +192,14 @@ TEST(MensurexTest, ChoosesTheUnitAfterRounding) {
                    "1023.96\n1023.5 KB\n1023.99 EB\n",
                    "1.0\tKB\n1023.5\tKB\n1024.0\tEB\n"});
   cases.push_back({{"--to", "auto", "--round", "up"}, "1025\n", "2\tKB\n"});
+  // With SI the step from bytes is 1000 too.
+  cases.push_back({{"--si", "--to", "auto", "--precision", "1"},
+                   "999.95\n-999.96\n0.99999kB\n999.94\n",
+                   "1.0\tkB\n-1.0\tkB\n1.0\tkB\n999.9\tB\n"});
+  cases.push_back(
+      {{"--si", "--to", "auto", "--precision", "0", "--round", "up"},
+       "999.1\n",
+       "1\tkB\n"});
   ExpectCases(cases);
 }
 
@@ -263,9 +271,9 @@ TEST(MensurexTest, NamesWhatIsWrong) {
       {{"2", "KB", "-qq"}, 2, "option \"-qq\""},
       {{"-d"}, 2, "option \"-d\" needs a value"},
       {{"--to", "KB", "1", "2"}, 2, "\"2\" is one argument too many"},
-      {{"--to", "B", "5 \uFF4B\uFF42"},
+      {{"--to", "B", "5 \uFF58\uFF42"},
        1,
-       "\"\uFF4B\uFF42\" is not a known unit"},
+       "\"\uFF58\uFF42\" is not a known unit"},
       {{"--field", "2", "--to", "KB", "1024"}, 2, "not the amount \"1024\""},
       {{"--precision", "1048576", "--to", "KB"}, 2, "from 0 to 1048574"},
       {{"--to", "auto", "1e-999999999999999999999", "B"}, 1, "is too small"},

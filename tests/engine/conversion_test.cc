@@ -73,7 +73,7 @@ TEST(ConversionTest, ResultKindsFollowTheTable) {
       EXPECT_EQ(result->values[static_cast<std::size_t>(UnitIndex(column))]
                     .is_decimal(),
                 CellOf(unit, column).kind == CellKind::kExact)
-          << UnitCaption(unit) << " " << UnitCaption(column);
+          << "unit " << UnitIndex(unit) << ", column " << UnitIndex(column);
     }
   }
 }
@@ -85,7 +85,7 @@ struct FailureCase {
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) {
-  *os << '"' << c.entry << "\" " << UnitCaption(c.unit);
+  *os << '"' << c.entry << "\" unit " << UnitIndex(c.unit);
 }
 
 class ConversionFailureTest : public ::testing::TestWithParam<FailureCase> {};
@@ -138,7 +138,7 @@ TEST(ConversionTest, LargestEntriesStillConvert) {
     const std::string& entry =
         largest[static_cast<std::size_t>(UnitIndex(unit))];
     EXPECT_TRUE(ConvertEntryToTexts(unit, entry, kUs).ok())
-        << UnitCaption(unit);
+        << "unit " << UnitIndex(unit);
   }
 }
 

@@ -20,17 +20,47 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-constexpr char kService[] = "org.example.Mensurex2.SearchProvider";
-constexpr char kGnome[] = "/org/example/Mensurex2/SearchProvider";
-constexpr char kKRunner[] = "/org/example/Mensurex2/KRunner";
+// The value of `key` in an installed desktop file of the tree under test.
+QString Installed(const QString& file, const QString& key) {
+  QFile text(qEnvironmentVariable("MENSUREX_TEST_TREE") + "/usr/share/" + file);
+  EXPECT_TRUE(text.open(QIODevice::ReadOnly)) << file.toStdString();
+  for (const QByteArray& line : text.readAll().split('\n')) {
+    if (line.startsWith(key.toUtf8() + '=')) {
+      return QString::fromUtf8(line.mid(key.size() + 1));
+    }
+  }
+  return {};
+}
+
+// Where GNOME Shell and KRunner ask, as their files name it: both must name
+// the bus name that D-Bus activates, derived from the application id.
+const QString kAppId = qEnvironmentVariable("MENSUREX_TEST_APP_ID");
+const QString kGnomeFile =
+    "gnome-shell/search-providers/" + kAppId + ".search-provider.ini";
+const QString kKRunnerFile = "krunner/dbusplugins/" + kAppId + ".desktop";
+const QByteArray kService = Installed(kGnomeFile, "BusName").toUtf8();
+const QByteArray kGnome = Installed(kGnomeFile, "ObjectPath").toUtf8();
+const QByteArray kKRunner =
+    Installed(kKRunnerFile, "X-Plasma-DBusRunner-Path").toUtf8();
+
+TEST(SearchProvider, BothDesktopsFilesNameItByTheApplicationId) {
+  EXPECT_EQ(kService, (kAppId + ".SearchProvider").toUtf8());
+  EXPECT_EQ(Installed(kKRunnerFile, "X-Plasma-DBusRunner-Service").toUtf8(),
+            kService);
+  EXPECT_EQ(
+      Installed("dbus-1/services/" + kService + ".service", "Name").toUtf8(),
+      kService);
+  EXPECT_EQ(Installed(kGnomeFile, "DesktopId"), kAppId + ".desktop");
+  EXPECT_EQ(Installed(kKRunnerFile, "Icon"), kAppId);
+}
 constexpr char kByteInExabytes[] =
     "0.000000000000000000867361737988403547205962240695953369140625";
 
-QList<QVariant> Call(const char* path, const char* interface,
+QList<QVariant> Call(const QByteArray& path, const char* interface,
                      const char* method, const QList<QVariant>& arguments) {
   QDBusMessage call = QDBusMessage::createMethodCall(
-      QLatin1String(kService), QLatin1String(path), QLatin1String(interface),
-      QLatin1String(method));
+      QString::fromUtf8(kService), QString::fromUtf8(path),
+      QLatin1String(interface), QLatin1String(method));
   call.setArguments(arguments);
   const QDBusMessage reply =
       QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
@@ -118,6 +148,7 @@ TEST(SearchProvider, AnswersGnomeShellWithExactResultsMostReadableFirst) {
     for (const QVariantMap& meta : metas) {
       names.push_back(meta.value("name").toString());
       EXPECT_TRUE(meta["description"].toString().endsWith("1 KB = 1024 bytes"));
+      EXPECT_EQ(meta["gicon"].toString(), kAppId);
     }
     EXPECT_EQ(names.mid(0, row.names.size()), row.names)
         << row.terms.join(' ').left(20).toStdString();
@@ -158,9 +189,10 @@ TEST(SearchProvider, KRunnerCopiesTheExactValueAndOpensTheWindow) {
 TEST(SearchProvider, QuitsWhenIdle) {
   Call(kKRunner, "org.kde.krunner1", "Actions", {});
   QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-  ASSERT_TRUE(bus->isServiceRegistered(kService));
-  EXPECT_TRUE(
-      WaitFor([&] { return !bus->isServiceRegistered(kService).value(); }));
+  ASSERT_TRUE(bus->isServiceRegistered(QString::fromUtf8(kService)));
+  EXPECT_TRUE(WaitFor([&] {
+    return !bus->isServiceRegistered(QString::fromUtf8(kService)).value();
+  }));
 }
 
 }  // namespace

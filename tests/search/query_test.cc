@@ -4,34 +4,46 @@
 
 #include <gtest/gtest.h>
 
+#include <QChar>
 #include <string>
 #include <vector>
 
 namespace mensurex::search {
 namespace {
 
+// The provider's own folding.
+char32_t QtFold(char32_t c) { return QChar::toCaseFolded(c); }
+
 QueryLanguage English() {
-  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}, {}};
+  return {
+      LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, QtFold, {}};
 }
 
 QueryLanguage German() {
   return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
           {"in", "to", "nach"},
-          {},
+          QtFold,
           {}};
 }
 
 QueryLanguage Russian() {
   return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
           {"in", "to", "в"},
-          {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
+          QtFold,
+          {}};
+}
+
+QueryLanguage Turkish() {
+  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
+          {"in", "to", "kaç"},
+          QtFold,
           {}};
 }
 
 QueryLanguage Korean() {
   return {LocaleEntrySeparators(".", ",", 3, 3, U'0'),
           {"in", "to", "는 몇", "를", "몇"},
-          {},
+          QtFold,
           {"로"}};
 }
 
@@ -82,6 +94,12 @@ TEST(SearchQuery, AnswersATargetUnitAlone) {
   EXPECT_EQ(Answered(Russian(), "1,5 гб в Мб"), Lines{"МБ=1536"});
   EXPECT_EQ(Answered(Russian(), "1,5 ГБ").at(1), "ТБ=0,00146484375");
   EXPECT_EQ(Answered(Russian(), "1,5 GB в KiB"), Lines{"KiB=1572864"});
+  // Every language's capitals, the window's own unit words, and the one-
+  // and two-letter prefixes.
+  EXPECT_EQ(Answered(Turkish(), "1,5 GB KAÇ MB"), Lines{"MB=1536"});
+  EXPECT_EQ(Answered(Russian(), "1,5 Гбайт в МБАЙТ"), Lines{"МБ=1536"});
+  EXPECT_EQ(Answered(English(), "1 K in B"), Lines{"B=1024"});
+  EXPECT_EQ(Answered(English(), "1 Ki to B"), Lines{"B=1024"});
   // A particle may follow the target, as Korean writes it.
   for (const char* query :
        {"1.5GB를 MB로", "1.5 GB를 MB 로", "1.5GB는 몇 MB", "1.5GB 몇MB"}) {

@@ -22,11 +22,6 @@
         <translation>باز کردن Mensurex</translation>
     </message>
     <message>
-        <source>B|KB|MB|GB|TB|PB|EB</source>
-        <extracomment>The language&apos;s own symbols of bytes, kilobytes .. exabytes, separated by |, such as o|Ko|Mo|Go|To|Po|Eo in French. The English symbols are always understood as well.</extracomment>
-        <translation>B|KB|MB|GB|TB|PB|EB</translation>
-    </message>
-    <message>
         <source>|</source>
         <extracomment>The words that may follow the unit to convert to, separated by |, as the Korean particle in &quot;1.5GB를 MB로&quot;. English has none: &quot;|&quot;.</extracomment>
         <translation>|</translation>

@@ -66,10 +66,9 @@ constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
 constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
     735, 735, 975, 975, 975, 975, 975};
 
-// The unit captions, in unit order (the engine's UnitCaption names the same
-// units in English). The option buttons and the result labels show the same
-// English words; a translation may use different forms, e.g. a singular
-// where the button's fixed width leaves no room for a long plural.
+// The unit captions, in unit order. The option buttons and the result labels
+// show the same English words; a translation may use different forms, e.g. a
+// singular where the button's fixed width leaves no room for a long plural.
 struct CaptionText {
   const char* source;
   const char* comment;
@@ -261,6 +260,13 @@ void frmMain::BuildControls() {
   cmdPrintForm->setAccessibleName(tr("Print Form"));
   cmdClose->setAccessibleName(tr("Close"));
 
+  BuildUnitButtons(select_frame);
+  BuildResults(text_box_font);
+  txtEntry->raise();
+  FollowLayoutDirection();
+}
+
+void frmMain::BuildUnitButtons(mensurex::ui::SelectFrame* select_frame) {
   // Inside the frame, positions count from the frame's own top-left corner,
   // its caption line included; the buttons are 360 twips apart.
   for (int index = 0; index < kStorageUnitCount; ++index) {
@@ -276,7 +282,9 @@ void frmMain::BuildControls() {
     UseLightGreenBackground(option);
     optMeasure[static_cast<std::size_t>(index)] = option;
   }
+}
 
+void frmMain::BuildResults(const QFont& text_box_font) {
   QLabel* lblResults = MakeLabel(client_, "lblResults", tr("Results"),
                                  TwipsRect(240, 2280, 1695, 255));
   QPalette results_palette = lblResults->palette();
@@ -304,8 +312,6 @@ void frmMain::BuildControls() {
         TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
     label->setBuddy(box);
   }
-  txtEntry->raise();
-  FollowLayoutDirection();
 }
 
 void frmMain::FollowLayoutDirection() {

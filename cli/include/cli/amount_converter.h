@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "cli/exact/exact.h"
 #include "cli/text.h"
-#include "cli/units.h"
+#include "mensurex/decimal.h"
 #include "mensurex/entry.h"
+#include "mensurex/units.h"
 
 namespace mensurex::cli {
 
@@ -22,15 +22,14 @@ struct ConversionSettings {
   // Every amount in this unit alone; without it, and without `automatic`,
   // in all seven.
   std::optional<Unit> only_unit;
-  // Every amount in the largest unit in which its value as printed (after
-  // rounding) is at least 1; that is below 1024 (1000) in all but exabytes.
+  // Every amount in its readable unit (see ReadableUnit).
   bool automatic = false;
   // Unit names without "i" (K, KB, kilobyte) are powers of 1000, and so
   // are the units printed for all seven and for `automatic`.
   bool si = false;
   // Rounds every value to this many fraction digits.
   std::optional<std::size_t> places;
-  exact::Rounding rounding = exact::Rounding::kNearest;
+  Rounding rounding = Rounding::kNearest;
   // No value is printed longer than this.
   std::size_t max_value_bytes = kMaxTextBytes;
   // The unit follows the value of `only_unit` too (it always follows the
@@ -72,18 +71,13 @@ class AmountConverter {
   std::size_t ResultCount() const;
 
  private:
-  bool AppendValue(const exact::Decimal& value, Unit from, Unit to,
-                   std::string* out);
-  // The unit for `automatic`: the largest in which the printed value is at
-  // least 1, bytes when there is none.
-  Unit AutomaticUnit(const exact::Decimal& value, Unit from);
   // Appends one result with its layout; false when it is too long.
-  bool AppendResult(const exact::Decimal& value, Unit from, Unit to,
-                    bool with_unit, std::string_view end, std::string* out);
+  bool AppendResult(const Decimal& value, Unit from, Unit to, bool with_unit,
+                    std::string_view end, std::string* out);
 
   ConversionSettings settings_;
-  exact::Converter exact_;
-  EntryDecimal decimal_;  // reused, so that its digits keep their memory
+  ExactConverter exact_;
+  Decimal decimal_;  // reused, so that its digits keep their memory
   std::string scratch_;
 };
 

@@ -55,12 +55,11 @@ struct Text {
 
 // The language the test runs in: "" (C or English), "de", "pt_BR", ...
 QString RunLanguage() {
+  const QStringList languages =
+      QStringLiteral(MENSUREX_LANGUAGES).split(QLatin1Char(','));
   QString name = QLocale().name();
-  if (name == "pt_BR" || name == "zh_CN") return name;
-  const QString language = name.left(2);
-  const QStringList languages = {"ar", "cs", "de", "el", "es", "fa", "fr",
-                                 "he", "hi", "id", "it", "ja", "ko", "nl",
-                                 "pl", "ru", "sv", "th", "tr", "uk", "vi"};
+  if (languages.contains(name)) return name;
+  const QString language = name.section(QLatin1Char('_'), 0, 0);
   return languages.contains(language) ? language : QString();
 }
 

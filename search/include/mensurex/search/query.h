@@ -1,19 +1,19 @@
 // Reading a desktop search query as an amount of storage and answering it
-// with its exact conversions. Standard C++, the engine's entry grammar and the
-// exact arithmetic only: the D-Bus side translates and marshals.
+// with its exact conversions. Standard C++ on the library of amounts: the
+// D-Bus side translates, folds letter case and marshals.
 #ifndef MENSUREX_SEARCH_QUERY_H_
 #define MENSUREX_SEARCH_QUERY_H_
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/exact/exact.h"
+#include "mensurex/decimal.h"
 #include "mensurex/entry.h"
 #include "mensurex/storage_unit.h"
+#include "mensurex/units.h"
 
 namespace mensurex::search {
 
@@ -28,11 +28,9 @@ inline constexpr std::size_t kShownChars = 32;
 struct QueryLanguage {
   EntrySeparators separators;
   // Words that may stand between the amount and a target unit ("in", "to"),
-  // UTF-8; ASCII and Russian letters match in any case.
+  // UTF-8, matched as the unit names are: width and `fold` folded.
   std::vector<std::string> target_words = {"in", "to"};
-  // The language's own symbols of the units, bytes first ("o", "Ko" .. "Eo"
-  // in French), read beside the English ones; empty where it has none.
-  std::array<std::string, kStorageUnitCount> unit_symbols;
+  CaseFold fold = FoldAsciiCase;
   // Words that may follow the target unit, as the Korean particle in
   // "1.5GB를 MB로"; none in English.
   std::vector<std::string> after_target_words;
@@ -54,10 +52,8 @@ struct Answer {
   // The kilobyte's label, as the amount's unit was named ("KB", "KiB").
   std::string kilo_label;
   // With a target unit, its conversion alone. Otherwise every unit but the
-  // query's own: first the one in which the value is at least 1 and below
-  // 1024 (the largest unit whose value is at least 1; bytes for less than
-  // one byte), then the others by their distance from it, the smaller unit
-  // first at equal distance.
+  // query's own: first its ReadableUnit, then the others by their distance
+  // from it, the smaller unit first at equal distance.
   std::vector<Conversion> conversions;
 };
 
@@ -68,13 +64,15 @@ class Answerer {
   // The answer to a query such as "1.5 GB", "1,5GB" in a comma locale,
   // "１．５ ＧＢ" or "1.5 GB in MB"; nullopt for anything else, including
   // malformed UTF-8 and queries longer than kMaxQueryBytes. Unit names are
-  // read in any letter case: B, KB .. EB, KiB .. EiB, and the names in
-  // full (byte, kilobytes, kibibyte, ...), and the language's own symbols.
+  // those of UnitFromName, always binary.
   std::optional<Answer> Ask(std::string_view query);
 
  private:
+  // The units of every answer but the one to a query with a target.
+  std::vector<StorageUnit> AnswerOrder(const Decimal& value, StorageUnit from);
+
   QueryLanguage language_;
-  exact::Converter converter_;
+  ExactConverter converter_;
 };
 
 }  // namespace mensurex::search

@@ -14,6 +14,7 @@
 #include "ui/main/print/print_outcome.h"
 
 class QAction;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,7 @@ class QRadioButton;
 
 namespace mensurex::ui {
 class EntryBox;
+class SelectFrame;
 }  // namespace mensurex::ui
 
 // Every control carries its name as its objectName: "txtEntry",
@@ -91,6 +93,10 @@ class frmMain : public QMainWindow {
   static QString InstructionsText();
 
   void BuildControls();
+  // The parts of BuildControls: the unit buttons in their frame, and the
+  // results with their labels.
+  void BuildUnitButtons(mensurex::ui::SelectFrame* select_frame);
+  void BuildResults(const QFont& text_box_font);
   void BuildMenus();
   void SetTabOrder();
   void ConnectCommands();

@@ -1,6 +1,6 @@
 // Failure kinds of the conversion engine, and a small value-or-failure holder.
-#ifndef MENSUREX_ENGINE_FAILURE_H_
-#define MENSUREX_ENGINE_FAILURE_H_
+#ifndef MENSUREX_AMOUNTS_FAILURE_H_
+#define MENSUREX_AMOUNTS_FAILURE_H_
 
 #include <cassert>
 #include <utility>
@@ -60,4 +60,4 @@ class Outcome {
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_FAILURE_H_
+#endif  // MENSUREX_AMOUNTS_FAILURE_H_

@@ -1,13 +1,13 @@
 // The numeric test and the text-to-double conversion of the entry text.
 // Both share one grammar, so every text that one accepts the other accepts.
-#ifndef MENSUREX_ENGINE_ENTRY_H_
-#define MENSUREX_ENGINE_ENTRY_H_
+#ifndef MENSUREX_AMOUNTS_ENTRY_H_
+#define MENSUREX_AMOUNTS_ENTRY_H_
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "mensurex/decimal.h"
 #include "mensurex/failure.h"
 
 namespace mensurex {
@@ -38,16 +38,16 @@ struct EntrySeparators {
 };
 
 // A locale's separators as it states them, with the keyboard alternatives
-// added: every space (U+0020, U+00A0, U+2007, U+2009, U+202F) where the
-// grouping is a space of any kind, U+0027 where it is U+2019.
+// added: every space separator where the grouping is a space of any kind,
+// U+0027 where it is U+2019.
 EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
                                       int first_group_size,
                                       int higher_group_size,
                                       char32_t native_zero);
 
-// True when the whole UTF-8 text, ignoring blanks at either end, is a number
-// in the accepted grammar (documented in entry.cc). Never fails; any text is
-// safe, however long or malformed.
+// True when the whole UTF-8 text, ignoring blanks (IsBlank) at either end, is a
+// number in the accepted grammar (documented in entry.cc). Never fails; any
+// text is safe, however long or malformed.
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators);
 
 // The value of an accepted text, rounded to the nearest double. A text beyond
@@ -56,29 +56,13 @@ bool IsNumericEntry(std::string_view text, const EntrySeparators& separators);
 Outcome<double> EntryToDouble(std::string_view text,
                               const EntrySeparators& separators);
 
-// The exact value an accepted text writes: (negative ? -1 : 1) * digits *
-// 10^exponent, with `digits` the significant digits as ASCII '0'..'9' without
-// leading zeros (empty for zero; trailing zeros may be stripped into the
-// exponent). Exponents beyond any value that still fits a 1 MiB text
-// saturate, never overflow. Fails with kNotNumeric exactly when
-// IsNumericEntry is false. Linear in the text's length.
-struct EntryDecimal {
-  bool negative = false;
-  std::string digits;
-  std::int64_t exponent = 0;
-};
-Outcome<EntryDecimal> EntryToDecimal(std::string_view text,
-                                     const EntrySeparators& separators);
-
-// The blanks that a paste or a typist leaves around an amount and that the
-// grammar sets aside at either end: space, tab, CR, LF, U+00A0, U+2007 and
-// U+202F. The lengths are in bytes, 0 when the text does not begin (end)
-// with a blank.
-bool IsEntryBlank(char32_t c);
-std::size_t EntryBlankLengthAtFront(std::string_view text);
-std::size_t EntryBlankLengthAtBack(std::string_view text);
-std::string_view TrimEntryBlanks(std::string_view text);
+// The exact value an accepted text writes, with `digits` without leading or
+// trailing zeros (empty for zero). Exponents beyond any value that still
+// fits a 1 MiB text saturate, never overflow. Fails with kNotNumeric exactly
+// when IsNumericEntry is false. Linear in the text's length.
+Outcome<Decimal> EntryToDecimal(std::string_view text,
+                                const EntrySeparators& separators);
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_ENTRY_H_
+#endif  // MENSUREX_AMOUNTS_ENTRY_H_

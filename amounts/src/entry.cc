@@ -1,6 +1,6 @@
-// The entry grammar. After blanks at either end are set aside (ASCII space,
-// tab, CR and LF, and the no-break spaces U+00A0, U+2007 and U+202F, which
-// a paste from a terminal or a spreadsheet brings), an accepted text is:
+// The entry grammar. After blanks at either end are set aside (IsBlank: ASCII
+// white space and the space separators, which a paste from a terminal or a
+// spreadsheet brings), an accepted text is:
 //
 //   [sign] mantissa [exponent]
 //   sign      "+" or "-"
@@ -64,10 +64,6 @@ constexpr std::size_t kKeptDigits = 800;
 // overflow when added to a digit count.
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-constexpr char32_t kFullWidthZero = U'\uFF10';
-
 // The full-width form of a separator that input methods type for it; empty
 // (never matched) for the others.
 std::string_view FullWidthForm(std::string_view separator) {
@@ -128,12 +124,7 @@ class EntryParser {
   // True when the whole text is accepted; then *number holds its value.
   bool Parse(ParsedNumber* number) {
     number_ = number;
-    while (const std::size_t length = EntryBlankLengthAtFront(text_)) {
-      text_.remove_prefix(length);
-    }
-    while (const std::size_t length = EntryBlankLengthAtBack(text_)) {
-      text_.remove_suffix(length);
-    }
+    text_ = TrimBlanks(text_);
 
     if (Take("+")) {
     } else if (Take("-")) {
@@ -202,12 +193,12 @@ class EntryParser {
   };
   Digit FrontDigit() {
     if (text_.empty()) return {};
-    if (IsDigit(text_.front())) {
+    if (IsAsciiDigit(text_.front())) {
       NoteDigitSet(DigitSet::kAscii);
       return {text_.front() - '0', 1};
     }
     const Utf8Char front = FrontUtf8Char(text_);
-    if (front.code >= kFullWidthZero && front.code <= kFullWidthZero + 9) {
+    if (IsFullWidthDigit(front.code)) {
       NoteDigitSet(DigitSet::kFullWidth);
       return {static_cast<int>(front.code - kFullWidthZero), front.length};
     }
@@ -372,36 +363,6 @@ double ToDouble(const ParsedNumber& number) {
 
 }  // namespace
 
-bool IsEntryBlank(char32_t c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 ||
-         c == 0x2007 || c == 0x202F;
-}
-
-std::size_t EntryBlankLengthAtFront(std::string_view text) {
-  const Utf8Char front = FrontUtf8Char(text);
-  return front.length != 0 && IsEntryBlank(front.code) ? front.length : 0;
-}
-
-std::size_t EntryBlankLengthAtBack(std::string_view text) {
-  // The longest blank is three bytes long.
-  for (std::size_t length = 1; length <= 3 && length <= text.size(); ++length) {
-    const std::optional<char32_t> c =
-        SingleCodePoint(text.substr(text.size() - length));
-    if (c) return IsEntryBlank(*c) ? length : 0;
-  }
-  return 0;
-}
-
-std::string_view TrimEntryBlanks(std::string_view text) {
-  while (const std::size_t n = EntryBlankLengthAtFront(text)) {
-    text.remove_prefix(n);
-  }
-  while (const std::size_t n = EntryBlankLengthAtBack(text)) {
-    text.remove_suffix(n);
-  }
-  return text;
-}
-
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators) {
   ParsedNumber number;
   return EntryParser(text, separators, /*keep_digits=*/false).Parse(&number);
@@ -416,9 +377,9 @@ Outcome<double> EntryToDouble(std::string_view text,
   return ToDouble(number);
 }
 
-Outcome<EntryDecimal> EntryToDecimal(std::string_view text,
-                                     const EntrySeparators& separators) {
-  EntryDecimal decimal;
+Outcome<Decimal> EntryToDecimal(std::string_view text,
+                                const EntrySeparators& separators) {
+  Decimal decimal;
   ParsedNumber number;
   if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
            .Parse(&number)) {
@@ -444,9 +405,11 @@ EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
   separators.higher_group_size = higher_group_size;
   separators.native_zero = native_zero;
   if (IsSpaceLike(grouping)) {
-    for (const char* space : {" ", "\u00A0", "\u2007", "\u2009", "\u202F"}) {
-      if (grouping != space)
-        separators.grouping_alternatives.emplace_back(space);
+    for (const char32_t space : kSpaceSeparators) {
+      std::string text = Utf8Text(space);
+      if (text != grouping) {
+        separators.grouping_alternatives.push_back(std::move(text));
+      }
     }
   } else if (grouping == "\u2019") {
     separators.grouping_alternatives.emplace_back("'");

@@ -1,11 +1,10 @@
 // The seven binary storage units, bytes to exabytes, each 1024 times the one
 // below it.
-#ifndef MENSUREX_ENGINE_STORAGE_UNIT_H_
-#define MENSUREX_ENGINE_STORAGE_UNIT_H_
+#ifndef MENSUREX_AMOUNTS_STORAGE_UNIT_H_
+#define MENSUREX_AMOUNTS_STORAGE_UNIT_H_
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 namespace mensurex {
 
@@ -37,14 +36,6 @@ constexpr std::optional<StorageUnit> UnitFromIndex(int index) {
   return static_cast<StorageUnit>(index);
 }
 
-// "Bytes", "Kilobytes", ..., "Exabytes".
-constexpr std::string_view UnitCaption(StorageUnit unit) {
-  constexpr std::array<std::string_view, kStorageUnitCount> kCaptions = {
-      "Bytes",     "Kilobytes", "Megabytes", "Gigabytes",
-      "Terabytes", "Petabytes", "Exabytes"};
-  return kCaptions[static_cast<std::size_t>(UnitIndex(unit))];
-}
-
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_STORAGE_UNIT_H_
+#endif  // MENSUREX_AMOUNTS_STORAGE_UNIT_H_

@@ -1,0 +1,91 @@
+// The vocabulary of units: every name the program reads after an amount or
+// as a target, what each means with and without SI, the labels written for
+// each, and the languages' own unit words. The rule for the most readable
+// unit of an amount lives here too, so that every door shows the same one.
+#ifndef MENSUREX_AMOUNTS_UNITS_H_
+#define MENSUREX_AMOUNTS_UNITS_H_
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "mensurex/decimal.h"
+#include "mensurex/storage_unit.h"
+
+namespace mensurex {
+
+// One of the seven units, each 1024 times the one below, or with `decimal`
+// 1000 times (kB .. EB).
+struct Unit {
+  StorageUnit storage = StorageUnit::kBytes;
+  bool decimal = false;
+};
+
+// How a unit was named, which the labels written for it follow.
+enum class UnitNaming { kSymbol, kIec, kLanguage };
+
+struct NamedUnit {
+  Unit unit;
+  UnitNaming naming = UnitNaming::kSymbol;
+  std::size_t language = 0;  // with kLanguage, the row of kLanguageUnitWords
+};
+
+// A language's own unit symbols, bytes first, which are also the labels
+// written for them, and the longer words its windows label results with.
+struct LanguageUnitWords {
+  std::string_view language;
+  std::array<std::string_view, kStorageUnitCount> symbols;
+  std::array<std::string_view, kStorageUnitCount> words;
+};
+extern const std::array<LanguageUnitWords, 3> kLanguageUnitWords;
+
+// One character folded for a comparison that ignores letter case. The doors
+// pass a library's folding; FoldAsciiCase folds ASCII alone.
+using CaseFold = char32_t (*)(char32_t);
+char32_t FoldAsciiCase(char32_t c);
+
+// Whether two UTF-8 texts are equal once their characters are width folded
+// (FoldWidth) and case folded by `fold`.
+bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold);
+
+// The unit a UTF-8 name stands for, its full-width letters read as ASCII
+// and letter case ignored through `fold`: the symbol (B, KB .. EB, kB), the
+// one-letter prefix (K .. E), the IEC symbol (KiB .. EiB) or prefix
+// (Ki .. Ei), the long name, singular or plural (byte, kilobytes, kibibyte),
+// or a language's own symbol or word (Ko, КБ, Кбайт). The IEC forms and the
+// languages' words are always binary; the others are decimal when `si` is
+// set. nullopt for anything else.
+std::optional<NamedUnit> UnitFromName(std::string_view name, bool si,
+                                      CaseFold fold = FoldAsciiCase);
+
+// The label written beside a value: B, kB, MB .. EB for decimal units; for
+// binary ones KiB .. EiB when named kIec, the language's symbol when named
+// kLanguage, else B, KB .. EB.
+std::string_view UnitLabel(Unit unit, UnitNaming naming,
+                           std::size_t language = 0);
+
+// size(from) / size(to).
+Ratio RatioBetween(Unit from, Unit to);
+
+// Whether a character, its width folded, may be part of a unit's name:
+// Latin, Greek and Cyrillic letters.
+bool IsUnitLetter(char32_t c);
+
+// A text split before the unit letters at its end: the number without
+// blanks at either end, and the unit's name (empty when there is none).
+std::pair<std::string_view, std::string_view> SplitUnitName(
+    std::string_view text);
+
+// The unit an amount reads best in: the largest in which its exact value is
+// at least 1 (bytes when there is none), or the one above that when the
+// value, rounded there to `places`, reaches the step to it (1000 with `si`,
+// 1024 without). Units above bytes are decimal with `si`.
+Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
+                  bool si, std::optional<std::size_t> places,
+                  Rounding rounding);
+
+}  // namespace mensurex
+
+#endif  // MENSUREX_AMOUNTS_UNITS_H_

@@ -1,0 +1,81 @@
+// The one UTF-8 reader of the program, and the facts about characters that
+// every door reads amounts by: blanks, digits and full-width forms. It
+// accepts well-formed UTF-8 only: no surrogates (U+D800..U+DFFF), no
+// overlong forms, nothing above U+10FFFF and no truncated sequences.
+#ifndef MENSUREX_AMOUNTS_UTF8_H_
+#define MENSUREX_AMOUNTS_UTF8_H_
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mensurex {
+
+// The character at the front of a UTF-8 text: its code point and its length
+// in bytes. Length 0 when the text is empty or does not start with a
+// well-formed character.
+struct Utf8Char {
+  char32_t code = 0;
+  std::size_t length = 0;
+};
+Utf8Char FrontUtf8Char(std::string_view text);
+
+// The character at the end of a UTF-8 text; length 0 when the text is empty
+// or does not end with a well-formed character.
+Utf8Char BackUtf8Char(std::string_view text);
+
+// The UTF-8 form of a code point below U+110000 that is no surrogate.
+std::string Utf8Text(char32_t code);
+
+// True when the whole text is well-formed UTF-8.
+bool IsWellFormedUtf8(std::string_view text);
+
+// The number of characters of a UTF-8 text (a byte that is not part of a
+// well-formed character counts as one).
+std::size_t CharCount(std::string_view text);
+
+// The Unicode space separators (general category Zs).
+inline constexpr std::array<char32_t, 17> kSpaceSeparators = {
+    0x20,   0xA0,   0x1680, 0x2000, 0x2001, 0x2002, 0x2003, 0x2004, 0x2005,
+    0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x202F, 0x205F, 0x3000};
+
+constexpr bool IsSpaceSeparator(char32_t c) {
+  if (c < 0xA0) return c == 0x20;
+  for (const char32_t space : kSpaceSeparators) {
+    if (c == space) return true;
+  }
+  return false;
+}
+
+// The blanks around an amount and between its number and its unit: ASCII
+// white space (tab, LF, VT, FF, CR, space) and every space separator. The
+// lengths are in bytes, 0 when the text does not begin (end) with a blank.
+constexpr bool IsBlank(char32_t c) {
+  return (c >= '\t' && c <= '\r') || IsSpaceSeparator(c);
+}
+std::size_t BlankLengthAtFront(std::string_view text);
+std::size_t BlankLengthAtBack(std::string_view text);
+std::string_view TrimBlanks(std::string_view text);
+
+constexpr bool IsAsciiDigit(char32_t c) { return c >= '0' && c <= '9'; }
+constexpr bool IsAsciiLetter(char32_t c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The full-width forms of ASCII (U+FF01..U+FF5E), what East Asian input
+// methods type: digits, letters, signs and separators.
+inline constexpr char32_t kFullWidthZero = U'\uFF10';
+constexpr bool IsFullWidthDigit(char32_t c) {
+  return c >= kFullWidthZero && c <= kFullWidthZero + 9;
+}
+// The ASCII character a full-width form stands for, and the ideographic
+// space as an ASCII space; any other character unchanged.
+constexpr char32_t FoldWidth(char32_t c) {
+  if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFF01 + 0x21;
+  return c == 0x3000 ? U' ' : c;
+}
+
+}  // namespace mensurex
+
+#endif  // MENSUREX_AMOUNTS_UTF8_H_

@@ -1,0 +1,190 @@
+#include "mensurex/units.h"
+
+#include <limits>
+#include <string>
+
+#include "mensurex/utf8.h"
+
+namespace mensurex {
+namespace {
+
+using UnitNames = std::array<std::string_view, kStorageUnitCount>;
+
+constexpr UnitNames kSymbols = {"B", "KB", "MB", "GB", "TB", "PB", "EB"};
+constexpr UnitNames kDecimalSymbols = {"B", "kB", "MB", "GB", "TB", "PB", "EB"};
+constexpr UnitNames kIecSymbols = {"B",   "KiB", "MiB", "GiB",
+                                   "TiB", "PiB", "EiB"};
+constexpr UnitNames kNames = {"byte",     "kilobyte", "megabyte", "gigabyte",
+                              "terabyte", "petabyte", "exabyte"};
+constexpr UnitNames kIecNames = {"byte",     "kibibyte", "mebibyte", "gibibyte",
+                                 "tebibyte", "pebibyte", "exbibyte"};
+
+// `name` is `word`, or its plural with an "s".
+bool SameWord(std::string_view name, std::string_view word, CaseFold fold) {
+  if (EqualFolded(name, word, fold)) return true;
+  return !name.empty() && (name.back() == 's' || name.back() == 'S') &&
+         EqualFolded(name.substr(0, name.size() - 1), word, fold);
+}
+
+std::optional<NamedUnit> LanguageUnit(std::string_view name, CaseFold fold) {
+  for (std::size_t row = 0; row < kLanguageUnitWords.size(); ++row) {
+    const LanguageUnitWords& language = kLanguageUnitWords[row];
+    for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
+      if (EqualFolded(name, language.symbols[i], fold) ||
+          EqualFolded(name, language.words[i], fold)) {
+        return NamedUnit{
+            {static_cast<StorageUnit>(i), false}, UnitNaming::kLanguage, row};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// Whether the integer part of a written value (ASCII digits after an
+// optional minus sign) is at least `base`.
+bool ReachesBase(std::string_view written, unsigned base) {
+  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
+  unsigned whole = 0;
+  for (const char c : written) {
+    if (!IsAsciiDigit(static_cast<unsigned char>(c))) break;
+    whole = whole * 10 + static_cast<unsigned>(c - '0');
+    if (whole >= base) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const std::array<LanguageUnitWords, 3> kLanguageUnitWords = {{
+    {"fr",
+     {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"},
+     {"octet", "kilooctet", "mégaoctet", "gigaoctet", "téraoctet", "pétaoctet",
+      "exaoctet"}},
+    {"ru",
+     {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
+     {"байт", "Кбайт", "Мбайт", "Гбайт", "Тбайт", "Пбайт", "Эбайт"}},
+    {"uk",
+     {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЕБ"},
+     {"байт", "Кбайт", "Мбайт", "Гбайт", "Тбайт", "Пбайт", "Ебайт"}},
+}};
+
+bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold) {
+  while (!a.empty() && !b.empty()) {
+    // Every folding folds ASCII letters to ASCII lower case alone.
+    const auto x0 = static_cast<unsigned char>(a.front());
+    const auto y0 = static_cast<unsigned char>(b.front());
+    if (x0 < 0x80 && y0 < 0x80) {
+      if (FoldAsciiCase(x0) != FoldAsciiCase(y0)) return false;
+      a.remove_prefix(1);
+      b.remove_prefix(1);
+      continue;
+    }
+    const Utf8Char x = FrontUtf8Char(a);
+    const Utf8Char y = FrontUtf8Char(b);
+    if (x.length == 0 || y.length == 0 ||
+        fold(FoldWidth(x.code)) != fold(FoldWidth(y.code))) {
+      return false;
+    }
+    a.remove_prefix(x.length);
+    b.remove_prefix(y.length);
+  }
+  return a.empty() && b.empty();
+}
+
+char32_t FoldAsciiCase(char32_t c) {
+  return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+}
+
+std::optional<NamedUnit> UnitFromName(std::string_view name, bool si,
+                                      CaseFold fold) {
+  if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
+  for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
+    const auto storage = static_cast<StorageUnit>(i);
+    const std::string_view symbol = kSymbols[i];
+    if (EqualFolded(name, symbol, fold) || SameWord(name, kNames[i], fold) ||
+        (i > 0 && EqualFolded(name, symbol.substr(0, 1), fold))) {
+      return NamedUnit{{storage, si && i > 0}, UnitNaming::kSymbol};
+    }
+    const std::string_view iec = kIecSymbols[i];
+    if (i > 0 && (EqualFolded(name, iec, fold) ||
+                  EqualFolded(name, iec.substr(0, 2), fold) ||
+                  SameWord(name, kIecNames[i], fold))) {
+      return NamedUnit{{storage, false}, UnitNaming::kIec};
+    }
+  }
+  return LanguageUnit(name, fold);
+}
+
+std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
+  const auto index = static_cast<std::size_t>(UnitIndex(unit.storage));
+  if (unit.decimal) return kDecimalSymbols[index];
+  switch (naming) {
+    case UnitNaming::kIec:
+      return kIecSymbols[index];
+    case UnitNaming::kLanguage:
+      return kLanguageUnitWords[language].symbols[index];
+    case UnitNaming::kSymbol:
+      break;
+  }
+  return kSymbols[index];
+}
+
+Ratio RatioBetween(Unit from, Unit to) {
+  // 1024^i = 2^(10i); 1000^i = 2^(3i) * 5^(3i).
+  const auto twos = [](Unit unit) {
+    return (unit.decimal ? 3 : 10) * UnitIndex(unit.storage);
+  };
+  const auto fives = [](Unit unit) {
+    return unit.decimal ? 3 * UnitIndex(unit.storage) : 0;
+  };
+  return {twos(from) - twos(to), fives(from) - fives(to)};
+}
+
+bool IsUnitLetter(char32_t c) {
+  c = FoldWidth(c);
+  return IsAsciiLetter(c) ||
+         (c >= U'\u00C0' && c <= U'\u024F' && c != U'\u00D7' &&
+          c != U'\u00F7') ||
+         (c >= U'\u0370' && c <= U'\u04FF');
+}
+
+std::pair<std::string_view, std::string_view> SplitUnitName(
+    std::string_view text) {
+  std::size_t start = text.size();
+  for (Utf8Char c = BackUtf8Char(text); c.length != 0 && IsUnitLetter(c.code);
+       c = BackUtf8Char(text.substr(0, start))) {
+    start -= c.length;
+  }
+  return {TrimBlanks(text.substr(0, start)), text.substr(start)};
+}
+
+Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
+                  bool si, std::optional<std::size_t> places,
+                  Rounding rounding) {
+  const auto unit = [si](int index) {
+    return Unit{static_cast<StorageUnit>(index), si && index > 0};
+  };
+  // A value at least 1 in a unit is at least 1 in every smaller one: the
+  // answer is found by halving [bytes, exabytes].
+  int low = 0;
+  int high = kStorageUnitCount - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (exact.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  if (!places || low == kStorageUnitCount - 1) return unit(low);
+  std::string rounded;
+  if (exact.AppendText(value, RatioBetween(from, unit(low)), places, rounding,
+                       ".", std::numeric_limits<std::size_t>::max(),
+                       &rounded) &&
+      ReachesBase(rounded, si ? 1000 : 1024)) {
+    return unit(low + 1);
+  }
+  return unit(low);
+}
+
+}  // namespace mensurex

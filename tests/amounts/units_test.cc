@@ -1,0 +1,81 @@
+#include "mensurex/units.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "mensurex/entry.h"
+
+namespace mensurex {
+namespace {
+
+TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
+  struct Case {
+    const char* name;
+    bool si;
+    int index;
+    bool decimal;
+    UnitNaming naming;
+  };
+  for (const Case& c : {
+           Case{"B", false, 0, false, UnitNaming::kSymbol},
+           Case{"bytes", true, 0, false, UnitNaming::kSymbol},
+           Case{"K", false, 1, false, UnitNaming::kSymbol},
+           Case{"kB", true, 1, true, UnitNaming::kSymbol},
+           Case{"Ki", true, 1, false, UnitNaming::kIec},
+           Case{"KiB", false, 1, false, UnitNaming::kIec},
+           Case{"kibibytes", true, 1, false, UnitNaming::kIec},
+           Case{"ｋｂ", false, 1, false, UnitNaming::kSymbol},
+           Case{"Megabyte", true, 2, true, UnitNaming::kSymbol},
+           Case{"EXBIBYTE", false, 6, false, UnitNaming::kIec},
+           Case{"Go", true, 3, false, UnitNaming::kLanguage},
+           Case{"Кбайт", false, 1, false, UnitNaming::kLanguage},
+           Case{"ЕБ", false, 6, false, UnitNaming::kLanguage},
+       }) {
+    const auto named = UnitFromName(c.name, c.si);
+    ASSERT_TRUE(named) << c.name;
+    EXPECT_EQ(UnitIndex(named->unit.storage), c.index) << c.name;
+    EXPECT_EQ(named->unit.decimal, c.decimal) << c.name;
+    EXPECT_EQ(named->naming, c.naming) << c.name;
+  }
+  for (const char* name : {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF"}) {
+    EXPECT_FALSE(UnitFromName(name, false)) << name;
+  }
+}
+
+TEST(UnitLabelTest, FollowsTheNaming) {
+  const Unit kilo{StorageUnit::kKilobytes};
+  EXPECT_EQ(UnitLabel(kilo, UnitNaming::kSymbol), "KB");
+  EXPECT_EQ(UnitLabel(kilo, UnitNaming::kIec), "KiB");
+  EXPECT_EQ(UnitLabel({StorageUnit::kKilobytes, true}, UnitNaming::kIec), "kB");
+  EXPECT_EQ(UnitLabel(kilo, UnitNaming::kLanguage, 0), "Ko");
+}
+
+// The readable unit of an amount in bytes, written as `places` digits.
+std::string Readable(const char* amount, bool si,
+                     std::optional<std::size_t> places,
+                     Rounding rounding = Rounding::kNearest) {
+  ExactConverter exact;
+  const Outcome<Decimal> value = EntryToDecimal(amount, EntrySeparators());
+  const Unit unit =
+      ReadableUnit(exact, *value, {StorageUnit::kBytes}, si, places, rounding);
+  return std::string(UnitLabel(unit, UnitNaming::kSymbol));
+}
+
+TEST(ReadableUnitTest, CarriesWhenRoundingReachesTheStep) {
+  EXPECT_EQ(Readable("0.5", false, std::nullopt), "B");
+  EXPECT_EQ(Readable("1023.95", false, 1), "KB");
+  EXPECT_EQ(Readable("1023.94", false, 1), "B");
+  EXPECT_EQ(Readable("1023.95", false, std::nullopt), "B");
+  // With SI every step is 1000, the one from bytes too.
+  EXPECT_EQ(Readable("999.95", true, 1), "kB");
+  EXPECT_EQ(Readable("999.5", true, 0), "kB");
+  EXPECT_EQ(Readable("999.1", true, 0, Rounding::kUp), "kB");
+  EXPECT_EQ(Readable("-999.96", true, 1), "kB");
+  EXPECT_EQ(Readable("999949.9", true, 1), "kB");
+  EXPECT_EQ(Readable("999950", true, 1), "MB");
+  EXPECT_EQ(Readable("1e30", true, 1), "EB");
+}
+
+}  // namespace
+}  // namespace mensurex
