@@ -1,8 +1,10 @@
 // Tolvane's Mensurex 2: converts a quantity of digital storage between seven
 // binary units.
 #include <QApplication>
+#include <QDBusConnection>
 
 #include "start_application.h"
+#include "ui/main/application_service.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"
 #include "ui/shared/user_language.h"
@@ -12,6 +14,11 @@ int main(int argc, char* argv[]) {
   mensurex::ui::ApplyApplicationIdentity();
   mensurex::ui::LoadUserLanguage();
   frmMain window;
+  // The desktop's search opens the window at an amount through this; the
+  // window works the same without a session bus.
+  mensurex::ui::ApplicationService service(&window);
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  service.Offer(bus);
   window.show();
   return QApplication::exec();
 }

@@ -2,9 +2,9 @@
 
 #include <QChar>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <string>
 #include <utility>
 
@@ -69,34 +69,87 @@ QList<Result> Answers::ResultsFor(const QString& query) {
   QList<Result> results;
   // A query too long to be an amount is refused before it is even encoded.
   if (query.size() > static_cast<qsizetype>(kMaxQueryBytes)) return results;
+  // GNOME Shell asks for the metas of a query's results one by one, each
+  // id holding the same query.
+  if (last_ && last_->query == query) return last_->results;
   const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
-  if (!answer) return results;
-  for (const Conversion& conversion : answer->conversions) {
-    results.push_back(ResultOf(*answer, conversion, query));
+  if (answer) {
+    for (const Conversion& conversion : answer->conversions) {
+      results.push_back(ResultOf(*answer, conversion, query));
+    }
   }
+  last_ = Last{query, results};
   return results;
 }
 
-std::optional<Result> Answers::ResultFor(const QString& id) {
+void Answers::Forget() { last_.reset(); }
+
+namespace {
+
+// The query an identifier holds, after its unit's index and a colon.
+std::optional<QString> QueryIn(const QString& id) {
   const qsizetype colon = id.indexOf(QLatin1Char(':'));
   if (colon < 1) return std::nullopt;
-  const QString query = id.mid(colon + 1);
-  for (Result& result : ResultsFor(query)) {
+  return id.mid(colon + 1);
+}
+
+}  // namespace
+
+std::optional<Result> Answers::ResultFor(const QString& id) {
+  const std::optional<QString> query = QueryIn(id);
+  if (!query) return std::nullopt;
+  for (Result& result : ResultsFor(*query)) {
     if (result.id == id) return std::move(result);
   }
   return std::nullopt;
 }
 
-void StartWindow() {
-  // The window's place relative to the provider's, as installed; from PATH
-  // where it is not there (in a build tree).
-  const QString installed =
-      QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                          .filePath(QStringLiteral(MENSUREX_WINDOW_PATH)));
-  QProcess::startDetached(QFileInfo(installed).isExecutable()
-                              ? installed
-                              : QStringLiteral("Mensurex2"),
-                          {});
+std::optional<Amount> Answers::AmountIn(const QString& query) {
+  if (query.size() > static_cast<qsizetype>(kMaxQueryBytes)) return {};
+  const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
+  if (!answer) return std::nullopt;
+  // The entry reads ASCII and the locale's digits, not their wide forms.
+  return Amount{QString::fromStdString(answer->amount)
+                    .normalized(QString::NormalizationForm_KC),
+                static_cast<uint>(UnitIndex(answer->from))};
+}
+
+std::optional<Amount> Answers::AmountOf(const QString& id) {
+  const std::optional<QString> query = QueryIn(id);
+  return query ? AmountIn(*query) : std::nullopt;
+}
+
+void OpenWindow(const std::optional<Amount>& amount,
+                const QVariantMap& platform_data) {
+  const auto call = [](const char* method) {
+    return QDBusMessage::createMethodCall(
+        QStringLiteral(MENSUREX_APP_ID), QStringLiteral(MENSUREX_OBJECT_PATH),
+        QStringLiteral("org.freedesktop.Application"), QLatin1String(method));
+  };
+  QDBusMessage message;
+  if (amount) {
+    message = call("ActivateAction");
+    message << QStringLiteral("convert")
+            << QVariantList{QVariant::fromValue(*amount)} << platform_data;
+  } else {
+    message = call("Activate");
+    message << platform_data;
+  }
+  QDBusConnection::sessionBus().send(message);
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Amount& amount) {
+  argument.beginStructure();
+  argument << amount.text << amount.unit;
+  argument.endStructure();
+  return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, Amount& amount) {
+  argument.beginStructure();
+  argument >> amount.text >> amount.unit;
+  argument.endStructure();
+  return argument;
 }
 
 }  // namespace mensurex::search

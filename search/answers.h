@@ -1,18 +1,27 @@
 // The provider's answers in the user's language, shared by the GNOME Shell
 // and KRunner interfaces. A result is named by an identifier that holds its
-// unit and its query, so that any later call can answer it again without
-// the provider keeping anything between calls.
+// unit and its query, so that any later call can answer it again; only the
+// last query's results are kept, for the calls that come next about them.
 #ifndef MENSUREX_SEARCH_ANSWERS_H_
 #define MENSUREX_SEARCH_ANSWERS_H_
 
+#include <QDBusArgument>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <optional>
 
 #include "mensurex/search/query.h"
 
 namespace mensurex::search {
+
+// What the window opens at: the amount as its entry reads it, and the index
+// of its unit; on D-Bus the "convert" action's parameter, (su).
+struct Amount {
+  QString text;
+  uint unit = 0;
+};
 
 struct Result {
   QString id;
@@ -30,16 +39,38 @@ class Answers {
   // The results for a query, most readable first; none for anything but an
   // amount and a unit.
   QList<Result> ResultsFor(const QString& query);
+  // Lets go of the last query's results, which are kept for the calls that
+  // ask about them next.
+  void Forget();
   // The result an identifier names; nullopt for one that names none.
   std::optional<Result> ResultFor(const QString& id);
+  // The amount of a query, or of the query an identifier holds; nullopt for
+  // one that has no answer.
+  std::optional<Amount> AmountIn(const QString& query);
+  std::optional<Amount> AmountOf(const QString& id);
 
  private:
+  struct Last {
+    QString query;
+    QList<Result> results;
+  };
+
   Answerer answerer_;
+  std::optional<Last> last_;
 };
 
-// Starts the Mensurex window, detached from the provider.
-void StartWindow();
+// Asks the window over D-Bus to show `amount` (without one, only to come
+// forward); D-Bus starts it when none is up. `platform_data` is
+// org.freedesktop.Application's: the desktop's activation token or startup
+// id. Does not wait for the window.
+void OpenWindow(const std::optional<Amount>& amount,
+                const QVariantMap& platform_data);
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Amount& amount);
+const QDBusArgument& operator>>(const QDBusArgument& argument, Amount& amount);
 
 }  // namespace mensurex::search
+
+Q_DECLARE_METATYPE(mensurex::search::Amount)
 
 #endif  // MENSUREX_SEARCH_ANSWERS_H_

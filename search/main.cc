@@ -1,6 +1,7 @@
 // mensurex2-search-provider: answers the desktop's search (GNOME Shell and
 // KRunner) with exact conversions. D-Bus starts it when the desktop first
-// asks; it ends by itself after a minute without a question.
+// asks; it ends by itself after a minute without a question, and a question
+// after that starts it again.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -44,7 +45,7 @@ int main(int argc, char* argv[]) {
   }
   mensurex::search::RegisterDBusTypes();
   mensurex::search::Answers answers;
-  mensurex::search::IdleExit idle(IdleMs());
+  mensurex::search::IdleExit idle(bus, IdleMs());
   mensurex::search::GnomeShellProvider gnome(&answers, &idle);
   mensurex::search::KRunnerProvider krunner(&answers, &idle);
   // The objects are in place before the name is taken, so that the call
@@ -63,7 +64,5 @@ int main(int argc, char* argv[]) {
   bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
               QStringLiteral("org.freedesktop.DBus.Local"),
               QStringLiteral("Disconnected"), &app, SLOT(quit()));
-  const int status = QCoreApplication::exec();
-  bus.unregisterService(QLatin1String(mensurex::search::kBusName));
-  return status;
+  return QCoreApplication::exec();
 }

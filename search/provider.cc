@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <utility>
 
 namespace mensurex::search {
 namespace {
@@ -15,9 +16,15 @@ constexpr int kExactMatch = 100;
 constexpr char kCopyAction[] = "copy";
 constexpr char kOpenAction[] = "open";
 
-// GNOME Shell splits the query at blanks; the terms are its words.
-QString QueryOf(const QStringList& terms) {
-  return terms.join(QLatin1Char(' '));
+constexpr char kLimitsError[] = "org.freedesktop.DBus.Error.LimitsExceeded";
+constexpr char kNoResultError[] = "org.freedesktop.DBus.Error.InvalidArgs";
+
+// The timestamp of the user's key press, as a startup id carries it for
+// X11 (the startup-notification convention); Wayland has no use for it.
+QVariantMap PlatformDataOf(uint timestamp) {
+  if (timestamp == 0) return {};
+  return {{QStringLiteral("desktop-startup-id"),
+           QStringLiteral("mensurex2-search_TIME%1").arg(timestamp)}};
 }
 
 // Klipper, Plasma's clipboard, takes text over D-Bus; without Plasma the
@@ -33,23 +40,58 @@ void CopyToClipboard(const QString& text) {
 
 }  // namespace
 
-IdleExit::IdleExit(int idle_ms, QObject* parent) : QObject(parent) {
+// How long a provider that gave up its name still answers: enough for a
+// client to learn from the bus that the name has gone.
+constexpr int kDrainMs = 500;
+
+IdleExit::IdleExit(QDBusConnection bus, int idle_ms, QObject* parent)
+    : QObject(parent), bus_(std::move(bus)) {
   timer_.setSingleShot(true);
   timer_.setInterval(idle_ms);
-  connect(&timer_, &QTimer::timeout, QCoreApplication::instance(),
-          &QCoreApplication::quit);
+  connect(&timer_, &QTimer::timeout, this, &IdleExit::Expire);
   timer_.start();
 }
 
 void IdleExit::Touch() { timer_.start(); }
 
+void IdleExit::Expire() {
+  if (leaving_) {
+    QCoreApplication::quit();
+    return;
+  }
+  leaving_ = true;
+  // The bus answers ReleaseName after it has routed to this provider every
+  // call sent before; Qt queues those calls while it waits, so they are
+  // answered in the drain that follows.
+  bus_.unregisterService(QLatin1String(kBusName));
+  timer_.setInterval(kDrainMs);
+  timer_.start();
+}
+
 GnomeShellProvider::GnomeShellProvider(Answers* answers, IdleExit* idle)
     : answers_(answers), idle_(idle) {}
+
+std::optional<QString> GnomeShellProvider::QueryOf(const QStringList& terms) {
+  qsizetype chars = 0;
+  for (const QString& term : terms) chars += term.size() + 1;
+  if (terms.size() > kMaxTerms || chars > kMaxCallChars) {
+    sendErrorReply(QLatin1String(kLimitsError),
+                   QStringLiteral("A query of at most %1 words and %2 "
+                                  "characters is read")
+                       .arg(kMaxTerms)
+                       .arg(kMaxCallChars));
+    return std::nullopt;
+  }
+  // GNOME Shell splits the query at blanks; the terms are its words.
+  return terms.join(QLatin1Char(' '));
+}
 
 QStringList GnomeShellProvider::GetInitialResultSet(const QStringList& terms) {
   idle_->Touch();
   QStringList ids;
-  for (const Result& result : answers_->ResultsFor(QueryOf(terms))) {
+  const std::optional<QString> query = QueryOf(terms);
+  if (!query) return ids;
+  for (const Result& result : answers_->ResultsFor(*query)) {
     ids.push_back(result.id);
   }
   return ids;
@@ -64,10 +106,22 @@ QStringList GnomeShellProvider::GetSubsearchResultSet(
 QList<QVariantMap> GnomeShellProvider::GetResultMetas(
     const QStringList& identifiers) {
   idle_->Touch();
+  if (identifiers.size() > kMaxIds) {
+    sendErrorReply(QLatin1String(kLimitsError),
+                   QStringLiteral("At most %1 results are described at once")
+                       .arg(kMaxIds));
+    return {};
+  }
   QList<QVariantMap> metas;
   for (const QString& id : identifiers) {
-    const std::optional<Result> result = answers_->ResultFor(id);
-    if (!result) continue;
+    const std::optional<Result> result =
+        id.size() > kMaxCallChars ? std::nullopt : answers_->ResultFor(id);
+    if (!result) {
+      sendErrorReply(
+          QLatin1String(kNoResultError),
+          QStringLiteral("No result is named \"%1\"").arg(id.left(64)));
+      return {};
+    }
     metas.push_back({{QStringLiteral("id"), result->id},
                      {QStringLiteral("name"), result->name},
                      {QStringLiteral("description"), result->description},
@@ -83,10 +137,12 @@ void GnomeShellProvider::ActivateResult(const QString& /*identifier*/,
   idle_->Touch();
 }
 
-void GnomeShellProvider::LaunchSearch(const QStringList& /*terms*/,
-                                      uint /*timestamp*/) {
+void GnomeShellProvider::LaunchSearch(const QStringList& terms,
+                                      uint timestamp) {
   idle_->Touch();
-  StartWindow();
+  const std::optional<QString> query = QueryOf(terms);
+  if (!query) return;
+  OpenWindow(answers_->AmountIn(*query), PlatformDataOf(timestamp));
 }
 
 KRunnerProvider::KRunnerProvider(Answers* answers, IdleExit* idle)
@@ -107,6 +163,12 @@ QList<RemoteAction> KRunnerProvider::Actions() {
 QList<RemoteMatch> KRunnerProvider::Match(const QString& query) {
   idle_->Touch();
   QList<RemoteMatch> matches;
+  if (query.size() > kMaxCallChars) {
+    sendErrorReply(QLatin1String(kLimitsError),
+                   QStringLiteral("A query of at most %1 characters is read")
+                       .arg(kMaxCallChars));
+    return matches;
+  }
   const QList<Result> results = answers_->ResultsFor(query);
   for (qsizetype i = 0; i < results.size(); ++i) {
     const Result& result = results[i];
@@ -122,16 +184,23 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query) {
 
 void KRunnerProvider::Run(const QString& match_id, const QString& action_id) {
   idle_->Touch();
+  if (match_id.size() > kMaxCallChars) return;
   if (action_id == QLatin1String(kOpenAction)) {
-    StartWindow();
-    return;
-  }
-  if (const std::optional<Result> result = answers_->ResultFor(match_id)) {
-    CopyToClipboard(result->exact);
+    OpenWindow(answers_->AmountOf(match_id), {});
+  } else if (action_id.isEmpty() || action_id == QLatin1String(kCopyAction)) {
+    if (const std::optional<Result> result = answers_->ResultFor(match_id)) {
+      CopyToClipboard(result->exact);
+    }
   }
 }
 
+void KRunnerProvider::Teardown() {
+  idle_->Touch();
+  answers_->Forget();
+}
+
 void RegisterDBusTypes() {
+  qDBusRegisterMetaType<Amount>();
   qDBusRegisterMetaType<QList<QVariantMap>>();
   qDBusRegisterMetaType<RemoteAction>();
   qDBusRegisterMetaType<QList<RemoteAction>>();

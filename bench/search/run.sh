@@ -2,8 +2,9 @@
 # Installs the built search provider into a scratch tree and runs
 # search_bench.py against it on a private session bus, where D-Bus starts the
 # provider through its service file as a desktop would. Prints the median and
-# 99th percentile time from request to answer of each kind of call, and the
-# provider's memory before and after 100,000 more queries.
+# 99th percentile time from request to answer of each kind of call, of 50
+# clients at once and of a query while another client sends calls at and over
+# the limits; then the provider's memory over 300,000 more queries.
 # Usage: bench/search/run.sh BUILD_DIR [COUNT]   (build Release for figures)
 set -euo pipefail
 build=$(cd "${1:?usage: bench/search/run.sh BUILD_DIR [COUNT]}" && pwd)

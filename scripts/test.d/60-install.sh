@@ -81,7 +81,13 @@ fi
 
 desktop="$root/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop"
-grep -qx 'Exec=Mensurex2' "$desktop" || { echo "desktop entry: wrong Exec" >&2; exit 1; }
+# Named by its full path, so that the entry (and GNOME Shell's search
+# provider, which names the entry) works outside PATH too; D-Bus starts the
+# window at an amount through its service of the same name.
+grep -qx 'Exec=/usr/bin/Mensurex2' "$desktop" || { echo "desktop entry: wrong Exec" >&2; exit 1; }
+window_service="$root/usr/share/dbus-1/services/$id.service"
+grep -qx "Name=$id" "$window_service" && grep -qx 'Exec=/usr/bin/Mensurex2' "$window_service" ||
+  { echo "the window's D-Bus service is wrong or missing" >&2; exit 1; }
 grep -qx "Icon=$id" "$desktop" || { echo "desktop entry: wrong Icon" >&2; exit 1; }
 
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
@@ -100,6 +106,12 @@ while read -r language _; do
   for key in Name GenericName Comment Keywords; do
     grep -q "^${key}\[${language}\]=" "$desktop" ||
       { echo "desktop entry: no ${key}[${language}]" >&2; exit 1; }
+  done
+  # KRunner's plugin entry shows the menu entry's name and comment.
+  for key in Name Comment; do
+    [[ $(grep "^${key}\[${language}\]=" "$root/usr/$runner") == \
+       "$(grep "^${key}\[${language}\]=" "$desktop")" ]] ||
+      { echo "KRunner entry: ${key}[${language}] differs from the menu's" >&2; exit 1; }
   done
   translated=$(grep -c "xml:lang=\"$language\"" "$metainfo" || true)
   [[ $translated -eq $texts ]] ||

@@ -13,7 +13,7 @@ tree="$work/tree"
 cmake -S "$source_dir" -B "$build" -G "$generator" -Wno-dev -DBUILD_TESTING=OFF \
   -DCMAKE_MAKE_PROGRAM="$make_program" -DCMAKE_CXX_COMPILER="$compiler" \
   -DMENSUREX_APP_ID="$id" >/dev/null
-cmake --build "$build" --target search_provider >/dev/null
+cmake --build "$build" --target search_provider krunner_entry >/dev/null
 rm -rf "$tree"
 cmake --install "$build/search" --prefix "$tree/usr" >/dev/null
 cat >"$work/session.conf" <<CONF

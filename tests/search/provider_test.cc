@@ -11,7 +11,9 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QVariantMap>
+#include <chrono>
 #include <ostream>
+#include <thread>
 
 // Readable in failure messages.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -53,17 +55,23 @@ TEST(SearchProvider, BothDesktopsFilesNameItByTheApplicationId) {
   EXPECT_EQ(Installed(kGnomeFile, "DesktopId"), kAppId + ".desktop");
   EXPECT_EQ(Installed(kKRunnerFile, "Icon"), kAppId);
 }
+
+constexpr char kGnomeInterface[] = "org.gnome.Shell.SearchProvider2";
 constexpr char kByteInExabytes[] =
     "0.000000000000000000867361737988403547205962240695953369140625";
 
-QList<QVariant> Call(const QByteArray& path, const char* interface,
-                     const char* method, const QList<QVariant>& arguments) {
+QDBusMessage Ask(const QByteArray& path, const char* interface,
+                 const char* method, const QList<QVariant>& arguments) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QString::fromUtf8(kService), QString::fromUtf8(path),
       QLatin1String(interface), QLatin1String(method));
   call.setArguments(arguments);
-  const QDBusMessage reply =
-      QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
+  return QDBusConnection::sessionBus().call(call, QDBus::Block, 10'000);
+}
+
+QList<QVariant> Call(const QByteArray& path, const char* interface,
+                     const char* method, const QList<QVariant>& arguments) {
+  const QDBusMessage reply = Ask(path, interface, method, arguments);
   EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
       << reply.errorMessage().toStdString();
   return reply.arguments();
@@ -71,12 +79,11 @@ QList<QVariant> Call(const QByteArray& path, const char* interface,
 
 // GNOME Shell's results for the terms: their ids, then the metas of them all.
 QList<QVariantMap> Metas(const QStringList& terms) {
-  const char* gnome = "org.gnome.Shell.SearchProvider2";
-  const QStringList ids = Call(kGnome, gnome, "GetInitialResultSet", {terms})
+  const QStringList ids = Call(kGnome, kGnomeInterface, "GetInitialResultSet", {terms})
                               .value(0)
                               .toStringList();
   QList<QVariantMap> metas;
-  Call(kGnome, gnome, "GetResultMetas", {ids})
+  Call(kGnome, kGnomeInterface, "GetResultMetas", {ids})
           .value(0)
           .value<QDBusArgument>() >>
       metas;
@@ -118,6 +125,29 @@ class Klipper : public QObject {
   void setClipboardContents(const QString& text) { copied.push_back(text); }
 };
 
+// Stands in for the window's org.freedesktop.Application.
+class Window : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+ public:
+  QStringList opened;  // "amount unit-index startup-id", or "-" for Activate
+ public slots:
+  void Activate(const QVariantMap& /*platform_data*/) { opened.push_back("-"); }
+  void ActivateAction(const QString& action, const QVariantList& parameter,
+                      const QVariantMap& platform_data) {
+    QString amount;
+    uint unit = 99;
+    const auto argument = parameter.value(0).value<QDBusArgument>();
+    if (argument.currentSignature() == "(su)") {
+      argument.beginStructure();
+      argument >> amount >> unit;
+      argument.endStructure();
+    }
+    opened.push_back(action + ' ' + amount + ' ' + QString::number(unit) + ' ' +
+                     platform_data.value("desktop-startup-id").toString());
+  }
+};
+
 template <typename Done>
 bool WaitFor(Done done) {
   const QDeadlineTimer deadline(20'000);
@@ -140,7 +170,7 @@ TEST(SearchProvider, AnswersGnomeShellWithExactResultsMostReadableFirst) {
        {"0.00000000000000000086736173798\u2026 EB"},
        kByteInExabytes},
       {{"abc"}, {}, {}},
-      {{QString(100'000, QLatin1Char('9')), "GB"}, {}, {}},
+      {{QString(5'000, QLatin1Char('9')), "GB"}, {}, {}},
   };
   for (const Row& row : rows) {
     const QList<QVariantMap> metas = Metas(row.terms);
@@ -156,7 +186,7 @@ TEST(SearchProvider, AnswersGnomeShellWithExactResultsMostReadableFirst) {
   }
 }
 
-TEST(SearchProvider, KRunnerCopiesTheExactValueAndOpensTheWindow) {
+TEST(SearchProvider, KRunnerCopiesTheExactValue) {
   EXPECT_TRUE(Matches("abc").isEmpty());
   const QList<Match> matches = Matches("1 B to EB");
   ASSERT_EQ(matches.size(), 1);
@@ -175,15 +205,82 @@ TEST(SearchProvider, KRunnerCopiesTheExactValueAndOpensTheWindow) {
   EXPECT_TRUE(WaitFor([&] { return klipper.copied.size() == 2; }));
   EXPECT_EQ(klipper.copied, (QStringList{kByteInExabytes, "2048"}));
 
-  // The window started is a stand-in on PATH that leaves a mark.
-  QFile mark(qEnvironmentVariable("MENSUREX_TEST_WINDOW_MARK"));
-  mark.remove();
-  Call(kKRunner, "org.kde.krunner1", "Run", {matches[0].id, "open"});
-  EXPECT_TRUE(WaitFor([&] { return mark.exists(); }));
-  mark.remove();
-  Call(kGnome, "org.gnome.Shell.SearchProvider2", "LaunchSearch",
-       {QStringList{"1"}, 0u});
-  EXPECT_TRUE(WaitFor([&] { return mark.exists(); }));
+  // Other actions are none of the provider's.
+  Call(kKRunner, "org.kde.krunner1", "Run", {matches[0].id, "no-such-action"});
+  Call(kKRunner, "org.kde.krunner1", "Teardown", {});
+  Call(kKRunner, "org.kde.krunner1", "Run", {Matches("3 KB")[0].id, ""});
+  EXPECT_TRUE(WaitFor([&] { return klipper.copied.size() == 3; }));
+  EXPECT_EQ(klipper.copied.value(2), "3072");
+}
+
+TEST(SearchProvider, OpensTheWindowAtTheAmount) {
+  Window window;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  ASSERT_TRUE(bus.registerObject(MENSUREX_OBJECT_PATH, &window,
+                                 QDBusConnection::ExportAllSlots));
+  ASSERT_TRUE(bus.registerService(MENSUREX_APP_ID));
+  Call(kGnome, kGnomeInterface, "LaunchSearch",
+       {QStringList{"１．５", "GB", "in", "MB"}, 1234u});
+  Call(kKRunner, "org.kde.krunner1", "Run", {Matches("2 B")[0].id, "open"});
+  Call(kGnome, kGnomeInterface, "LaunchSearch", {QStringList{"abc"}, 0u});
+  EXPECT_TRUE(WaitFor([&] { return window.opened.size() == 3; }));
+  EXPECT_EQ(window.opened,
+            (QStringList{"convert 1.5 3 mensurex2-search_TIME1234",
+                         "convert 2 0 ", "-"}));
+  bus.unregisterService(MENSUREX_APP_ID);
+}
+
+TEST(SearchProvider, RefusesWhatNamesNoResultAndCallsBeyondItsLimits) {
+  const QString kb = Matches("1 KB").value(0).id, big(100'000, '9');
+  const QString none = "org.freedesktop.DBus.Error.InvalidArgs",
+                over = "org.freedesktop.DBus.Error.LimitsExceeded";
+  const struct {
+    QByteArray path;
+    const char *interface, *method;
+    QVariant argument;
+    QString error;  // none: answered
+  } rows[] = {
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList{kb, kb}, {}},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList{kb, "9:1 KB"},
+       none},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList(65, kb), over},
+      {kGnome, kGnomeInterface, "GetResultMetas", QStringList(300'000, kb),
+       over},
+      {kGnome,
+       kGnomeInterface,
+       "GetInitialResultSet",
+       QStringList(256, "1"),
+       {}},
+      {kGnome, kGnomeInterface, "GetInitialResultSet", QStringList(257, "1"),
+       over},
+      {kGnome, kGnomeInterface, "GetInitialResultSet", QStringList{big}, over},
+      {kKRunner, "org.kde.krunner1", "Match", big, over},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(
+        Ask(row.path, row.interface, row.method, {row.argument}).errorName(),
+        row.error)
+        << row.method;
+  }
+  EXPECT_EQ(Matches("1 KB").size(), 6);  // still there for the next client
+}
+
+// Run alone, with a short idle time: the calls land within 3 ms either side
+// of the moment the provider's idle time runs out.
+TEST(SearchProviderIdle, AnswersCallsAtTheIdleDeadline) {
+  const int idle_ms = qEnvironmentVariableIntValue("MENSUREX_SEARCH_IDLE_MS");
+  constexpr int kCalls = 280;
+  QStringList errors;
+  for (int i = 0; i < kCalls; ++i) {
+    // The provider restarts its idle time on a call, just before it answers.
+    Call(kKRunner, "org.kde.krunner1", "Teardown", {});
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(idle_ms * 1000 + (i % 13 - 6) * 500));
+    const QDBusMessage reply =
+        Ask(kKRunner, "org.kde.krunner1", "Match", {"1 KB"});
+    if (reply.type() != QDBusMessage::ReplyMessage) errors << reply.errorName();
+  }
+  EXPECT_EQ(errors, QStringList{});
 }
 
 TEST(SearchProvider, QuitsWhenIdle) {

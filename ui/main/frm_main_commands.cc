@@ -1,5 +1,6 @@
 // The main window's commands: Calculate, Clear All, Close, Exit,
 // Instructions, About and Print Form.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -68,6 +69,19 @@ void frmMain::cmdCalculate_Click() {
   RefuseEntry(tr(*failure == mensurex::ConversionFailure::kOverflow
                      ? kOverflowMessage
                      : kRefusalMessage));
+}
+
+bool frmMain::ShowConversion(const QString& amount,
+                             mensurex::StorageUnit unit) {
+  if (print_job_ != nullptr || QApplication::activeModalWidget() != nullptr) {
+    return false;
+  }
+  txtEntry->setText(amount);
+  optMeasure[static_cast<std::size_t>(mensurex::UnitIndex(unit))]->setChecked(
+      true);
+  txtEntry->setFocus();
+  cmdCalculate_Click();
+  return true;
 }
 
 void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }

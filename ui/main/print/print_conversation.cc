@@ -273,6 +273,61 @@ std::string MarkedJobName(const QString& title) {
   return name + marked;
 }
 
+namespace {
+
+// Follows the child's records until its outcome, its end or times.end, and
+// sends it the page once it names the paper. True when the outcome came;
+// `step` is then or else the last step the child reported.
+bool FollowChild(int fd, const ConversationTimes& times, const Paper& fallback,
+                 const std::function<QByteArray(const Paper&)>& make_pdf,
+                 const std::atomic<bool>& abandoned, std::atomic<bool>& sent,
+                 std::string& step, ConversationResult& result) {
+  RecordReader reader(fd);
+  bool hung_up = false;
+  for (;;) {
+    if (abandoned && !hung_up) {
+      // The child stops waiting for the scheduler, and cancels what it made.
+      shutdown(fd, SHUT_WR);
+      hung_up = true;
+    }
+    char kind = 0;
+    std::string payload;
+    const auto read = reader.Next(
+        kind, payload, std::min(times.end, Clock::now() + kAbandonCheck));
+    if (read == RecordReader::Result::kClosed) return false;
+    if (read == RecordReader::Result::kWaiting) {
+      if (Clock::now() >= times.end) return false;
+      continue;
+    }
+    switch (kind) {
+      case kStep:
+        step = payload;
+        break;
+      case kSent:
+        sent = true;
+        break;
+      case kPaper:
+        if (!hung_up) {
+          WriteRecord(fd, kDocument,
+                      make_pdf(ParsePaper(payload, fallback)).toStdString(),
+                      times.exchange_until);
+        }
+        break;
+      case kOutcome:
+        if (!payload.empty() && payload[0] >= '0' && payload[0] <= '2') {
+          result.outcome = static_cast<PrintOutcome>(payload[0] - '0');
+          result.why = payload.substr(1);
+          return true;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
 ConversationResult RunPrintConversation(
     const ConversationTimes& times, const Paper& fallback,
     const std::string& title, const std::string& job_name,
@@ -305,50 +360,9 @@ ConversationResult RunPrintConversation(
     return result;
   }
 
-  RecordReader reader(fd);
   std::string step = "starting";
-  bool told = false;
-  bool hung_up = false;
-  while (!told) {
-    if (abandoned && !hung_up) {
-      // The child stops waiting for the scheduler, and cancels what it made.
-      shutdown(fd, SHUT_WR);
-      hung_up = true;
-    }
-    char kind = 0;
-    std::string payload;
-    const auto read = reader.Next(
-        kind, payload, std::min(times.end, Clock::now() + kAbandonCheck));
-    if (read == RecordReader::Result::kClosed) break;
-    if (read == RecordReader::Result::kWaiting) {
-      if (Clock::now() >= times.end) break;
-      continue;
-    }
-    switch (kind) {
-      case kStep:
-        step = payload;
-        break;
-      case kSent:
-        sent = true;
-        break;
-      case kPaper:
-        if (!hung_up) {
-          WriteRecord(fd, kDocument,
-                      make_pdf(ParsePaper(payload, fallback)).toStdString(),
-                      times.exchange_until);
-        }
-        break;
-      case kOutcome:
-        if (!payload.empty() && payload[0] >= '0' && payload[0] <= '2') {
-          result.outcome = static_cast<PrintOutcome>(payload[0] - '0');
-          result.why = payload.substr(1);
-          told = true;
-        }
-        break;
-      default:
-        break;
-    }
-  }
+  const bool told =
+      FollowChild(fd, times, fallback, make_pdf, abandoned, sent, step, result);
   // Whatever the child still waits for ends with it, connections and all.
   kill(child, SIGKILL);
   while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {

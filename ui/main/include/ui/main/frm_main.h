@@ -61,6 +61,12 @@ class frmMain : public QMainWindow {
   // replaced).
   void set_print_job_starter(PrintJobStarter starter);
 
+  // Shows `amount` in the entry box, `unit` selected and, as Calculate
+  // does, the results or the refusal; for the desktop's search, which opens
+  // the window at an amount. Changes nothing and returns false while the
+  // window prints or a modal window is open above it.
+  bool ShowConversion(const QString& amount, mensurex::StorageUnit unit);
+
  protected:
   // A close asked for while the window prints waits for the outcome: the
   // failure message, if any, is shown first, then the window closes.
