@@ -66,7 +66,7 @@ int Run(const std::vector<std::string>& arguments) {
     return output.Finish(kExitConverted);
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
-  if (options.has_amount) return ConvertArgumentAmount(options, &output);
+  if (!options.amounts.empty()) return ConvertArgumentAmounts(options, &output);
   LineReader reader(
       STDIN_FILENO, kMaxTextBytes, Output::kBlockBytes,
       [&output] { output.Flush(); }, options.zero_terminated ? '\0' : '\n');

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Completion for mensurex in bash: its options, the units after --to and
-# --from, the modes after --round and --invalid, and installed locales.
+# Completion for mensurex in bash: its options and numfmt's, the units and
+# numfmt's scales after --to and --from, the modes after --round and
+# --invalid, and installed locales.
 
 _mensurex() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=""
@@ -14,19 +15,19 @@ _mensurex() {
   local units="B KB MB GB TB PB EB K M G T P E Ki Mi Gi Ti Pi Ei KiB MiB GiB TiB PiB EiB"
   local words=""
   case $prev in
-    --to) words="auto $units" ;;
-    --from) words=$units ;;
+    --to) words="auto human $units none si iec iec-i" ;;
+    --from) words="$units none auto si iec iec-i" ;;
     --round) words="up down from-zero towards-zero nearest" ;;
     --invalid) words="abort fail warn ignore" ;;
     --locale) words="C $(locale -a 2>/dev/null)" ;;
     --precision | --padding | --format | --field | -d | --delimiter | \
-      --decimal | --grouping | --unit-separator)
+      --decimal | --grouping | --unit-separator | --from-unit | --to-unit)
       COMPREPLY=()
       return
       ;;
     *)
       [[ $cur == -* ]] || { COMPREPLY=(); return; }
-      words="--to --from --si --precision --round --show-unit
+      words="--to --from --from-unit --to-unit --si --precision --round --show-unit
         --unit-separator --padding --format --field --delimiter --header
         --zero-terminated --invalid --locale --decimal --grouping --help
         --version"

@@ -32,7 +32,11 @@ struct Draft {
   std::optional<std::string> padding;
   std::optional<std::string> format;
   std::optional<std::string> unit_separator;
+  std::optional<std::string> from_unit;
+  std::optional<std::string> to_unit;
   bool round = false;
+  bool invalid = false;
+  bool group_output = false;
   std::vector<std::string> words;
 };
 
@@ -41,10 +45,13 @@ using Problem = std::optional<UsageError>;
 using Parser = Problem (*)(const char* value, Draft* draft);
 
 struct OptionRow {
-  const char* name;
-  int has_arg;
-  char short_name;  // 0: long only
-  Parser parse;
+  const char* name = nullptr;
+  int has_arg = no_argument;
+  char short_name = 0;  // 0: long only
+  Parser parse = nullptr;
+  // An optional value may also be the next argument, when that can be a
+  // separator (see Grouping).
+  bool value_may_follow = false;
 };
 
 // A whole decimal number of at most `max`.
@@ -150,6 +157,7 @@ Problem Invalid(const char* value, Draft* draft) {
                       " is not an --invalid mode (abort, fail, warn, ignore)"};
   }
   draft->options.invalid = *mode;
+  draft->invalid = true;
   return std::nullopt;
 }
 
@@ -188,6 +196,17 @@ Problem Header(const char* value, Draft* draft) {
   return std::nullopt;
 }
 
+// Without a value, the digits written are grouped; with one, it is the
+// grouping separator read.
+Problem Grouping(const char* value, Draft* draft) {
+  if (value == nullptr) {
+    draft->group_output = true;
+  } else {
+    draft->grouping = value;
+  }
+  return std::nullopt;
+}
+
 template <bool ConversionSettings::*member>
 Problem Set(const char*, Draft* draft) {
   draft->options.conversion.*member = true;
@@ -205,9 +224,11 @@ Problem ZeroTerminated(const char*, Draft* draft) {
   return std::nullopt;
 }
 
-constexpr std::array<OptionRow, 20> kOptions = {{
+constexpr std::array<OptionRow, 22> kOptions = {{
     {"to", required_argument, 0, Keep<&Draft::to>},
     {"from", required_argument, 0, Keep<&Draft::from>},
+    {"from-unit", required_argument, 0, Keep<&Draft::from_unit>},
+    {"to-unit", required_argument, 0, Keep<&Draft::to_unit>},
     {"si", no_argument, 0, Set<&ConversionSettings::si>},
     {"precision", required_argument, 0, Keep<&Draft::precision>},
     {"round", required_argument, 0, Round},
@@ -222,12 +243,15 @@ constexpr std::array<OptionRow, 20> kOptions = {{
     {"invalid", required_argument, 0, Invalid},
     {"locale", required_argument, 0, Keep<&Draft::locale>},
     {"decimal", required_argument, 0, Keep<&Draft::decimal>},
-    {"grouping", required_argument, 0, Keep<&Draft::grouping>},
+    {"grouping", optional_argument, 0, Grouping, true},
     {"help", no_argument, 'h', Act<Options::Action::kHelp>},
     {"version", no_argument, 0, Act<Options::Action::kVersion>},
     {nullptr, 0, 0, nullptr},
 }};
-// Long options without a short name come back as kLongCode + their index.
+// Long options without a short name come back as kLongCode + the index of
+// their row, or of the row whose name theirs extends ("from-unit" has the
+// code of "from"), so that getopt_long takes an abbreviation of both
+// ("--fr") for the shorter; the index it reports tells them apart.
 constexpr int kLongCode = 256;
 
 // "-": words come back in order as option 1; ":": a missing value is ':'.
@@ -241,21 +265,32 @@ std::string ShortOptions() {
   return text;
 }
 
+int LongCode(std::size_t index) {
+  if (kOptions[index].name == nullptr) return 0;
+  const std::string_view name = kOptions[index].name;
+  for (std::size_t i = 0; i < index; ++i) {
+    const std::string_view shorter = kOptions[i].name;
+    if (name.starts_with(shorter) && name.size() > shorter.size() &&
+        name[shorter.size()] == '-' &&
+        kOptions[i].has_arg == kOptions[index].has_arg) {
+      return kLongCode + static_cast<int>(i);
+    }
+  }
+  return kLongCode + static_cast<int>(index);
+}
+
 std::vector<option> LongOptions() {
   std::vector<option> options;
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
     const OptionRow& row = kOptions[i];
     options.push_back({row.name, row.has_arg, nullptr,
-                       row.short_name != 0 ? row.short_name
-                                           : kLongCode + static_cast<int>(i)});
+                       row.short_name != 0 ? row.short_name : LongCode(i)});
   }
   return options;
 }
 
-const OptionRow* OptionRowFor(int code) {
-  if (code >= kLongCode) {
-    return &kOptions[static_cast<std::size_t>(code - kLongCode)];
-  }
+const OptionRow* OptionRowFor(int code, int long_index) {
+  if (long_index >= 0) return &kOptions[static_cast<std::size_t>(long_index)];
   for (const OptionRow& row : kOptions) {
     if (row.name != nullptr && row.short_name == code) return &row;
   }
@@ -268,56 +303,164 @@ bool IsOption(std::string_view argument) {
          (argument[1] == '-' || IsAsciiLetter(argument[1]));
 }
 
-// Sorts the arguments into options, handed to their parsers, and words.
-// Each option (a long one, or a cluster of short ones) is read by
-// getopt_long together with the argument after it, which it may take as
-// its value; any other argument is a word.
+// Whether an argument can be a separator: empty, or one character that is
+// not a digit.
+bool CanBeSeparator(std::string_view argument) {
+  return argument.empty() ||
+         (FrontUtf8Char(argument).length == argument.size() &&
+          !IsAsciiDigit(argument[0]));
+}
+
+// Sorts the arguments into options, handed to their parsers, and words, in
+// one getopt_long scan. The scan always runs to the end, so that it leaves
+// no cluster of short options half read for the next one; the first
+// problem, or --help or --version, is what counts.
 Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
   static const std::string short_options = ShortOptions();
   static const std::vector<option> long_options = LongOptions();
-  for (std::size_t i = 0; i < arguments.size();) {
-    const std::string& argument = arguments[i];
-    if (argument == "--") {
-      for (++i; i < arguments.size(); ++i) draft->words.push_back(arguments[i]);
-      break;
-    }
-    if (!IsOption(argument)) {
-      draft->words.push_back(argument);
-      ++i;
+  std::vector<std::string> texts = arguments;
+  std::string program = "mensurex";
+  std::vector<char*> argv = {program.data()};
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(argv.size()) - 1;
+  const auto argument = [&](int i) { return std::string_view(argv[i]); };
+
+  Problem problem;
+  const auto done = [&] {
+    return problem || draft->options.action != Options::Action::kConvert;
+  };
+  bool in_cluster = false;  // within "-zd," after its first letter
+  opterr = 0;
+  optind = 1;
+  for (;;) {
+    const int at = optind;
+    if (!in_cluster && at < argc && argument(at).size() >= 2 &&
+        argument(at)[0] == '-' && !IsOption(argument(at))) {
+      // A negative amount, not a cluster of short options.
+      if (!done()) draft->words.emplace_back(argument(at));
+      ++optind;
       continue;
     }
-    std::string program = "mensurex";
-    std::string text = argument;
-    std::string next = i + 1 < arguments.size() ? arguments[i + 1] : "";
-    std::array<char*, 4> argv = {program.data(), text.data(), next.data(),
-                                 nullptr};
-    const int argc = i + 1 < arguments.size() ? 3 : 2;
-    if (argc == 2) argv[2] = nullptr;
-    optind = 0;  // a fresh scan, as glibc documents
-    opterr = 0;
-    do {
-      const int code = getopt_long(argc, argv.data(), short_options.c_str(),
-                                   long_options.data(), nullptr);
-      const OptionRow* row = OptionRowFor(code);
-      if (code == ':') {
-        return UsageError{"option " + QuoteForMessage(argument) +
-                          " needs a value"};
-      }
-      if (row == nullptr) {
-        return UsageError{"unknown or ambiguous option " +
-                          QuoteForMessage(argument)};
-      }
-      if (Problem problem = row->parse(optarg, draft)) return problem;
-      if (draft->options.action != Options::Action::kConvert) {
-        return std::nullopt;
-      }
-    } while (optind < 2);
-    i += static_cast<std::size_t>(optind - 1);
+    int long_index = -1;
+    const int code = getopt_long(argc, argv.data(), short_options.c_str(),
+                                 long_options.data(), &long_index);
+    if (code == -1) break;
+    in_cluster = optind == at;
+    if (done()) continue;
+    if (code == 1) {
+      draft->words.emplace_back(optarg);
+      continue;
+    }
+    const std::string quoted = QuoteForMessage(argument(at));
+    if (code == ':') {
+      problem = UsageError{"option " + quoted + " needs a value"};
+      continue;
+    }
+    const OptionRow* row =
+        code == '?' ? nullptr : OptionRowFor(code, long_index);
+    if (row == nullptr) {
+      problem = UsageError{"unknown or ambiguous option " + quoted};
+      continue;
+    }
+    const char* value = optarg;
+    if (value == nullptr && row->value_may_follow && optind < argc &&
+        CanBeSeparator(argument(optind))) {
+      value = argv[optind++];
+    }
+    problem = row->parse(value, draft);
   }
+  // What follows "--" is words.
+  for (int i = optind; i < argc; ++i) {
+    if (!done()) draft->words.emplace_back(argument(i));
+  }
+  return problem;
+}
+
+std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
+  if (input && name == "auto") return Scale::kAuto;
+  return Choice<Scale>(name, {{"none", Scale::kNone},
+                              {"si", Scale::kSi},
+                              {"iec", Scale::kIec},
+                              {"iec-i", Scale::kIecI}});
+}
+
+// A size for --from-unit and --to-unit: a whole number, with a suffix or
+// not (1K = 1000, 1Ki = 1024), whose only prime factors are 2 and 5, so
+// that every result stays a finite decimal.
+std::optional<Ratio> UnitSizeNamed(std::string_view text) {
+  std::size_t digits = 0;
+  while (digits < text.size() && IsAsciiDigit(text[digits])) ++digits;
+  auto count =
+      Count(text.substr(0, digits), std::numeric_limits<std::uint64_t>::max());
+  if (!count || *count == 0) return std::nullopt;
+  Ratio size;
+  if (digits < text.size()) {
+    const auto suffix = NumfmtSuffixSize(text.substr(digits), Scale::kAuto);
+    if (!suffix) return std::nullopt;
+    size = *suffix;
+  }
+  for (; *count % 2 == 0; *count /= 2) ++size.twos;
+  for (; *count % 5 == 0; *count /= 5) ++size.fives;
+  if (*count != 1) return std::nullopt;
+  return size;
+}
+
+Problem ResolveNumfmt(const Draft& draft, Options* options) {
+  NumfmtStyle style;
+  const auto scale = [](const std::optional<std::string>& name, bool input,
+                        Scale* scale) -> Problem {
+    if (!name) return std::nullopt;
+    const std::optional<Scale> named = ScaleNamed(*name, input);
+    if (!named) {
+      return UsageError{
+          QuoteForMessage(*name) + " is not a scale (" +
+          (input ? "none, auto, si, iec, iec-i" : "none, si, iec, iec-i") +
+          "), which numfmt's options take instead of units"};
+    }
+    *scale = *named;
+    return std::nullopt;
+  };
+  const auto size = [](const std::optional<std::string>& text,
+                       std::string_view option, Ratio* ratio) -> Problem {
+    if (!text) return std::nullopt;
+    const std::optional<Ratio> named = UnitSizeNamed(*text);
+    if (!named) {
+      return UsageError{std::string(option) +
+                        " takes a size such as 512, 4096, 1K or 1Ki (whole, "
+                        "and a product of 2s and 5s), not " +
+                        QuoteForMessage(*text)};
+    }
+    *ratio = *named;
+    return std::nullopt;
+  };
+  if (Problem problem = scale(draft.from, true, &style.from)) return problem;
+  if (Problem problem = scale(draft.to, false, &style.to)) return problem;
+  if (Problem problem =
+          size(draft.from_unit, "--from-unit", &style.from_unit)) {
+    return problem;
+  }
+  if (Problem problem = size(draft.to_unit, "--to-unit", &style.to_unit)) {
+    return problem;
+  }
+  ConversionSettings& conversion = options->conversion;
+  conversion.numfmt = style;
+  conversion.readable_places = true;
+  if (!draft.round) conversion.rounding = Rounding::kFromZero;
+  if (!draft.invalid) options->invalid = InvalidMode::kAbort;
+  if (options->fields.empty()) options->fields.push_back({1, 1});
   return std::nullopt;
 }
 
-Problem ResolveUnits(const Draft& draft, ConversionSettings* conversion) {
+// numfmt's style when a scale or a unit size is named; mensurex's units
+// otherwise.
+Problem ResolveUnits(const Draft& draft, Options* options) {
+  const bool scale_named = (draft.from && ScaleNamed(*draft.from, true)) ||
+                           (draft.to && ScaleNamed(*draft.to, false));
+  if (scale_named || draft.from_unit || draft.to_unit) {
+    return ResolveNumfmt(draft, options);
+  }
+  ConversionSettings* conversion = &options->conversion;
   const auto unit = [&](const std::string& name) -> std::optional<Unit> {
     const auto named = UnitFromName(name, conversion->si, FoldLetterCase);
     return named ? std::optional<Unit>(named->unit) : std::nullopt;
@@ -330,25 +473,31 @@ Problem ResolveUnits(const Draft& draft, ConversionSettings* conversion) {
     if (!from) return unknown(*draft.from);
     conversion->default_unit = *from;
   }
-  if (draft.to && *draft.to == "auto") {
+  if (options->fields.empty() && options->delimiter) {
+    options->fields.push_back({1, 1});
+  }
+  if (draft.to && *draft.to == "human") {
+    // As ls -h and du -h write sizes, rounded up unless --round says.
+    conversion->automatic = true;
+    conversion->readable_places = true;
+    if (!draft.round) conversion->rounding = Rounding::kUp;
+  } else if ((draft.to && *draft.to == "auto") ||
+             (!draft.to && !options->fields.empty())) {
     conversion->automatic = true;
   } else if (draft.to) {
     const std::optional<Unit> to = unit(*draft.to);
     if (!to) return unknown(*draft.to);
     conversion->only_unit = *to;
   }
-  if (!draft.options.fields.empty() && !draft.to) {
-    return UsageError{"--field needs --to (a unit, or auto)"};
-  }
   return std::nullopt;
 }
 
-// Reads FORMAT: text, "%[-][0][WIDTH][.PRECISION]f", text; "%%" is "%".
+// Reads FORMAT: text, "%[-][0]['][WIDTH][.PRECISION]f", text; "%%" is "%".
 Problem ParseFormat(std::string_view format, ConversionSettings* conversion,
                     bool* has_width, std::optional<std::string>* places) {
   const UsageError refused{
       QuoteForMessage(format) +
-      " is not a format (TEXT%[-][0][WIDTH][.PRECISION]fTEXT)"};
+      " is not a format (TEXT%[-][0]['][WIDTH][.PRECISION]fTEXT)"};
   std::string* text = &conversion->prefix;
   bool seen = false;
   for (std::size_t i = 0; i < format.size(); ++i) {
@@ -364,8 +513,12 @@ Problem ParseFormat(std::string_view format, ConversionSettings* conversion,
     if (seen) return refused;
     seen = true;
     std::size_t j = i + 1;
-    for (; j < format.size() && (format[j] == '-' || format[j] == '0'); ++j) {
-      (format[j] == '-' ? conversion->pad_right : conversion->pad_zeros) = true;
+    for (; j < format.size() &&
+           (format[j] == '-' || format[j] == '0' || format[j] == '\'');
+         ++j) {
+      (format[j] == '-'   ? conversion->pad_right
+       : format[j] == '0' ? conversion->pad_zeros
+                          : conversion->group_output) = true;
     }
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
@@ -428,9 +581,10 @@ Problem ResolveLayout(const Draft& draft, ConversionSettings* conversion) {
   }
   if (draft.unit_separator) {
     conversion->unit_separator = *draft.unit_separator;
-  } else if (!draft.options.fields.empty()) {
+  } else if (!draft.options.fields.empty() || conversion->numfmt) {
     conversion->unit_separator.clear();
   }
+  if (draft.group_output) conversion->group_output = true;
   // The longest precision with which zero still fits a result.
   const std::size_t max_places =
       conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
@@ -443,7 +597,7 @@ Problem ResolveLayout(const Draft& draft, ConversionSettings* conversion) {
           std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
     }
     conversion->places = count;
-  } else if (draft.round) {
+  } else if (draft.round && !conversion->readable_places) {
     conversion->places = 0;  // --round alone rounds to whole units
   }
   return std::nullopt;
@@ -489,35 +643,20 @@ Problem ResolveSeparators(const Draft& draft, Options* options) {
   return std::nullopt;
 }
 
-// The words are one amount: a number, and a unit after it.
-Problem ResolveAmount(const std::vector<std::string>& words, Options* options) {
-  if (words.empty()) return std::nullopt;
-  // The second word is no unit when the first has one, or is a number.
-  const bool second_is_extra =
-      words.size() >= 2 &&
-      ((!words[0].empty() && IsAsciiLetter(words[0].back())) ||
-       IsNumericEntry(words[1], options->conversion.separators));
-  if (words.size() > 2 || second_is_extra) {
-    const std::size_t extra = second_is_extra ? 1 : 2;
-    const std::size_t more = words.size() - extra - 1;
-    return UsageError{QuoteForMessage(words[extra]) +
-                      (more == 0 ? " is one argument too many"
-                                 : " and the " + std::to_string(more) +
-                                       " after it are arguments too many") +
-                      " (an amount is a number and a unit)"};
+// The words are amounts: each word, or a number and the word without
+// digits after it, its unit ("1.5 GB"), which only whole lines join.
+void ResolveAmounts(const std::vector<std::string>& words, Options* options) {
+  const EntrySeparators& separators = options->conversion.separators;
+  const bool join = !options->conversion.numfmt && options->fields.empty();
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    std::string amount = words[i];
+    if (join && i + 1 < words.size() && IsNumericEntry(words[i], separators) &&
+        std::none_of(words[i + 1].begin(), words[i + 1].end(), IsAsciiDigit)) {
+      amount += ' ';
+      amount += words[++i];
+    }
+    options->amounts.push_back(std::move(amount));
   }
-  for (const std::string& word : words) {
-    if (options->has_amount) options->amount.push_back(' ');
-    options->amount.append(word);
-    options->has_amount = true;
-  }
-  if (!options->fields.empty()) {
-    return UsageError{
-        "--field converts fields of standard input, not the "
-        "amount " +
-        QuoteForMessage(options->amount)};
-  }
-  return std::nullopt;
 }
 
 }  // namespace
@@ -528,29 +667,32 @@ std::variant<Options, UsageError> ParseOptions(
   Options& options = draft.options;
   Problem problem = ScanArguments(arguments, &draft);
   if (!problem && options.action != Options::Action::kConvert) return options;
-  if (!problem) problem = ResolveUnits(draft, &options.conversion);
+  if (!problem) problem = ResolveUnits(draft, &options);
   if (!problem) problem = ResolveSeparators(draft, &options);
   if (!problem) problem = ResolveLayout(draft, &options.conversion);
-  if (!problem) problem = ResolveAmount(draft.words, &options);
   if (problem) return *problem;
+  ResolveAmounts(draft.words, &options);
   return options;
 }
 
 std::string HelpText() {
-  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]
+  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]...
 Convert amounts of digital storage between bytes, kilobytes, megabytes,
 gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
 and print the exact results: every digit, no exponent, nothing rounded unless
---precision or --round asks for it.
+--precision or --round asks for it. numfmt's options work too (see below).
 
-With an AMOUNT, convert it; without one, read standard input, one amount per
+With AMOUNTs, convert each; without, read standard input, one amount per
 line (or per chosen field), and answer each line before reading on. Without
 --to, each amount gives seven lines VALUE<TAB>UNIT, bytes first.
 
   --to UNIT          print the value in UNIT alone; "auto": in the largest
                      unit in which it is at least 1, or the one above when
                      rounding carries it to 1024 (1000 with --si), as
-                     VALUE<TAB>UNIT (VALUEUNIT in a field)
+                     VALUE<TAB>UNIT (VALUEUNIT in a field), whole bytes
+                     without a fraction; "human": the same as ls -h and du -h
+                     write it, one decimal below 10 and none from 10, rounded
+                     up
   --from UNIT        the unit of amounts written without one (default: B)
   --si               K, KB, kB .. E, EB and kilobyte .. exabyte mean powers of
                      1000; Ki, KiB .. Ei, EiB stay powers of 1024
@@ -564,13 +706,15 @@ line (or per chosen field), and answer each line before reading on. Without
   --padding N        pad each result to N characters, on the left (on the
                      right when N is negative)
   --format FORMAT    lay each result out as FORMAT: text, then %f with the
-                     flags - (pad on the right) and 0 (pad with zeros), a
-                     width and a .PRECISION, then text; %% is a %
+                     flags - (pad on the right), 0 (pad with zeros) and '
+                     (group the digits), a width and a .PRECISION, then text;
+                     %% is a %
   --field LIST       convert only these fields (N, N-M, -M, N- joined by
-                     commas); the rest of the line is kept byte for byte;
-                     needs --to; no amount arguments
+                     commas), to --to or else to the readable unit; the rest
+                     of the line is kept byte for byte, and a field after
+                     spaces keeps its right edge, so columns stay aligned
   -d, --delimiter X  fields are separated by the character X (default: runs
-                     of spaces and tabs)
+                     of spaces and tabs); without --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
   -z, --zero-terminated  lines end with NUL, not a line feed
   --invalid MODE     for an amount that does not convert: abort (stop),
@@ -581,9 +725,26 @@ line (or per chosen field), and answer each line before reading on. Without
                      and no grouping) instead of as LC_ALL, LC_NUMERIC or LANG
   --decimal SEP      the decimal separator; when it is the locale's grouping
                      separator, grouping is off unless --grouping is given
-  --grouping SEP     the digit-grouping separator ("" for none)
+  --grouping [SEP]   the digit-grouping separator read ("" for none); alone,
+                     group the digits written with the locale's separator
   -h, --help         show this help and exit
   --version          show the version and exit
+
+numfmt's options, as numfmt's manual describes them; any of the first four
+turns numfmt's style on: one result per amount with numfmt's suffixes, field
+1 of each line, --round=from-zero, --invalid=abort, and exit status 2 for an
+amount that does not convert. Every figure stays exact, at any size.
+  --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
+                     Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
+  --to=SCALE         write none (a number, with as many decimals as it was
+                     written with) or the readable suffix of si (k, M .. Q),
+                     iec (K .. Q) or iec-i (Ki .. Qi): one decimal below 10,
+                     none from 10, none in bytes
+  --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
+                     a product of 2s and 5s)
+  --to-unit=N        results count units of N bytes
+  --round, --padding, --format, --field, -d, --header, -z, --invalid,
+  --unit-separator and --grouping as above.
 
 Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
 Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
@@ -591,17 +752,22 @@ Long options may be shortened while they stay unambiguous; "--" ends the
 options.
 
 Exit status: 0 when every amount converted (or --invalid=warn or ignore),
-1 when any did not or output failed, 2 for a mistake in the options.
+1 when any did not or output failed, 2 for a mistake in the options (and in
+numfmt's style, for an amount that did not convert).
 
 Examples:
   $ mensurex --to EB 1 B
   0.000000000000000000867361737988403547205962240695953369140625
   $ mensurex --si --to GiB 1 TB
   931.322574615478515625
-  $ mensurex --to auto --precision 1 1048575
+  $ mensurex --to auto --precision 1 1048575 28
   1.0	MB
-  $ du -b --max-depth=1 /usr/share | mensurex --to auto --precision 1 --field 1 | sort -h
-  $ df -B1 | mensurex --header --to auto --precision 1 --field 2-4 --padding 8
+  28	B
+  $ mensurex --from=iec --to=si 1.5G 20E
+  1.7G
+  24E
+  $ du -b --max-depth=1 /usr/share | mensurex --to human --field 1 | sort -h
+  $ df -B1 | mensurex --header --field 2-4 --to=iec
   $ find . -type f -printf '%s\n' | mensurex --to KB
 )";
 }

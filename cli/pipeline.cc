@@ -35,9 +35,16 @@ void AppendComplaint(std::size_t number, std::size_t field,
   out->append(message);
 }
 
+// The status when an amount did not convert and the mode does not forgive
+// it.
+int FailedStatus(const Options& options) {
+  return options.conversion.numfmt ? kExitUsage : kExitFailed;
+}
+
 int ExitStatusOf(const Options& options, bool any_bad) {
-  return any_bad && options.invalid == InvalidMode::kFail ? kExitFailed
-                                                          : kExitConverted;
+  return any_bad && options.invalid == InvalidMode::kFail
+             ? FailedStatus(options)
+             : kExitConverted;
 }
 
 std::string_view LineEnd(const Options& options) {
@@ -95,10 +102,10 @@ bool LineConverter::TooLong(std::string_view end, std::size_t number) {
 bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
                                 std::string* out) {
   const ConversionSettings& settings = options_.conversion;
-  // A padded field keeps its right edge where the input had it, so that a
-  // right-aligned column stays one: its blanks give or take what the value
-  // needs, and one blank at least stays.
-  if (blanks.empty() || settings.width == 0 || settings.pad_right ||
+  // A field keeps its right edge where the input had it, so that a
+  // right-aligned column stays one: its spaces give or take what the value
+  // needs, and one at least stays.
+  if (blanks.empty() || settings.pad_right ||
       blanks.find('\t') != std::string_view::npos) {
     out->append(blanks);
     const std::size_t start = out->size();
@@ -192,8 +199,11 @@ bool LineConverter::Bad(std::string_view line, std::string_view end,
     output_->Complain(complaint_);
   }
   if (options_.invalid == InvalidMode::kAbort) return false;
-  // The arguments' amount has no line to keep in step with.
-  if (number == 0) return true;
+  // One amount of the arguments has nothing to keep in step with.
+  if (number == 0 && options_.amounts.size() == 1 &&
+      !options_.conversion.numfmt) {
+    return true;
+  }
   std::string* const out = output_->buffer();
   const std::size_t results =
       options_.fields.empty() ? converter_.ResultCount() : 1;
@@ -240,17 +250,20 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     }
     in_pieces = false;
     ++number;
-    if (!go_on) return output->Finish(kExitFailed);
+    if (!go_on) return output->Finish(FailedStatus(options));
     output->MaybeFlush();
     if (output->failed()) break;
   }
   return output->Finish(ExitStatusOf(options, lines.any_bad()));
 }
 
-int ConvertArgumentAmount(const Options& options, Output* output) {
+int ConvertArgumentAmounts(const Options& options, Output* output) {
   LineConverter lines(options, output);
-  if (!lines.Convert(options.amount, LineEnd(options), 0)) {
-    return output->Finish(kExitFailed);
+  for (const std::string& amount : options.amounts) {
+    if (!lines.Convert(amount, LineEnd(options), 0)) {
+      return output->Finish(FailedStatus(options));
+    }
+    output->MaybeFlush();
   }
   return output->Finish(ExitStatusOf(options, lines.any_bad()));
 }

@@ -101,14 +101,14 @@ std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
 
 int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
 
-// amount * 2^twos rounded to `places`, for a ratio below 1 and an amount
-// that fits 128 bits at that many places, as most byte counts do. False,
-// with nothing appended, for any other.
+// amount * 2^twos rounded to `places`, for a ratio below 1 (and above
+// 2^-128) and an amount that fits 128 bits at that many places, as most
+// byte counts do. False, with nothing appended, for any other.
 bool AppendSmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
                         Rounding rounding, std::string_view decimal,
                         std::array<char, 40>* buffer, std::string* out) {
   Uint128 scaled = 0;
-  if (ratio.fives != 0 || ratio.twos >= 0 ||
+  if (ratio.fives != 0 || ratio.twos >= 0 || ratio.twos <= -128 ||
       !ScaledSmall(amount.digits,
                    amount.exponent + static_cast<std::int64_t>(places),
                    &scaled)) {

@@ -2,8 +2,9 @@
 # Converts COUNT amounts (default 1000000) read from a file with mensurex and
 # with numfmt in the same run, as whole processes: to bytes and other units
 # against `numfmt --from=iec`, byte counts to a readable unit against
-# `numfmt --to=iec`, and COUNT lines that are no amounts (complaints to a
-# file) against as many good lines. It prints for each command the median
+# `numfmt --to=iec`, COUNT lines that are no amounts (complaints to a file)
+# against as many good lines, and numfmt's own options (`--from=iec
+# --to=si`) given to both. It prints for each command the median
 # wall time of RUNS runs (default 5) and its ratio to the row it is compared
 # with, with the median CPU time (user + system) beside it. The runs of the
 # commands take turns, so that a change in the machine's load falls on all of
@@ -50,6 +51,8 @@ rows=(
   "mensurex --to auto -p1|$mensurex --to auto --precision 1 <$work/bytes.txt|4"
   "mensurex --to B, bytes|$mensurex --to B <$work/bytes.txt|6"
   "mensurex --to B, bad|bad_lines|6"
+  "numfmt --from=iec --to=si|numfmt --from=iec --to=si <$amounts|8"
+  "mensurex --from=iec --to=si|$mensurex --from=iec --to=si <$amounts|8"
 )
 # Every command must do its work, or its time means nothing; this first
 # pass also warms the file cache.
@@ -68,7 +71,7 @@ done
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 echo "$count amounts (or lines), medians of $runs runs; ratio: to the row named"
-printf '%-24s %8s %8s %8s  %s\n' "command" "wall s" "ratio" "cpu s" "compared with"
+printf '%-28s %8s %8s %8s  %s\n' "command" "wall s" "ratio" "cpu s" "compared with"
 for i in "${!rows[@]}"; do
   IFS='|' read -r name cmd ref <<<"${rows[$i]}"
   IFS='|' read -r ref_name _ _ <<<"${rows[$ref]}"
@@ -76,7 +79,7 @@ for i in "${!rows[@]}"; do
   base=$(awk '{ print $1 }' "$work/times.$ref" | median)
   cpu=$(awk '{ print $2 + $3 }' "$work/times.$i" | median)
   awk -v n="$name" -v w="$wall" -v b="$base" -v c="$cpu" -v r="$ref_name" \
-    'BEGIN { printf "%-24s %8.3f %8.2f %8.3f  %s\n", n, w, w / b, c, r }'
+    'BEGIN { printf "%-28s %8.3f %8.2f %8.3f  %s\n", n, w, w / b, c, r }'
 done
 
 # The cost of one long amount must grow about linearly with its digits.

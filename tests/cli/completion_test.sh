@@ -19,9 +19,12 @@ expect() {
     failures=$((failures + 1))
   fi
 }
-expect "--to" mensurex --t
+expect "--to --to-unit" mensurex --t
+expect "--from-unit" mensurex --from-
+expect "iec iec-i" mensurex --from = i
 expect "--zero-terminated" mensurex 1 KB --z
 expect "auto" mensurex --to a
+expect "" mensurex --to-unit ""
 expect "KB K Ki KiB" mensurex --to K
 expect "GB G Gi GiB" mensurex --from G
 expect "MB M Mi MiB" mensurex --to = M

@@ -58,9 +58,12 @@ def rounded_text(value, places, mode):
 
 def automatic_text(value, si, places, mode):
     """--to auto: the largest unit where the exact value is at least 1, or
-    the one above when rounding carries it to the base."""
+    the one above when rounding carries it to the base; whole bytes have no
+    fraction."""
     names, base = (DECIMAL, 1000) if si else (BINARY, 1024)
     unit = max([i for i in range(7) if abs(value) >= size(i, si)] or [0])
+    if unit == 0 and value.denominator == 1:
+        return whole_text(value) + "\t" + names[0]
     text = rounded_text(value / size(unit, si), places, mode)
     if unit < 6 and abs(int(text.split(".")[0])) >= base:
         unit += 1

@@ -270,11 +270,13 @@ TEST(MensurexTest, NamesWhatIsWrong) {
       {{"2", "-MB"}, 2, "unknown or ambiguous option \"-MB\""},
       {{"2", "KB", "-qq"}, 2, "option \"-qq\""},
       {{"-d"}, 2, "option \"-d\" needs a value"},
-      {{"--to", "KB", "1", "2"}, 2, "\"2\" is one argument too many"},
       {{"--to", "B", "5 \uFF58\uFF42"},
        1,
        "\"\uFF58\uFF42\" is not a known unit"},
-      {{"--field", "2", "--to", "KB", "1024"}, 2, "not the amount \"1024\""},
+      {{"--to=iec", "--from", "KB"}, 2, "\"KB\" is not a scale"},
+      {{"--to-unit=3", "1"}, 2, "--to-unit takes a size"},
+      {{"--from=iec", "1Ki"}, 2, "\"Ki\" is not a unit suffix of --from=iec"},
+      {{"--from=none", "1K"}, 2, "\"1K\" has a unit suffix"},
       {{"--precision", "1048576", "--to", "KB"}, 2, "from 0 to 1048574"},
       {{"--to", "auto", "1e-999999999999999999999", "B"}, 1, "is too small"},
       {{"--padding", "8", "--format", "%5f"}, 2, "exclude each other"},
@@ -333,6 +335,145 @@ TEST(MensurexTest, ArgumentsAreOneAmount) {
   EXPECT_EQ(RunMensurex({"-1", "KB", "--to=B"}).out, "-1024\n");
   EXPECT_EQ(RunMensurex({"--to", "B", "--", "-1", "KB"}).out, "-1024\n");
   EXPECT_EQ(RunMensurex({"--to", "KB", "--from", "-5"}).status, 2);
+  // Several amounts, one result each; a number joins the word after it
+  // only when that has no digit.
+  ExpectCases({
+      {{"--to", "auto", "1024", "1048576", "-1.5", "MB"},
+       "",
+       "1\tKB\n1\tMB\n-1.5\tMB\n"},
+      {{"--to", "B", "1.5", "PB", "extra", "1K"},
+       "",
+       "1688849860263936\nextra\n1024\n",
+       1},
+      {{"-zd,", "--field=2", "--to=B", "-1", "x,1K"},
+       "",
+       std::string("-1\0x,1024\0", 10)},
+  });
+}
+
+// numfmt's options give numfmt's output: each case runs both programs.
+TEST(MensurexTest, SpeaksNumfmt) {
+  struct Row {
+    std::vector<std::string> arguments;
+    std::string input;  // one amount per line
+    const char* locale = "C";
+  };
+  const Row rows[] = {
+      {{"--to=iec"},
+       "0\n1\n1023\n1024\n1536\n10188\n10239\n15360\n1048575\n1048576\n"
+       "1073741824\n-1536\n1023.5\n1.5\n18446744073709551616\n"
+       "1180591620717411303424\n"},
+      {{"--to=si"}, "999\n1000\n999.95\n999.5\n9999\n99999\n123456789\n"},
+      {{"--to=iec-i"}, "1536\n2000000\n"},
+      {{"--from=iec"}, "1.5K\n1.1K\n1M\n1G\n1.567\n-2K\n"},
+      {{"--from=iec", "--to=iec"}, "1.5Z\n"},
+      {{"--from=si"}, "1.0001K\n1.5M\n"},
+      {{"--from=auto"}, "1K\n1Ki\n1.5Mi\n"},
+      {{"--from=iec-i"}, "1Ki\n"},
+      {{"--from=iec", "--to=si"}, "1M\n1.5G\n"},
+      {{"--from=si", "--to=iec"}, "1G\n"},
+      {{"--from-unit=512"}, "4\n1.5\n"},
+      {{"--from-unit=512", "--to=iec"}, "3\n"},
+      {{"--to-unit=1024"}, "1536\n1536.50\n"},
+      {{"--to-unit=1K"}, "4096\n"},
+      {{"--from-unit=1Ki", "--to-unit=4096"}, "10\n"},
+      {{"--to=iec", "--format=%.3f"}, "1536\n100\n"},
+      {{"--to=iec", "--format=%08.1f"}, "1536\n"},
+      {{"--to=iec", "--format=%-8f|"}, "1536\n"},
+      {{"--to=iec", "--format=ab%fcd"}, "1536\n"},
+      {{"--to=iec", "--format=%.0f"}, "1536\n"},
+      {{"--from=iec", "--padding=8"}, "1K\n"},
+      {{"--from=iec", "--padding=-8"}, "1K\n"},
+      {{"--to=iec", "--round=nearest"}, "1536.1\n1587\n-1587\n"},
+      {{"--to=iec", "--round=up"}, "1587\n-1587\n"},
+      {{"--to=iec", "--round=down"}, "1587\n-1587\n"},
+      {{"--to=iec", "--round=towards-zero"}, "1587\n-1587\n"},
+      {{"--field=2", "--to=iec"}, "a 2048 b\na      2048 b\na 2048000000 b\n"},
+      {{"-d:", "--to=iec"}, "2048:x\n"},
+      {{"--header", "--to=iec"}, "Size\n2048\n"},
+      {{"--to=iec"}, "1024 x\nabc\n2048\n"},
+      {{"--to=iec", "--invalid=fail"}, "1024 x\nabc\n2048\n"},
+      {{"--to=iec", "--invalid=warn"}, "abc\n2048\n"},
+      {{"--to=iec", "--invalid=ignore"}, "abc\n2048\n"},
+      {{"--from=iec", "-z"}, std::string("1K\0002K\0", 6)},
+      {{"--to=none", "--grouping"}, "1234567.5\n", "en_US.UTF-8"},
+      {{"--from=iec", "--grouping"}, "1234567K\n", "de_DE.UTF-8"},
+      {{"--to=iec"}, "1536\n", "de_DE.UTF-8"},
+  };
+  for (const Row& row : rows) {
+    const std::vector<std::string> environment = {std::string("LC_ALL=") +
+                                                  row.locale};
+    std::string command = "numfmt";
+    for (const std::string& argument : row.arguments) {
+      command += " '" + argument + "'";
+    }
+    Outcome numfmt;
+    {
+      std::FILE* in = InputFile({{row.input}});
+      const std::string shell = "LC_ALL=" + std::string(row.locale) + " " +
+                                command + " <&" + std::to_string(fileno(in)) +
+                                " 2>/dev/null";
+      std::FILE* pipe = popen(shell.c_str(), "r");
+      std::array<char, 4096> chunk{};
+      std::size_t n = 0;
+      while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
+        numfmt.out.append(chunk.data(), n);
+      }
+      const int status = pclose(pipe);
+      numfmt.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      std::fclose(in);
+    }
+    // Current numfmt writes k for SI kilo; the installed one may write K.
+    if (std::find(row.arguments.begin(), row.arguments.end(), "--to=si") !=
+        row.arguments.end()) {
+      std::replace(numfmt.out.begin(), numfmt.out.end(), 'K', 'k');
+    }
+    const Outcome run = RunMensurex(row.arguments, {{row.input}}, environment);
+    EXPECT_EQ(run.out, numfmt.out) << command << " " << row.locale;
+    EXPECT_EQ(run.status, numfmt.status) << command << run.err;
+  }
+}
+
+// Where numfmt stops (near 2^64, at its largest suffix) or rounds in
+// binary, mensurex stays exact.
+TEST(MensurexTest, StaysExactWhereNumfmtStops) {
+  ExpectCases({
+      {{"--from=iec"}, "20E\n", "23058430092136939520\n"},
+      {{"--to=iec"}, "0.5\n", "1\n"},
+      {{"--from=iec", "--to=iec"}, "1023.5Y\n", "1.0R\n"},
+      {{"--to=si", "--from=si"}, "1000000Q\n1.5R\n", "1000000Q\n1.5R\n"},
+      {{"--from=iec", "--to-unit=1", "--format=%.1f"},
+       "16E\n",
+       "18446744073709551616.0\n"},
+      {{"--to=iec", "--unit-separator", " "}, "100\n1536\n", "100\n1.5 K\n"},
+  });
+}
+
+// Readable output: whole bytes without a fraction, ls -h's and du -h's
+// sizes, fields that keep their column, groups written.
+TEST(MensurexTest, WritesReadableOutput) {
+  ExpectCases({
+      {{"--to", "auto", "--precision", "1"},
+       "28\n0\n28.25\n1536\n",
+       "28\tB\n0\tB\n28.3\tB\n1.5\tKB\n"},
+      {{"--to", "human"},
+       "28\n1536\n3584\n10188\n35000\n1048064\n-1536\n",
+       "28\tB\n1.5\tKB\n3.5\tKB\n10\tKB\n35\tKB\n1.0\tMB\n-1.5\tKB\n"},
+      {{"--to", "human", "--round", "nearest", "--field", "1"},
+       "3636 a\n",
+       "3.6KB a\n"},
+      {{"--field", "2"}, "a   2048 b\n", "a    2KB b\n"},
+      {{"-d", ":"}, "2048:x\n", "2KB:x\n"},
+      {{"--to", "B", "--grouping", "--grouping", "_"},
+       "1_234_567\n",
+       "1_234_567\n"},
+      {{"--to", "B", "--format", "%'13.1f", "--locale", "en_US.UTF-8"},
+       "-1234567\n",
+       " -1,234,567.0\n"},
+      {{"--to", "KB", "--grouping", ".", "--decimal", ",", "--grouping"},
+       "1.234.567.890\n",
+       "1.205.632,705078125\n"},
+  });
 }
 
 TEST(MensurexTest, ReadsEveryUnitSpelling) {
@@ -426,7 +567,7 @@ TEST(MensurexTest, KeepsBadLinesInStepWithTheirResults) {
       "mensurex: line 2: \"abc\" is not a number\n"
       "mensurex: line 3: \"XB\" is not a known unit\n"
       "mensurex: line 4: \"\" is not a number\n"
-      "mensurex: line 5: \"1.2.3\" is not a number\n"
+      "mensurex: line 5: \"1.2.3 KB\" is not a number\n"
       "mensurex: line 7: \"\\x00\\xFF\\x1B[2J\\\"\\\\\\u202E!\" is not "
       "a number\n"
       "mensurex: line 8: \"" +
@@ -461,13 +602,17 @@ TEST(MensurexTest, KeepsBadLinesInStepWithTheirResults) {
   EXPECT_EQ(argument.status, 1);
   EXPECT_EQ(argument.out, "");
   EXPECT_EQ(argument.err, "mensurex: \"XB\" is not a known unit\n");
+  // A complaint quotes the amount as it was written, not a piece of it.
+  EXPECT_EQ(RunLines({"--to", "B"}, "no_NL\n12q3QWE\n").err,
+            "mensurex: line 1: \"no_NL\" is not a number\n"
+            "mensurex: line 2: \"12q3QWE\" is not a number\n");
 }
 
 TEST(MensurexTest, ConvertsOnlyTheChosenFields) {
   ExpectCases({
       {{"--to", "KB", "--field", "1"},
        "2048\t/usr\n  1024   a  b \n\t\n3\n",
-       "2\t/usr\n  1   a  b \n\t\n0.0029296875\n"},
+       "2\t/usr\n     1   a  b \n\t\n0.0029296875\n"},
       {{"--to=B", "--field=2,4-", "-d", ","},
        "a,1K,b,2K,3K\nx,1M\n,,\n",
        "a,1024,b,2048,3072\nx,1048576\n,,\n",
@@ -475,7 +620,7 @@ TEST(MensurexTest, ConvertsOnlyTheChosenFields) {
       {{"--to", "B", "--field", "-2"}, "1K 2K 3K\n", "1024 2048 3K\n"},
       {{"--to", "auto", "--field", "2", "--header=2", "--precision", "1"},
        "Size\n----\n/a 1073741824 x\n/b 1600000000\n",
-       "Size\n----\n/a 1.0GB x\n/b 1.5GB\n"},
+       "Size\n----\n/a      1.0GB x\n/b      1.5GB\n"},
   });
   const Outcome bad =
       RunLines({"--to", "B", "--field", "2"}, "1 2 3\nx 1Q y\n");
@@ -485,32 +630,33 @@ TEST(MensurexTest, ConvertsOnlyTheChosenFields) {
 }
 
 TEST(MensurexTest, RefusesBadOptionsWithStatusTwo) {
-  const std::vector<std::string> mistakes[] = {{"--bogus"},
-                                               {"-x", "1"},
-                                               {"--to"},
-                                               {"--to", "XB", "1"},
-                                               {"--from=", "1"},
-                                               {"--locale", "xx_XX", "1"},
-                                               {"--decimal", "", "1"},
-                                               {"--locale="},
-                                               {"--grouping", "e", "1e300"},
-                                               {"--decimal", "0", "100"},
-                                               {"--decimal", "-"},
-                                               {"--decimal", "\xFF"},
-                                               {"--grouping", "\x1B"},
-                                               {"--decimal", ".."},
-                                               {"--decimal=,", "--grouping=,"},
-                                               {"1.5", "PB", "extra"},
-                                               {"1.5PB", "extra"},
-                                               {"--f", "1", "--to", "B"},
-                                               {"--field", "1"},
-                                               {"--field", "0", "--to", "B"},
-                                               {"--field", "3-2", "--to", "B"},
-                                               {"--precision", "x"},
-                                               {"--round", "odd"},
-                                               {"--invalid", "maybe"},
-                                               {"--header=-1"},
-                                               {"-d", "ab", "--to", "B"}};
+  const std::vector<std::string> mistakes[] = {
+      {"--bogus"},
+      {"-x", "1"},
+      {"--to"},
+      {"--to", "XB", "1"},
+      {"--from=", "1"},
+      {"--locale", "xx_XX", "1"},
+      {"--decimal", "", "1"},
+      {"--locale="},
+      {"--grouping", "e", "1e300"},
+      {"--decimal", "0", "100"},
+      {"--decimal", "-"},
+      {"--decimal", "\xFF"},
+      {"--grouping", "\x1B"},
+      {"--decimal", ".."},
+      {"--decimal=,", "--grouping=,"},
+      {"--f", "1", "--to", "B"},
+      {"--from-unit", "1.5"},
+      {"--to", "iec", "--to-unit", "0"},
+      {"--from", "iec-x", "1"},
+      {"--field", "0", "--to", "B"},
+      {"--field", "3-2", "--to", "B"},
+      {"--precision", "x"},
+      {"--round", "odd"},
+      {"--invalid", "maybe"},
+      {"--header=-1"},
+      {"-d", "ab", "--to", "B"}};
   for (const std::vector<std::string>& args : mistakes) {
     const Outcome run = RunLines(args, "1\n");
     EXPECT_EQ(run.status, 2) << testing::PrintToString(args);

@@ -58,5 +58,23 @@ TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
   EXPECT_EQ(status, kExitConverted);
 }
 
+// One process parses many command lines (as a fuzzer does): a scan that
+// stopped inside a cluster of short options leaves nothing for the next.
+TEST(PipelineTest, EachParseStartsAfresh) {
+  EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zq", "1"})));
+  EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zd"})));
+  const auto parsed =
+      ParseOptions({"-1", "-zd,", "--fr=KB", "--to-u=1Ki", "-2.5", "--", "-3"});
+  ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));  // KB: no scale
+  const auto numfmt = ParseOptions(
+      {"-1", "-zd,", "--fr=iec", "--to-u=1Ki", "-2.5", "--", "-3", "--to"});
+  const Options& options = std::get<Options>(numfmt);
+  EXPECT_TRUE(options.zero_terminated);
+  EXPECT_EQ(options.delimiter, ",");
+  EXPECT_EQ(options.amounts,
+            (std::vector<std::string>{"-1", "-2.5", "-3", "--to"}));
+  EXPECT_EQ(options.conversion.numfmt->to_unit.twos, 10);
+}
+
 }  // namespace
 }  // namespace mensurex::cli

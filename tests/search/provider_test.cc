@@ -79,9 +79,10 @@ QList<QVariant> Call(const QByteArray& path, const char* interface,
 
 // GNOME Shell's results for the terms: their ids, then the metas of them all.
 QList<QVariantMap> Metas(const QStringList& terms) {
-  const QStringList ids = Call(kGnome, kGnomeInterface, "GetInitialResultSet", {terms})
-                              .value(0)
-                              .toStringList();
+  const QStringList ids =
+      Call(kGnome, kGnomeInterface, "GetInitialResultSet", {terms})
+          .value(0)
+          .toStringList();
   QList<QVariantMap> metas;
   Call(kGnome, kGnomeInterface, "GetResultMetas", {ids})
           .value(0)

@@ -68,8 +68,8 @@ class ExactConverter {
   // rounded by `rounding` to exactly that many fraction digits. No exponent,
   // no grouping. Returns false and appends nothing when the text would be
   // longer than max_length bytes; that is known before any work that grows
-  // with the result, so 1e999999999 costs nothing. Ratios stay within those
-  // of the units: |twos|, |fives| <= 60.
+  // with the result, so 1e999999999 costs nothing. |twos| and |fives| stay
+  // below 1650 (numfmt's units and unit sizes reach a few hundred).
   bool AppendText(const Decimal& amount, Ratio ratio,
                   std::optional<std::size_t> places, Rounding rounding,
                   std::string_view decimal, std::size_t max_length,

@@ -30,14 +30,15 @@ struct Options {
   enum class Action { kConvert, kHelp, kVersion };
   Action action = Action::kConvert;
   ConversionSettings conversion;
+  // kAbort in numfmt's style unless --invalid says otherwise.
   InvalidMode invalid = InvalidMode::kFail;
   // The fields of a line that hold amounts, in order and not overlapping;
-  // empty: the whole line is one. A converted field never adds a field: a
-  // unit is joined to its value unless a unit separator is given. With
-  // fields separated by blanks and a width to pad to, a converted field
-  // after blanks keeps its right edge where the input had it while it fits
-  // (the blanks give or take the difference, one stays at least), so that
-  // right-aligned columns stay aligned.
+  // empty: the whole line is one (field 1 with a delimiter or in numfmt's
+  // style). A converted field never adds a field: a unit is joined to its
+  // value unless a unit separator is given. With fields separated by
+  // blanks, a converted field after spaces keeps its right edge where the
+  // input had it while it fits (the spaces give or take the difference, one
+  // stays at least), so that right-aligned columns stay aligned.
   std::vector<FieldRange> fields;
   // What separates fields; nullopt: runs of blanks (spaces and tabs).
   std::optional<std::string> delimiter;
@@ -46,10 +47,9 @@ struct Options {
   std::size_t header_lines = 0;
   // Lines end with NUL instead of a line feed, in the input and the output.
   bool zero_terminated = false;
-  // The amount given as arguments ("1.5 GB"); empty when the amounts come
-  // from standard input.
-  std::string amount;
-  bool has_amount = false;
+  // The amounts given as arguments ("1.5 GB", "2048"), each converted as a
+  // line is; empty when the amounts come from standard input.
+  std::vector<std::string> amounts;
   // Set when the environment's locale could not be loaded: what to say
   // about it once, on standard error.
   std::string locale_notice;
@@ -60,14 +60,20 @@ struct UsageError {
   std::string message;
 };
 
-// Reads the arguments after the program name, each option with
-// getopt_long (long options may be abbreviated while they stay
-// unambiguous; "--" ends the options). An argument that starts with "-"
-// and then no letter ("-1", "-.5") is an amount, so negative amounts need
-// no "--". The separators come from the environment's numeric locale
-// unless --locale names another, and --decimal and --grouping replace
-// either; a --decimal that is the locale's grouping separator turns
-// grouping off.
+// Reads the arguments after the program name in one getopt_long scan
+// (long options may be abbreviated while they stay unambiguous; "--" ends
+// the options). An argument that starts with "-" and then no letter ("-1",
+// "-.5") is an amount, so negative amounts need no "--". The separators
+// come from the environment's numeric locale unless --locale names
+// another, and --decimal and --grouping replace either; a --decimal that
+// is the locale's grouping separator turns grouping off.
+//
+// numfmt's options mean what they mean to numfmt: a scale after --from or
+// --to (none, auto, si, iec, iec-i), --from-unit or --to-unit turn on its
+// style (see NumfmtStyle), with its defaults: field 1 of each line,
+// --round=from-zero, --invalid=abort, no unit separator. A bare --grouping
+// groups the digits written; one followed by a word that can be a
+// separator ("," or "") sets the separator read.
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 

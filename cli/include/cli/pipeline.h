@@ -19,7 +19,8 @@ namespace mensurex::cli {
 enum ExitStatus : int {
   kExitConverted = 0,  // every amount converted, or the mode forgave it
   kExitFailed = 1,  // an amount did not convert, or reading or writing failed
-  kExitUsage = 2,   // the command line is wrong
+  kExitUsage = 2,   // the command line is wrong; in numfmt's style, also an
+                    // amount that did not convert
 };
 
 // Standard output and standard error. Results and complaints are held and
@@ -68,7 +69,7 @@ class LineConverter {
 
   // Appends the results of `line`, each result (or the line, with
   // --field) followed by `end`; false when the run must stop
-  // (--invalid=abort). `number` is 0 for the arguments' amount.
+  // (--invalid=abort). `number` is 0 for the arguments' amounts.
   bool Convert(std::string_view line, std::string_view end, std::size_t number);
   // A line too long to hold: its results are empty lines.
   bool TooLong(std::string_view end, std::size_t number);
@@ -95,10 +96,10 @@ class LineConverter {
   bool any_bad_ = false;
 };
 
-// Converts every line of `reader`, or the amount of the arguments, and
+// Converts every line of `reader`, or the amounts of the arguments, and
 // returns the exit status.
 int ConvertLines(const Options& options, LineReader* reader, Output* output);
-int ConvertArgumentAmount(const Options& options, Output* output);
+int ConvertArgumentAmounts(const Options& options, Output* output);
 
 }  // namespace mensurex::cli
 
