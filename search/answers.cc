@@ -13,17 +13,27 @@
 namespace mensurex::search {
 namespace {
 
+// The words of a translated list separated by |, without blanks at either
+// end; empty ones are left out.
+void AppendWords(const QString& list, std::vector<std::string>* words) {
+  for (const QString& word : list.split(QLatin1Char('|'))) {
+    const std::string text = word.trimmed().toStdString();
+    if (!text.empty()) words->push_back(text);
+  }
+}
+
 QueryLanguage UserQueryLanguage() {
   QueryLanguage language;
   language.separators = UserSeparators();
   //: The words that may stand between an amount and the unit to convert it
   //: to, as in "1.5 GB in MB", separated by |. The English "in" and "to" are
   //: always understood as well.
-  const QString words = QCoreApplication::translate("SearchProvider", "in|to");
-  for (const QString& word : words.split(QLatin1Char('|'))) {
-    const std::string text = word.trimmed().toStdString();
-    if (!text.empty()) language.target_words.push_back(text);
-  }
+  AppendWords(QCoreApplication::translate("SearchProvider", "in|to"),
+              &language.target_words);
+  //: The words that may follow the unit to convert to, separated by |, as
+  //: the Korean particle in "1.5GB를 MB로". English has none: "|".
+  AppendWords(QCoreApplication::translate("SearchProvider", "|"),
+              &language.after_target_words);
   // Every language's capitals, as Unicode folds them.
   language.fold = [](char32_t c) -> char32_t { return QChar::toCaseFolded(c); };
   return language;

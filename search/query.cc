@@ -70,7 +70,15 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   const auto named = [&](std::string_view name) {
     return UnitFromName(name, /*si=*/false, language_.fold);
   };
-  const auto [rest, last_name] = SplitUnitName(TrimBlanks(query));
+  std::string_view text = TrimBlanks(query);
+  for (const std::string& word : language_.after_target_words) {
+    if (const std::optional<std::string_view> head =
+            WithoutWord(text, word, language_.fold)) {
+      text = *head;
+      break;
+    }
+  }
+  const auto [rest, last_name] = SplitUnitName(text);
   const std::optional<NamedUnit> last = named(last_name);
   if (!last) return std::nullopt;
 

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Znovu</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Vyjmout</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Vložit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -9,7 +51,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Zavře okno „O programu“</translation>
+        <translation>Zavře okno „O&#xa0;programu“</translation>
     </message>
     <message>
         <source>Program picture</source>
@@ -25,7 +67,7 @@
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex vznikl jako jednoduchý nástroj k rychlému a snadnému převodu bajtů, kilobajtů, megabajtů, gigabajtů, terabajtů, petabajtů a exabajtů.</translation>
+        <translation>Mensurex vznikl jako jednoduchý nástroj k&#xa0;rychlému a snadnému převodu bajtů, kilobajtů, megabajtů, gigabajtů, terabajtů, petabajtů a exabajtů.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -46,7 +88,7 @@
     <message>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the application title.</extracomment>
-        <translation>O programu %1</translation>
+        <translation>O&#xa0;programu %1</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -62,31 +104,31 @@
     <name>frmMain</name>
     <message>
         <source>Result in bytes</source>
-        <translation>Výsledek v bajtech</translation>
+        <translation>Výsledek v&#xa0;bajtech</translation>
     </message>
     <message>
         <source>Result in kilobytes</source>
-        <translation>Výsledek v kilobajtech</translation>
+        <translation>Výsledek v&#xa0;kilobajtech</translation>
     </message>
     <message>
         <source>Result in megabytes</source>
-        <translation>Výsledek v megabajtech</translation>
+        <translation>Výsledek v&#xa0;megabajtech</translation>
     </message>
     <message>
         <source>Result in gigabytes</source>
-        <translation>Výsledek v gigabajtech</translation>
+        <translation>Výsledek v&#xa0;gigabajtech</translation>
     </message>
     <message>
         <source>Result in terabytes</source>
-        <translation>Výsledek v terabajtech</translation>
+        <translation>Výsledek v&#xa0;terabajtech</translation>
     </message>
     <message>
         <source>Result in petabytes</source>
-        <translation>Výsledek v petabajtech</translation>
+        <translation>Výsledek v&#xa0;petabajtech</translation>
     </message>
     <message>
         <source>Result in exabytes</source>
-        <translation>Výsledek v exabajtech</translation>
+        <translation>Výsledek v&#xa0;exabajtech</translation>
     </message>
     <message>
         <source>Enter Number to Convert</source>
@@ -158,7 +200,7 @@
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation>&amp;O programu</translation>
+        <translation>&amp;O&#xa0;programu</translation>
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
@@ -174,7 +216,7 @@
     </message>
     <message>
         <source>There has been an error printing this form.</source>
-        <translation>Při tisku okna došlo k chybě.</translation>
+        <translation>Při tisku okna došlo k&#xa0;chybě.</translation>
     </message>
     <message>
         <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
@@ -182,7 +224,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Mensurex se používá takto: do pole PŘEVÁDĚNÉ ČÍSLO zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů odpovídá 100 megabajtům, zadejte 100 do pole PŘEVÁDĚNÉ ČÍSLO, v oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v oddílu VÝSLEDKY.</translation>
+        <translation>Mensurex se používá takto: do pole PŘEVÁDĚNÉ ČÍSLO zadejte číselnou hodnotu. Vyberte jednotku, ve které je číslo zadáno, například bajty, kilobajty, megabajty nebo gigabajty. Potom klikněte na tlačítko Vypočítat a zobrazí se výsledky. Příklad: chcete-li zjistit, kolik bajtů, kilobajtů a gigabajtů odpovídá 100 megabajtům, zadejte 100 do pole PŘEVÁDĚNÉ ČÍSLO, v&#xa0;oddílu JEDNOTKA vyberte MEGABAJTY a klikněte na VYPOČÍTAT. Výsledky najdete v&#xa0;oddílu VÝSLEDKY.</translation>
     </message>
     <message>
         <source>Bytes</source>

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Urungkan</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>U&amp;langi</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Po&amp;tong</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Salin</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Tem&amp;pel</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Pilih Semua</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -90,7 +132,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>Angka yang dikonversi</translation>
+        <translation>Masukkan angka</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -182,7 +224,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Untuk menggunakan Mensurex, masukkan angka di kolom ANGKA YANG DIKONVERSI. Pilih satuan angka tersebut, misalnya byte, kilobyte, megabyte, atau gigabyte. Lalu klik tombol Hitung untuk melihat hasilnya. Contohnya, untuk mengetahui berapa byte, kilobyte, dan gigabyte dalam 100 megabyte, ketik 100 di kolom ANGKA YANG DIKONVERSI, pilih MEGABYTE di bagian SATUAN, lalu klik HITUNG. Hasilnya tampil di bagian HASIL.</translation>
+        <translation>Untuk menggunakan Mensurex, masukkan angka di kolom MASUKKAN ANGKA. Pilih satuan angka tersebut, misalnya byte, kilobyte, megabyte, atau gigabyte. Lalu klik tombol Hitung untuk melihat hasilnya. Contohnya, untuk mengetahui berapa byte, kilobyte, dan gigabyte dalam 100 megabyte, ketik 100 di kolom MASUKKAN ANGKA, pilih MEGABYTE di bagian SATUAN, lalu klik HITUNG. Hasilnya tampil di bagian HASIL.</translation>
     </message>
     <message>
         <source>Bytes</source>

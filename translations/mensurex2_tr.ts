@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Ke&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -25,7 +67,7 @@
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>Mensurex; bayt, kilobayt, megabayt, gigabayt, terabayt, petabayt ve eksabayt arasında hızlı ve kolay dönüştürme yapmak için basit bir araç olarak geliştirildi.</translation>
+        <translation>Mensurex, bayt, kilobayt, megabayt, gigabayt, terabayt, petabayt ve eksabayt arasında hızlı ve kolay dönüştürme yapmak için geliştirilmiş basit bir araçtır.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -33,7 +75,7 @@
     </message>
     <message>
         <source>Application title</source>
-        <translation>Uygulama adı</translation>
+        <translation>Program adı</translation>
     </message>
     <message>
         <source>Version</source>
@@ -110,7 +152,7 @@
     </message>
     <message>
         <source>Clear All</source>
-        <translation>Tümünü temizle</translation>
+        <translation>Temizle</translation>
     </message>
     <message>
         <source>C&amp;alculate</source>
@@ -154,7 +196,7 @@
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation>&amp;Kullanım kılavuzu</translation>
+        <translation>&amp;Talimatlar</translation>
     </message>
     <message>
         <source>A&amp;bout</source>

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Повернути</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>П&amp;овторити</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Ви&amp;різати</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Вставити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Виділити все</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -90,7 +132,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>Число для перетворення</translation>
+        <translation>Введіть число</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -102,7 +144,7 @@
     </message>
     <message>
         <source>Entry Criteria</source>
-        <translation>Вхідна одиниця</translation>
+        <translation>Одиниця виміру</translation>
     </message>
     <message>
         <source>Select the criteria for the number to convert you entered</source>
@@ -162,7 +204,7 @@
     </message>
     <message>
         <source>You must enter a valid numeric amount .</source>
-        <translation>Введіть допустиме числове значення.</translation>
+        <translation>Введіть правильне число.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
@@ -182,7 +224,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Щоб скористатися Mensurex, введіть числове значення в поле «Число для перетворення». Виберіть одиницю, у якій задано число, наприклад байт, кілобайт, мегабайт або гігабайт. Потім натисніть кнопку «Обчислити», щоб побачити результати. Скажімо, щоб дізнатися, скільки байтів, кілобайтів і гігабайтів у 100 мегабайтах, введіть 100 в поле «Число для перетворення», виберіть «Мегабайт» у розділі «Вхідна одиниця» і натисніть «Обчислити». Результати з’являться в розділі «Результати».</translation>
+        <translation>Щоб скористатися Mensurex, введіть числове значення в поле «Введіть число». Виберіть одиницю, у якій задано число, наприклад байт, кілобайт, мегабайт або гігабайт. Потім натисніть кнопку «Обчислити», щоб побачити результати. Скажімо, щоб дізнатися, скільки байтів, кілобайтів і гігабайтів у 100 мегабайтах, введіть 100 в поле «Введіть число», виберіть «Мегабайт» у розділі «Одиниця виміру» і натисніть «Обчислити». Результати з’являться в розділі «Результати».</translation>
     </message>
     <message>
         <source>Bytes</source>

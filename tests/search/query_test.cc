@@ -15,24 +15,36 @@ namespace {
 char32_t QtFold(char32_t c) { return QChar::toCaseFolded(c); }
 
 QueryLanguage English() {
-  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, QtFold};
+  return {
+      LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, QtFold, {}};
 }
 
 QueryLanguage German() {
   return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
           {"in", "to", "nach"},
-          QtFold};
+          QtFold,
+          {}};
 }
 
 QueryLanguage Russian() {
   return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
           {"in", "to", "в"},
-          QtFold};
+          QtFold,
+          {}};
 }
 
 QueryLanguage Turkish() {
-  return {
-      LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "kaç"}, QtFold};
+  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
+          {"in", "to", "kaç"},
+          QtFold,
+          {}};
+}
+
+QueryLanguage Korean() {
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'),
+          {"in", "to", "는 몇", "를", "몇"},
+          QtFold,
+          {"로"}};
 }
 
 // "label=exact" for every conversion, in the answer's order.
@@ -88,6 +100,13 @@ TEST(SearchQuery, AnswersATargetUnitAlone) {
   EXPECT_EQ(Answered(Russian(), "1,5 Гбайт в МБАЙТ"), Lines{"МБ=1536"});
   EXPECT_EQ(Answered(English(), "1 K in B"), Lines{"B=1024"});
   EXPECT_EQ(Answered(English(), "1 Ki to B"), Lines{"B=1024"});
+  // A particle may follow the target, as Korean writes it.
+  for (const char* query :
+       {"1.5GB를 MB로", "1.5 GB를 MB 로", "1.5GB는 몇 MB", "1.5GB 몇MB"}) {
+    EXPECT_EQ(Answered(Korean(), query), Lines{"MB=1536"}) << query;
+  }
+  EXPECT_EQ(Answered(Korean(), "1.5GB를 로"), Lines{});
+  EXPECT_EQ(Answered(Korean(), "로"), Lines{});
   EXPECT_EQ(Answered(English(), "1 B to EB"),
             Lines{"EB=0.000000000000000000867361737988403547205962240695953"
                   "369140625"});

@@ -17,9 +17,10 @@ namespace {
 struct Door {
   explicit Door(const EntrySeparators& separators)
       : command(Settings(separators)),
-        search({separators, {"in", "to"}, [](char32_t c) -> char32_t {
-                  return QChar::toCaseFolded(c);
-                }}) {}
+        search({separators,
+                {"in", "to"},
+                [](char32_t c) -> char32_t { return QChar::toCaseFolded(c); },
+                {}}) {}
 
   static cli::ConversionSettings Settings(const EntrySeparators& separators) {
     cli::ConversionSettings settings;

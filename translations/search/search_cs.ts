@@ -11,7 +11,7 @@
     <message>
         <source>%1 %2 in binary units, 1 %3 = 1024 bytes</source>
         <extracomment>A search result&apos;s description: %1 the amount and %2 its unit as the user typed them, %3 the kilobyte&apos;s symbol in the same way (KB, KiB).</extracomment>
-        <translation>%1 %2 ve dvojkových jednotkách, 1 %3 = 1024 bajtů</translation>
+        <translation>%1 %2 v&#xa0;binárních jednotkách, 1 %3 = 1024 bajtů</translation>
     </message>
     <message>
         <source>Copy the exact value</source>
@@ -20,6 +20,11 @@
     <message>
         <source>Open Mensurex</source>
         <translation>Otevřít Mensurex</translation>
+    </message>
+    <message>
+        <source>|</source>
+        <extracomment>The words that may follow the unit to convert to, separated by |, as the Korean particle in &quot;1.5GB를 MB로&quot;. English has none: &quot;|&quot;.</extracomment>
+        <translation>|</translation>
     </message>
 </context>
 </TS>

@@ -15,11 +15,16 @@
     </message>
     <message>
         <source>Copy the exact value</source>
-        <translation>Salin nilai persisnya</translation>
+        <translation>Salin nilai eksak</translation>
     </message>
     <message>
         <source>Open Mensurex</source>
         <translation>Buka Mensurex</translation>
+    </message>
+    <message>
+        <source>|</source>
+        <extracomment>The words that may follow the unit to convert to, separated by |, as the Korean particle in &quot;1.5GB를 MB로&quot;. English has none: &quot;|&quot;.</extracomment>
+        <translation>|</translation>
     </message>
 </context>
 </TS>

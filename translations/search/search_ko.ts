@@ -6,7 +6,7 @@
     <message>
         <source>in|to</source>
         <extracomment>The words that may stand between an amount and the unit to convert it to, as in &quot;1.5 GB in MB&quot;, separated by |. The English &quot;in&quot; and &quot;to&quot; are always understood as well.</extracomment>
-        <translation>는 몇|은 몇|을|를</translation>
+        <translation>는 몇|를|에서|몇</translation>
     </message>
     <message>
         <source>%1 %2 in binary units, 1 %3 = 1024 bytes</source>
@@ -20,6 +20,11 @@
     <message>
         <source>Open Mensurex</source>
         <translation>Mensurex 열기</translation>
+    </message>
+    <message>
+        <source>|</source>
+        <extracomment>The words that may follow the unit to convert to, separated by |, as the Korean particle in &quot;1.5GB를 MB로&quot;. English has none: &quot;|&quot;.</extracomment>
+        <translation>로</translation>
     </message>
 </context>
 </TS>

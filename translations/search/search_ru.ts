@@ -21,5 +21,10 @@
         <source>Open Mensurex</source>
         <translation>Открыть Mensurex</translation>
     </message>
+    <message>
+        <source>|</source>
+        <extracomment>The words that may follow the unit to convert to, separated by |, as the Korean particle in &quot;1.5GB를 MB로&quot;. English has none: &quot;|&quot;.</extracomment>
+        <translation>|</translation>
+    </message>
 </context>
 </TS>

@@ -71,6 +71,16 @@ QStringList ArabicDigitFamilies() {
           QStringLiteral("Noto Sans Arabic")};
 }
 
+// The scripts that the Latin faces lack (Hebrew they have, as Arial does),
+// each in a face made for it: Arabic's, which draws its digits too, and the
+// UI cuts of Devanagari and Thai, which keep their marks above and below
+// the line within a Latin face's line height.
+QStringList ScriptFamilies() {
+  return ArabicDigitFamilies() +
+         QStringList{QStringLiteral("Noto Sans Devanagari UI"),
+                     QStringLiteral("Noto Sans Thai UI")};
+}
+
 // Family, size and weight are all set, so no part of the desktop's font
 // leaks in. Characters that the first faces lack take their glyphs from the
 // later faces named here rather than from whatever face the system would
@@ -98,10 +108,9 @@ QFont DialogFont() {
   // own brackets, full-width forms and ideographic punctuation come from
   // their face, the first that has them.
   if (UserLanguage().startsWith(QLatin1String("zh"))) {
-    return SansFont(CjkFamilies() + LatinFamilies() + ArabicDigitFamilies(),
-                    8.0);
+    return SansFont(CjkFamilies() + LatinFamilies() + ScriptFamilies(), 8.0);
   }
-  return SansFont(LatinFamilies() + ArabicDigitFamilies() + CjkFamilies(), 8.0);
+  return SansFont(LatinFamilies() + ScriptFamilies() + CjkFamilies(), 8.0);
 }
 
 QFont TextBoxFont() {

@@ -16,6 +16,23 @@ namespace {
 // (mensurex2_de.qm, ...).
 constexpr char kTranslationsResource[] = ":/mensurex/translations";
 
+// Qt's own texts on the windows: the message boxes' buttons and the text
+// boxes' context menu. Qt translates them into most of the program's
+// languages but not all (Greek, Hindi, Indonesian, Swedish, Thai and
+// Vietnamese); named here, they are in the program's translation files,
+// where Qt looks for them when its own have none.
+[[maybe_unused]] constexpr const char* kQtTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+};
+
 QString& InstalledLanguage() {
   static QString language;
   return language;

@@ -25,6 +25,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <algorithm>
 #include <cstring>
@@ -378,18 +379,11 @@ void AddMargins(QWidget& window, MarginTable& table) {
   }
 }
 
-// Captions known to crowd their edges, with new wording under way, by
-// language: each must still crowd, so that the entry goes once it no
-// longer does.
-const std::set<std::pair<QString, QString>> kCrowdedAwaitingWording = {
-    {"uk", "lblEntry"}, {"tr", "cmdClear"}};
-
 // A caption keeps at least what the English one keeps, or 3 pixels. Not a
 // wrapped text, which fills its lines as far as its rectangle goes.
 void CheckCaptionMargins(QWidget& window, const MarginTable& english) {
   constexpr int kEnough = 3;
   QStringList crowded;
-  QStringList no_longer_crowded;
   for (const Caption& caption : Captions(window)) {
     if (qobject_cast<QLineEdit*>(caption.widget) != nullptr || caption.wraps) {
       continue;
@@ -398,23 +392,15 @@ void CheckCaptionMargins(QWidget& window, const MarginTable& english) {
     const Margins wanted =
         found == english.end() ? Margins{kEnough, kEnough} : found->second;
     const Margins kept = InkMargins(caption);
-    const bool crowds = kept.left < std::min(wanted.left, kEnough) ||
-                        kept.right < std::min(wanted.right, kEnough);
-    const QString name = caption.widget->objectName();
-    if (kCrowdedAwaitingWording.contains({RunLanguage(), name})) {
-      if (!crowds) no_longer_crowded << name;
-    } else if (crowds) {
+    if (kept.left < std::min(wanted.left, kEnough) ||
+        kept.right < std::min(wanted.right, kEnough)) {
       crowded << QStringLiteral("%1 \"%2\" keeps %3 and %4 px")
-                     .arg(name, caption.text)
+                     .arg(caption.widget->objectName(), caption.text)
                      .arg(kept.left)
                      .arg(kept.right);
     }
   }
   QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join(QStringLiteral("; "))));
-  QVERIFY2(
-      no_longer_crowded.isEmpty(),
-      qPrintable("no longer crowded, take out of kCrowdedAwaitingWording: " +
-                 no_longer_crowded.join(QStringLiteral(", "))));
 }
 
 void CheckCaptionsFit(QWidget& window) {
@@ -508,9 +494,10 @@ void CheckGlyphs(QWidget& window) {
         texts.emplace_back(menu, action->text());
       }
     }
-    if (!widget->toolTip().isEmpty()) {
-      texts.emplace_back(widget, widget->toolTip());
-    }
+    // Tooltips are drawn in the tooltip font, not their widget's.
+    const QString tip = widget->toolTip();
+    QVERIFY2(tip.isEmpty() || MissingGlyphs(QToolTip::font(), tip).isEmpty(),
+             qPrintable(widget->objectName() + ": " + tip));
   }
   for (const auto& [widget, text] : texts) {
     const QString missing = MissingGlyphs(widget->font(), Visible(text));

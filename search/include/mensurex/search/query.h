@@ -31,6 +31,9 @@ struct QueryLanguage {
   // UTF-8, matched as the unit names are: width and `fold` folded.
   std::vector<std::string> target_words = {"in", "to"};
   CaseFold fold = FoldAsciiCase;
+  // Words that may follow the target unit, as the Korean particle in
+  // "1.5GB를 MB로"; none in English.
+  std::vector<std::string> after_target_words;
 };
 
 struct Conversion {
