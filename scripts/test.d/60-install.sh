@@ -86,8 +86,11 @@ desktop-file-validate "$desktop"
 # window at an amount through its service of the same name.
 grep -qx 'Exec=/usr/bin/Mensurex2' "$desktop" || { echo "desktop entry: wrong Exec" >&2; exit 1; }
 window_service="$root/usr/share/dbus-1/services/$id.service"
-grep -qx "Name=$id" "$window_service" && grep -qx 'Exec=/usr/bin/Mensurex2' "$window_service" ||
-  { echo "the window's D-Bus service is wrong or missing" >&2; exit 1; }
+if ! grep -qx "Name=$id" "$window_service" ||
+   ! grep -qx 'Exec=/usr/bin/Mensurex2' "$window_service"; then
+  echo "the window's D-Bus service is wrong or missing" >&2
+  exit 1
+fi
 grep -qx "Icon=$id" "$desktop" || { echo "desktop entry: wrong Icon" >&2; exit 1; }
 
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
