@@ -70,6 +70,15 @@ const std::array<LanguageUnitWords, 3> kLanguageUnitWords = {{
 
 bool EqualFolded(std::string_view a, std::string_view b) {
   while (!a.empty() && !b.empty()) {
+    // Two ASCII characters, by far the most compared, fold within ASCII.
+    const auto x0 = static_cast<unsigned char>(a.front());
+    const auto y0 = static_cast<unsigned char>(b.front());
+    if (x0 < 0x80 && y0 < 0x80) {
+      if (FoldCase(x0) != FoldCase(y0)) return false;
+      a.remove_prefix(1);
+      b.remove_prefix(1);
+      continue;
+    }
     const Utf8Char x = FrontUtf8Char(a);
     const Utf8Char y = FrontUtf8Char(b);
     if (x.length == 0 || y.length == 0 ||

@@ -103,9 +103,7 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-char32_t FoldCase(char32_t c) {
-  // ASCII, by far the most read, folds within itself.
-  if (c < 0x80) return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+char32_t FoldNonAsciiCase(char32_t c) {
   if (c > 0x10FFFF) return c;
   return static_cast<char32_t>(
       u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
