@@ -464,7 +464,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   Unit from = settings_.default_unit;
   if (!unit_name.empty()) {
     const std::optional<NamedUnit> named =
-        UnitFromName(unit_name, settings_.si, FoldLetterCase);
+        UnitFromName(unit_name, settings_.si);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       return unknown_unit(unit_name);

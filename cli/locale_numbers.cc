@@ -5,7 +5,6 @@
 #include <climits>
 #include <clocale>
 #include <cstdlib>
-#include <cwctype>
 #include <string>
 
 #include "cli/amount_converter.h"
@@ -107,12 +106,6 @@ EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
   return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
                                conventions.first_group_size,
                                conventions.higher_group_size, U'0');
-}
-
-char32_t FoldLetterCase(char32_t c) {
-  static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
-  if (utf8 == nullptr || c > 0x10FFFF) return FoldAsciiCase(c);
-  return static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), utf8));
 }
 
 }  // namespace mensurex::cli

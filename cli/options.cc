@@ -462,7 +462,7 @@ Problem ResolveUnits(const Draft& draft, Options* options) {
   }
   ConversionSettings* conversion = &options->conversion;
   const auto unit = [&](const std::string& name) -> std::optional<Unit> {
-    const auto named = UnitFromName(name, conversion->si, FoldLetterCase);
+    const auto named = UnitFromName(name, conversion->si);
     return named ? std::optional<Unit>(named->unit) : std::nullopt;
   };
   const auto unknown = [](const std::string& name) {

@@ -7,7 +7,6 @@
 
 #include <unistd.h>
 
-#include <QChar>
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -115,10 +114,6 @@ class SearchDoor {
     language.separators = separators;
     language.target_words.insert(language.target_words.end(), words.begin(),
                                  words.end());
-    // As the provider folds letter case: Unicode's folding, through Qt.
-    language.fold = [](char32_t c) -> char32_t {
-      return QChar::toCaseFolded(c);
-    };
     return language;
   }
 

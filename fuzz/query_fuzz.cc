@@ -120,10 +120,13 @@ void CheckAnswer(const Answer& answer, SearchDoor* door) {
           conversions[i].exact);
   }
   // Read again as the answer states it, the amount is the same; asked for
-  // one of its results by name, the reader answers with that result.
-  const std::string again = answer.amount + " " + answer.from_label;
+  // one of its results by name, the reader answers with that result. An
+  // answer to a named unit vouches for the length of that one result only,
+  // so it is read again with its unit named.
+  const std::string stated = answer.amount + " " + answer.from_label;
   const mensurex::search::Conversion& last = conversions.back();
-  const std::string targeted = again + " in " + last.label;
+  const std::string targeted = stated + " in " + last.label;
+  const std::string again = SearchDoor::NamesTarget(answer) ? targeted : stated;
   if (targeted.size() <= mensurex::fuzz::kMaxQueryBytes) {
     const std::optional<Answer> reread = door->Ask(again);
     Check(reread.has_value() && door->BytesOf(*reread) == bytes,

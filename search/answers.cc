@@ -1,6 +1,5 @@
 #include "answers.h"
 
-#include <QChar>
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -34,8 +33,6 @@ QueryLanguage UserQueryLanguage() {
   //: the Korean particle in "1.5GB를 MB로". English has none: "|".
   AppendWords(QCoreApplication::translate("SearchProvider", "|"),
               &language.after_target_words);
-  // Every language's capitals, as Unicode folds them.
-  language.fold = [](char32_t c) -> char32_t { return QChar::toCaseFolded(c); };
   return language;
 }
 

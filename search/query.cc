@@ -11,15 +11,14 @@ namespace {
 // A word that starts with a letter must follow a blank, so that "GBin" is
 // never read as "GB in".
 std::optional<std::string_view> WithoutWord(std::string_view text,
-                                            std::string_view word,
-                                            CaseFold fold) {
+                                            std::string_view word) {
   std::string_view head = text;
   for (std::size_t chars = CharCount(word); chars > 0; --chars) {
     const std::size_t length = BackUtf8Char(head).length;
     if (length == 0) return std::nullopt;
     head.remove_suffix(length);
   }
-  if (head.empty() || !EqualFolded(text.substr(head.size()), word, fold) ||
+  if (head.empty() || !EqualFolded(text.substr(head.size()), word) ||
       (IsUnitLetter(FrontUtf8Char(word).code) &&
        BlankLengthAtBack(head) == 0)) {
     return std::nullopt;
@@ -68,12 +67,11 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
     return std::nullopt;
   }
   const auto named = [&](std::string_view name) {
-    return UnitFromName(name, /*si=*/false, language_.fold);
+    return UnitFromName(name, /*si=*/false);
   };
   std::string_view text = TrimBlanks(query);
   for (const std::string& word : language_.after_target_words) {
-    if (const std::optional<std::string_view> head =
-            WithoutWord(text, word, language_.fold)) {
+    if (const std::optional<std::string_view> head = WithoutWord(text, word)) {
       text = *head;
       break;
     }
@@ -88,7 +86,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   if (!IsNumericEntry(amount, language_.separators)) {
     std::optional<std::string_view> head;
     for (const std::string& word : language_.target_words) {
-      if ((head = WithoutWord(rest, word, language_.fold))) break;
+      if ((head = WithoutWord(rest, word))) break;
     }
     if (!head) return std::nullopt;
     const auto [head_amount, from_name] = SplitUnitName(*head);

@@ -20,18 +20,18 @@ constexpr UnitNames kIecNames = {"byte",     "kibibyte", "mebibyte", "gibibyte",
                                  "tebibyte", "pebibyte", "exbibyte"};
 
 // `name` is `word`, or its plural with an "s".
-bool SameWord(std::string_view name, std::string_view word, CaseFold fold) {
-  if (EqualFolded(name, word, fold)) return true;
+bool SameWord(std::string_view name, std::string_view word) {
+  if (EqualFolded(name, word)) return true;
   return !name.empty() && (name.back() == 's' || name.back() == 'S') &&
-         EqualFolded(name.substr(0, name.size() - 1), word, fold);
+         EqualFolded(name.substr(0, name.size() - 1), word);
 }
 
-std::optional<NamedUnit> LanguageUnit(std::string_view name, CaseFold fold) {
+std::optional<NamedUnit> LanguageUnit(std::string_view name) {
   for (std::size_t row = 0; row < kLanguageUnitWords.size(); ++row) {
     const LanguageUnitWords& language = kLanguageUnitWords[row];
     for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
-      if (EqualFolded(name, language.symbols[i], fold) ||
-          EqualFolded(name, language.words[i], fold)) {
+      if (EqualFolded(name, language.symbols[i]) ||
+          EqualFolded(name, language.words[i])) {
         return NamedUnit{
             {static_cast<StorageUnit>(i), false}, UnitNaming::kLanguage, row};
       }
@@ -68,21 +68,12 @@ const std::array<LanguageUnitWords, 3> kLanguageUnitWords = {{
      {"байт", "Кбайт", "Мбайт", "Гбайт", "Тбайт", "Пбайт", "Ебайт"}},
 }};
 
-bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold) {
+bool EqualFolded(std::string_view a, std::string_view b) {
   while (!a.empty() && !b.empty()) {
-    // Every folding folds ASCII letters to ASCII lower case alone.
-    const auto x0 = static_cast<unsigned char>(a.front());
-    const auto y0 = static_cast<unsigned char>(b.front());
-    if (x0 < 0x80 && y0 < 0x80) {
-      if (FoldAsciiCase(x0) != FoldAsciiCase(y0)) return false;
-      a.remove_prefix(1);
-      b.remove_prefix(1);
-      continue;
-    }
     const Utf8Char x = FrontUtf8Char(a);
     const Utf8Char y = FrontUtf8Char(b);
     if (x.length == 0 || y.length == 0 ||
-        fold(FoldWidth(x.code)) != fold(FoldWidth(y.code))) {
+        FoldCase(FoldWidth(x.code)) != FoldCase(FoldWidth(y.code))) {
       return false;
     }
     a.remove_prefix(x.length);
@@ -91,28 +82,23 @@ bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold) {
   return a.empty() && b.empty();
 }
 
-char32_t FoldAsciiCase(char32_t c) {
-  return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
-}
-
-std::optional<NamedUnit> UnitFromName(std::string_view name, bool si,
-                                      CaseFold fold) {
+std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
   for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
     const auto storage = static_cast<StorageUnit>(i);
     const std::string_view symbol = kSymbols[i];
-    if (EqualFolded(name, symbol, fold) || SameWord(name, kNames[i], fold) ||
-        (i > 0 && EqualFolded(name, symbol.substr(0, 1), fold))) {
+    if (EqualFolded(name, symbol) || SameWord(name, kNames[i]) ||
+        (i > 0 && EqualFolded(name, symbol.substr(0, 1)))) {
       return NamedUnit{{storage, si && i > 0}, UnitNaming::kSymbol};
     }
     const std::string_view iec = kIecSymbols[i];
-    if (i > 0 && (EqualFolded(name, iec, fold) ||
-                  EqualFolded(name, iec.substr(0, 2), fold) ||
-                  SameWord(name, kIecNames[i], fold))) {
+    if (i > 0 &&
+        (EqualFolded(name, iec) || EqualFolded(name, iec.substr(0, 2)) ||
+         SameWord(name, kIecNames[i]))) {
       return NamedUnit{{storage, false}, UnitNaming::kIec};
     }
   }
-  return LanguageUnit(name, fold);
+  return LanguageUnit(name);
 }
 
 std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {

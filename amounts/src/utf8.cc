@@ -1,5 +1,7 @@
 #include "mensurex/utf8.h"
 
+#include <unicode/uchar.h>
+
 #include <cstdint>
 
 namespace mensurex {
@@ -99,6 +101,14 @@ std::string_view TrimBlanks(std::string_view text) {
   while (const std::size_t n = BlankLengthAtFront(text)) text.remove_prefix(n);
   while (const std::size_t n = BlankLengthAtBack(text)) text.remove_suffix(n);
   return text;
+}
+
+char32_t FoldCase(char32_t c) {
+  // ASCII, by far the most read, folds within itself.
+  if (c < 0x80) return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+  if (c > 0x10FFFF) return c;
+  return static_cast<char32_t>(
+      u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
 }  // namespace mensurex

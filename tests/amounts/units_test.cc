@@ -31,6 +31,8 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
            Case{"Go", true, 3, false, UnitNaming::kLanguage},
            Case{"Кбайт", false, 1, false, UnitNaming::kLanguage},
            Case{"ЕБ", false, 6, false, UnitNaming::kLanguage},
+           // Unicode's case folding, every alphabet alike.
+           Case{"гБАЙТ", false, 3, false, UnitNaming::kLanguage},
        }) {
     const auto named = UnitFromName(c.name, c.si);
     ASSERT_TRUE(named) << c.name;
@@ -38,7 +40,8 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
     EXPECT_EQ(named->unit.decimal, c.decimal) << c.name;
     EXPECT_EQ(named->naming, c.naming) << c.name;
   }
-  for (const char* name : {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF"}) {
+  for (const char* name :
+       {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF", "KİB"}) {
     EXPECT_FALSE(UnitFromName(name, false)) << name;
   }
 }

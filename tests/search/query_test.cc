@@ -4,46 +4,33 @@
 
 #include <gtest/gtest.h>
 
-#include <QChar>
 #include <string>
 #include <vector>
 
 namespace mensurex::search {
 namespace {
 
-// The provider's own folding.
-char32_t QtFold(char32_t c) { return QChar::toCaseFolded(c); }
-
 QueryLanguage English() {
-  return {
-      LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, QtFold, {}};
+  return {LocaleEntrySeparators(".", ",", 3, 3, U'0'), {"in", "to"}, {}};
 }
 
 QueryLanguage German() {
-  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
-          {"in", "to", "nach"},
-          QtFold,
-          {}};
+  return {
+      LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "nach"}, {}};
 }
 
 QueryLanguage Russian() {
-  return {LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'),
-          {"in", "to", "в"},
-          QtFold,
-          {}};
+  return {
+      LocaleEntrySeparators(",", "\u00A0", 3, 3, U'0'), {"in", "to", "в"}, {}};
 }
 
 QueryLanguage Turkish() {
-  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'),
-          {"in", "to", "kaç"},
-          QtFold,
-          {}};
+  return {LocaleEntrySeparators(",", ".", 3, 3, U'0'), {"in", "to", "kaç"}, {}};
 }
 
 QueryLanguage Korean() {
   return {LocaleEntrySeparators(".", ",", 3, 3, U'0'),
           {"in", "to", "는 몇", "를", "몇"},
-          QtFold,
           {"로"}};
 }
 

@@ -41,24 +41,18 @@ struct LanguageUnitWords {
 };
 extern const std::array<LanguageUnitWords, 3> kLanguageUnitWords;
 
-// One character folded for a comparison that ignores letter case. The doors
-// pass a library's folding; FoldAsciiCase folds ASCII alone.
-using CaseFold = char32_t (*)(char32_t);
-char32_t FoldAsciiCase(char32_t c);
-
 // Whether two UTF-8 texts are equal once their characters are width folded
-// (FoldWidth) and case folded by `fold`.
-bool EqualFolded(std::string_view a, std::string_view b, CaseFold fold);
+// (FoldWidth) and case folded (FoldCase).
+bool EqualFolded(std::string_view a, std::string_view b);
 
 // The unit a UTF-8 name stands for, its full-width letters read as ASCII
-// and letter case ignored through `fold`: the symbol (B, KB .. EB, kB), the
+// and letter case ignored (FoldCase): the symbol (B, KB .. EB, kB), the
 // one-letter prefix (K .. E), the IEC symbol (KiB .. EiB) or prefix
 // (Ki .. Ei), the long name, singular or plural (byte, kilobytes, kibibyte),
 // or a language's own symbol or word (Ko, КБ, Кбайт). The IEC forms and the
 // languages' words are always binary; the others are decimal when `si` is
 // set. nullopt for anything else.
-std::optional<NamedUnit> UnitFromName(std::string_view name, bool si,
-                                      CaseFold fold = FoldAsciiCase);
+std::optional<NamedUnit> UnitFromName(std::string_view name, bool si);
 
 // The label written beside a value: B, kB, MB .. EB for decimal units; for
 // binary ones KiB .. EiB when named kIec, the language's symbol when named

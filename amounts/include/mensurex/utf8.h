@@ -76,6 +76,12 @@ constexpr char32_t FoldWidth(char32_t c) {
   return c == 0x3000 ? U' ' : c;
 }
 
+// A character case folded by Unicode's simple case folding, as ICU knows
+// it: every door folds with this one, so that a text's capitals match alike
+// in every language and at every door. Anything that is not a character
+// comes back unchanged.
+char32_t FoldCase(char32_t c);
+
 }  // namespace mensurex
 
 #endif  // MENSUREX_AMOUNTS_UTF8_H_

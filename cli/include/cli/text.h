@@ -17,10 +17,6 @@ inline constexpr std::size_t kMaxTextBytes = std::size_t{1} << 20;
 // What separates fields when no delimiter is given.
 inline bool IsFieldBlank(char c) { return c == ' ' || c == '\t'; }
 
-// A letter's lower case as the C library's UTF-8 locale knows it, for
-// reading unit names in any case; ASCII alone where that locale is missing.
-char32_t FoldLetterCase(char32_t c);
-
 }  // namespace mensurex::cli
 
 #endif  // MENSUREX_CLI_TEXT_H_

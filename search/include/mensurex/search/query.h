@@ -1,6 +1,6 @@
 // Reading a desktop search query as an amount of storage and answering it
 // with its exact conversions. Standard C++ on the library of amounts: the
-// D-Bus side translates, folds letter case and marshals.
+// D-Bus side translates and marshals.
 #ifndef MENSUREX_SEARCH_QUERY_H_
 #define MENSUREX_SEARCH_QUERY_H_
 
@@ -28,9 +28,8 @@ inline constexpr std::size_t kShownChars = 32;
 struct QueryLanguage {
   EntrySeparators separators;
   // Words that may stand between the amount and a target unit ("in", "to"),
-  // UTF-8, matched as the unit names are: width and `fold` folded.
+  // UTF-8, matched as the unit names are: width and case folded.
   std::vector<std::string> target_words = {"in", "to"};
-  CaseFold fold = FoldAsciiCase;
   // Words that may follow the target unit, as the Korean particle in
   // "1.5GB를 MB로"; none in English.
   std::vector<std::string> after_target_words;
