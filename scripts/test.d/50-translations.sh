@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
 # Every text the program shows is in every translation file and translated:
-# each library that shows texts has its own set, translations/SET/SET_LANG.ts
-# (the main window's, the About window's, the shared layer's and the search
-# provider's). lupdate reads each library's sources into copies of its set's
-# files, and any entry that it finds new (unfinished) or drops (a text of
-# another library) fails the check. The menu entry's and AppStream page's
-# texts (translations/desktop/*.po) are checked the same way. After changing
-# a text, run `cmake --build build --target update_translations` and
-# translate it.
+# lupdate reads each library's sources into copies of its own set,
+# translations/SET/SET_LANG.ts, and any entry that it finds new (unfinished)
+# or drops (another library's text) fails the check. The menu entry's and
+# AppStream page's texts (translations/desktop/*.po) are checked the same
+# way. After changing a text, run
+# `cmake --build build --target update_translations` and translate it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -16,9 +14,8 @@ lupdate=/usr/lib/qt6/bin/lupdate
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# check_set TS_FOLDER SOURCES...: lupdate reads SOURCES into copies of the
-# .ts files of TS_FOLDER; every entry must be translated and the copies
-# unchanged.
+# check_set TS_FOLDER SOURCES...: lupdate reads SOURCES into copies of the .ts
+# files of TS_FOLDER; every entry must be translated and the copies unchanged.
 fail=0
 check_set() {
   local folder=$1 copy="$work/$1"
@@ -50,26 +47,22 @@ check_set() {
     fi
   done
 }
-# A window library's sources: its folder, less the printing's, which is a
-# library of its own and shows no texts.
-library_sources() {
-  find "$1" -path ui/main/print -prune -o -type f \( -name '*.cc' -o -name '*.h' \) -print
-}
-sets=(main about shared)
-for set in "${sets[@]}"; do
+# A window library's sources: its folder, less printing, a library of its own.
+for set in main about shared; do
   # shellcheck disable=SC2046  # one word a file
-  check_set "translations/$set" $(library_sources "ui/$set")
+  check_set "translations/$set" $(find "ui/$set" -path ui/main/print -prune \
+    -o -name '*.cc' -print -o -name '*.h' -print)
 done
 check_set translations/search search
 if "$lupdate" -silent ui/main/print -ts "$work/print.ts" 2>/dev/null &&
    grep -q '<source>' "$work/print.ts"; then
-  echo "translations: ui/main/print shows texts, but its library has no set" >&2
+  echo "translations: ui/main/print shows texts, but has no set" >&2
   fail=1
 fi
 # Every set has every language of translations/LANGUAGES and no other, as
 # has the menu entry's and AppStream texts; CMake gives each its fit test.
 listed_languages=$(grep -v '^#' translations/LANGUAGES | cut -d' ' -f1 | sort)
-for set in "${sets[@]}" search; do
+for set in main about shared search; do
   set_languages=$(for ts in "translations/$set"/*.ts; do
     basename "$ts" .ts | sed "s/^${set}_//"
   done | sort)
