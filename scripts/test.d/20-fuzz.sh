@@ -24,6 +24,8 @@ targets=(engine_fuzz:4096:4000000 query_fuzz:1100:3000000
 runs_of() {
   if [[ $seed == 0 ]]; then echo -1; else echo "${1##*:}"; fi
 }
+seed_name="seed $seed"
+[[ $seed != 0 ]] || seed_name="a new seed"
 fixed_layout=()
 if setarch -R true 2>/dev/null; then fixed_layout=(setarch -R); fi
 
@@ -68,6 +70,6 @@ for entry in "${targets[@]}"; do
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rss=$(sed -n 's/^stat::peak_rss_mb: *//p' "$log")
-  echo "$name: $runs runs from seed $seed, clean (peak RSS ${rss} MB)"
+  echo "$name: $runs runs from $seed_name, clean (peak RSS ${rss} MB)"
 done
 exit "$failed"
