@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every text the program shows is in every translation file and translated:
-# lupdate reads the sources into copies of translations/*.ts (the search
-# provider's into copies of translations/search/*.ts), and any entry
-# that it finds new (unfinished) fails the check. The menu entry's and
+# lupdate reads each library's sources into copies of its own set,
+# translations/SET/SET_LANG.ts, and any entry that it finds new (unfinished)
+# or drops (another library's text) fails the check. The menu entry's and
 # AppStream page's texts (translations/desktop/*.po) are checked the same
 # way. After changing a text, run
 # `cmake --build build --target update_translations` and translate it.
@@ -14,16 +14,17 @@ lupdate=/usr/lib/qt6/bin/lupdate
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# check_set SOURCES TS_FOLDER: lupdate reads SOURCES into copies of the .ts
+# check_set TS_FOLDER SOURCES...: lupdate reads SOURCES into copies of the .ts
 # files of TS_FOLDER; every entry must be translated and the copies unchanged.
 fail=0
 check_set() {
-  local sources=$1 folder=$2 copy="$work/$2"
+  local folder=$1 copy="$work/$1"
+  shift
   mkdir -p "$copy"
   cp "$folder"/*.ts "$copy/"
   # Without the build's include paths lupdate warns about classes it cannot
   # see; the contexts it records are right all the same.
-  if ! "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$copy"/*.ts \
+  if ! "$lupdate" -silent -no-obsolete -locations none "$@" -ts "$copy"/*.ts \
       2>"$work/lupdate.log"; then
     cat "$work/lupdate.log" >&2
     exit 1
@@ -46,26 +47,32 @@ check_set() {
     fi
   done
 }
-check_set ui translations
-# The search provider's texts, a set of their own.
-check_set search translations/search
-# Every language of translations/LANGUAGES has the windows' texts, its menu
-# entry and AppStream texts and the search provider's texts, and the other
-# way round; CMake gives each its fit test.
-ts_languages=$(for ts in translations/mensurex2_*.ts; do
-  basename "$ts" .ts | sed 's/^mensurex2_//'
-done | sort)
-listed_languages=$(grep -v '^#' translations/LANGUAGES | cut -d' ' -f1 | sort)
-if [[ $ts_languages != "$listed_languages" ]]; then
-  echo "translations: the languages of translations/*.ts and translations/LANGUAGES differ:" >&2
-  diff <(echo "$ts_languages") <(echo "$listed_languages") >&2 || true
+# A window library's sources: its folder, less printing, a library of its own.
+for set in main about shared; do
+  # shellcheck disable=SC2046  # one word a file
+  check_set "translations/$set" $(find "ui/$set" -path ui/main/print -prune \
+    -o -name '*.cc' -print -o -name '*.h' -print)
+done
+check_set translations/search search
+if "$lupdate" -silent ui/main/print -ts "$work/print.ts" 2>/dev/null &&
+   grep -q '<source>' "$work/print.ts"; then
+  echo "translations: ui/main/print shows texts, but has no set" >&2
   fail=1
 fi
-for language in $ts_languages; do
-  if [[ ! -e translations/search/search_$language.ts ]]; then
-    echo "translations: $language has no translations/search/search_$language.ts" >&2
+# Every set has every language of translations/LANGUAGES and no other, as
+# has the menu entry's and AppStream texts; CMake gives each its fit test.
+listed_languages=$(grep -v '^#' translations/LANGUAGES | cut -d' ' -f1 | sort)
+for set in main about shared search; do
+  set_languages=$(for ts in "translations/$set"/*.ts; do
+    basename "$ts" .ts | sed "s/^${set}_//"
+  done | sort)
+  if [[ $set_languages != "$listed_languages" ]]; then
+    echo "translations: the languages of translations/$set and translations/LANGUAGES differ:" >&2
+    diff <(echo "$set_languages") <(echo "$listed_languages") >&2 || true
     fail=1
   fi
+done
+for language in $listed_languages; do
   po=translations/desktop/$language.po
   if ! stats=$(msgfmt --check-format --statistics -o /dev/null "$po" 2>&1) ||
      [[ $stats == *untranslated* || $stats == *fuzzy* ]]; then
@@ -73,6 +80,5 @@ for language in $ts_languages; do
     fail=1
   fi
 done
-ts_files=(translations/*.ts)
-[[ $fail -eq 0 ]] && echo "translations: every text translated in ${#ts_files[@]} languages"
+[[ $fail -eq 0 ]] && echo "translations: every text translated in $(wc -w <<<"$listed_languages") languages"
 exit $fail

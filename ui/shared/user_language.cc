@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 #include "ui/shared/logging.h"
@@ -12,9 +13,13 @@ namespace mensurex::ui {
 
 namespace {
 
-// Where the build embeds the program's compiled translations
-// (mensurex2_de.qm, ...).
+// Where each library embeds its compiled translations (main_de.qm, ...).
 constexpr char kTranslationsResource[] = ":/mensurex/translations";
+
+// The program's catalogues, one per library that shows texts. The first one
+// found for the user's locale decides the language; the others are loaded in
+// that language, so that the windows never mix two.
+constexpr const char* kCatalogues[] = {"main", "about", "shared"};
 
 // Qt's own texts on the windows: the message boxes' buttons and the text
 // boxes' context menu. Qt translates them into most of the program's
@@ -41,12 +46,33 @@ QString& InstalledLanguage() {
 }  // namespace
 
 QString LoadUserLanguage() {
-  // Owned by the application, so they live as long as it does.
-  auto* program = new QTranslator(QCoreApplication::instance());
-  if (!program->load(QLocale(), QStringLiteral("mensurex2"),
-                     QStringLiteral("_"),
-                     QString::fromLatin1(kTranslationsResource))) {
-    delete program;
+  const QString folder = QString::fromLatin1(kTranslationsResource);
+  QString language;
+  QStringList missing;
+  for (const char* catalogue : kCatalogues) {
+    // Owned by the application, so they live as long as it does.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString name = QString::fromLatin1(catalogue);
+    const bool loaded =
+        language.isEmpty()
+            ? translator->load(QLocale(), name, QStringLiteral("_"), folder)
+            : translator->load(name + QLatin1Char('_') + language, folder);
+    if (!loaded) {
+      delete translator;
+      missing << name;
+      continue;
+    }
+    QCoreApplication::installTranslator(translator);
+    if (language.isEmpty()) {
+      language =
+          translator->language().replace(QLatin1Char('-'), QLatin1Char('_'));
+    }
+  }
+  if (!language.isEmpty() && !missing.isEmpty()) {
+    qCWarning(lcStart) << "no" << language << "translation of" << missing
+                       << "- their texts show English";
+  }
+  if (language.isEmpty()) {
     // English is the program's own language; any other falls back to it.
     if (QLocale().language() != QLocale::English &&
         QLocale().language() != QLocale::C) {
@@ -56,15 +82,12 @@ QString LoadUserLanguage() {
     QGuiApplication::setLayoutDirection(UserLayoutDirection());
     return {};
   }
-  QCoreApplication::installTranslator(program);
 
   // Qt's texts in the language of the program's own, so that a window never
   // mixes two languages. Qt names some of its translations by region
   // (qtbase_pt_BR, qtbase_zh_CN), others by language alone (qtbase_de): the
   // load falls back from the one to the other. A missing Qt translation
   // leaves Qt's English.
-  QString language =
-      program->language().replace(QLatin1Char('-'), QLatin1Char('_'));
   auto* qt = new QTranslator(QCoreApplication::instance());
   const QString qt_file = QStringLiteral("qtbase_") + language;
   const QString qt_folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -7,9 +7,11 @@
 
 namespace mensurex::ui {
 
-// Installs the program's translation for the user's preferred language, if
-// the program has one, and Qt's own translation (standard buttons, context
-// menus) for that same language, so that a window never mixes two languages.
+// Installs the program's translations for the user's preferred language, if
+// the program has one (a catalogue for each library that shows texts; one
+// missing leaves that library's texts in English), and Qt's own translation
+// (standard buttons, context menus) for that same language, so that a window
+// never mixes two languages.
 // Under an English or C locale nothing is installed and every text is the
 // program's own English. Sets the application's layout direction to
 // UserLayoutDirection(). Call once the QApplication exists and before any

@@ -1,0 +1,46 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;בטל</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>בצע &amp;שוב</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;גזור</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>הע&amp;תק</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>ה&amp;דבק</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>מחק</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>בחר הכל</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+</context>
+</TS>
