@@ -1,17 +1,13 @@
 #include "entry_box.h"
 
-#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QValidator>
-
-#include "ui/shared/dialog_font.h"
 
 namespace mensurex::ui {
 
@@ -67,15 +63,6 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
   const QScopedValueRollback typing(typing_, true);
   QLineEdit::inputMethodEvent(event);
-}
-
-void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = createStandardContextMenu();
-  if (menu == nullptr) return;
-  // A menu is a window of its own and does not inherit the window's font.
-  menu->setFont(DialogFont());
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(event->globalPos());
 }
 
 bool EntryBox::DropWouldPassLimit(const QDropEvent& event) const {

@@ -1,6 +1,6 @@
-// The main window's entry box: a single-line edit bounded to the classic
-// edit-box limit, which refuses a paste or drop that would pass it instead of
-// cutting the text.
+// The main window's entry box: a single-line edit of at most 32767
+// characters. A paste or drop that would pass the limit is refused, not cut
+// to fit.
 #ifndef MENSUREX_UI_MAIN_ENTRY_BOX_H_
 #define MENSUREX_UI_MAIN_ENTRY_BOX_H_
 
@@ -27,7 +27,6 @@ class EntryBox : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
   // A drop that would pass the limit is refused while it is dragged over
   // the box, so the drag source keeps its text. insertRefused is emitted
   // once, when such a drag ends over the box; one that only passes over it

@@ -230,7 +230,7 @@ void frmMain::BuildControls() {
   txtEntry->setObjectName(QStringLiteral("txtEntry"));
   txtEntry->setGeometry(TwipsRect(2400, 480, 1575, 285));
   txtEntry->setFont(text_box_font);
-  txtEntry->setLayoutDirection(Qt::LeftToRight);
+  mensurex::ui::KeepLeftToRight(txtEntry);
   txtEntry->setToolTip(tr("Enter the number you wish to convert"));
   txtEntry->setAccessibleName(tr("Number to convert"));
   txtEntry->setAccessibleDescription(
@@ -297,7 +297,7 @@ void frmMain::BuildResults(const QFont& text_box_font) {
     box->setObjectName(QString::fromLatin1(kResultRows[row].box_name));
     box->setGeometry(TwipsRect(240, top, 2700, 360));
     box->setFont(text_box_font);
-    box->setLayoutDirection(Qt::LeftToRight);
+    mensurex::ui::KeepLeftToRight(box);
     box->setMaxLength(kNoLengthLimit);
     // Read-only keeps selecting and copying; typing, cutting, pasting and
     // deleting change nothing.

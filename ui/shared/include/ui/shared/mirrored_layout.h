@@ -23,6 +23,12 @@ Qt::Alignment ReadingEdgeAlignment(Qt::LayoutDirection direction);
 void MirrorControls(QWidget* container, int design_width,
                     Qt::LayoutDirection direction);
 
+// Keeps `control` left to right in a window of either direction, as the
+// numbers in a text box read. The menus that Qt builds for it (a text box's
+// context menu) still take the direction and font of its window: Qt would
+// give them the control's own direction, and the application's font.
+void KeepLeftToRight(QWidget* control);
+
 }  // namespace mensurex::ui
 
 #endif  // MENSUREX_UI_SHARED_MIRRORED_LAYOUT_H_
