@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>أ&amp;عد</translation>
+        <translation>إ&amp;عادة</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -17,30 +17,30 @@
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>ا&amp;نسخ</translation>
+        <translation>&amp;نسخ</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>أل&amp;صق</translation>
+        <translation>ل&amp;صق</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>احذف</translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation>حدّد الكلّ</translation>
+        <translation>تحديد الكل</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation>حسنًا</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>ألغِ</translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 </TS>

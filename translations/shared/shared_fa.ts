@@ -5,11 +5,11 @@
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;بازگردانی</translation>
+        <translation>با&amp;زگردانی</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>باز&amp;انجام</translation>
+        <translation>&amp;انجام دوباره</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;چسباندن</translation>
+        <translation>چ&amp;سباندن</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -5,31 +5,31 @@
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;בטל</translation>
+        <translation>&amp;ביטול</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>בצע &amp;שוב</translation>
+        <translation>ביצוע &amp;חוזר</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;גזור</translation>
+        <translation>&amp;גזירה</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>הע&amp;תק</translation>
+        <translation>הע&amp;תקה</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>ה&amp;דבק</translation>
+        <translation>ה&amp;דבקה</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>מחק</translation>
+        <translation>מחיקה</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation>בחר הכל</translation>
+        <translation>בחירת הכול</translation>
     </message>
 </context>
 <context>

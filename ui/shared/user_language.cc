@@ -25,7 +25,9 @@ constexpr const char* kCatalogues[] = {"main", "about", "shared"};
 // boxes' context menu. Qt translates them into most of the program's
 // languages but not all (Greek, Hindi, Indonesian, Swedish, Thai and
 // Vietnamese); named here, they are in the program's translation files,
-// where Qt looks for them when its own have none.
+// which are searched before Qt's: they give the texts Qt lacks, and the
+// program's own wording where it differs from Qt's (nouns, as on the
+// windows' buttons, where Qt's Arabic and Hebrew give commands).
 [[maybe_unused]] constexpr const char* kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
@@ -48,29 +50,13 @@ QString& InstalledLanguage() {
 QString LoadUserLanguage() {
   const QString folder = QString::fromLatin1(kTranslationsResource);
   QString language;
-  QStringList missing;
   for (const char* catalogue : kCatalogues) {
-    // Owned by the application, so they live as long as it does.
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    const QString name = QString::fromLatin1(catalogue);
-    const bool loaded =
-        language.isEmpty()
-            ? translator->load(QLocale(), name, QStringLiteral("_"), folder)
-            : translator->load(name + QLatin1Char('_') + language, folder);
-    if (!loaded) {
-      delete translator;
-      missing << name;
-      continue;
+    QTranslator probe;
+    if (probe.load(QLocale(), QString::fromLatin1(catalogue),
+                   QStringLiteral("_"), folder)) {
+      language = probe.language().replace(QLatin1Char('-'), QLatin1Char('_'));
+      break;
     }
-    QCoreApplication::installTranslator(translator);
-    if (language.isEmpty()) {
-      language =
-          translator->language().replace(QLatin1Char('-'), QLatin1Char('_'));
-    }
-  }
-  if (!language.isEmpty() && !missing.isEmpty()) {
-    qCWarning(lcStart) << "no" << language << "translation of" << missing
-                       << "- their texts show English";
   }
   if (language.isEmpty()) {
     // English is the program's own language; any other falls back to it.
@@ -87,7 +73,8 @@ QString LoadUserLanguage() {
   // mixes two languages. Qt names some of its translations by region
   // (qtbase_pt_BR, qtbase_zh_CN), others by language alone (qtbase_de): the
   // load falls back from the one to the other. A missing Qt translation
-  // leaves Qt's English.
+  // leaves Qt's English. Installed first: the last installed is searched
+  // first, and the program's words for Qt's texts are to win.
   auto* qt = new QTranslator(QCoreApplication::instance());
   const QString qt_file = QStringLiteral("qtbase_") + language;
   const QString qt_folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -98,6 +85,23 @@ QString LoadUserLanguage() {
     qCWarning(lcStart).nospace()
         << "Qt's translation " << qt_file << " did not load from " << qt_folder
         << ": standard buttons and menus stay in English";
+  }
+
+  QStringList missing;
+  for (const char* catalogue : kCatalogues) {
+    // Owned by the application, so they live as long as it does.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString name = QString::fromLatin1(catalogue);
+    if (!translator->load(name + QLatin1Char('_') + language, folder)) {
+      delete translator;
+      missing << name;
+      continue;
+    }
+    QCoreApplication::installTranslator(translator);
+  }
+  if (!missing.isEmpty()) {
+    qCWarning(lcStart) << "no" << language << "translation of" << missing
+                       << "- their texts show English";
   }
   InstalledLanguage() = language;
   // Set after Qt's translation, which would otherwise decide it.

@@ -665,6 +665,9 @@ class DesktopSettingsTest : public QObject {
       QCOMPARE(box->windowTitle(), QStringLiteral("Tolvane's Mensurex 2"));
       CheckShown(box->text(), kPrintFailure);
       CheckShown(Visible(box->button(QMessageBox::Ok)->text()), kOk);
+      // One word for OK in every window, Qt's message boxes too.
+      QCOMPARE(Visible(box->button(QMessageBox::Ok)->text()),
+               QCoreApplication::translate("frmAbout", "OK"));
       CheckShown(Visible(box->button(QMessageBox::Cancel)->text()), kCancel);
       // One word, yet no language keeps it: where Qt has no translation of
       // its own (Greek, Hindi, Thai, ...), the program's gives it.

@@ -11,7 +11,8 @@ namespace mensurex::ui {
 // the program has one (a catalogue for each library that shows texts; one
 // missing leaves that library's texts in English), and Qt's own translation
 // (standard buttons, context menus) for that same language, so that a window
-// never mixes two languages.
+// never mixes two languages. Where both translate a text of Qt's, the
+// program's translation wins.
 // Under an English or C locale nothing is installed and every text is the
 // program's own English. Sets the application's layout direction to
 // UserLayoutDirection(). Call once the QApplication exists and before any
