@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "about_picture.h"
 #include "line_shape.h"
+#include "locale/locale_separators.h"
 #include "ui/shared/application_title.h"
 #include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"
@@ -37,6 +39,18 @@ constexpr char kDisclaimer[] = QT_TRANSLATE_NOOP(
 
 using mensurex::ui::TwipsRect;
 constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }
+
+// The version as the results write a number where the user's locale has
+// digits of its own: "۲٫۰" under fa_IR, where a full stop would sit beside
+// the zero digit, itself a dot. Elsewhere as it is: "2.0", never "2,0".
+QString VersionText() {
+  const QLocale locale = QLocale::system();
+  QString version = QString::fromLatin1(mensurex::ui::kVersionMajorMinor);
+  if (locale.zeroDigit() != QLatin1String("0")) {
+    version.replace(QLatin1Char('.'), locale.decimalPoint());
+  }
+  return mensurex::InLocaleDigits(version, locale);
+}
 
 // A fixed-size label: plain text, left-aligned, wrapped at word boundaries
 // and cut off at its rectangle's edges. It takes no focus and does nothing
@@ -131,15 +145,12 @@ void frmAbout::BuildControls() {
   lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
                        QString(), tr("Application title"));
 
-  // 255 twips rather than the 225 of the classic layout: a Chinese,
-  // Japanese or Korean line is 16 pixels high, and in 15 the bottom of its
-  // characters was cut off. The description still starts 90 twips below.
+  // 255 twips high: a Chinese, Japanese or Korean line is 16 pixels high,
+  // and 15 would cut off the bottom of its characters. The description
+  // still starts 90 twips below.
   //: The About window's version line; %1 is the version, e.g. 2.0.
-  lblVersion =
-      MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
-                tr("Version %1")
-                    .arg(QString::fromLatin1(mensurex::ui::kVersionMajorMinor)),
-                tr("Version"));
+  lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
+                         tr("Version %1").arg(VersionText()), tr("Version"));
 
   lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),

@@ -689,7 +689,11 @@ class DesktopSettingsTest : public QObject {
     };
     QCOMPARE(text("lblTitle"), QStringLiteral("Tolvane's Mensurex 2"));
     CheckShown(text("lblVersion"), kVersion);
-    QVERIFY(text("lblVersion").endsWith(QStringLiteral("2.0")));
+    // As the results write it where the locale has digits of its own.
+    QVERIFY(text("lblVersion")
+                .endsWith(QLocale().zeroDigit() == "0"
+                              ? QStringLiteral("2.0")
+                              : QLocale().toString(2.0, 'f', 1)));
     CheckShown(text("lblDescription"), kDescription);
     CheckShown(text("lblDisclaimer"), kDisclaimer);
     CheckShown(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(),
