@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The Mensurex was developed as a simple tool to quickly and easily calculate bytes, kilobytes, megabytes, gigabytes, terabytes, petabytes and exabytes.</source>
-        <translation>התוכנה Mensurex פותחה ככלי פשוט להמרה מהירה וקלה בין בתים, קילובייטים, מגה־בייטים, ג׳יגה־בייטים, טרה־בייטים, פטה־בייטים ואקסה־בייטים.</translation>
+        <translation>התוכנה Mensurex פותחה ככלי פשוט להמרה מהירה וקלה בין בתים, קילו־בייטים, מגה־בייטים, ג׳יגה־בייטים, טרה־בייטים, פטה־בייטים ואקסה־בייטים.</translation>
     </message>
     <message>
         <source>Description</source>

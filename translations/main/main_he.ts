@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Result in kilobytes</source>
-        <translation>התוצאה בקילובייטים</translation>
+        <translation>התוצאה בקילו־בייטים</translation>
     </message>
     <message>
         <source>Result in megabytes</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>The text was not pasted: the entry holds at most 32767 characters.</source>
-        <translation>הטקסט לא הודבק: השדה מכיל עד 32,767 תווים.</translation>
+        <translation>הטקסט לא הודבק: השדה יכול להכיל עד 32,767 תווים.</translation>
     </message>
     <message>
         <source>There has been an error printing this form.</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>כדי להשתמש ב־Mensurex, יש להזין ערך מספרי בתיבה &quot;מספר להמרה&quot; ולבחור את היחידה של המספר: בתים, קילובייטים, מגה־בייטים או ג׳יגה־בייטים. לאחר מכן יש ללחוץ על הכפתור &quot;חישוב&quot; כדי לראות את התוצאות. לדוגמה, כדי לדעת כמה בתים, קילובייטים וג׳יגה־בייטים יש ב־100 מגה־בייטים, יש להקליד 100 בתיבה &quot;מספר להמרה&quot;, לבחור &quot;מגה־בייט&quot; באזור &quot;יחידת המספר&quot; וללחוץ על &quot;חישוב&quot;. התוצאות מופיעות באזור &quot;תוצאות&quot;.</translation>
+        <translation>כדי להשתמש ב־Mensurex, יש להזין ערך מספרי בתיבה &quot;מספר להמרה&quot; ולבחור את היחידה של המספר: בתים, קילו־בייטים, מגה־בייטים או ג׳יגה־בייטים. לאחר מכן יש ללחוץ על הכפתור &quot;חישוב&quot; כדי לראות את התוצאות. לדוגמה, כדי לדעת כמה בתים, קילו־בייטים וג׳יגה־בייטים יש ב־100 מגה־בייטים, יש להקליד 100 בתיבה &quot;מספר להמרה&quot;, לבחור &quot;מגה־בייט&quot; באזור &quot;יחידת המספר&quot; וללחוץ על &quot;חישוב&quot;. התוצאות מופיעות באזור &quot;תוצאות&quot;.</translation>
     </message>
     <message>
         <source>Bytes</source>
@@ -135,7 +135,7 @@
     <message>
         <source>Kilobytes</source>
         <comment>unit option button</comment>
-        <translation>קילובייט</translation>
+        <translation>קילו־בייט</translation>
     </message>
     <message>
         <source>Megabytes</source>
@@ -170,7 +170,7 @@
     <message>
         <source>Kilobytes</source>
         <comment>result label</comment>
-        <translation>קילובייט</translation>
+        <translation>קילו־בייט</translation>
     </message>
     <message>
         <source>Megabytes</source>
