@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Enter Number to Convert</source>
-        <translation>عدد را وارد کنید</translation>
+        <translation>عدد موردنظر</translation>
     </message>
     <message>
         <source>Enter the number you wish to convert</source>
@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>&amp;Print Form</source>
-        <translation>&amp;چاپ</translation>
+        <translation>چ&amp;اپ</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;بستن</translation>
+        <translation>ب&amp;ستن</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پ&amp;رونده</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>را&amp;هنما</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>برای استفاده از Mensurex، یک مقدار عددی در کادر «عدد را وارد کنید» بنویسید و واحد آن را انتخاب کنید، مثلاً بایت، کیلوبایت، مگابایت یا گیگابایت. سپس روی دکمهٔ «محاسبه» کلیک کنید تا نتایج را ببینید. برای نمونه، اگر می‌خواهید بدانید 100 مگابایت چند بایت، چند کیلوبایت و چند گیگابایت است، در کادر «عدد را وارد کنید» عدد 100 را بنویسید، در بخش «واحد عدد» گزینهٔ «مگابایت» را انتخاب کنید و روی «محاسبه» کلیک کنید. نتایج در بخش «نتایج» نمایش داده می‌شود.</translation>
+        <translation>برای استفاده از Mensurex، یک مقدار عددی در کادر «عدد موردنظر» بنویسید و واحد آن را انتخاب کنید، مثلاً بایت، کیلوبایت، مگابایت یا گیگابایت. سپس روی دکمهٔ «محاسبه» کلیک کنید تا نتایج را ببینید. برای نمونه، اگر می‌خواهید بدانید 100 مگابایت چند بایت، چند کیلوبایت و چند گیگابایت است، در کادر «عدد موردنظر» عدد 100 را بنویسید، در بخش «واحد عدد» گزینهٔ «مگابایت» را انتخاب کنید و روی «محاسبه» کلیک کنید. نتایج در بخش «نتایج» نمایش داده می‌شود.</translation>
     </message>
     <message>
         <source>Bytes</source>
