@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Mensurex 2 is free software under the MIT License, with no warranty. Please report problems to mensurex@example.org.</source>
-        <translation>Το Mensurex 2 είναι ελεύθερο λογισμικό με την άδεια MIT, χωρίς καμία εγγύηση. Αναφέρετε τα προβλήματα στο mensurex@example.org.</translation>
+        <translation>Το Mensurex 2 είναι ελεύθερο λογισμικό υπό την άδεια MIT, χωρίς καμία εγγύηση. Αναφέρετε τα προβλήματα στο mensurex@example.org.</translation>
     </message>
 </context>
 </TS>

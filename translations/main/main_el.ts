@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>The page may have printed: the printer did not answer in time. Check the printer before you print again.</source>
-        <translation>Η σελίδα ίσως τυπώθηκε: ο εκτυπωτής δεν απάντησε εγκαίρως. Ελέγξτε τον εκτυπωτή πριν εκτυπώσετε ξανά.</translation>
+        <translation>Η σελίδα ίσως έχει ήδη τυπωθεί: ο εκτυπωτής δεν απάντησε εγκαίρως. Ελέγξτε τον εκτυπωτή πριν εκτυπώσετε ξανά.</translation>
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>

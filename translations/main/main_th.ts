@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>วิธีใช้ Mensurex: ป้อนตัวเลขในช่องป้อนตัวเลข แล้วเลือกหน่วยของตัวเลข เช่น ไบต์ กิโลไบต์ เมกะไบต์ หรือกิกะไบต์ จากนั้นคลิกปุ่มคำนวณเพื่อดูผลลัพธ์ ตัวอย่างเช่น หากต้องการทราบว่า 100 เมกะไบต์เท่ากับกี่ไบต์ กี่กิโลไบต์ และกี่กิกะไบต์ ให้พิมพ์ 100 ในช่องป้อนตัวเลข เลือกเมกะไบต์ในส่วนหน่วยของตัวเลข แล้วคลิกคำนวณ ผลลัพธ์จะแสดงในส่วนผลลัพธ์</translation>
+        <translation>วิธีใช้ Mensurex: ป้อนตัวเลขในช่อง “ป้อนตัวเลข” แล้วเลือกหน่วยของตัวเลข เช่น ไบต์ กิโลไบต์ เมกะไบต์ หรือกิกะไบต์ จากนั้นคลิกปุ่ม “คำนวณ” เพื่อดูผลลัพธ์ ตัวอย่างเช่น หากต้องการทราบว่า 100 เมกะไบต์เท่ากับกี่ไบต์ กี่กิโลไบต์ และกี่กิกะไบต์ ให้พิมพ์ 100 ในช่อง “ป้อนตัวเลข” เลือก “เมกะไบต์” ในส่วน “หน่วยของตัวเลข” แล้วคลิก “คำนวณ” ผลลัพธ์จะแสดงในส่วน “ผลลัพธ์”</translation>
     </message>
     <message>
         <source>Bytes</source>

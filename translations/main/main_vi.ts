@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>To use the Mensurex, simply add a numberical value in the ENTER NUMBER TO CONVERT box. Select the appropriate criteria you wish to convert, byte, kilobyte, megabyte or gigabyte. Next, click the Calculate button to view the results. As an example, if you wanted to see how many bytes, kilobytes and gigabytess were in 100 megabytes, simply type 100 in the ENTER NUMBER TO CONVERT field and select MEGABYTES in the CRITERIA section, then click CALCULATE.  View the results in the RESULTS section.</source>
-        <translation>Để dùng Mensurex, bạn chỉ cần nhập một giá trị số vào ô NHẬP SỐ CẦN ĐỔI, rồi chọn đơn vị của số đó, chẳng hạn byte, kilobyte, megabyte hoặc gigabyte. Sau đó nhấn nút Tính để xem kết quả. Ví dụ, muốn biết 100 megabyte bằng bao nhiêu byte, kilobyte và gigabyte, hãy gõ 100 vào ô NHẬP SỐ CẦN ĐỔI, chọn MEGABYTE trong phần ĐƠN VỊ CỦA SỐ, rồi nhấn TÍNH. Kết quả hiện ra trong phần KẾT QUẢ.</translation>
+        <translation>Để dùng Mensurex, bạn chỉ cần nhập một giá trị số vào ô “Nhập số cần đổi”, rồi chọn đơn vị của số đó, chẳng hạn byte, kilobyte, megabyte hoặc gigabyte. Sau đó nhấn nút “Tính” để xem kết quả. Ví dụ, muốn biết 100 megabyte bằng bao nhiêu byte, kilobyte và gigabyte, hãy gõ 100 vào ô “Nhập số cần đổi”, chọn “Megabyte” trong phần “Đơn vị của số”, rồi nhấn “Tính”. Kết quả hiện ra trong phần “Kết quả”.</translation>
     </message>
     <message>
         <source>Bytes</source>
