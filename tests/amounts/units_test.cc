@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "mensurex/entry.h"
 
@@ -33,6 +37,25 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
            Case{"ЕБ", false, 6, false, UnitNaming::kLanguage},
            // Unicode's case folding, every alphabet alike.
            Case{"гБАЙТ", false, 3, false, UnitNaming::kLanguage},
+           // The languages' words in their other forms and spellings: with
+           // or without joining marks, with the letters other keyboards type.
+           Case{"Gigabajtů", false, 3, false, UnitNaming::kLanguage},
+           Case{"kilobajta", false, 1, false, UnitNaming::kLanguage},
+           Case{"Мегабайтов", false, 2, false, UnitNaming::kLanguage},
+           Case{"mégaoctets", false, 2, false, UnitNaming::kLanguage},
+           Case{"קילו־בייט", false, 1, false, UnitNaming::kLanguage},
+           Case{"קילובייט", false, 1, false, UnitNaming::kLanguage},
+           Case{"ג'יגה-בייט", false, 3, false, UnitNaming::kLanguage},
+           Case{"گیگا‌بایت", false, 3, false, UnitNaming::kLanguage},
+           Case{"بایت‌ها", false, 0, false, UnitNaming::kLanguage},
+           Case{"كيلوبايت", false, 1, false, UnitNaming::kLanguage},
+           Case{"کیلوبایت", false, 1, false, UnitNaming::kLanguage},
+           Case{"اكسابايت", false, 6, false, UnitNaming::kLanguage},
+           Case{"ギガ・バイト", false, 3, false, UnitNaming::kLanguage},
+           Case{"Ｇバイト", false, 3, false, UnitNaming::kLanguage},
+           Case{"गीगाबाइट्स", false, 3, false, UnitNaming::kLanguage},
+           Case{"เอกซะไบต์", false, 6, false, UnitNaming::kLanguage},
+           Case{"吉字节", true, 3, false, UnitNaming::kLanguage},
        }) {
     const auto named = UnitFromName(c.name, c.si);
     ASSERT_TRUE(named) << c.name;
@@ -40,8 +63,8 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
     EXPECT_EQ(named->unit.decimal, c.decimal) << c.name;
     EXPECT_EQ(named->naming, c.naming) << c.name;
   }
-  for (const char* name :
-       {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF", "KİB"}) {
+  for (const char* name : {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF",
+                           "KİB", "バイトス", "字", "-", "ـ", "בייטס"}) {
     EXPECT_FALSE(UnitFromName(name, false)) << name;
   }
 }
@@ -52,6 +75,62 @@ TEST(UnitLabelTest, FollowsTheNaming) {
   EXPECT_EQ(UnitLabel(kilo, UnitNaming::kIec), "KiB");
   EXPECT_EQ(UnitLabel({StorageUnit::kKilobytes, true}, UnitNaming::kIec), "kB");
   EXPECT_EQ(UnitLabel(kilo, UnitNaming::kLanguage, 0), "Ko");
+  const auto hindi = UnitFromName("किलोबाइट", false);
+  ASSERT_TRUE(hindi);
+  EXPECT_EQ(UnitLabel(hindi->unit, hindi->naming, hindi->language), "KB");
+}
+
+// The words of every language's window (its option buttons' captions and
+// result labels, in translations/main/main_LANG.ts) name their units.
+TEST(UnitFromNameTest, ReadsEveryWindowsWords) {
+  const std::string root = MENSUREX_SOURCE_DIR "/translations/";
+  std::ifstream languages(root + "LANGUAGES");
+  std::string line;
+  int words = 0;
+  while (std::getline(languages, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    const std::string language = line.substr(0, line.find(' '));
+    std::ifstream file(root + "main/main_" + language + ".ts");
+    const std::string ts((std::istreambuf_iterator<char>(file)),
+                         std::istreambuf_iterator<char>());
+    ASSERT_FALSE(ts.empty()) << language;
+    for (const std::string comment : {"unit option button", "result label"}) {
+      std::size_t at = 0;
+      for (int unit = 0; unit < kStorageUnitCount; ++unit, ++words) {
+        at = ts.find("<comment>" + comment + "</comment>", at);
+        ASSERT_NE(at, std::string::npos) << language << " " << comment;
+        const std::size_t start = ts.find("<translation>", at) + 13;
+        at = ts.find("</translation>", start);
+        std::string word = ts.substr(start, at - start);
+        if (const std::size_t amp = word.find("&amp;"); amp != word.npos) {
+          word.erase(amp, 5);  // the access key's mark
+        }
+        const auto named = UnitFromName(word, false);
+        ASSERT_TRUE(named) << language << " " << word;
+        EXPECT_EQ(UnitIndex(named->unit.storage), unit) << language << word;
+      }
+    }
+  }
+  EXPECT_EQ(words, 23 * 14);
+}
+
+TEST(SplitLastUnitNameTest, FindsTheNameWhereAWordMayStart) {
+  using Split = std::pair<std::string_view, std::string_view>;
+  for (const auto& [text, split] : {
+           std::pair{"1 GB בMB", Split{"1 GB ב", "MB"}},
+           std::pair{"1 ג׳יגה־בייט למגה־בייט",
+                     Split{"1 ג׳יגה־בייט ל", "מגה־בייט"}},
+           std::pair{"1.5GバイトをMバイト", Split{"1.5Gバイトを", "Mバイト"}},
+           std::pair{"1 GB بالميغابايت", Split{"1 GB بال", "ميغابايت"}},
+           std::pair{"1.5 kilobyte", Split{"1.5", "kilobyte"}},
+           // Latin letters side by side are one word.
+           std::pair{"1 GB inMB", Split{"1 GB", "inMB"}},
+           std::pair{"1 XKB", Split{"1", "XKB"}},
+           std::pair{"5-KB", Split{"5-", "KB"}},
+           std::pair{"1 קילו־", Split{"1 קילו־", ""}},
+       }) {
+    EXPECT_EQ(SplitLastUnitName(text), split) << text;
+  }
 }
 
 // The readable unit of an amount in bytes, written as `places` digits.
