@@ -59,14 +59,14 @@ bool IsNameJoiner(char32_t c) {
 // read as.
 char32_t FoldArabicLetter(char32_t c) {
   switch (c) {
-    case U'\u064A':  // Arabic yeh
-    case U'\u0649':  // alef maksura
+    case U'\u064A':      // Arabic yeh
+    case U'\u0649':      // alef maksura
       return U'\u06CC';  // Farsi yeh
-    case U'\u0643':       // Arabic kaf
+    case U'\u0643':      // Arabic kaf
       return U'\u06A9';  // keheh
-    case U'\u0622':       // alef with madda
-    case U'\u0623':       // alef with hamza above
-    case U'\u0625':       // alef with hamza below
+    case U'\u0622':      // alef with madda
+    case U'\u0623':      // alef with hamza above
+    case U'\u0625':      // alef with hamza below
       return U'\u0627';
     default:
       return c;
@@ -190,13 +190,14 @@ const std::array<LanguageUnitWords, 14> kLanguageUnitWords = {{
      "्स"},
     // ja
     {{},
-     {"バイト", "Kバイト|キロバイト", "Mバイト|メガバイト", "Gバイト|ギガバイト",
-      "Tバイト|テラバイト", "Pバイト|ペタバイト", "Eバイト|エクサバイト"},
+     {"バイト", "Kバイト|キロバイト", "Mバイト|メガバイト",
+      "Gバイト|ギガバイト", "Tバイト|テラバイト", "Pバイト|ペタバイト",
+      "Eバイト|エクサバイト"},
      ""},
     // ko
     {{},
-     {"바이트", "킬로바이트", "메가바이트", "기가바이트", "테라바이트", "페타바이트",
-      "엑사바이트"},
+     {"바이트", "킬로바이트", "메가바이트", "기가바이트", "테라바이트",
+      "페타바이트", "엑사바이트"},
      ""},
     // th
     {{},
@@ -325,8 +326,8 @@ std::pair<std::string_view, std::string_view> SplitUnitName(
       start -= c.length;
       letters_end = start;
     } else if (IsNameJoiner(c.code) && start < text.size() &&
-               IsUnitLetter(BackUtf8Char(text.substr(0, start - c.length))
-                                .code)) {
+               IsUnitLetter(
+                   BackUtf8Char(text.substr(0, start - c.length)).code)) {
       start -= c.length;
     } else {
       break;
@@ -345,8 +346,8 @@ std::pair<std::string_view, std::string_view> SplitLastUnitName(
   // few joining marks, the longest first.
   const std::size_t kLongestName = LongestLanguageName() + 8;
   std::vector<std::size_t> starts;
-  for (std::size_t end = letters.size(); end > 0 && starts.size() <=
-                                                       kLongestName;) {
+  for (std::size_t end = letters.size();
+       end > 0 && starts.size() <= kLongestName;) {
     end -= BackUtf8Char(letters.substr(0, end)).length;
     if (end > 0) starts.push_back(end);
   }

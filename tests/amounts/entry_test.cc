@@ -112,7 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 2),
                     "\xff"
                     "1",
-                    "1\xc3", "\u0661" "2", "\u0966\u0E51", "1'000",
+                    "1\xc3",
+                    "\u0661"
+                    "2",
+                    "\u0966\u0E51", "1'000",
                     // Blanks inside the number.
                     "1\u00A0000", "1\n000", "1\r\n0", "1\n.5", "- 1\n"));
 
@@ -219,8 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"ar_EG", "\u06F1\u06F5", 15},
         LocaleCase{"en_US", "\u0661\u066C\u0660\u0662\u0664", std::nullopt},
         LocaleCase{"en_US", "\u0661,\u0660\u0662\u0664.\u0665", 1024.5},
-        LocaleCase{"hi_IN", "\u0967\u096B,\u0966\u0966\u0966.\u096B",
-                   15000.5},
+        LocaleCase{"hi_IN", "\u0967\u096B,\u0966\u0966\u0966.\u096B", 15000.5},
         LocaleCase{"de_DE", "\u0E51,\u0E55", 1.5},
         LocaleCase{"hi_IN", "\u0967\u0661", std::nullopt},
         // A second size for the higher groups, where two sources of a
