@@ -104,7 +104,11 @@ WrittenNumbers::WrittenNumbers(const QLocale& locale)
       separators_(SeparatorsOf(locale)) {}
 
 QString WrittenNumbers::Written(const QString& number) const {
-  QString written = number.normalized(QString::NormalizationForm_KC);
+  QString written;
+  for (const char32_t c : number.toUcs4()) {
+    const char32_t narrow = FoldWidth(c);
+    written += QString::fromUcs4(&narrow, 1);
+  }
   for (const std::string& alternative : separators_.decimal_alternatives) {
     written.replace(QString::fromStdString(alternative),
                     QString::fromStdString(separators_.decimal));
