@@ -76,8 +76,8 @@ char32_t FoldArabicLetter(char32_t c) {
 // Each row's words and their forms, folded (FoldUnitName), to the unit
 // they name; the first row to name a spelling keeps it.
 const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
-  static const auto* const names = [] {
-    auto* map = new std::unordered_map<std::string, NamedUnit>;
+  static const std::unordered_map<std::string, NamedUnit> names = [] {
+    std::unordered_map<std::string, NamedUnit> map;
     const auto split = [](std::string_view list) {
       std::vector<std::string_view> parts;
       while (!list.empty()) {
@@ -95,19 +95,19 @@ const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
         const NamedUnit named{
             {static_cast<StorageUnit>(i), false}, UnitNaming::kLanguage, row};
         if (!language.symbols[i].empty()) {
-          map->emplace(FoldUnitName(language.symbols[i]), named);
+          map.emplace(FoldUnitName(language.symbols[i]), named);
         }
         for (const std::string_view word : split(language.words[i])) {
           for (const std::string_view ending : endings) {
-            map->emplace(FoldUnitName(std::string(word) + std::string(ending)),
-                         named);
+            map.emplace(FoldUnitName(std::string(word) + std::string(ending)),
+                        named);
           }
         }
       }
     }
     return map;
   }();
-  return *names;
+  return names;
 }
 
 // How many characters the longest name of LanguageNames has.

@@ -90,7 +90,9 @@ TEST(UnitFromNameTest, ReadsEveryWindowsWords) {
   while (std::getline(languages, line)) {
     if (line.empty() || line.front() == '#') continue;
     const std::string language = line.substr(0, line.find(' '));
-    std::ifstream file(root + "main/main_" + language + ".ts");
+    std::string path = root;
+    path.append("main/main_").append(language).append(".ts");
+    std::ifstream file(path);
     const std::string ts((std::istreambuf_iterator<char>(file)),
                          std::istreambuf_iterator<char>());
     ASSERT_FALSE(ts.empty()) << language;
@@ -102,7 +104,8 @@ TEST(UnitFromNameTest, ReadsEveryWindowsWords) {
         const std::size_t start = ts.find("<translation>", at) + 13;
         at = ts.find("</translation>", start);
         std::string word = ts.substr(start, at - start);
-        if (const std::size_t amp = word.find("&amp;"); amp != word.npos) {
+        if (const std::size_t amp = word.find("&amp;");
+            amp != std::string::npos) {
           word.erase(amp, 5);  // the access key's mark
         }
         const auto named = UnitFromName(word, false);

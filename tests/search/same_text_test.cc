@@ -209,7 +209,7 @@ TEST(SameTextTest, EveryDoorReadsTheLocalesOwnTextsAlike) {
       EXPECT_FALSE(bytes) << text;
     } else {
       std::string point = row.bytes;
-      if (const auto comma = point.find(','); comma != point.npos) {
+      if (const auto comma = point.find(','); comma != std::string::npos) {
         point[comma] = '.';
       }
       EXPECT_EQ(bytes, std::strtod(point.c_str(), nullptr)) << text;
