@@ -348,7 +348,9 @@ std::pair<std::string_view, std::string_view> SplitLastUnitName(
   std::vector<std::size_t> starts;
   for (std::size_t end = letters.size();
        end > 0 && starts.size() <= kLongestName;) {
-    end -= BackUtf8Char(letters.substr(0, end)).length;
+    // The letters are well-formed: SplitUnitName took them as characters.
+    end -=
+        std::max<std::size_t>(1, BackUtf8Char(letters.substr(0, end)).length);
     if (end > 0) starts.push_back(end);
   }
   std::reverse(starts.begin(), starts.end());
