@@ -24,6 +24,48 @@ std::string EnvironmentLocaleName() {
   return "C";
 }
 
+// Where Qt's locale data states numbers otherwise than the C library's, by
+// the locale's name without its codeset and modifier, or by its language
+// alone: the decimal and grouping separators and the size of the higher
+// digit groups. The program's languages' locales and C; a test holds the
+// table to Qt's data.
+struct QtNumbers {
+  std::string_view locale;
+  std::string_view decimal;
+  std::string_view grouping;
+  int higher_group_size;
+};
+constexpr QtNumbers kQtNumbers[] = {
+    {"C", ".", ",", 3},
+    {"POSIX", ".", ",", 3},
+    {"ar", "\u066B", "\u066C", 3},  // with Arabic-Indic digits
+    {"fa", "\u066B", "\u066C", 3},  // with Persian digits
+    {"el", ",", ".", 3},
+    {"hi", ".", ",", 2},
+};
+
+// The row of kQtNumbers for a locale name such as "hi_IN.UTF-8"; nullptr
+// when there is none.
+const QtNumbers* QtNumbersOf(std::string_view name) {
+  name = name.substr(0, name.find_first_of(".@"));
+  const std::string_view language = name.substr(0, name.find('_'));
+  for (const QtNumbers& row : kQtNumbers) {
+    if (row.locale == name || row.locale == language) return &row;
+  }
+  return nullptr;
+}
+
+void AddAlsoRead(std::string_view name, NumericConventions* conventions) {
+  const QtNumbers* qt = QtNumbersOf(name);
+  if (qt == nullptr) return;
+  NumericConventions::AlsoRead& also = conventions->also_read;
+  if (qt->decimal != conventions->decimal) also.decimal = qt->decimal;
+  if (qt->grouping != conventions->grouping) also.grouping = qt->grouping;
+  if (qt->higher_group_size != conventions->higher_group_size) {
+    also.higher_group_size = qt->higher_group_size;
+  }
+}
+
 // What kind of character would make a separator ambiguous, or nullptr.
 const char* AmbiguousKind(char32_t code) {
   if (code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 ||
@@ -61,10 +103,12 @@ std::optional<std::string> OneProblem(std::string_view role,
 std::optional<NumericConventions> NumericLocaleConventions(
     const char* name, std::string* unavailable) {
   NumericConventions conventions;
+  const std::string chosen = *name != '\0' ? name : EnvironmentLocaleName();
   const locale_t locale = newlocale(LC_NUMERIC_MASK, name, nullptr);
   if (locale == nullptr) {
     if (*name != '\0') return std::nullopt;
-    *unavailable = EnvironmentLocaleName();
+    *unavailable = chosen;
+    AddAlsoRead(chosen, &conventions);
     return conventions;
   }
   conventions.decimal = nl_langinfo_l(RADIXCHAR, locale);
@@ -83,10 +127,12 @@ std::optional<NumericConventions> NumericLocaleConventions(
                : 0;
   };
   const auto usable = [](int group) { return group > 0 && group < CHAR_MAX; };
-  if (!usable(size(0)) || thousands.empty()) return conventions;
-  conventions.grouping = thousands;
-  conventions.first_group_size = size(0);
-  conventions.higher_group_size = usable(size(1)) ? size(1) : size(0);
+  if (usable(size(0)) && !thousands.empty()) {
+    conventions.grouping = thousands;
+    conventions.first_group_size = size(0);
+    conventions.higher_group_size = usable(size(1)) ? size(1) : size(0);
+  }
+  AddAlsoRead(chosen, &conventions);
   return conventions;
 }
 
@@ -103,9 +149,17 @@ std::optional<std::string> SeparatorProblem(std::string_view decimal,
 }
 
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions) {
-  return LocaleEntrySeparators(conventions.decimal, conventions.grouping,
-                               conventions.first_group_size,
-                               conventions.higher_group_size, U'0');
+  EntrySeparators separators = LocaleEntrySeparators(
+      conventions.decimal, conventions.grouping, conventions.first_group_size,
+      conventions.higher_group_size, U'0');
+  const NumericConventions::AlsoRead& also = conventions.also_read;
+  if (!also.decimal.empty())
+    separators.decimal_alternatives.push_back(also.decimal);
+  if (!also.grouping.empty()) {
+    separators.grouping_alternatives.push_back(also.grouping);
+  }
+  separators.alternative_higher_group_size = also.higher_group_size;
+  return separators;
 }
 
 }  // namespace mensurex::cli

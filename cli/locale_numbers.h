@@ -16,6 +16,15 @@ struct NumericConventions {
   std::string grouping;  // empty: digits are not grouped
   int first_group_size = 3;
   int higher_group_size = 3;
+  // What Qt's locale data, which the window and the desktop search read
+  // numbers by, states where it differs from the C library's: read as well,
+  // never written. Empty (0): nothing further.
+  struct AlsoRead {
+    std::string decimal;
+    std::string grouping;
+    int higher_group_size = 0;
+  };
+  AlsoRead also_read;
 };
 
 // The conventions of the C library's numeric locale `name`: its decimal
@@ -25,8 +34,8 @@ struct NumericConventions {
 // *unavailable names it. nullopt when an explicit name is not an installed
 // locale. The process's own locale is neither read nor changed.
 //
-// The C locale has a decimal point and no grouping at all, so "1,024" is
-// refused there.
+// The C locale has a decimal point and no grouping, but Qt's C locale groups
+// with ",", so "1,024" is read there as in the window and the search.
 std::optional<NumericConventions> NumericLocaleConventions(
     const char* name, std::string* unavailable);
 
@@ -37,8 +46,8 @@ std::optional<NumericConventions> NumericLocaleConventions(
 std::optional<std::string> SeparatorProblem(std::string_view decimal,
                                             std::string_view grouping);
 
-// The entry separators for `conventions` (see LocaleEntrySeparators). The
-// C library states no native digits, so only ASCII digits are read.
+// The entry separators for `conventions` (see LocaleEntrySeparators), with
+// what it also reads. Digits are those of every door (kDigitZeros).
 EntrySeparators EntrySeparatorsFor(const NumericConventions& conventions);
 
 }  // namespace mensurex::cli

@@ -613,8 +613,9 @@ Problem ResolveSeparators(const Draft& draft, Options* options) {
     return UsageError{QuoteForMessage(*draft.locale) +
                       " is not an installed locale"};
   }
+  // What the user names wins over what the locale says.
+  if (draft.decimal || draft.grouping) conventions->also_read = {};
   if (draft.decimal) {
-    // What the user names wins over what the locale says.
     if (!draft.grouping && *draft.decimal == conventions->grouping) {
       conventions->grouping.clear();
     }
@@ -722,7 +723,8 @@ line (or per chosen field), and answer each line before reading on. Without
                      results, exit 1), warn (the same, exit 0), ignore
                      (print its text, say nothing)
   --locale NAME      read and write numbers as the locale NAME does (C: "."
-                     and no grouping) instead of as LC_ALL, LC_NUMERIC or LANG
+                     and "," read, no grouping written) instead of as LC_ALL,
+                     LC_NUMERIC or LANG
   --decimal SEP      the decimal separator; when it is the locale's grouping
                      separator, grouping is off unless --grouping is given
   --grouping [SEP]   the digit-grouping separator read ("" for none); alone,

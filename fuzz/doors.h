@@ -24,6 +24,7 @@
 #include "cli/options.h"
 #include "cli/pipeline.h"
 #include "locale/locale_separators.h"
+#include "locale_numbers.h"
 #include "mensurex/decimal.h"
 #include "mensurex/entry.h"
 #include "mensurex/search/query.h"
@@ -58,6 +59,18 @@ inline constexpr std::size_t kShownChars = search::kShownChars;
 // ("de_DE").
 inline EntrySeparators LocaleSeparators(const char* name) {
   return SeparatorsOf(QLocale(QString::fromLatin1(name)));
+}
+
+// The separators mensurex takes from the C library's locale `name`
+// ("de_DE", "C"), with what it reads besides where Qt's data differ; the C
+// locale's when that locale is not installed.
+inline EntrySeparators CommandSeparators(const char* name) {
+  std::string locale = name;
+  if (locale != "C") locale += ".UTF-8";
+  std::string unavailable;
+  return cli::EntrySeparatorsFor(
+      cli::NumericLocaleConventions(locale.c_str(), &unavailable)
+          .value_or(cli::NumericConventions()));
 }
 
 // The search door: its answer to one query.
@@ -205,7 +218,10 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
 class CommandAmountDoor {
  public:
   explicit CommandAmountDoor(const EntrySeparators& separators)
-      : converter_(Settings(separators)) {}
+      : converter_(Settings(separators)), decimal_(separators.decimal) {}
+
+  // The decimal separator its results are written with.
+  const std::string& DecimalSeparator() const { return decimal_; }
 
   Reading Read(std::string_view text) {
     out_.clear();
@@ -230,6 +246,7 @@ class CommandAmountDoor {
   }
 
   cli::AmountConverter converter_;
+  std::string decimal_;
   std::string out_;
   std::string message_;
 };

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "locale/locale_separators.h"
+#include "mensurex/utf8.h"
 
 namespace mensurex::search {
 namespace {
@@ -40,27 +41,112 @@ QString IdOf(StorageUnit unit, const QString& query) {
   return QString::number(UnitIndex(unit)) + QLatin1Char(':') + query;
 }
 
+// Left-to-right isolates (U+2066 .. U+2069), which keep a number or a
+// ratio in order within a right-to-left text.
+constexpr QChar kLeftToRightIsolate(0x2066);
+constexpr QChar kFirstStrongIsolate(0x2068);
+constexpr QChar kPopDirectionalIsolate(0x2069);
+
+// The ratio of a description, "1 %3 = 1024" in English: the placeholder
+// %3 with the numbers and signs around it, up to the letters on either
+// side. An empty range when the text has no %3.
+std::pair<qsizetype, qsizetype> RatioIn(const QString& text) {
+  const qsizetype kilo = text.indexOf(QLatin1String("%3"));
+  if (kilo < 0) return {0, 0};
+  const auto in_ratio = [](QChar c) {
+    return c.isDigit() || c.isSpace() || c == QLatin1Char('=');
+  };
+  qsizetype start = kilo;
+  while (start > 0 && in_ratio(text[start - 1])) --start;
+  qsizetype end = kilo + 2;
+  while (end < text.size() && in_ratio(text[end])) ++end;
+  while (start < kilo && text[start].isSpace()) ++start;
+  while (end > kilo + 2 && text[end - 1].isSpace()) --end;
+  return {start, end};
+}
+
 Result ResultOf(const Answer& answer, const Conversion& conversion,
-                const QString& query) {
+                const QString& query, const WrittenNumbers& numbers) {
   Result result;
   result.id = IdOf(conversion.unit, query);
-  result.name = QString::fromStdString(conversion.shown) + QLatin1Char(' ') +
-                QString::fromStdString(conversion.label);
+  result.name = numbers.Isolated(
+                    numbers.Written(QString::fromStdString(conversion.shown))) +
+                QLatin1Char(' ') + QString::fromStdString(conversion.label);
   //: A search result's description: %1 the amount and %2 its unit as the
   //: user typed them, %3 the kilobyte's symbol in the same way (KB, KiB).
+  QString description = QCoreApplication::translate(
+      "SearchProvider", "%1 %2 in binary units, 1 %3 = 1024 bytes");
+  if (numbers.right_to_left) {
+    const auto [start, end] = RatioIn(description);
+    if (start < end) {
+      description.insert(end, kPopDirectionalIsolate);
+      description.insert(start, kLeftToRightIsolate);
+    }
+  }
+  QString unit = QString::fromStdString(answer.from_label);
+  if (numbers.right_to_left) {
+    unit = kFirstStrongIsolate + unit + kPopDirectionalIsolate;
+  }
   result.description =
-      QCoreApplication::translate("SearchProvider",
-                                  "%1 %2 in binary units, 1 %3 = 1024 bytes")
-          .arg(QString::fromStdString(answer.amount),
-               QString::fromStdString(answer.from_label),
-               QString::fromStdString(answer.kilo_label));
-  result.exact = QString::fromStdString(conversion.exact);
+      numbers.InLocaleDigits(description)
+          .arg(numbers.Isolated(
+                   numbers.Written(QString::fromStdString(answer.amount))),
+               unit, QString::fromStdString(answer.kilo_label));
+  result.exact = numbers.Written(QString::fromStdString(conversion.exact));
   return result;
 }
 
 }  // namespace
 
-Answers::Answers() : answerer_(UserQueryLanguage()) {}
+WrittenNumbers::WrittenNumbers(const QLocale& locale)
+    : right_to_left(locale.textDirection() == Qt::RightToLeft),
+      locale_(locale),
+      separators_(SeparatorsOf(locale)) {}
+
+QString WrittenNumbers::Written(const QString& number) const {
+  QString written;
+  for (const char32_t c : number.toUcs4()) {
+    const char32_t narrow = FoldWidth(c);
+    written += QString::fromUcs4(&narrow, 1);
+  }
+  for (const std::string& alternative : separators_.decimal_alternatives) {
+    written.replace(QString::fromStdString(alternative),
+                    QString::fromStdString(separators_.decimal));
+  }
+  QString ascii;
+  ascii.reserve(written.size());
+  for (const char32_t c : written.toUcs4()) {
+    const char32_t zero = DigitZeroOf(c);
+    if (zero != 0) {
+      ascii += QLatin1Char(static_cast<char>('0' + (c - zero)));
+    } else {
+      ascii += QString::fromUcs4(&c, 1);
+    }
+  }
+  return mensurex::InLocaleDigits(ascii, locale_);
+}
+
+QString WrittenNumbers::InLocaleDigits(const QString& text) const {
+  // The placeholders' digits stay ASCII.
+  QString written;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == QLatin1Char('%') && text[i + 1].isDigit()) {
+      written += mensurex::InLocaleDigits(text.mid(from, i - from), locale_);
+      written += text.mid(i, 2);
+      from = i + 2;
+      ++i;
+    }
+  }
+  return written + mensurex::InLocaleDigits(text.mid(from), locale_);
+}
+
+QString WrittenNumbers::Isolated(const QString& number) const {
+  if (!right_to_left) return number;
+  return kLeftToRightIsolate + number + kPopDirectionalIsolate;
+}
+
+Answers::Answers() : answerer_(UserQueryLanguage()), numbers_(QLocale()) {}
 
 QList<Result> Answers::ResultsFor(const QString& query) {
   QList<Result> results;
@@ -72,7 +158,7 @@ QList<Result> Answers::ResultsFor(const QString& query) {
   const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
   if (answer) {
     for (const Conversion& conversion : answer->conversions) {
-      results.push_back(ResultOf(*answer, conversion, query));
+      results.push_back(ResultOf(*answer, conversion, query, numbers_));
     }
   }
   last_ = Last{query, results};

@@ -7,6 +7,7 @@
 
 #include <QDBusArgument>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -28,6 +29,30 @@ struct Result {
   QString name;         // the value as shown, with its unit: "1536 MB"
   QString description;  // where it comes from and the base of the units
   QString exact;        // every digit, for the clipboard
+};
+
+// How the window writes numbers under a locale, for the texts of the
+// results.
+class WrittenNumbers {
+ public:
+  explicit WrittenNumbers(const QLocale& locale);
+
+  // A number as the window writes it: in the locale's digits whatever
+  // digits it was typed in, with the locale's decimal separator for any it
+  // reads as one, and full-width forms as ASCII ones.
+  QString Written(const QString& number) const;
+  // A translated text with its digits in the locale's, placeholders aside.
+  QString InLocaleDigits(const QString& text) const;
+  // A number kept in order within a right-to-left text: between a
+  // left-to-right isolate and its end (U+2066, U+2069) under a
+  // right-to-left locale, as it is under the others.
+  QString Isolated(const QString& number) const;
+
+  bool right_to_left;
+
+ private:
+  QLocale locale_;
+  EntrySeparators separators_;
 };
 
 class Answers {
@@ -56,6 +81,7 @@ class Answers {
   };
 
   Answerer answerer_;
+  WrittenNumbers numbers_;
   std::optional<Last> last_;
 };
 

@@ -8,8 +8,9 @@ namespace mensurex::search {
 namespace {
 
 // `text` without `word` at its end, or nullopt when it does not end with it.
-// A word that starts with a letter must follow a blank, so that "GBin" is
-// never read as "GB in".
+// A word must follow a blank where it and the text before would read as one
+// word (IsSpacedWordLetter), so that "GBin" is never read as "GB in"; in
+// other scripts particles follow a word directly ("1.5GBを", "MB로").
 std::optional<std::string_view> WithoutWord(std::string_view text,
                                             std::string_view word) {
   std::string_view head = text;
@@ -19,8 +20,8 @@ std::optional<std::string_view> WithoutWord(std::string_view text,
     head.remove_suffix(length);
   }
   if (head.empty() || !EqualFolded(text.substr(head.size()), word) ||
-      (IsUnitLetter(FrontUtf8Char(word).code) &&
-       BlankLengthAtBack(head) == 0)) {
+      (IsSpacedWordLetter(FrontUtf8Char(word).code) &&
+       IsSpacedWordLetter(BackUtf8Char(head).code))) {
     return std::nullopt;
   }
   return TrimBlanks(head);
@@ -76,7 +77,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
       break;
     }
   }
-  const auto [rest, last_name] = SplitUnitName(text);
+  const auto [rest, last_name] = SplitLastUnitName(text);
   const std::optional<NamedUnit> last = named(last_name);
   if (!last) return std::nullopt;
 
@@ -89,7 +90,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
       if ((head = WithoutWord(rest, word))) break;
     }
     if (!head) return std::nullopt;
-    const auto [head_amount, from_name] = SplitUnitName(*head);
+    const auto [head_amount, from_name] = SplitLastUnitName(*head);
     const std::optional<NamedUnit> source = named(from_name);
     if (!source) return std::nullopt;
     amount = head_amount;

@@ -5,22 +5,23 @@
 //   [sign] mantissa [exponent]
 //   sign      "+" or "-"
 //   mantissa  integer [decimal [fraction]]  |  decimal fraction
-//   integer   digits, or digit groups: a first group of one to
-//             higher_group_size digits that does not start with 0, then
-//             groups of exactly higher_group_size digits and a last group of
-//             exactly first_group_size digits, each after one grouping
-//             separator ("1,024", "1,048,576"; "12,34,567" with sizes 3 and
-//             2). A separator anywhere else is refused ("1,5", "0,011",
-//             "1,,024"), so that a misplaced separator never turns into a
-//             different number.
+//   integer   digits, or digit groups: a first group of one to H digits
+//             that does not start with 0, then groups of exactly H digits
+//             and a last group of exactly first_group_size digits, each
+//             after one grouping separator, where H is higher_group_size or
+//             alternative_higher_group_size ("1,024", "1,048,576";
+//             "12,34,567" with sizes 3 and 2). A separator anywhere else is
+//             refused ("1,5", "0,011", "1,,024"), so that a misplaced
+//             separator never turns into a different number.
 //   fraction  digits (no grouping)
 //   exponent  "E" or "e", optional sign, one or more digits
 //
-// A digit is an ASCII digit, a full-width digit (U+FF10..U+FF19, what East
-// Asian input methods type) or one of the locale's native digits
-// (native_zero and the nine code points after it). One text uses one of the
-// sets throughout: a text that mixes them is refused, as a mix is more likely
-// a slip than a number meant that way.
+// A digit is one of the digit systems the program's languages type
+// (kDigitZeros: ASCII, full-width, Arabic-Indic, Persian, Devanagari and
+// Thai), whatever the locale, or one of the locale's native digits
+// (native_zero and the nine code points after it). One text uses one system
+// throughout: a text that mixes them is refused, as a mix is more likely a
+// slip than a number meant that way.
 //
 // decimal, grouping and their alternatives are the caller's separators; where
 // a separator is "." or ",", its full-width form (U+FF0E or U+FF0C) is read
@@ -119,6 +120,10 @@ class EntryParser {
     }
     // Below U+0080 only the ASCII digits count.
     if (separators.native_zero >= 0x80) native_zero_ = separators.native_zero;
+    if (separators.alternative_higher_group_size >= 1) {
+      alternative_higher_group_size_ =
+          static_cast<std::size_t>(separators.alternative_higher_group_size);
+    }
   }
 
   // True when the whole text is accepted; then *number holds its value.
@@ -146,7 +151,6 @@ class EntryParser {
 
  private:
   static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
-  enum class DigitSet { kNone, kAscii, kFullWidth, kNative };
 
   // An empty token is never matched.
   bool StartsWith(std::string_view token) const {
@@ -186,7 +190,7 @@ class EntryParser {
 
   // The value of the digit at the front of the text, and its length in
   // bytes; length 0 when the text does not start with a digit. Notes a digit
-  // of the other set than the ones before it.
+  // of another system than the ones before it.
   struct Digit {
     int value = 0;
     std::size_t length = 0;
@@ -194,26 +198,25 @@ class EntryParser {
   Digit FrontDigit() {
     if (text_.empty()) return {};
     if (IsAsciiDigit(text_.front())) {
-      NoteDigitSet(DigitSet::kAscii);
+      NoteDigitZero(U'0');
       return {text_.front() - '0', 1};
     }
+    if (static_cast<unsigned char>(text_.front()) < 0x80) return {};
     const Utf8Char front = FrontUtf8Char(text_);
-    if (IsFullWidthDigit(front.code)) {
-      NoteDigitSet(DigitSet::kFullWidth);
-      return {static_cast<int>(front.code - kFullWidthZero), front.length};
+    if (front.length == 0) return {};
+    char32_t zero = DigitZeroOf(front.code);
+    if (zero == 0 && native_zero_ != 0 && front.code >= native_zero_ &&
+        front.code <= native_zero_ + 9) {
+      zero = native_zero_;
     }
-    if (native_zero_ == 0) return {};
-    if (front.length == 0 || front.code < native_zero_ ||
-        front.code > native_zero_ + 9) {
-      return {};
-    }
-    NoteDigitSet(DigitSet::kNative);
-    return {static_cast<int>(front.code - native_zero_), front.length};
+    if (zero == 0) return {};
+    NoteDigitZero(zero);
+    return {static_cast<int>(front.code - zero), front.length};
   }
 
-  void NoteDigitSet(DigitSet set) {
-    if (digit_set_ == DigitSet::kNone) digit_set_ = set;
-    if (digit_set_ != set) mixed_digits_ = true;
+  void NoteDigitZero(char32_t zero) {
+    if (digit_zero_ == 0) digit_zero_ = zero;
+    if (digit_zero_ != zero) mixed_digits_ = true;
   }
 
   // The integer part; returns its digit count, or kRefused when its
@@ -223,23 +226,35 @@ class EntryParser {
     const bool first_is_zero = first.length != 0 && first.value == 0;
     std::size_t group = TakeDigits(/*in_fraction=*/false);
     std::size_t digits = group;
-    bool grouped = false;
-    const auto higher = static_cast<std::size_t>(higher_group_size_);
+    const std::size_t leading = group;
+    std::size_t groups = 0;
+    // The size shared by every group between the first and the last.
+    std::size_t middle = 0;
     // The decimal separator ends the integer part, even where it could also
     // be read as a grouping separator.
     while (!StartsWithDecimal() && TakeGroupingSeparator()) {
-      const bool group_ok =
-          grouped ? group == higher
-                  : (group >= 1 && group <= higher && !first_is_zero);
-      if (!group_ok) return kRefused;
-      grouped = true;
+      if (group == 0 || (groups == 0 && first_is_zero)) return kRefused;
+      if (groups > 0) {
+        if (middle == 0) middle = group;
+        if (group != middle) return kRefused;
+      }
+      ++groups;
       group = TakeDigits(/*in_fraction=*/false);
       digits += group;
     }
-    if (grouped && group != static_cast<std::size_t>(first_group_size_)) {
-      return kRefused;
+    if (groups == 0) return digits;
+    if (group != static_cast<std::size_t>(first_group_size_)) return kRefused;
+    // Of the accepted higher sizes, one must fit the groups in between and
+    // bound the leading one.
+    for (const std::size_t higher :
+         {static_cast<std::size_t>(higher_group_size_),
+          alternative_higher_group_size_}) {
+      if (higher == 0) continue;
+      if ((middle == 0 || middle == higher) && leading <= higher) {
+        return digits;
+      }
     }
-    return digits;
+    return kRefused;
   }
 
   bool ParseExponent() {
@@ -295,11 +310,12 @@ class EntryParser {
   const EntrySeparators* grouping_ = nullptr;
   int first_group_size_;
   int higher_group_size_;
-  char32_t native_zero_ = 0;  // 0: ASCII digits only
+  char32_t native_zero_ = 0;  // 0: none besides kDigitZeros
+  std::size_t alternative_higher_group_size_ = 0;  // 0: none
   bool keep_digits_;
   std::string* all_digits_;
   ParsedNumber* number_ = nullptr;
-  DigitSet digit_set_ = DigitSet::kNone;
+  char32_t digit_zero_ = 0;  // the system of the digits so far; 0: none yet
   bool mixed_digits_ = false;
   bool seen_nonzero_ = false;
   // Position of the decimal point relative to the first significant digit.

@@ -1,7 +1,12 @@
 #include "mensurex/units.h"
 
+#include <unicode/uchar.h>
+
+#include <algorithm>
 #include <limits>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "mensurex/utf8.h"
 
@@ -26,18 +31,95 @@ bool SameWord(std::string_view name, std::string_view word) {
          EqualFolded(name.substr(0, name.size() - 1), word);
 }
 
-std::optional<NamedUnit> LanguageUnit(std::string_view name) {
-  for (std::size_t row = 0; row < kLanguageUnitWords.size(); ++row) {
-    const LanguageUnitWords& language = kLanguageUnitWords[row];
-    for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
-      if (EqualFolded(name, language.symbols[i]) ||
-          EqualFolded(name, language.words[i])) {
-        return NamedUnit{
+// The marks that join a unit name's parts, or that many leave out: read
+// within a name, and left out when names are compared.
+bool IsNameJoiner(char32_t c) {
+  switch (FoldWidth(c)) {
+    case U'-':       // the hyphen that keyboards type for all of these
+    case U'\'':      // and for the geresh
+    case U'\u00AD':  // soft hyphen
+    case U'\u00B7':  // middle dot
+    case U'\u05BE':  // Hebrew maqaf
+    case U'\u05F3':  // Hebrew geresh
+    case U'\u0640':  // Arabic tatweel
+    case U'\u200C':  // zero width non-joiner, as Persian writes it
+    case U'\u200D':  // zero width joiner
+    case U'\u2010':  // hyphen
+    case U'\u2011':  // non-breaking hyphen
+    case U'\u2019':  // right single quotation mark, for the geresh
+    case U'\u30FB':  // katakana middle dot
+    case U'\uFF65':  // halfwidth katakana middle dot
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The letter that Arabic and Persian keyboards' variants of a letter are
+// read as.
+char32_t FoldArabicLetter(char32_t c) {
+  switch (c) {
+    case U'\u064A':      // Arabic yeh
+    case U'\u0649':      // alef maksura
+      return U'\u06CC';  // Farsi yeh
+    case U'\u0643':      // Arabic kaf
+      return U'\u06A9';  // keheh
+    case U'\u0622':      // alef with madda
+    case U'\u0623':      // alef with hamza above
+    case U'\u0625':      // alef with hamza below
+      return U'\u0627';
+    default:
+      return c;
+  }
+}
+
+// Each row's words and their forms, folded (FoldUnitName), to the unit
+// they name; the first row to name a spelling keeps it.
+const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
+  static const std::unordered_map<std::string, NamedUnit> names = [] {
+    std::unordered_map<std::string, NamedUnit> map;
+    const auto split = [](std::string_view list) {
+      std::vector<std::string_view> parts;
+      while (!list.empty()) {
+        const std::size_t bar = std::min(list.find('|'), list.size());
+        parts.push_back(list.substr(0, bar));
+        list.remove_prefix(std::min(bar + 1, list.size()));
+      }
+      return parts;
+    };
+    for (std::size_t row = 0; row < kLanguageUnitWords.size(); ++row) {
+      const LanguageUnitWords& language = kLanguageUnitWords[row];
+      std::vector<std::string_view> endings = split(language.endings);
+      endings.insert(endings.begin(), std::string_view());
+      for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
+        const NamedUnit named{
             {static_cast<StorageUnit>(i), false}, UnitNaming::kLanguage, row};
+        if (!language.symbols[i].empty()) {
+          map.emplace(FoldUnitName(language.symbols[i]), named);
+        }
+        for (const std::string_view word : split(language.words[i])) {
+          for (const std::string_view ending : endings) {
+            map.emplace(FoldUnitName(std::string(word) + std::string(ending)),
+                        named);
+          }
+        }
       }
     }
-  }
-  return std::nullopt;
+    return map;
+  }();
+  return names;
+}
+
+// How many characters the longest name of LanguageNames has.
+std::size_t LongestLanguageName() {
+  static const std::size_t longest = [] {
+    std::size_t chars = 0;
+    for (const auto& [name, unit] : LanguageNames()) {
+      chars = std::max(chars, CharCount(name));
+    }
+    return chars;
+  }();
+  return longest;
 }
 
 // Whether the integer part of a written value (ASCII digits after an
@@ -55,18 +137,95 @@ bool ReachesBase(std::string_view written, unsigned base) {
 
 }  // namespace
 
-const std::array<LanguageUnitWords, 3> kLanguageUnitWords = {{
-    {"fr",
-     {"o", "Ko", "Mo", "Go", "To", "Po", "Eo"},
+const std::array<LanguageUnitWords, 14> kLanguageUnitWords = {{
+    // fr
+    {{"o", "Ko", "Mo", "Go", "To", "Po", "Eo"},
      {"octet", "kilooctet", "mégaoctet", "gigaoctet", "téraoctet", "pétaoctet",
-      "exaoctet"}},
-    {"ru",
-     {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
-     {"байт", "Кбайт", "Мбайт", "Гбайт", "Тбайт", "Пбайт", "Эбайт"}},
-    {"uk",
-     {"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЕБ"},
-     {"байт", "Кбайт", "Мбайт", "Гбайт", "Тбайт", "Пбайт", "Ебайт"}},
+      "exaoctet"},
+     "s"},
+    // ru
+    {{"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
+     {"байт", "килобайт|Кбайт", "мегабайт|Мбайт", "гигабайт|Гбайт",
+      "терабайт|Тбайт", "петабайт|Пбайт", "эксабайт|Эбайт"},
+     "а|ов|ы"},
+    // uk
+    {{"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЕБ"},
+     {"байт", "кілобайт|Кбайт", "мегабайт|Мбайт", "гігабайт|Гбайт",
+      "терабайт|Тбайт", "петабайт|Пбайт", "ексабайт|Ебайт"},
+     "а|ів|и"},
+    // cs
+    {{},
+     {"bajt", "kilobajt", "megabajt", "gigabajt", "terabajt", "petabajt",
+      "exabajt"},
+     "y|ů|u|ech"},
+    // pl
+    {{},
+     {"bajt", "kilobajt", "megabajt", "gigabajt", "terabajt", "petabajt",
+      "eksabajt"},
+     "y|ów|a|ach"},
+    // tr
+    {{},
+     {"bayt", "kilobayt", "megabayt", "gigabayt", "terabayt", "petabayt",
+      "eksabayt"},
+     "lar"},
+    // ar
+    {{},
+     {"بايت", "كيلوبايت", "ميغابايت|ميجابايت", "غيغابايت|جيجابايت|جيغابايت",
+      "تيرابايت", "بيتابايت", "إكسابايت"},
+     "ات"},
+    // fa
+    {{},
+     {"بایت", "کیلوبایت", "مگابایت", "گیگابایت", "ترابایت", "پتابایت",
+      "اگزابایت"},
+     "\u200Cها"},
+    // he
+    {{},
+     {"בייט|בית|בתים", "קילו־בייט", "מגה־בייט", "ג׳יגה־בייט|גיגה־בייט",
+      "טרה־בייט", "פטה־בייט", "אקסה־בייט"},
+     "ים"},
+    // hi
+    {{},
+     {"बाइट", "किलोबाइट", "मेगाबाइट", "गीगाबाइट|गिगाबाइट", "टेराबाइट", "पेटाबाइट",
+      "एक्साबाइट"},
+     "्स"},
+    // ja
+    {{},
+     {"バイト", "Kバイト|キロバイト", "Mバイト|メガバイト",
+      "Gバイト|ギガバイト", "Tバイト|テラバイト", "Pバイト|ペタバイト",
+      "Eバイト|エクサバイト"},
+     ""},
+    // ko
+    {{},
+     {"바이트", "킬로바이트", "메가바이트", "기가바이트", "테라바이트",
+      "페타바이트", "엑사바이트"},
+     ""},
+    // th
+    {{},
+     {"ไบต์", "กิโลไบต์", "เมกะไบต์", "กิกะไบต์", "เทระไบต์", "เพตะไบต์",
+      "เอกซะไบต์|เอ็กซะไบต์"},
+     ""},
+    // zh_CN
+    {{},
+     {"字节", "千字节", "兆字节", "吉字节", "太字节", "拍字节", "艾字节"},
+     ""},
 }};
+
+std::string FoldUnitName(std::string_view name) {
+  std::string folded;
+  folded.reserve(name.size());
+  while (!name.empty()) {
+    const Utf8Char c = FrontUtf8Char(name);
+    if (c.length == 0) {
+      folded.push_back(name.front());
+      name.remove_prefix(1);
+      continue;
+    }
+    name.remove_prefix(c.length);
+    if (IsNameJoiner(c.code)) continue;
+    folded += Utf8Text(FoldArabicLetter(FoldCase(FoldWidth(c.code))));
+  }
+  return folded;
+}
 
 bool EqualFolded(std::string_view a, std::string_view b) {
   while (!a.empty() && !b.empty()) {
@@ -107,7 +266,10 @@ std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
       return NamedUnit{{storage, false}, UnitNaming::kIec};
     }
   }
-  return LanguageUnit(name);
+  const auto& names = LanguageNames();
+  const auto found = names.find(FoldUnitName(name));
+  if (found == names.end()) return std::nullopt;
+  return found->second;
 }
 
 std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
@@ -117,7 +279,10 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
     case UnitNaming::kIec:
       return kIecSymbols[index];
     case UnitNaming::kLanguage:
-      return kLanguageUnitWords[language].symbols[index];
+      if (!kLanguageUnitWords[language].symbols[index].empty()) {
+        return kLanguageUnitWords[language].symbols[index];
+      }
+      break;
     case UnitNaming::kSymbol:
       break;
   }
@@ -137,6 +302,13 @@ Ratio RatioBetween(Unit from, Unit to) {
 
 bool IsUnitLetter(char32_t c) {
   c = FoldWidth(c);
+  if (c < 0x80) return IsAsciiLetter(c);
+  return (U_GET_GC_MASK(static_cast<UChar32>(c)) &
+          (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+}
+
+bool IsSpacedWordLetter(char32_t c) {
+  c = FoldWidth(c);
   return IsAsciiLetter(c) ||
          (c >= U'\u00C0' && c <= U'\u024F' && c != U'\u00D7' &&
           c != U'\u00F7') ||
@@ -145,12 +317,56 @@ bool IsUnitLetter(char32_t c) {
 
 std::pair<std::string_view, std::string_view> SplitUnitName(
     std::string_view text) {
+  // Joining marks count between two letters only.
   std::size_t start = text.size();
-  for (Utf8Char c = BackUtf8Char(text); c.length != 0 && IsUnitLetter(c.code);
+  std::size_t letters_end = text.size();  // where the last letter taken ends
+  for (Utf8Char c = BackUtf8Char(text); c.length != 0;
        c = BackUtf8Char(text.substr(0, start))) {
-    start -= c.length;
+    if (IsUnitLetter(c.code)) {
+      start -= c.length;
+      letters_end = start;
+    } else if (IsNameJoiner(c.code) && start < text.size() &&
+               IsUnitLetter(
+                   BackUtf8Char(text.substr(0, start - c.length)).code)) {
+      start -= c.length;
+    } else {
+      break;
+    }
   }
+  start = letters_end;
   return {TrimBlanks(text.substr(0, start)), text.substr(start)};
+}
+
+std::pair<std::string_view, std::string_view> SplitLastUnitName(
+    std::string_view text) {
+  const auto whole = SplitUnitName(text);
+  const std::string_view letters = whole.second;
+  if (letters.empty() || UnitFromName(letters, false)) return whole;
+  // The starts of the letters' ends no longer than the longest name with a
+  // few joining marks, the longest first.
+  const std::size_t kLongestName = LongestLanguageName() + 8;
+  std::vector<std::size_t> starts;
+  for (std::size_t end = letters.size();
+       end > 0 && starts.size() <= kLongestName;) {
+    // The letters are well-formed: SplitUnitName took them as characters.
+    end -=
+        std::max<std::size_t>(1, BackUtf8Char(letters.substr(0, end)).length);
+    if (end > 0) starts.push_back(end);
+  }
+  std::reverse(starts.begin(), starts.end());
+  const std::string_view head = text.substr(0, text.size() - letters.size());
+  for (const std::size_t start : starts) {
+    const char32_t before = BackUtf8Char(letters.substr(0, start)).code;
+    const char32_t first = FrontUtf8Char(letters.substr(start)).code;
+    if (IsNameJoiner(first) ||
+        (IsSpacedWordLetter(before) && IsSpacedWordLetter(first)) ||
+        !UnitFromName(letters.substr(start), false)) {
+      continue;
+    }
+    return {TrimBlanks(text.substr(0, head.size() + start)),
+            letters.substr(start)};
+  }
+  return whole;
 }
 
 Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,

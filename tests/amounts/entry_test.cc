@@ -112,7 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 2),
                     "\xff"
                     "1",
-                    "1\xc3", "\u0661\u0662", "1'000",
+                    "1\xc3",
+                    "\u0661"
+                    "2",
+                    "\u0966\u0E51", "1'000",
                     // Blanks inside the number.
                     "1\u00A0000", "1\n000", "1\r\n0", "1\n.5", "- 1\n"));
 
@@ -141,6 +144,11 @@ void PrintTo(const LocaleCase& c, std::ostream* os) {
 
 EntrySeparators LocaleByName(std::string_view name) {
   if (name == "hi_IN") return LocaleEntrySeparators(".", ",", 3, 2, U'0');
+  if (name == "hi_IN or 3") {
+    EntrySeparators separators = LocaleEntrySeparators(".", ",", 3, 3, U'0');
+    separators.alternative_higher_group_size = 2;
+    return separators;
+  }
   if (name == "fr_FR") return kFrench;
   if (name == "de_DE") return kGerman;
   if (name == "de_CH") return LocaleEntrySeparators(".", "\u2019", 3, 3, U'0');
@@ -210,7 +218,19 @@ INSTANTIATE_TEST_SUITE_P(
                    std::nullopt},
         LocaleCase{"ar_EG", "1E\u0663", std::nullopt},
         LocaleCase{"ar_EG", "\u0660\u066C\u0661\u0662\u0663", std::nullopt},
-        LocaleCase{"ar_EG", "\u06F1", std::nullopt},
+        // Every digit system of the program's languages, in every locale.
+        LocaleCase{"ar_EG", "\u06F1\u06F5", 15},
+        LocaleCase{"en_US", "\u0661\u066C\u0660\u0662\u0664", std::nullopt},
+        LocaleCase{"en_US", "\u0661,\u0660\u0662\u0664.\u0665", 1024.5},
+        LocaleCase{"hi_IN", "\u0967\u096B,\u0966\u0966\u0966.\u096B", 15000.5},
+        LocaleCase{"de_DE", "\u0E51,\u0E55", 1.5},
+        LocaleCase{"hi_IN", "\u0967\u0661", std::nullopt},
+        // A second size for the higher groups, where two sources of a
+        // locale's conventions differ.
+        LocaleCase{"hi_IN or 3", "1,50,000", 150000},
+        LocaleCase{"hi_IN or 3", "1,234,567", 1234567},
+        LocaleCase{"hi_IN or 3", "1,234,56,789", std::nullopt},
+        LocaleCase{"hi_IN or 3", "1234,567", std::nullopt},
         LocaleCase{"ar_EG", "1.5", std::nullopt},
         // A "." typed for the decimal separator, in either digit form.
         LocaleCase{"ar_EG, typed .", "1.5", 1.5},

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "mensurex/entry.h"
 
@@ -40,8 +45,33 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
     EXPECT_EQ(named->unit.decimal, c.decimal) << c.name;
     EXPECT_EQ(named->naming, c.naming) << c.name;
   }
-  for (const char* name :
-       {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF", "KİB"}) {
+  // The languages' words in their other forms and spellings: with or
+  // without joining marks, with the letters other keyboards type.
+  for (const auto& [name, index] :
+       std::vector<std::pair<const char*, int>>{{"Gigabajtů", 3},
+                                                {"kilobajta", 1},
+                                                {"Мегабайтов", 2},
+                                                {"mégaoctets", 2},
+                                                {"קילו־בייט", 1},
+                                                {"קילובייט", 1},
+                                                {"ג'יגה-בייט", 3},
+                                                {"گیگا‌بایت", 3},
+                                                {"بایت‌ها", 0},
+                                                {"كيلوبايت", 1},
+                                                {"کیلوبایت", 1},
+                                                {"اكسابايت", 6},
+                                                {"ギガ・バイト", 3},
+                                                {"Ｇバイト", 3},
+                                                {"गीगाबाइट्स", 3},
+                                                {"เอกซะไบต์", 6},
+                                                {"吉字节", 3}}) {
+    const auto named = UnitFromName(name, true);
+    ASSERT_TRUE(named) << name;
+    EXPECT_EQ(UnitIndex(named->unit.storage), index) << name;
+    EXPECT_EQ(named->naming, UnitNaming::kLanguage) << name;
+  }
+  for (const char* name : {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF",
+                           "KİB", "バイトス", "字", "-", "ـ", "בייטס"}) {
     EXPECT_FALSE(UnitFromName(name, false)) << name;
   }
 }
@@ -52,6 +82,65 @@ TEST(UnitLabelTest, FollowsTheNaming) {
   EXPECT_EQ(UnitLabel(kilo, UnitNaming::kIec), "KiB");
   EXPECT_EQ(UnitLabel({StorageUnit::kKilobytes, true}, UnitNaming::kIec), "kB");
   EXPECT_EQ(UnitLabel(kilo, UnitNaming::kLanguage, 0), "Ko");
+  const auto hindi = UnitFromName("किलोबाइट", false);
+  ASSERT_TRUE(hindi);
+  EXPECT_EQ(UnitLabel(hindi->unit, hindi->naming, hindi->language), "KB");
+}
+
+// The words of every language's window (its option buttons' captions and
+// result labels, in translations/main/main_LANG.ts) name their units.
+TEST(UnitFromNameTest, ReadsEveryWindowsWords) {
+  const std::string root = MENSUREX_SOURCE_DIR "/translations/";
+  std::ifstream languages(root + "LANGUAGES");
+  std::string line;
+  int words = 0;
+  while (std::getline(languages, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    const std::string language = line.substr(0, line.find(' '));
+    std::string path = root;
+    path.append("main/main_").append(language).append(".ts");
+    std::ifstream file(path);
+    const std::string ts((std::istreambuf_iterator<char>(file)),
+                         std::istreambuf_iterator<char>());
+    ASSERT_FALSE(ts.empty()) << language;
+    for (const std::string comment : {"unit option button", "result label"}) {
+      std::size_t at = 0;
+      for (int unit = 0; unit < kStorageUnitCount; ++unit, ++words) {
+        at = ts.find("<comment>" + comment + "</comment>", at);
+        ASSERT_NE(at, std::string::npos) << language << " " << comment;
+        const std::size_t start = ts.find("<translation>", at) + 13;
+        at = ts.find("</translation>", start);
+        std::string word = ts.substr(start, at - start);
+        if (const std::size_t amp = word.find("&amp;");
+            amp != std::string::npos) {
+          word.erase(amp, 5);  // the access key's mark
+        }
+        const auto named = UnitFromName(word, false);
+        ASSERT_TRUE(named) << language << " " << word;
+        EXPECT_EQ(UnitIndex(named->unit.storage), unit) << language << word;
+      }
+    }
+  }
+  EXPECT_EQ(words, 23 * 14);
+}
+
+TEST(SplitLastUnitNameTest, FindsTheNameWhereAWordMayStart) {
+  using Split = std::pair<std::string_view, std::string_view>;
+  for (const auto& [text, split] : {
+           std::pair{"1 GB בMB", Split{"1 GB ב", "MB"}},
+           std::pair{"1 ג׳יגה־בייט למגה־בייט",
+                     Split{"1 ג׳יגה־בייט ל", "מגה־בייט"}},
+           std::pair{"1.5GバイトをMバイト", Split{"1.5Gバイトを", "Mバイト"}},
+           std::pair{"1 GB بالميغابايت", Split{"1 GB بال", "ميغابايت"}},
+           std::pair{"1.5 kilobyte", Split{"1.5", "kilobyte"}},
+           // Latin letters side by side are one word.
+           std::pair{"1 GB inMB", Split{"1 GB", "inMB"}},
+           std::pair{"1 XKB", Split{"1", "XKB"}},
+           std::pair{"5-KB", Split{"5-", "KB"}},
+           std::pair{"1 קילו־", Split{"1 קילו־", ""}},
+       }) {
+    EXPECT_EQ(SplitLastUnitName(text), split) << text;
+  }
 }
 
 // The readable unit of an amount in bytes, written as `places` digits.

@@ -268,6 +268,26 @@ TEST(SearchProvider, RefusesWhatNamesNoResultAndCallsBeyondItsLimits) {
 
 // Run alone, with a short idle time: the calls land within 3 ms either side
 // of the moment the provider's idle time runs out.
+// Run under fa_IR: results in the window's digits, a number never half in
+// one form and half in another, and numbers and the ratio kept in order in
+// the right-to-left description.
+TEST(SearchProviderRightToLeft, WritesTheWindowsDigitsInOrder) {
+  for (const QString& query :
+       {QStringLiteral("۱٫۵ GB in MB"), QStringLiteral("1.5 گیگابایت in MB")}) {
+    const QList<Match> matches = Matches(query);
+    ASSERT_EQ(matches.size(), 1) << query.toStdString();
+    EXPECT_EQ(matches[0].text, QStringLiteral("\u2066۱۵۳۶\u2069 MB"));
+    const QString description = matches[0].properties["subtext"].toString();
+    EXPECT_TRUE(description.contains(QStringLiteral("\u2066۱٫۵\u2069")))
+        << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("\u2066۱ KB = ۱۰۲۴\u2069")))
+        << description.toStdString();
+  }
+  const QList<QVariantMap> metas = Metas({"۱٫۵", "GB"});
+  ASSERT_FALSE(metas.isEmpty());
+  EXPECT_EQ(metas[0]["clipboardText"].toString(), QStringLiteral("۱۵۳۶"));
+}
+
 TEST(SearchProviderIdle, AnswersCallsAtTheIdleDeadline) {
   const int idle_ms = qEnvironmentVariableIntValue("MENSUREX_SEARCH_IDLE_MS");
   constexpr int kCalls = 280;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace mensurex::search {
@@ -92,6 +94,30 @@ TEST(SearchQuery, AnswersATargetUnitAlone) {
        {"1.5GB를 MB로", "1.5 GB를 MB 로", "1.5GB는 몇 MB", "1.5GB 몇MB"}) {
     EXPECT_EQ(Answered(Korean(), query), Lines{"MB=1536"}) << query;
   }
+  // Particles and prefixes join the words of scripts that write them so,
+  // the languages' own unit words as much as the symbols.
+  const auto language = [](std::vector<std::string> words,
+                           std::vector<std::string> after = {}) {
+    words.insert(words.begin(), {"in", "to"});
+    return QueryLanguage{EntrySeparators(), std::move(words), std::move(after)};
+  };
+  for (const auto& [words, after, query] :
+       std::vector<std::tuple<Lines, Lines, std::string>>{
+           {{"를"}, {"로"}, "1.5기가바이트를 메가바이트로"},
+           {{"を"}, {"に"}, "1.5GバイトをMバイトに"},
+           {{"は何"}, {}, "1.5ギガバイトは何メガバイト"},
+           {{"ל", "ב"}, {}, "1.5 ג׳יגה־בייט למגה־בייט"},
+           {{"ל", "ב"}, {}, "1.5 GB בMB"},
+           {{"بال"}, {}, "١.٥ غيغابايت بالميغابايت"},
+           {{"เป็นกี่"}, {}, "๑.๕ กิกะไบต์เป็นกี่เมกะไบต์"},
+           {{"转"}, {}, "1.5吉字节转兆字节"},
+           {{"को"}, {"में"}, "१.५ गीगाबाइट को मेगाबाइट में"},
+       }) {
+    EXPECT_EQ(Answered(language(words, after), query).size(), 1u) << query;
+  }
+  // Letters of the scripts that write words apart stay one word.
+  EXPECT_EQ(Answered(language({"v"}), "1.5 GB vMB"), Lines{});
+  EXPECT_EQ(Answered(language({"v"}), "1.5 GBv MB"), Lines{});
   EXPECT_EQ(Answered(Korean(), "1.5GB를 로"), Lines{});
   EXPECT_EQ(Answered(Korean(), "로"), Lines{});
   EXPECT_EQ(Answered(English(), "1 B to EB"),
@@ -109,11 +135,27 @@ TEST(SearchQuery, ShortensLongResultsForDisplayOnly) {
 }
 
 TEST(SearchQuery, AnswersNothingButAnAmountAndAUnit) {
-  for (const std::string& query : std::vector<std::string>{
-           "", "GB", "1.5", "abc GB", "1.5 XB", "1.5 GBin MB", "1.5 GB in",
-           "1.5 GB nach MB", "1,5 GB", "1.5 GB MB", "in MB", "\xFF GB",
-           "1.5 GB in \xC0\xAF", "1e-5000 B", std::string(100'000, '1') + " GB",
-           std::string(kMaxQueryBytes, ' ') + "1 GB"}) {
+  for (const std::string& query :
+       std::vector<std::string>{"",
+                                "GB",
+                                "1.5",
+                                "abc GB",
+                                "1.5 XB",
+                                "1.5 GBin MB",
+                                "1.5 GB in",
+                                "1.5 GB inMB",
+                                "1 XGB",
+                                "1 GB ב",
+                                "1.5 ギガ",
+                                "1.5 GB nach MB",
+                                "1,5 GB",
+                                "1.5 GB MB",
+                                "in MB",
+                                "\xFF GB",
+                                "1.5 GB in \xC0\xAF",
+                                "1e-5000 B",
+                                std::string(100'000, '1') + " GB",
+                                std::string(kMaxQueryBytes, ' ') + "1 GB"}) {
     EXPECT_EQ(Answered(English(), query), Lines{}) << query.substr(0, 40);
   }
 }

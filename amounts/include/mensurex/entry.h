@@ -25,6 +25,10 @@ struct EntrySeparators {
   // accepted at all when either size is below 1.
   int first_group_size = 3;
   int higher_group_size = 3;
+  // A further size accepted for the groups further left, where two sources
+  // of a locale's conventions differ (3 and 2 in hi_IN); 0 for none. One
+  // number keeps one size throughout.
+  int alternative_higher_group_size = 0;
   // Further characters accepted wherever `grouping` is, as UTF-8 (what
   // keyboards type for it).
   std::vector<std::string> grouping_alternatives;
@@ -33,7 +37,7 @@ struct EntrySeparators {
   // could also be a grouping separator, the decimal reading wins.
   std::vector<std::string> decimal_alternatives;
   // The locale's own zero digit (U+0660 in ar_EG); it and the nine code
-  // points after it are read as 0..9, besides the ASCII digits.
+  // points after it are read as 0..9, besides the digits of kDigitZeros.
   char32_t native_zero = U'0';
 };
 

@@ -32,14 +32,30 @@ struct NamedUnit {
   std::size_t language = 0;  // with kLanguage, the row of kLanguageUnitWords
 };
 
-// A language's own unit symbols, bytes first, which are also the labels
-// written for them, and the longer words its windows label results with.
+// A language's own names of the units, bytes first. Names are compared
+// after FoldUnitName, so that each is read in either case, in full-width
+// letters, and with or without the language's joining marks.
 struct LanguageUnitWords {
-  std::string_view language;
+  // Its own symbols, which are also the labels written for its units; empty
+  // where it has none, and the symbols B, KB .. EB are written.
   std::array<std::string_view, kStorageUnitCount> symbols;
+  // The words its windows show for each unit (the option buttons' captions
+  // and the result labels) and their other common spellings, separated by
+  // "|", each in its dictionary form.
   std::array<std::string_view, kStorageUnitCount> words;
+  // The endings of the words' other forms (plurals, and the cases that
+  // follow numbers), separated by "|"; each is read after every word.
+  std::string_view endings;
 };
-extern const std::array<LanguageUnitWords, 3> kLanguageUnitWords;
+extern const std::array<LanguageUnitWords, 14> kLanguageUnitWords;
+
+// A unit name as the languages' names are compared: width and case folded
+// (FoldWidth, FoldCase), without the marks that join a word's parts or that
+// many leave out (hyphens, the Hebrew maqaf and geresh, apostrophes, middle
+// dots, ZWNJ and ZWJ, the Arabic tatweel), and with the Arabic letters that
+// Arabic and Persian keyboards type differently read alike (yeh, kaf, alef
+// with hamza or madda). UTF-8 in, UTF-8 out.
+std::string FoldUnitName(std::string_view name);
 
 // Whether two UTF-8 texts are equal once their characters are width folded
 // (FoldWidth) and case folded (FoldCase).
@@ -63,13 +79,29 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming,
 // size(from) / size(to).
 Ratio RatioBetween(Unit from, Unit to);
 
-// Whether a character, its width folded, may be part of a unit's name:
-// Latin, Greek and Cyrillic letters.
+// Whether a character, its width folded, may be part of a unit's name: a
+// letter or a combining mark of any script (Unicode's categories L and M).
 bool IsUnitLetter(char32_t c);
 
-// A text split before the unit letters at its end: the number without
-// blanks at either end, and the unit's name (empty when there is none).
+// Whether a character is a letter of a script whose words are written
+// apart: Latin, Greek and Cyrillic. Two of them side by side belong to one
+// word ("GBin" is no "GB in"); other scripts join words and particles
+// without a blank ("MBに", "메가바이트로", "למגה־בייט").
+bool IsSpacedWordLetter(char32_t c);
+
+// A text split before the unit letters at its end, with the marks that join
+// a name's parts between them (IsUnitLetter, FoldUnitName): the number
+// without blanks at either end, and the unit's name (empty when there is
+// none).
 std::pair<std::string_view, std::string_view> SplitUnitName(
+    std::string_view text);
+
+// As SplitUnitName, but where the letters at the end are no unit's name as
+// a whole, the longest end of them that is one, where a word may start
+// (not between two IsSpacedWordLetter letters): "1 GB בMB" ends in "MB",
+// "1.5GバイトをMバイト" in "Mバイト". The letters before it stay with the
+// text before. As SplitUnitName when no end of them is a unit's name.
+std::pair<std::string_view, std::string_view> SplitLastUnitName(
     std::string_view text);
 
 // The unit an amount reads best in: the largest in which its exact value is

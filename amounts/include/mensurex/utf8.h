@@ -69,6 +69,21 @@ inline constexpr char32_t kFullWidthZero = U'\uFF10';
 constexpr bool IsFullWidthDigit(char32_t c) {
   return c >= kFullWidthZero && c <= kFullWidthZero + 9;
 }
+
+// The zeros of the decimal digit systems that the program's languages type,
+// each followed by its nine other digits: ASCII, full-width, Arabic-Indic
+// (Arabic), Extended Arabic-Indic (Persian), Devanagari (Hindi) and Thai.
+inline constexpr std::array<char32_t, 6> kDigitZeros = {
+    U'0', kFullWidthZero, U'\u0660', U'\u06F0', U'\u0966', U'\u0E50'};
+
+// The zero of the digit system a character is a digit of (kDigitZeros), or
+// 0 when it is none of their digits.
+constexpr char32_t DigitZeroOf(char32_t c) {
+  for (const char32_t zero : kDigitZeros) {
+    if (c >= zero && c <= zero + 9) return zero;
+  }
+  return 0;
+}
 // The ASCII character a full-width form stands for, and the ideographic
 // space as an ASCII space; any other character unchanged.
 constexpr char32_t FoldWidth(char32_t c) {
