@@ -101,33 +101,49 @@ std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
 
 int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
 
-// amount * 2^twos rounded to `places`, for a ratio below 1 (and above
-// 2^-128) and an amount that fits 128 bits at that many places, as most
-// byte counts do. False, with nothing appended, for any other.
-bool AppendSmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
-                        Rounding rounding, std::string_view decimal,
-                        std::array<char, 40>* buffer, std::string* out) {
+// amount * 2^twos * 10^places rounded to a whole number into *q, for a
+// ratio without fives and an amount that fits 128 bits at that many places,
+// as most byte counts do. False for any other.
+bool SmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
+                  Rounding rounding, Uint128* q) {
   Uint128 scaled = 0;
-  if (ratio.fives != 0 || ratio.twos >= 0 || ratio.twos <= -128 ||
+  if (ratio.fives != 0 || ratio.twos <= -128 || ratio.twos >= 128 ||
       !ScaledSmall(amount.digits,
                    amount.exponent + static_cast<std::int64_t>(places),
                    &scaled)) {
     return false;
   }
+  if (ratio.twos >= 0) {
+    const auto k = static_cast<unsigned>(ratio.twos);
+    if (k > 0 && (scaled >> (128 - k)) != 0) return false;
+    *q = scaled << k;
+    return true;
+  }
   const auto k = static_cast<unsigned>(-ratio.twos);
-  Uint128 q = scaled >> k;
-  const Uint128 rest = scaled - (q << k);
+  *q = scaled >> k;
+  const Uint128 rest = scaled - (*q << k);
   const Uint128 half = Uint128{1} << (k - 1);
   if (rest != 0 && RoundsAway(rounding, amount.negative,
                               rest < half    ? -1
                               : rest == half ? 0
                                              : 1,
-                              (q & 1) != 0)) {
-    ++q;
+                              (*q & 1) != 0)) {
+    ++*q;
   }
-  if (amount.negative && q != 0) out->push_back('-');
-  AppendFixedDecimal(SmallDigits(q, buffer), 0, places, decimal, out);
   return true;
+}
+
+// Whether the integer part of a written value (ASCII digits after an
+// optional minus sign) is at least `bound`.
+bool IntegerPartReaches(std::string_view written, unsigned bound) {
+  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
+  unsigned long long whole = 0;
+  for (const char c : written) {
+    if (c < '0' || c > '9') break;
+    whole = whole * 10 + static_cast<unsigned>(c - '0');
+    if (whole >= bound) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -279,6 +295,7 @@ struct ExactConverter::Numbers {
   mpz_class n;
   mpz_class factor;  // kept, so that its memory is reused
   std::string text;
+  std::string rounded;  // RoundsToAtLeast's text of long amounts
   std::array<char, 40> buffer{};
 };
 
@@ -294,6 +311,20 @@ bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
   return numbers_->AtLeastPowerOfTen(-plan.scale);
 }
 
+bool ExactConverter::RoundsToAtLeast(const Decimal& amount, Ratio ratio,
+                                     std::size_t places, Rounding rounding,
+                                     unsigned bound) {
+  Uint128 q = 0;
+  if (places < 20 && SmallRounded(amount, ratio, places, rounding, &q)) {
+    return q >= bound * SmallPowerOfTen(static_cast<std::int64_t>(places));
+  }
+  std::string& written = numbers_->rounded;
+  written.clear();
+  return AppendText(amount, ratio, places, rounding, ".",
+                    std::numeric_limits<std::size_t>::max(), &written) &&
+         IntegerPartReaches(written, bound);
+}
+
 bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
                                 std::optional<std::size_t> places,
                                 Rounding rounding, std::string_view decimal,
@@ -302,10 +333,16 @@ bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
       max_length, std::numeric_limits<std::int32_t>::max()));
   if (places && *places > static_cast<std::size_t>(limit)) return false;
   const std::size_t start = out->size();
-  const bool written =
-      (places && AppendSmallRounded(amount, ratio, *places, rounding, decimal,
-                                    &numbers_->buffer, out)) ||
-      AppendLarge(amount, ratio, places, rounding, decimal, limit, out);
+  Uint128 small = 0;
+  const bool is_small =
+      places && SmallRounded(amount, ratio, *places, rounding, &small);
+  if (is_small) {
+    if (amount.negative && small != 0) out->push_back('-');
+    AppendFixedDecimal(SmallDigits(small, &numbers_->buffer), 0, *places,
+                       decimal, out);
+  }
+  const bool written = is_small || AppendLarge(amount, ratio, places, rounding,
+                                               decimal, limit, out);
   if (!written || static_cast<std::int64_t>(out->size() - start) > limit) {
     out->resize(start);
     return false;

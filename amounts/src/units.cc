@@ -1,6 +1,5 @@
 #include "mensurex/units.h"
 
-#include <limits>
 #include <string>
 
 #include "mensurex/utf8.h"
@@ -38,19 +37,6 @@ std::optional<NamedUnit> LanguageUnit(std::string_view name) {
     }
   }
   return std::nullopt;
-}
-
-// Whether the integer part of a written value (ASCII digits after an
-// optional minus sign) is at least `base`.
-bool ReachesBase(std::string_view written, unsigned base) {
-  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
-  unsigned whole = 0;
-  for (const char c : written) {
-    if (!IsAsciiDigit(static_cast<unsigned char>(c))) break;
-    whole = whole * 10 + static_cast<unsigned>(c - '0');
-    if (whole >= base) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -125,14 +111,8 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
 }
 
 Ratio RatioBetween(Unit from, Unit to) {
-  // 1024^i = 2^(10i); 1000^i = 2^(3i) * 5^(3i).
-  const auto twos = [](Unit unit) {
-    return (unit.decimal ? 3 : 10) * UnitIndex(unit.storage);
-  };
-  const auto fives = [](Unit unit) {
-    return unit.decimal ? 3 * UnitIndex(unit.storage) : 0;
-  };
-  return {twos(from) - twos(to), fives(from) - fives(to)};
+  return UnitSize(UnitIndex(from.storage), from.decimal) /
+         UnitSize(UnitIndex(to.storage), to.decimal);
 }
 
 bool IsUnitLetter(char32_t c) {
@@ -153,33 +133,38 @@ std::pair<std::string_view, std::string_view> SplitUnitName(
   return {TrimBlanks(text.substr(0, start)), text.substr(start)};
 }
 
-Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
-                  bool si, std::optional<std::size_t> places,
-                  Rounding rounding) {
-  const auto unit = [si](int index) {
-    return Unit{static_cast<StorageUnit>(index), si && index > 0};
+int ReadableUnitIndex(ExactConverter& exact, const Decimal& value,
+                      Ratio to_bytes, bool decimal, int top,
+                      std::optional<std::size_t> places, Rounding rounding) {
+  const auto ratio = [&](int index) {
+    return to_bytes / UnitSize(index, decimal);
   };
   // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // answer is found by halving [bytes, exabytes].
+  // answer is found by halving [bytes, top].
   int low = 0;
-  int high = kStorageUnitCount - 1;
+  int high = top;
   while (low < high) {
     const int middle = (low + high + 1) / 2;
-    if (exact.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
+    if (exact.AtLeastOne(value, ratio(middle))) {
       low = middle;
     } else {
       high = middle - 1;
     }
   }
-  if (!places || low == kStorageUnitCount - 1) return unit(low);
-  std::string rounded;
-  if (exact.AppendText(value, RatioBetween(from, unit(low)), places, rounding,
-                       ".", std::numeric_limits<std::size_t>::max(),
-                       &rounded) &&
-      ReachesBase(rounded, si ? 1000 : 1024)) {
-    return unit(low + 1);
+  if (places && low < top &&
+      exact.RoundsToAtLeast(value, ratio(low), *places, rounding,
+                            decimal ? 1000 : 1024)) {
+    return low + 1;
   }
-  return unit(low);
+  return low;
+}
+
+Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
+                  bool si, std::optional<std::size_t> places,
+                  Rounding rounding) {
+  const int index = ReadableUnitIndex(exact, value, RatioBetween(from, {}), si,
+                                      kStorageUnitCount - 1, places, rounding);
+  return {static_cast<StorageUnit>(index), si && index > 0};
 }
 
 }  // namespace mensurex
