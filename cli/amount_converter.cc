@@ -66,12 +66,11 @@ bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
                                      int index, std::string* out) {
   std::optional<std::size_t> places = settings_.places;
   if (!places && settings_.readable_places) {
-    // One fraction digit below 10, none when it rounds up to 10 or more.
-    places =
-        index == 0 || exact_.AtLeastOne(value, ratio / Ratio{1, 1}) ||
-                exact_.RoundsToAtLeast(value, ratio, 1, settings_.rounding, 10)
-            ? 0
-            : 1;
+    // One fraction digit below 10, none when it rounds to 10 or more.
+    places = index == 0 || exact_.RoundsToAtLeast(value, ratio, 1,
+                                                  settings_.rounding, 10)
+                 ? 0
+                 : 1;
   }
   if (index == 0 && places.value_or(0) > 0 && !settings_.numfmt) {
     // A whole number of bytes has no fraction to show.
@@ -122,7 +121,14 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const std::string_view text = TrimBlanks(amount);
   if (settings_.numfmt) return ConvertNumfmt(text, end, out, message);
-  const auto split = SplitUnitName(text);
+  // Most amounts are ASCII digits and letters, split where the letters
+  // start; any other is split by the whole vocabulary.
+  std::size_t letters = text.size();
+  while (letters > 0 && IsAsciiLetter(text[letters - 1])) --letters;
+  const auto split =
+      letters > 0 && IsAsciiDigit(text[letters - 1])
+          ? std::pair(text.substr(0, letters), text.substr(letters))
+          : SplitUnitName(text);
   const std::string_view number = split.first;
   const std::string_view unit_name = split.second;
   const auto unknown_unit = [&](std::string_view name) {

@@ -190,8 +190,8 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     if (j < format.size() && format[j] == '.') {
       const std::size_t digits = ++j;
       while (j < format.size() && IsAsciiDigit(format[j])) ++j;
-      *places = std::string(format.substr(digits, j - digits));
-      if (places->value().empty()) *places = "0";
+      // "%.f" has no fraction digits.
+      places->emplace(j > digits ? format.substr(digits, j - digits) : "0");
     }
     if (j == format.size() || format[j] != 'f') return refused;
     i = j;

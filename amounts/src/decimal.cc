@@ -60,11 +60,42 @@ Plan MakePlan(const Decimal& amount, Ratio ratio) {
 
 __extension__ using Uint128 = unsigned __int128;
 
+// 10^0 .. 10^38, all that 128 bits hold.
+constexpr std::array<Uint128, 39> kPowersOfTen = [] {
+  std::array<Uint128, 39> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i)
+    powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
+
 // 10^exponent for an exponent below 39.
 Uint128 SmallPowerOfTen(std::int64_t exponent) {
-  Uint128 power = 1;
-  for (std::int64_t i = 0; i < exponent; ++i) power *= 10;
-  return power;
+  return kPowersOfTen[static_cast<std::size_t>(exponent)];
+}
+
+// 5^0 .. 5^55, all that 128 bits hold.
+constexpr std::array<Uint128, 56> kPowersOfFive = [] {
+  std::array<Uint128, 56> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
+  return powers;
+}();
+
+// n * 2^twos * 5^fives (both at least 0) in 128 bits; false when it does
+// not fit.
+bool SmallProduct(Uint128 n, std::int64_t twos, std::int64_t fives,
+                  Uint128* product) {
+  if (twos >= 128 || fives >= static_cast<std::int64_t>(kPowersOfFive.size()) ||
+      (fives > 0 &&
+       __builtin_mul_overflow(n, kPowersOfFive[static_cast<std::size_t>(fives)],
+                              &n))) {
+    return false;
+  }
+  const auto shift = static_cast<unsigned>(twos);
+  if (shift > 0 && (n >> (128 - shift)) != 0) return false;
+  *product = n << shift;
+  return true;
 }
 
 // digits * 10^shift in 128 bits, when it fits: most amounts are short.
@@ -73,6 +104,11 @@ bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
   std::uint64_t value = 0;
   for (const char c : digits) {
     value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (shift < 20) {  // 64 bits times 64 bits always fits 128
+    *n = static_cast<Uint128>(value) *
+         static_cast<std::uint64_t>(SmallPowerOfTen(shift));
+    return true;
   }
   return !__builtin_mul_overflow(static_cast<Uint128>(value),
                                  SmallPowerOfTen(shift), n);
@@ -236,7 +272,9 @@ struct ExactConverter::Numbers {
       if (plan.base == 2) {
         small <<= plan.power;
       } else {
-        for (unsigned long i = 0; i < plan.power; ++i) small *= 5;
+        // 5^power = 10^power / 2^power.
+        small *= SmallPowerOfTen(static_cast<std::int64_t>(plan.power)) >>
+                 plan.power;
       }
       return;
     }
@@ -303,6 +341,37 @@ ExactConverter::ExactConverter() : numbers_(std::make_unique<Numbers>()) {}
 ExactConverter::~ExactConverter() = default;
 
 bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
+  // digits * 2^a * 5^b >= 1, with a = exponent + twos and b = exponent +
+  // fives, compared in 128 bits as digits * 2^a' * 5^b' >= 2^a'' * 5^b''
+  // with the negative powers moved to the right side.
+  if (ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -1650 &&
+      amount.exponent >= 0 && amount.exponent < kExponentBound &&
+      !amount.digits.empty()) {
+    // Against 2^k, which has `length` digits, a whole amount with more
+    // digits is larger and one with fewer is smaller.
+    const auto k = static_cast<unsigned long>(-ratio.twos);
+    const std::int64_t length = FloorLog10(2, k) + 1;
+    const auto amount_length =
+        static_cast<std::int64_t>(amount.digits.size()) + amount.exponent;
+    if (amount_length != length) return amount_length > length;
+  }
+  Uint128 digits = 0;
+  if (amount.exponent > -kExponentBound && amount.exponent < kExponentBound &&
+      ScaledSmall(amount.digits, 0, &digits)) {
+    if (digits == 0) return false;
+    const std::int64_t twos = amount.exponent + ratio.twos;
+    const std::int64_t fives = amount.exponent + ratio.fives;
+    Uint128 left = 0;
+    Uint128 right = 0;
+    const bool left_fits =
+        SmallProduct(digits, std::max<std::int64_t>(twos, 0),
+                     std::max<std::int64_t>(fives, 0), &left);
+    const bool right_fits =
+        SmallProduct(1, std::max<std::int64_t>(-twos, 0),
+                     std::max<std::int64_t>(-fives, 0), &right);
+    if (left_fits && right_fits) return left >= right;
+    if (left_fits != right_fits) return right_fits;
+  }
   const Plan plan = MakePlan(amount, ratio);
   if (plan.digits.empty()) return false;
   if (plan.scale >= 0 || plan.min_digits - 1 >= -plan.scale) return true;

@@ -361,6 +361,59 @@ double ToDouble(const ParsedNumber& number) {
   return sign * size;
 }
 
+// Reads a plain ASCII number, [-]digits[DECIMAL digits] with at least one
+// digit and the decimal separator when that is one ASCII character, which
+// the grammar accepts whatever the separators, as most amounts are written;
+// false for any other text, which the grammar then reads.
+bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
+                     Decimal* decimal) {
+  const char point =
+      separators.decimal.size() == 1 ? separators.decimal[0] : '0';
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+  // The integer digits after leading zeros, then the fraction digits.
+  while (p != end && *p == '0') ++p;
+  const bool leading_zero = p != text.data() + (negative ? 1 : 0);
+  const char* const integer = p;
+  while (p != end && is_digit(*p)) ++p;
+  const char* const integer_end = p;
+  const char* fraction = p;
+  if (p != end && *p == point) fraction = ++p;
+  while (p != end && is_digit(*p)) ++p;
+  const char* fraction_end = p;
+  if (p != end ||
+      (!leading_zero && integer == integer_end && fraction == fraction_end)) {
+    return false;
+  }
+  // Trailing zeros belong to the exponent.
+  std::int64_t exponent = -(fraction_end - fraction);
+  const char* first = integer;
+  if (integer == integer_end) {
+    while (fraction != fraction_end && *fraction == '0') ++fraction;
+    first = fraction;
+  }
+  while (fraction_end != fraction && fraction_end[-1] == '0') {
+    --fraction_end;
+    ++exponent;
+  }
+  const char* last_integer = integer_end;
+  if (fraction == fraction_end) {
+    while (last_integer != integer && last_integer[-1] == '0') {
+      --last_integer;
+      ++exponent;
+    }
+  }
+  decimal->negative = negative;
+  decimal->digits.assign(first == integer ? integer : fraction,
+                         first == integer ? last_integer : fraction_end);
+  if (first == integer) decimal->digits.append(fraction, fraction_end);
+  decimal->exponent = decimal->digits.empty() ? 0 : exponent;
+  return true;
+}
+
 }  // namespace
 
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators) {
@@ -380,6 +433,7 @@ Outcome<double> EntryToDouble(std::string_view text,
 Outcome<Decimal> EntryToDecimal(std::string_view text,
                                 const EntrySeparators& separators) {
   Decimal decimal;
+  if (ReadPlainNumber(text, separators, &decimal)) return decimal;
   ParsedNumber number;
   if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
            .Parse(&number)) {

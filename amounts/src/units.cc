@@ -1,5 +1,6 @@
 #include "mensurex/units.h"
 
+#include <algorithm>
 #include <string>
 
 #include "mensurex/utf8.h"
@@ -35,6 +36,29 @@ std::optional<NamedUnit> LanguageUnit(std::string_view name) {
             {static_cast<StorageUnit>(i), false}, UnitNaming::kLanguage, row};
       }
     }
+  }
+  return std::nullopt;
+}
+
+// The unit of an ASCII symbol or prefix in any letter case (B, K, KB, Ki,
+// KiB .. EiB), the names by far the most read, without folding; nullopt
+// for any other name.
+std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
+  if (name.empty() || name.size() > 3) return std::nullopt;
+  std::array<char, 3> upper{};
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  const std::string_view text(upper.data(), name.size());
+  if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
+  const std::size_t prefix = std::string_view("KMGTPE").find(text[0]);
+  if (prefix == std::string_view::npos) return std::nullopt;
+  const auto storage = static_cast<StorageUnit>(prefix + 1);
+  const std::string_view rest = text.substr(1);
+  if (rest.empty() || rest == "B") return NamedUnit{{storage, si}};
+  if (rest == "I" || rest == "IB") {
+    return NamedUnit{{storage, false}, UnitNaming::kIec};
   }
   return std::nullopt;
 }
@@ -78,6 +102,7 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 }
 
 std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
+  if (auto symbol = AsciiSymbolUnit(name, si)) return symbol;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
   for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
     const auto storage = static_cast<StorageUnit>(i);
@@ -139,18 +164,17 @@ int ReadableUnitIndex(ExactConverter& exact, const Decimal& value,
   const auto ratio = [&](int index) {
     return to_bytes / UnitSize(index, decimal);
   };
-  // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // answer is found by halving [bytes, top].
-  int low = 0;
-  int high = top;
-  while (low < high) {
-    const int middle = (low + high + 1) / 2;
-    if (exact.AtLeastOne(value, ratio(middle))) {
-      low = middle;
-    } else {
-      high = middle - 1;
-    }
-  }
+  // A value at least 1 in a unit is at least 1 in every smaller one. The
+  // search starts at the unit that the number of digits points to, which
+  // is nearly always the answer, and moves until it is.
+  const double digits = static_cast<double>(value.digits.size()) +
+                        static_cast<double>(value.exponent) - 1;
+  const double log2 =
+      digits * 3.321928 + to_bytes.twos + to_bytes.fives * 2.321928;
+  int low = static_cast<int>(std::clamp(log2 / (decimal ? 9.965784 : 10.0), 0.0,
+                                        static_cast<double>(top)));
+  while (low > 0 && !exact.AtLeastOne(value, ratio(low))) --low;
+  while (low < top && exact.AtLeastOne(value, ratio(low + 1))) ++low;
   if (places && low < top &&
       exact.RoundsToAtLeast(value, ratio(low), *places, rounding,
                             decimal ? 1000 : 1024)) {
