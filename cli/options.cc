@@ -616,21 +616,24 @@ line (or per chosen field), and answer each line before reading on. Without
                      --precision, to whole units
   --show-unit        print the unit after the value of --to UNIT too
   --unit-separator SEP  the text between value and unit (default: a tab, and
-                     nothing in a field)
+                     nothing in a field); numfmt's style reads it back
   --padding N        pad each result to N characters, on the left (on the
-                     right when N is negative)
+                     right when N is negative); a field after one blank
   --format FORMAT    lay each result out as FORMAT: text, then %f with the
                      flags - (pad on the right), 0 (pad with zeros) and '
                      (group the digits), a width and a .PRECISION, then text;
                      %% is a %
-  --field LIST       convert only these fields (N, N-M, -M, N- joined by
-                     commas), to --to or else to the readable unit; the rest
-                     of the line is kept byte for byte, and a field after
-                     spaces keeps its right edge, so columns stay aligned
+  --field LIST       convert only these fields (N, N-M, -M, N- separated by
+                     commas or blanks), to --to or else to the readable unit;
+                     the rest of the line is kept byte for byte, and a field
+                     after spaces keeps its right edge, so columns stay
+                     aligned
   -d, --delimiter X  fields are separated by the character X (default: runs
-                     of spaces and tabs); without --field, field 1 converts
+                     of blanks; '' for none: the line is one field); without
+                     --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
-  -z, --zero-terminated  lines end with NUL, not a line feed
+  -z, --zero-terminated  lines end with NUL, not a line feed (which then
+                     separates fields as a blank does)
   --invalid MODE     for an amount that does not convert: abort (stop),
                      fail (default: report it, print its text in place of its
                      results, exit 1), warn (the same, exit 0), ignore
@@ -639,8 +642,8 @@ line (or per chosen field), and answer each line before reading on. Without
                      and no grouping) instead of as LC_ALL, LC_NUMERIC or LANG
   --decimal SEP      the decimal separator; when it is the locale's grouping
                      separator, grouping is off unless --grouping is given
-  --grouping [SEP]   the digit-grouping separator read ("" for none); alone,
-                     group the digits written with the locale's separator
+  --grouping[=SEP]   the digit-grouping separator read (empty for none);
+                     alone, group the digits written with the locale's one
   -h, --help         show this help and exit
   --version          show the version and exit
 
