@@ -155,6 +155,13 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
       const std::size_t first_blank = i;
       while (i < line.size() && is_blank(line[i])) ++i;
       blanks = line.substr(first_blank, i - first_blank);
+      if (zero_terminated && blanks.find('\n') != std::string_view::npos) {
+        // Written as a space, as numfmt writes it, so that a record stays
+        // one line of text.
+        spaced_blanks_.assign(blanks);
+        std::replace(spaced_blanks_.begin(), spaced_blanks_.end(), '\n', ' ');
+        blanks = spaced_blanks_;
+      }
       if (i == line.size()) {
         out->append(blanks);
         break;

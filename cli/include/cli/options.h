@@ -43,8 +43,8 @@ struct Options {
   // blank, as numfmt does.
   std::vector<FieldRange> fields;
   // What separates fields; nullopt: runs of blanks (spaces and tabs, and
-  // line feeds within NUL-ended lines); empty: nothing, the whole line is
-  // one field.
+  // line feeds within NUL-ended lines, which are written as spaces);
+  // empty: nothing, the whole line is one field.
   std::optional<std::string> delimiter;
   // Lines at the start of the input that are passed through unchanged,
   // however long.
