@@ -86,17 +86,19 @@ std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
 }
 
 std::optional<Ratio> UnitSizeNamed(std::string_view text) {
-  std::uint64_t count = 0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), count);
-  if (error != std::errc() || end == text.data() || !IsAsciiDigit(text[0]) ||
-      count == 0) {
-    return std::nullopt;
+  // A suffix alone counts one of it ("K" is 1000).
+  std::uint64_t count = 1;
+  const char* const end = text.data() + text.size();
+  const char* digits_end = text.data();
+  if (!text.empty() && IsAsciiDigit(text[0])) {
+    const auto read = std::from_chars(text.data(), end, count);
+    if (read.ec != std::errc() || count == 0) return std::nullopt;
+    digits_end = read.ptr;
   }
+  const std::string_view suffix(digits_end,
+                                static_cast<std::size_t>(end - digits_end));
   Ratio size;
-  const std::string_view suffix =
-      text.substr(static_cast<std::size_t>(end - text.data()));
-  if (!suffix.empty()) {
+  if (!suffix.empty() || digits_end == text.data()) {
     const auto suffix_size = NumfmtSuffixSize(suffix, Scale::kAuto);
     if (!suffix_size) return std::nullopt;
     size = *suffix_size;
@@ -121,6 +123,17 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
   if (!suffix.empty() && !settings_.unit_separator.empty() &&
       number.ends_with(settings_.unit_separator)) {
     number.remove_suffix(settings_.unit_separator.size());
+  }
+  // One blank at most stands between a number and its suffix.
+  if (!suffix.empty()) {
+    const Utf8Char last = BackUtf8Char(number);
+    if (last.length != 0 && IsBlank(last.code)) {
+      number.remove_suffix(last.length);
+    }
+    if (BlankLengthAtBack(number) != 0) {
+      *message = QuoteForMessage(text) + " is not a number";
+      return false;
+    }
   }
   number = TrimBlanks(number);
   Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);

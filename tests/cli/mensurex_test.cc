@@ -379,6 +379,8 @@ TEST(MensurexTest, SpeaksNumfmt) {
       {{"--from-unit=512", "--to=iec"}, "3\n"},
       {{"--to-unit=1024"}, "1536\n1536.50\n"},
       {{"--to-unit=1K"}, "4096\n"},
+      {{"--from-unit=K"}, "30\n"},
+      {{"--to-unit=G", "--format=%.1f"}, "9991239123\n"},
       {{"--from-unit=1Ki", "--to-unit=4096"}, "10\n"},
       {{"--to=iec", "--format=%.3f"}, "1536\n100\n"},
       {{"--to=iec", "--format=%08.1f"}, "1536\n"},
@@ -454,8 +456,9 @@ TEST(MensurexTest, StaysExactWhereNumfmtStops) {
        "16E\n",
        "18446744073709551616.0\n"},
       {{"--to=iec", "--unit-separator", " "}, "100\n1536\n", "100\n1.5 K\n"},
-      // Read back as newer numfmt reads it.
+      // Read as newer numfmt reads them.
       {{"--from=iec", "--unit-separator=::"}, "4::K\n", "4096\n"},
+      {{"-d", "", "--from=auto"}, "2 K\n2  K\n", "2000\n", 2},
   });
 }
 
