@@ -74,30 +74,6 @@ Uint128 SmallPowerOfTen(std::int64_t exponent) {
   return kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 
-// 5^0 .. 5^55, all that 128 bits hold.
-constexpr std::array<Uint128, 56> kPowersOfFive = [] {
-  std::array<Uint128, 56> powers{};
-  powers[0] = 1;
-  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
-  return powers;
-}();
-
-// n * 2^twos * 5^fives (both at least 0) in 128 bits; false when it does
-// not fit.
-bool SmallProduct(Uint128 n, std::int64_t twos, std::int64_t fives,
-                  Uint128* product) {
-  if (twos >= 128 || fives >= static_cast<std::int64_t>(kPowersOfFive.size()) ||
-      (fives > 0 &&
-       __builtin_mul_overflow(n, kPowersOfFive[static_cast<std::size_t>(fives)],
-                              &n))) {
-    return false;
-  }
-  const auto shift = static_cast<unsigned>(twos);
-  if (shift > 0 && (n >> (128 - shift)) != 0) return false;
-  *product = n << shift;
-  return true;
-}
-
 // digits * 10^shift in 128 bits, when it fits: most amounts are short.
 bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
   if (digits.size() > 19 || shift < 0 || shift >= 39) return false;
@@ -341,36 +317,18 @@ ExactConverter::ExactConverter() : numbers_(std::make_unique<Numbers>()) {}
 ExactConverter::~ExactConverter() = default;
 
 bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
-  // digits * 2^a * 5^b >= 1, with a = exponent + twos and b = exponent +
-  // fives, compared in 128 bits as digits * 2^a' * 5^b' >= 2^a'' * 5^b''
-  // with the negative powers moved to the right side.
-  if (ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -1650 &&
-      amount.exponent >= 0 && amount.exponent < kExponentBound &&
-      !amount.digits.empty()) {
-    // Against 2^k, which has `length` digits, a whole amount with more
-    // digits is larger and one with fewer is smaller.
-    const auto k = static_cast<unsigned long>(-ratio.twos);
+  if (ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -128 &&
+      amount.exponent >= 0 && !amount.digits.empty()) {
+    // A whole amount against 2^k: by the numbers of digits, or in 128 bits
+    // when they have as many.
+    const auto k = static_cast<unsigned>(-ratio.twos);
     const std::int64_t length = FloorLog10(2, k) + 1;
-    const auto amount_length =
-        static_cast<std::int64_t>(amount.digits.size()) + amount.exponent;
+    const std::int64_t amount_length =
+        static_cast<std::int64_t>(amount.digits.size()) +
+        std::min(amount.exponent, kExponentBound);
     if (amount_length != length) return amount_length > length;
-  }
-  Uint128 digits = 0;
-  if (amount.exponent > -kExponentBound && amount.exponent < kExponentBound &&
-      ScaledSmall(amount.digits, 0, &digits)) {
-    if (digits == 0) return false;
-    const std::int64_t twos = amount.exponent + ratio.twos;
-    const std::int64_t fives = amount.exponent + ratio.fives;
-    Uint128 left = 0;
-    Uint128 right = 0;
-    const bool left_fits =
-        SmallProduct(digits, std::max<std::int64_t>(twos, 0),
-                     std::max<std::int64_t>(fives, 0), &left);
-    const bool right_fits =
-        SmallProduct(1, std::max<std::int64_t>(-twos, 0),
-                     std::max<std::int64_t>(-fives, 0), &right);
-    if (left_fits && right_fits) return left >= right;
-    if (left_fits != right_fits) return right_fits;
+    Uint128 n = 0;
+    if (ScaledSmall(amount.digits, amount.exponent, &n)) return (n >> k) != 0;
   }
   const Plan plan = MakePlan(amount, ratio);
   if (plan.digits.empty()) return false;

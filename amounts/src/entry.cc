@@ -363,54 +363,33 @@ double ToDouble(const ParsedNumber& number) {
 
 // Reads a plain ASCII number, [-]digits[DECIMAL digits] with at least one
 // digit and the decimal separator when that is one ASCII character, which
-// the grammar accepts whatever the separators, as most amounts are written;
-// false for any other text, which the grammar then reads.
+// the grammar accepts whatever the separators, as most amounts are written:
+// its digits without leading zeros, and the exponent of their last. False
+// for any other text, which the grammar then reads.
 bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
                      Decimal* decimal) {
   const char point =
       separators.decimal.size() == 1 ? separators.decimal[0] : '0';
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  const bool negative = p != end && *p == '-';
-  if (negative) ++p;
-  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
-  // The integer digits after leading zeros, then the fraction digits.
-  while (p != end && *p == '0') ++p;
-  const bool leading_zero = p != text.data() + (negative ? 1 : 0);
-  const char* const integer = p;
-  while (p != end && is_digit(*p)) ++p;
-  const char* const integer_end = p;
-  const char* fraction = p;
-  if (p != end && *p == point) fraction = ++p;
-  while (p != end && is_digit(*p)) ++p;
-  const char* fraction_end = p;
-  if (p != end ||
-      (!leading_zero && integer == integer_end && fraction == fraction_end)) {
+  decimal->negative = text.starts_with('-');
+  std::string_view integer = text.substr(decimal->negative ? 1 : 0);
+  std::string_view fraction;
+  if (const std::size_t at = integer.find(point); at != integer.npos) {
+    fraction = integer.substr(at + 1);
+    integer = integer.substr(0, at);
+  }
+  const auto digits = [](std::string_view part) {
+    return std::all_of(part.begin(), part.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (integer.size() + fraction.size() == 0 || !digits(integer) ||
+      !digits(fraction)) {
     return false;
   }
-  // Trailing zeros belong to the exponent.
-  std::int64_t exponent = -(fraction_end - fraction);
-  const char* first = integer;
-  if (integer == integer_end) {
-    while (fraction != fraction_end && *fraction == '0') ++fraction;
-    first = fraction;
-  }
-  while (fraction_end != fraction && fraction_end[-1] == '0') {
-    --fraction_end;
-    ++exponent;
-  }
-  const char* last_integer = integer_end;
-  if (fraction == fraction_end) {
-    while (last_integer != integer && last_integer[-1] == '0') {
-      --last_integer;
-      ++exponent;
-    }
-  }
-  decimal->negative = negative;
-  decimal->digits.assign(first == integer ? integer : fraction,
-                         first == integer ? last_integer : fraction_end);
-  if (first == integer) decimal->digits.append(fraction, fraction_end);
-  decimal->exponent = decimal->digits.empty() ? 0 : exponent;
+  decimal->digits.assign(integer);
+  decimal->digits.append(fraction);
+  decimal->digits.erase(0, std::min(decimal->digits.find_first_not_of('0'),
+                                    decimal->digits.size()));
+  decimal->exponent = -static_cast<std::int64_t>(fraction.size());
   return true;
 }
 
@@ -433,18 +412,26 @@ Outcome<double> EntryToDouble(std::string_view text,
 Outcome<Decimal> EntryToDecimal(std::string_view text,
                                 const EntrySeparators& separators) {
   Decimal decimal;
-  if (ReadPlainNumber(text, separators, &decimal)) return decimal;
-  ParsedNumber number;
-  if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
-           .Parse(&number)) {
-    return ConversionFailure::kNotNumeric;
+  if (!ReadPlainNumber(text, separators, &decimal)) {
+    ParsedNumber number;
+    if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
+             .Parse(&number)) {
+      return ConversionFailure::kNotNumeric;
+    }
+    decimal.negative = number.negative;
+    // number: 0.d1...dn * 10^exponent; the digits: d1...dn * 10^(exponent -
+    // n).
+    decimal.exponent =
+        number.exponent - static_cast<std::int64_t>(decimal.digits.size());
   }
-  decimal.negative = number.negative;
-  if (decimal.digits.empty()) return decimal;
-  // number: 0.d1...dn * 10^exponent; the result: d1...dn * 10^(exponent - n).
+  // Trailing zeros belong to the exponent.
   const std::size_t significant = decimal.digits.find_last_not_of('0') + 1;
-  decimal.exponent =
-      number.exponent - static_cast<std::int64_t>(decimal.digits.size()) +
+  if (significant == 0) {
+    decimal.digits.clear();
+    decimal.exponent = 0;
+    return decimal;
+  }
+  decimal.exponent +=
       static_cast<std::int64_t>(decimal.digits.size() - significant);
   decimal.digits.resize(significant);
   return decimal;
