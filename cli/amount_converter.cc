@@ -86,13 +86,6 @@ bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
   return AppendValue(value, ratio, places, out);
 }
 
-void AmountConverter::AppendLaidOut(std::string_view text, std::string_view end,
-                                    std::string* out, std::size_t unit_chars) {
-  cli::AppendLaidOut(settings_.layout, settings_.separators, text, unit_chars,
-                     &grouped_, out);
-  out->append(end);
-}
-
 bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
                                    bool with_unit, std::string_view end,
                                    std::string* out) {
@@ -112,7 +105,8 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
   if (plain) {
     out->append(end);
   } else {
-    AppendLaidOut(scratch_, end, out);
+    AppendLaidOut(s.layout, s.separators, scratch_, 0, &grouped_, out);
+    out->append(end);
   }
   return true;
 }

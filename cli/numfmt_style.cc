@@ -1,5 +1,6 @@
 #include "cli/numfmt_style.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -27,44 +28,29 @@ std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
   return count;
 }
 
+// The names of the scales, in the order of Scale.
+constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
+                                                         "iec", "iec-i"};
+
 std::string_view ScaleName(Scale scale) {
-  switch (scale) {
-    case Scale::kNone:
-      return "none";
-    case Scale::kAuto:
-      return "auto";
-    case Scale::kSi:
-      return "si";
-    case Scale::kIec:
-      return "iec";
-    case Scale::kIecI:
-      return "iec-i";
-  }
-  return {};
+  return kScaleNames[static_cast<std::size_t>(scale)];
 }
 
 std::string_view ScaleSuffixes(Scale scale) {
-  switch (scale) {
-    case Scale::kAuto:
-      return "K .. Q, Ki .. Qi";
-    case Scale::kIecI:
-      return "Ki .. Qi";
-    case Scale::kNone:
-    case Scale::kSi:
-    case Scale::kIec:
-      break;
-  }
-  return "K .. Q";
+  return scale == Scale::kAuto   ? "K .. Q, Ki .. Qi"
+         : scale == Scale::kIecI ? "Ki .. Qi"
+                                 : "K .. Q";
 }
 
 }  // namespace
 
 std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
-  if (input && name == "auto") return Scale::kAuto;
-  if (name == "none") return Scale::kNone;
-  if (name == "si") return Scale::kSi;
-  if (name == "iec") return Scale::kIec;
-  if (name == "iec-i") return Scale::kIecI;
+  for (std::size_t i = 0; i < kScaleNames.size(); ++i) {
+    const auto scale = static_cast<Scale>(i);
+    if (name == kScaleNames[i] && (input || scale != Scale::kAuto)) {
+      return scale;
+    }
+  }
   return std::nullopt;
 }
 
@@ -209,7 +195,8 @@ bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
   if (plain) {
     out->append(end);
   } else {
-    AppendLaidOut(scratch_, end, out, unit_chars);
+    AppendLaidOut(s.layout, s.separators, scratch_, unit_chars, &grouped_, out);
+    out->append(end);
   }
   return true;
 }

@@ -83,9 +83,6 @@ class AmountConverter {
   // when it is too long.
   bool AppendReadable(const Decimal& value, Ratio ratio, int index,
                       std::string* out);
-  // Appends `text` laid out, then `end`; see AppendLaidOut.
-  void AppendLaidOut(std::string_view text, std::string_view end,
-                     std::string* out, std::size_t unit_chars = 0);
   // Appends one result with its layout; false when it is too long.
   bool AppendResult(const Decimal& value, Unit from, Unit to, bool with_unit,
                     std::string_view end, std::string* out);
