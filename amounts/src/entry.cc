@@ -373,7 +373,8 @@ bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
   decimal->negative = text.starts_with('-');
   std::string_view integer = text.substr(decimal->negative ? 1 : 0);
   std::string_view fraction;
-  if (const std::size_t at = integer.find(point); at != integer.npos) {
+  if (const std::size_t at = integer.find(point);
+      at != std::string_view::npos) {
     fraction = integer.substr(at + 1);
     integer = integer.substr(0, at);
   }

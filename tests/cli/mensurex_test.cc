@@ -225,8 +225,8 @@ TEST(MensurexTest, ConvertedFieldsStayOneField) {
        "a   1KB 1.5KB\nbbbb   1MB  1.5B\n"},
       // Line feeds within NUL-ended lines part fields, written as spaces.
       {{"-z", "--field", "3", "--to=si"},
-       std::string("A\nB 1001 C\0D\tE\n2002\0", 21),
-       std::string("A B 1.1k C\0D\tE 2.1k\0", 21)},
+       std::string("A\nB 1001 C\0D\tE\n2002\0", 20),
+       std::string("A B 1.1k C\0D\tE 2.1k\0", 20)},
       {{"-d", ",", "--to", "KB", "--field", "1", "--padding", "-4"},
        "2048,x\n",
        "2   ,x\n"},
