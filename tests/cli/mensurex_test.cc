@@ -162,6 +162,12 @@ TEST(MensurexTest, PrintsEveryDigitOfTheExactValue) {
        "1600000000\n0\n1023\n-1024\n1 EB\n",
        "1.490116119384765625\tGB\n0\tB\n1023\tB\n-1\tKB\n1\tEB\n"},
       {{"--to", "auto", "--precision", "1", "1600000000"}, "", "1.5\tGB\n"},
+      // Amounts as long as a unit's size in digits, and plain numbers with
+      // zeros at either end.
+      {{"--to", "auto"},
+       "1023\n1024\n1E3\n1048575\n1048576\n0001048576.000\n-0.0\n.5\n5.\n",
+       "1023\tB\n1\tKB\n1000\tB\n1023.9990234375\tKB\n1\tMB\n1\tMB\n0\tB\n"
+       "0.5\tB\n5\tB\n"},
   });
 }
 
