@@ -368,12 +368,12 @@ double ToDouble(const ParsedNumber& number) {
 // for any other text, which the grammar then reads.
 bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
                      Decimal* decimal) {
-  const char point =
-      separators.decimal.size() == 1 ? separators.decimal[0] : '0';
   decimal->negative = text.starts_with('-');
   std::string_view integer = text.substr(decimal->negative ? 1 : 0);
   std::string_view fraction;
-  if (const std::size_t at = integer.find(point);
+  if (const std::size_t at = separators.decimal.size() == 1
+                                 ? integer.find(separators.decimal[0])
+                                 : std::string_view::npos;
       at != std::string_view::npos) {
     fraction = integer.substr(at + 1);
     integer = integer.substr(0, at);
