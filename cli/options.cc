@@ -108,6 +108,8 @@ std::optional<std::size_t> Count(std::string_view text, std::size_t max) {
 // or blanks, sorted and with overlapping and adjacent ranges joined, so
 // that a line's fields are matched in one pass.
 std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
+  // The largest number stands for an open end ("N-"), so a field number
+  // stays below it.
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
   std::vector<FieldRange> ranges;
   for (;;) {
@@ -116,16 +118,16 @@ std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
     const std::size_t dash = item.find('-');
     FieldRange range;
     if (dash == std::string_view::npos) {
-      const auto n = Count(item, kMax);
+      const auto n = Count(item, kMax - 1);
       if (!n || *n == 0) return std::nullopt;
       range = {*n, *n};
     } else {
       const std::string_view low = item.substr(0, dash);
       const std::string_view high = item.substr(dash + 1);
       const auto first =
-          low.empty() ? std::optional<std::size_t>(1) : Count(low, kMax);
-      const auto last =
-          high.empty() ? std::optional<std::size_t>(kMax) : Count(high, kMax);
+          low.empty() ? std::optional<std::size_t>(1) : Count(low, kMax - 1);
+      const auto last = high.empty() ? std::optional<std::size_t>(kMax)
+                                     : Count(high, kMax - 1);
       if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
       range = {*first, *last};
     }
@@ -171,12 +173,15 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     if (seen) return refused;
     seen = true;
     std::size_t j = i + 1;
-    for (; j < format.size() &&
-           (format[j] == '-' || format[j] == '0' || format[j] == '\'');
+    // A space flag is read and ignored, as numfmt does.
+    for (; j < format.size() && (format[j] == '-' || format[j] == '0' ||
+                                 format[j] == '\'' || format[j] == ' ');
          ++j) {
-      (format[j] == '-'   ? layout->pad_right
-       : format[j] == '0' ? layout->pad_zeros
-                          : layout->group_digits) = true;
+      if (format[j] != ' ') {
+        (format[j] == '-'   ? layout->pad_right
+         : format[j] == '0' ? layout->pad_zeros
+                            : layout->group_digits) = true;
+      }
     }
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
