@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/amount_converter.h"
+#include "cli/quoting.h"
 #include "cli/text.h"
 #include "mensurex/units.h"
 #include "mensurex/utf8.h"

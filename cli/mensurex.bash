@@ -21,7 +21,7 @@ _mensurex() {
     --invalid) words="abort fail warn ignore" ;;
     --locale) words="C $(locale -a 2>/dev/null)" ;;
     --precision | --padding | --format | --field | -d | --delimiter | \
-      --decimal | --grouping | --unit-separator | --from-unit | --to-unit)
+      --decimal | --unit-separator | --from-unit | --to-unit)
       COMPREPLY=()
       return
       ;;

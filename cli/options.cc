@@ -3,14 +3,16 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
+#include <climits>
 #include <cstddef>
 #include <limits>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "cli/quoting.h"
 #include "cli/text.h"
 #include "locale_numbers.h"
 #include "mensurex/units.h"
@@ -19,39 +21,76 @@
 namespace mensurex::cli {
 namespace {
 
-// What the command line says before units, layout and separators are
-// resolved.
-struct Draft {
-  Options options;
+// Codes of the long options without a short name.
+enum {
+  kToOption = CHAR_MAX + 1,
+  kFromOption,
+  kFromUnitOption,
+  kToUnitOption,
+  kSiOption,
+  kPrecisionOption,
+  kRoundOption,
+  kShowUnitOption,
+  kUnitSeparatorOption,
+  kPaddingOption,
+  kFormatOption,
+  kFieldOption,
+  kHeaderOption,
+  kInvalidOption,
+  kLocaleOption,
+  kDecimalOption,
+  kGroupingOption,
+  kVersionOption,
+};
+
+// getopt_long takes any unambiguous abbreviation of these ("--prec"); one
+// that fits several ("--fr": --from and --from-unit) is refused.
+constexpr option kLongOptions[] = {
+    {"to", required_argument, nullptr, kToOption},
+    {"from", required_argument, nullptr, kFromOption},
+    {"from-unit", required_argument, nullptr, kFromUnitOption},
+    {"to-unit", required_argument, nullptr, kToUnitOption},
+    {"si", no_argument, nullptr, kSiOption},
+    {"precision", required_argument, nullptr, kPrecisionOption},
+    {"round", required_argument, nullptr, kRoundOption},
+    {"show-unit", no_argument, nullptr, kShowUnitOption},
+    {"unit-separator", required_argument, nullptr, kUnitSeparatorOption},
+    {"padding", required_argument, nullptr, kPaddingOption},
+    {"format", required_argument, nullptr, kFormatOption},
+    {"field", required_argument, nullptr, kFieldOption},
+    {"delimiter", required_argument, nullptr, 'd'},
+    {"header", optional_argument, nullptr, kHeaderOption},
+    {"zero-terminated", no_argument, nullptr, 'z'},
+    {"invalid", required_argument, nullptr, kInvalidOption},
+    {"locale", required_argument, nullptr, kLocaleOption},
+    {"decimal", required_argument, nullptr, kDecimalOption},
+    {"grouping", optional_argument, nullptr, kGroupingOption},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersionOption},
+    {nullptr, 0, nullptr, 0},
+};
+// "-": words come back in order as code 1; ":": a missing value is ':'.
+constexpr char kShortOptions[] = "-:d:zh";
+
+// What the command line says that is settled only once all of it is read:
+// the units and scales need --si, the separators --locale, and the
+// precision the decimal separator's length.
+struct Pending {
   std::optional<std::string> to;
   std::optional<std::string> from;
+  std::optional<std::string> from_unit;
+  std::optional<std::string> to_unit;
   std::optional<std::string> locale;
   std::optional<std::string> decimal;
   std::optional<std::string> grouping;
   std::optional<std::string> precision;
-  std::optional<std::string> padding;
-  std::optional<std::string> format;
-  std::optional<std::string> unit_separator;
-  std::optional<std::string> from_unit;
-  std::optional<std::string> to_unit;
+  std::optional<std::string> format_places;
+  bool format_width = false;
+  bool padding = false;
   bool round = false;
   bool invalid = false;
-  bool group_output = false;
+  bool fields = false;
   std::vector<std::string> words;
-};
-
-using Problem = std::optional<UsageError>;
-// Takes an option's value (nullptr when an optional one is not given).
-using Parser = Problem (*)(const char* value, Draft* draft);
-
-struct OptionRow {
-  const char* name = nullptr;
-  int has_arg = no_argument;
-  char short_name = 0;  // 0: long only
-  Parser parse = nullptr;
-  // An optional value may also be the next argument, when that can be a
-  // separator (see Grouping).
-  bool value_may_follow = false;
 };
 
 // A whole decimal number of at most `max`.
@@ -65,440 +104,61 @@ std::optional<std::size_t> Count(std::string_view text, std::size_t max) {
   return value;
 }
 
-// numfmt's field lists: "N", "N-M", "-M", "N-", "-", joined by commas.
+// numfmt's field lists: "N", "N-M", "-M", "N-", "-", separated by commas
+// or blanks, sorted and with overlapping and adjacent ranges joined, so
+// that a line's fields are matched in one pass.
 std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
+  // The largest number stands for an open end ("N-"), so a field number
+  // stays below it.
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
   std::vector<FieldRange> ranges;
   for (;;) {
-    const std::size_t comma = text.find(',');
-    const std::string_view item = text.substr(0, comma);
+    const std::size_t end = std::min(text.find_first_of(", \t"), text.size());
+    const std::string_view item = text.substr(0, end);
     const std::size_t dash = item.find('-');
     FieldRange range;
     if (dash == std::string_view::npos) {
-      const auto n = Count(item, kMax);
+      const auto n = Count(item, kMax - 1);
       if (!n || *n == 0) return std::nullopt;
       range = {*n, *n};
     } else {
       const std::string_view low = item.substr(0, dash);
       const std::string_view high = item.substr(dash + 1);
       const auto first =
-          low.empty() ? std::optional<std::size_t>(1) : Count(low, kMax);
-      const auto last =
-          high.empty() ? std::optional<std::size_t>(kMax) : Count(high, kMax);
+          low.empty() ? std::optional<std::size_t>(1) : Count(low, kMax - 1);
+      const auto last = high.empty() ? std::optional<std::size_t>(kMax)
+                                     : Count(high, kMax - 1);
       if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
       range = {*first, *last};
     }
     ranges.push_back(range);
-    if (comma == std::string_view::npos) return ranges;
-    text.remove_prefix(comma + 1);
+    if (end == text.size()) break;
+    text.remove_prefix(end + 1);
   }
-}
-
-// Ranges in order, overlapping and adjacent ones joined, so that a line's
-// fields are matched in one pass.
-void Normalize(std::vector<FieldRange>* ranges) {
-  std::sort(ranges->begin(), ranges->end(),
+  std::sort(ranges.begin(), ranges.end(),
             [](const FieldRange& a, const FieldRange& b) {
               return a.first < b.first;
             });
   std::vector<FieldRange> joined;
-  for (const FieldRange& range : *ranges) {
-    if (!joined.empty() && (joined.back().last >= range.first - 1)) {
+  for (const FieldRange& range : ranges) {
+    if (!joined.empty() && joined.back().last >= range.first - 1) {
       joined.back().last = std::max(joined.back().last, range.last);
     } else {
       joined.push_back(range);
     }
   }
-  *ranges = std::move(joined);
+  return joined;
 }
 
-template <typename Value>
-std::optional<Value> Choice(
-    std::string_view text,
-    std::initializer_list<std::pair<std::string_view, Value>> choices) {
-  for (const auto& [name, value] : choices) {
-    if (text == name) return value;
-  }
-  return std::nullopt;
-}
-
-// Keeps an option's value for a later step.
-template <std::optional<std::string> Draft::*member>
-Problem Keep(const char* value, Draft* draft) {
-  draft->*member = value;
-  return std::nullopt;
-}
-
-Problem Round(const char* value, Draft* draft) {
-  const auto mode =
-      Choice<Rounding>(value, {{"up", Rounding::kUp},
-                               {"down", Rounding::kDown},
-                               {"from-zero", Rounding::kFromZero},
-                               {"towards-zero", Rounding::kTowardsZero},
-                               {"nearest", Rounding::kNearest}});
-  if (!mode) {
-    return UsageError{QuoteForMessage(value) +
-                      " is not a rounding mode (up, down, from-zero, "
-                      "towards-zero, nearest)"};
-  }
-  draft->options.conversion.rounding = *mode;
-  draft->round = true;
-  return std::nullopt;
-}
-
-Problem Invalid(const char* value, Draft* draft) {
-  const auto mode =
-      Choice<InvalidMode>(value, {{"abort", InvalidMode::kAbort},
-                                  {"fail", InvalidMode::kFail},
-                                  {"warn", InvalidMode::kWarn},
-                                  {"ignore", InvalidMode::kIgnore}});
-  if (!mode) {
-    return UsageError{QuoteForMessage(value) +
-                      " is not an --invalid mode (abort, fail, warn, ignore)"};
-  }
-  draft->options.invalid = *mode;
-  draft->invalid = true;
-  return std::nullopt;
-}
-
-Problem Field(const char* value, Draft* draft) {
-  auto fields = FieldList(value);
-  if (!fields) {
-    return UsageError{QuoteForMessage(value) +
-                      " is not a field list (N, N-M, -M, N-, joined by "
-                      "commas; fields count from 1)"};
-  }
-  std::vector<FieldRange>& all = draft->options.fields;
-  all.insert(all.end(), fields->begin(), fields->end());
-  Normalize(&all);
-  return std::nullopt;
-}
-
-Problem Delimiter(const char* value, Draft* draft) {
-  const std::string_view text = value;
-  if (text.empty() || FrontUtf8Char(text).length != text.size()) {
-    return UsageError{"the delimiter " + QuoteForMessage(text) +
-                      " is not one character"};
-  }
-  draft->options.delimiter = text;
-  return std::nullopt;
-}
-
-Problem Header(const char* value, Draft* draft) {
-  const auto lines =
-      value == nullptr ? std::optional<std::size_t>(1)
-                       : Count(value, std::numeric_limits<std::size_t>::max());
-  if (!lines) {
-    return UsageError{"--header takes a number of lines, not " +
-                      QuoteForMessage(value)};
-  }
-  draft->options.header_lines = *lines;
-  return std::nullopt;
-}
-
-// Without a value, the digits written are grouped; with one, it is the
-// grouping separator read.
-Problem Grouping(const char* value, Draft* draft) {
-  if (value == nullptr) {
-    draft->group_output = true;
-  } else {
-    draft->grouping = value;
-  }
-  return std::nullopt;
-}
-
-template <bool ConversionSettings::*member>
-Problem Set(const char*, Draft* draft) {
-  draft->options.conversion.*member = true;
-  return std::nullopt;
-}
-
-template <Options::Action action>
-Problem Act(const char*, Draft* draft) {
-  draft->options.action = action;
-  return std::nullopt;
-}
-
-Problem ZeroTerminated(const char*, Draft* draft) {
-  draft->options.zero_terminated = true;
-  return std::nullopt;
-}
-
-constexpr std::array<OptionRow, 22> kOptions = {{
-    {"to", required_argument, 0, Keep<&Draft::to>},
-    {"from", required_argument, 0, Keep<&Draft::from>},
-    {"from-unit", required_argument, 0, Keep<&Draft::from_unit>},
-    {"to-unit", required_argument, 0, Keep<&Draft::to_unit>},
-    {"si", no_argument, 0, Set<&ConversionSettings::si>},
-    {"precision", required_argument, 0, Keep<&Draft::precision>},
-    {"round", required_argument, 0, Round},
-    {"show-unit", no_argument, 0, Set<&ConversionSettings::show_unit>},
-    {"unit-separator", required_argument, 0, Keep<&Draft::unit_separator>},
-    {"padding", required_argument, 0, Keep<&Draft::padding>},
-    {"format", required_argument, 0, Keep<&Draft::format>},
-    {"field", required_argument, 0, Field},
-    {"delimiter", required_argument, 'd', Delimiter},
-    {"header", optional_argument, 0, Header},
-    {"zero-terminated", no_argument, 'z', ZeroTerminated},
-    {"invalid", required_argument, 0, Invalid},
-    {"locale", required_argument, 0, Keep<&Draft::locale>},
-    {"decimal", required_argument, 0, Keep<&Draft::decimal>},
-    {"grouping", optional_argument, 0, Grouping, true},
-    {"help", no_argument, 'h', Act<Options::Action::kHelp>},
-    {"version", no_argument, 0, Act<Options::Action::kVersion>},
-    {nullptr, 0, 0, nullptr},
-}};
-// Long options without a short name come back as kLongCode + the index of
-// their row, or of the row whose name theirs extends ("from-unit" has the
-// code of "from"), so that getopt_long takes an abbreviation of both
-// ("--fr") for the shorter; the index it reports tells them apart.
-constexpr int kLongCode = 256;
-
-// "-": words come back in order as option 1; ":": a missing value is ':'.
-std::string ShortOptions() {
-  std::string text = "-:";
-  for (const OptionRow& row : kOptions) {
-    if (row.short_name == 0) continue;
-    text.push_back(row.short_name);
-    if (row.has_arg == required_argument) text.push_back(':');
-  }
-  return text;
-}
-
-int LongCode(std::size_t index) {
-  if (kOptions[index].name == nullptr) return 0;
-  const std::string_view name = kOptions[index].name;
-  for (std::size_t i = 0; i < index; ++i) {
-    const std::string_view shorter = kOptions[i].name;
-    if (name.starts_with(shorter) && name.size() > shorter.size() &&
-        name[shorter.size()] == '-' &&
-        kOptions[i].has_arg == kOptions[index].has_arg) {
-      return kLongCode + static_cast<int>(i);
-    }
-  }
-  return kLongCode + static_cast<int>(index);
-}
-
-std::vector<option> LongOptions() {
-  std::vector<option> options;
-  for (std::size_t i = 0; i < kOptions.size(); ++i) {
-    const OptionRow& row = kOptions[i];
-    options.push_back({row.name, row.has_arg, nullptr,
-                       row.short_name != 0 ? row.short_name : LongCode(i)});
-  }
-  return options;
-}
-
-const OptionRow* OptionRowFor(int code, int long_index) {
-  if (long_index >= 0) return &kOptions[static_cast<std::size_t>(long_index)];
-  for (const OptionRow& row : kOptions) {
-    if (row.name != nullptr && row.short_name == code) return &row;
-  }
-  return nullptr;
-}
-
-// An option's argument: "-" and then a letter or "-".
-bool IsOption(std::string_view argument) {
-  return argument.size() >= 2 && argument[0] == '-' &&
-         (argument[1] == '-' || IsAsciiLetter(argument[1]));
-}
-
-// Whether an argument can be a separator: empty, or one character that is
-// not a digit.
-bool CanBeSeparator(std::string_view argument) {
-  return argument.empty() ||
-         (FrontUtf8Char(argument).length == argument.size() &&
-          !IsAsciiDigit(argument[0]));
-}
-
-// Sorts the arguments into options, handed to their parsers, and words, in
-// one getopt_long scan. The scan always runs to the end, so that it leaves
-// no cluster of short options half read for the next one; the first
-// problem, or --help or --version, is what counts.
-Problem ScanArguments(const std::vector<std::string>& arguments, Draft* draft) {
-  static const std::string short_options = ShortOptions();
-  static const std::vector<option> long_options = LongOptions();
-  std::vector<std::string> texts = arguments;
-  std::string program = "mensurex";
-  std::vector<char*> argv = {program.data()};
-  for (std::string& text : texts) argv.push_back(text.data());
-  argv.push_back(nullptr);
-  const int argc = static_cast<int>(argv.size()) - 1;
-  const auto argument = [&](int i) { return std::string_view(argv[i]); };
-
-  Problem problem;
-  const auto done = [&] {
-    return problem || draft->options.action != Options::Action::kConvert;
-  };
-  bool in_cluster = false;  // within "-zd," after its first letter
-  opterr = 0;
-  optind = 1;
-  for (;;) {
-    const int at = optind;
-    if (!in_cluster && at < argc && argument(at).size() >= 2 &&
-        argument(at)[0] == '-' && !IsOption(argument(at))) {
-      // A negative amount, not a cluster of short options.
-      if (!done()) draft->words.emplace_back(argument(at));
-      ++optind;
-      continue;
-    }
-    int long_index = -1;
-    const int code = getopt_long(argc, argv.data(), short_options.c_str(),
-                                 long_options.data(), &long_index);
-    if (code == -1) break;
-    in_cluster = optind == at;
-    if (done()) continue;
-    if (code == 1) {
-      draft->words.emplace_back(optarg);
-      continue;
-    }
-    const std::string quoted = QuoteForMessage(argument(at));
-    if (code == ':') {
-      problem = UsageError{"option " + quoted + " needs a value"};
-      continue;
-    }
-    const OptionRow* row =
-        code == '?' ? nullptr : OptionRowFor(code, long_index);
-    if (row == nullptr) {
-      problem = UsageError{"unknown or ambiguous option " + quoted};
-      continue;
-    }
-    const char* value = optarg;
-    if (value == nullptr && row->value_may_follow && optind < argc &&
-        CanBeSeparator(argument(optind))) {
-      value = argv[optind++];
-    }
-    problem = row->parse(value, draft);
-  }
-  // What follows "--" is words.
-  for (int i = optind; i < argc; ++i) {
-    if (!done()) draft->words.emplace_back(argument(i));
-  }
-  return problem;
-}
-
-std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
-  if (input && name == "auto") return Scale::kAuto;
-  return Choice<Scale>(name, {{"none", Scale::kNone},
-                              {"si", Scale::kSi},
-                              {"iec", Scale::kIec},
-                              {"iec-i", Scale::kIecI}});
-}
-
-// A size for --from-unit and --to-unit: a whole number, with a suffix or
-// not (1K = 1000, 1Ki = 1024), whose only prime factors are 2 and 5, so
-// that every result stays a finite decimal.
-std::optional<Ratio> UnitSizeNamed(std::string_view text) {
-  std::size_t digits = 0;
-  while (digits < text.size() && IsAsciiDigit(text[digits])) ++digits;
-  auto count =
-      Count(text.substr(0, digits), std::numeric_limits<std::uint64_t>::max());
-  if (!count || *count == 0) return std::nullopt;
-  Ratio size;
-  if (digits < text.size()) {
-    const auto suffix = NumfmtSuffixSize(text.substr(digits), Scale::kAuto);
-    if (!suffix) return std::nullopt;
-    size = *suffix;
-  }
-  for (; *count % 2 == 0; *count /= 2) ++size.twos;
-  for (; *count % 5 == 0; *count /= 5) ++size.fives;
-  if (*count != 1) return std::nullopt;
-  return size;
-}
-
-Problem ResolveNumfmt(const Draft& draft, Options* options) {
-  NumfmtStyle style;
-  const auto scale = [](const std::optional<std::string>& name, bool input,
-                        Scale* scale) -> Problem {
-    if (!name) return std::nullopt;
-    const std::optional<Scale> named = ScaleNamed(*name, input);
-    if (!named) {
-      return UsageError{
-          QuoteForMessage(*name) + " is not a scale (" +
-          (input ? "none, auto, si, iec, iec-i" : "none, si, iec, iec-i") +
-          "), which numfmt's options take instead of units"};
-    }
-    *scale = *named;
-    return std::nullopt;
-  };
-  const auto size = [](const std::optional<std::string>& text,
-                       std::string_view option, Ratio* ratio) -> Problem {
-    if (!text) return std::nullopt;
-    const std::optional<Ratio> named = UnitSizeNamed(*text);
-    if (!named) {
-      return UsageError{std::string(option) +
-                        " takes a size such as 512, 4096, 1K or 1Ki (whole, "
-                        "and a product of 2s and 5s), not " +
-                        QuoteForMessage(*text)};
-    }
-    *ratio = *named;
-    return std::nullopt;
-  };
-  if (Problem problem = scale(draft.from, true, &style.from)) return problem;
-  if (Problem problem = scale(draft.to, false, &style.to)) return problem;
-  if (Problem problem =
-          size(draft.from_unit, "--from-unit", &style.from_unit)) {
-    return problem;
-  }
-  if (Problem problem = size(draft.to_unit, "--to-unit", &style.to_unit)) {
-    return problem;
-  }
-  ConversionSettings& conversion = options->conversion;
-  conversion.numfmt = style;
-  conversion.readable_places = true;
-  if (!draft.round) conversion.rounding = Rounding::kFromZero;
-  if (!draft.invalid) options->invalid = InvalidMode::kAbort;
-  if (options->fields.empty()) options->fields.push_back({1, 1});
-  return std::nullopt;
-}
-
-// numfmt's style when a scale or a unit size is named; mensurex's units
-// otherwise.
-Problem ResolveUnits(const Draft& draft, Options* options) {
-  const bool scale_named = (draft.from && ScaleNamed(*draft.from, true)) ||
-                           (draft.to && ScaleNamed(*draft.to, false));
-  if (scale_named || draft.from_unit || draft.to_unit) {
-    return ResolveNumfmt(draft, options);
-  }
-  ConversionSettings* conversion = &options->conversion;
-  const auto unit = [&](const std::string& name) -> std::optional<Unit> {
-    const auto named = UnitFromName(name, conversion->si);
-    return named ? std::optional<Unit>(named->unit) : std::nullopt;
-  };
-  const auto unknown = [](const std::string& name) {
-    return UsageError{QuoteForMessage(name) + " is not a known unit"};
-  };
-  if (draft.from) {
-    const std::optional<Unit> from = unit(*draft.from);
-    if (!from) return unknown(*draft.from);
-    conversion->default_unit = *from;
-  }
-  if (options->fields.empty() && options->delimiter) {
-    options->fields.push_back({1, 1});
-  }
-  if (draft.to && *draft.to == "human") {
-    // As ls -h and du -h write sizes, rounded up unless --round says.
-    conversion->automatic = true;
-    conversion->readable_places = true;
-    if (!draft.round) conversion->rounding = Rounding::kUp;
-  } else if ((draft.to && *draft.to == "auto") ||
-             (!draft.to && !options->fields.empty())) {
-    conversion->automatic = true;
-  } else if (draft.to) {
-    const std::optional<Unit> to = unit(*draft.to);
-    if (!to) return unknown(*draft.to);
-    conversion->only_unit = *to;
-  }
-  return std::nullopt;
-}
+using Problem = std::optional<UsageError>;
 
 // Reads FORMAT: text, "%[-][0]['][WIDTH][.PRECISION]f", text; "%%" is "%".
-Problem ParseFormat(std::string_view format, ConversionSettings* conversion,
+Problem ParseFormat(std::string_view format, ResultLayout* layout,
                     bool* has_width, std::optional<std::string>* places) {
   const UsageError refused{
       QuoteForMessage(format) +
       " is not a format (TEXT%[-][0]['][WIDTH][.PRECISION]fTEXT)"};
-  std::string* text = &conversion->prefix;
+  std::string* text = &layout->prefix;
   bool seen = false;
   for (std::size_t i = 0; i < format.size(); ++i) {
     if (format[i] != '%') {
@@ -513,12 +173,15 @@ Problem ParseFormat(std::string_view format, ConversionSettings* conversion,
     if (seen) return refused;
     seen = true;
     std::size_t j = i + 1;
-    for (; j < format.size() &&
-           (format[j] == '-' || format[j] == '0' || format[j] == '\'');
+    // A space flag is read and ignored, as numfmt does.
+    for (; j < format.size() && (format[j] == '-' || format[j] == '0' ||
+                                 format[j] == '\'' || format[j] == ' ');
          ++j) {
-      (format[j] == '-'   ? conversion->pad_right
-       : format[j] == '0' ? conversion->pad_zeros
-                          : conversion->group_output) = true;
+      if (format[j] != ' ') {
+        (format[j] == '-'   ? layout->pad_right
+         : format[j] == '0' ? layout->pad_zeros
+                            : layout->group_digits) = true;
+      }
     }
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
@@ -526,105 +189,124 @@ Problem ParseFormat(std::string_view format, ConversionSettings* conversion,
       const auto width =
           Count(format.substr(width_start, j - width_start), kMaxTextBytes);
       if (!width) return refused;
-      conversion->width = *width;
+      layout->width = *width;
       *has_width = true;
     }
     if (j < format.size() && format[j] == '.') {
       const std::size_t digits = ++j;
       while (j < format.size() && IsAsciiDigit(format[j])) ++j;
-      *places = std::string(format.substr(digits, j - digits));
-      if (places->value().empty()) *places = "0";
+      // "%.f" has no fraction digits.
+      places->emplace(j > digits ? format.substr(digits, j - digits) : "0");
     }
     if (j == format.size() || format[j] != 'f') return refused;
     i = j;
-    text = &conversion->suffix;
+    text = &layout->suffix;
   }
   if (!seen) return refused;
-  if (conversion->pad_right) conversion->pad_zeros = false;
+  if (layout->pad_right) layout->pad_zeros = false;
   return std::nullopt;
 }
 
-// --precision, --round, --padding, --format and --unit-separator; after the
-// separators, since a result's length limit bounds the precision.
-Problem ResolveLayout(const Draft& draft, ConversionSettings* conversion) {
-  std::optional<std::string> places = draft.precision;
-  bool has_width = false;
-  if (draft.format) {
-    std::optional<std::string> format_places;
-    if (Problem problem = ParseFormat(*draft.format, conversion, &has_width,
-                                      &format_places)) {
-      return problem;
-    }
-    if (format_places && places) {
+// numfmt's style when a scale or a unit size is named.
+Problem ResolveNumfmt(const Pending& pending, Options* options) {
+  NumfmtStyle style;
+  for (const auto& [name, input, scale] :
+       {std::tuple(&pending.from, true, &style.from),
+        std::tuple(&pending.to, false, &style.to)}) {
+    if (!*name) continue;
+    const std::optional<Scale> named = ScaleNamed(**name, input);
+    if (!named) {
       return UsageError{
-          "--precision and a precision in --format exclude "
-          "each other"};
+          QuoteForMessage(**name) + " is not a scale (" +
+          (input ? "none, auto, si, iec, iec-i" : "none, si, iec, iec-i") +
+          "), which numfmt's options take instead of units"};
     }
-    if (format_places) places = format_places;
+    *scale = *named;
   }
-  if (draft.padding) {
-    if (has_width) {
-      return UsageError{"--padding and a width in --format exclude each other"};
+  for (const auto& [text, option, size] :
+       {std::tuple(&pending.from_unit, "--from-unit", &style.from_unit),
+        std::tuple(&pending.to_unit, "--to-unit", &style.to_unit)}) {
+    if (!*text) continue;
+    const std::optional<Ratio> named = UnitSizeNamed(**text);
+    if (!named) {
+      return UsageError{std::string(option) +
+                        " takes a size such as 512, 4096, 1K or 1Ki (whole, "
+                        "and a product of 2s and 5s), not " +
+                        QuoteForMessage(**text)};
     }
-    std::string_view text = *draft.padding;
-    const bool right = text.starts_with('-');
-    if (right) text.remove_prefix(1);
-    const auto width = Count(text, kMaxTextBytes);
-    if (!width || *width == 0) {
-      return UsageError{"--padding takes a width from 1 to " +
-                        std::to_string(kMaxTextBytes) +
-                        " characters (negative: padded on the right), not " +
-                        QuoteForMessage(*draft.padding)};
-    }
-    conversion->width = *width;
-    conversion->pad_right = right;
+    *size = *named;
   }
-  if (draft.unit_separator) {
-    conversion->unit_separator = *draft.unit_separator;
-  } else if (!draft.options.fields.empty() || conversion->numfmt) {
-    conversion->unit_separator.clear();
+  ConversionSettings& conversion = options->conversion;
+  conversion.numfmt = style;
+  conversion.readable_places = true;
+  if (!pending.round) conversion.rounding = Rounding::kFromZero;
+  if (!pending.invalid) options->invalid = InvalidMode::kAbort;
+  if (options->fields.empty()) options->fields.push_back({1, 1});
+  return std::nullopt;
+}
+
+// numfmt's style when a scale or a unit size is named; mensurex's units
+// otherwise.
+Problem ResolveUnits(const Pending& pending, Options* options) {
+  if ((pending.from && ScaleNamed(*pending.from, true)) ||
+      (pending.to && ScaleNamed(*pending.to, false)) || pending.from_unit ||
+      pending.to_unit) {
+    return ResolveNumfmt(pending, options);
   }
-  if (draft.group_output) conversion->group_output = true;
-  // The longest precision with which zero still fits a result.
-  const std::size_t max_places =
-      conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
-  if (places) {
-    const auto count = Count(*places, max_places);
-    if (!count) {
-      return UsageError{
-          "--precision takes a whole number of digits from 0 "
-          "to " +
-          std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
-    }
-    conversion->places = count;
-  } else if (draft.round && !conversion->readable_places) {
-    conversion->places = 0;  // --round alone rounds to whole units
+  ConversionSettings* conversion = &options->conversion;
+  const auto unit = [&](const std::string& name) -> std::optional<Unit> {
+    const auto named = UnitFromName(name, conversion->si);
+    return named ? std::optional<Unit>(named->unit) : std::nullopt;
+  };
+  const auto unknown = [](const std::string& name) {
+    return UsageError{QuoteForMessage(name) + " is not a known unit"};
+  };
+  if (pending.from) {
+    const std::optional<Unit> from = unit(*pending.from);
+    if (!from) return unknown(*pending.from);
+    conversion->default_unit = *from;
+  }
+  if (options->fields.empty() && options->delimiter) {
+    options->fields.push_back({1, 1});
+  }
+  if (pending.to && *pending.to == "human") {
+    // As ls -h and du -h write sizes, rounded up unless --round says.
+    conversion->automatic = true;
+    conversion->readable_places = true;
+    if (!pending.round) conversion->rounding = Rounding::kUp;
+  } else if ((pending.to && *pending.to == "auto") ||
+             (!pending.to && !options->fields.empty())) {
+    conversion->automatic = true;
+  } else if (pending.to) {
+    const std::optional<Unit> to = unit(*pending.to);
+    if (!to) return unknown(*pending.to);
+    conversion->only_unit = *to;
   }
   return std::nullopt;
 }
 
-Problem ResolveSeparators(const Draft& draft, Options* options) {
-  if (draft.locale && draft.locale->empty()) {
+Problem ResolveSeparators(const Pending& pending, Options* options) {
+  if (pending.locale && pending.locale->empty()) {
     return UsageError{"the locale name cannot be empty"};
   }
   std::optional<NumericConventions> conventions = NumericLocaleConventions(
-      draft.locale ? draft.locale->c_str() : "", &options->locale_notice);
+      pending.locale ? pending.locale->c_str() : "", &options->locale_notice);
   if (!conventions) {
-    return UsageError{QuoteForMessage(*draft.locale) +
+    return UsageError{QuoteForMessage(*pending.locale) +
                       " is not an installed locale"};
   }
   // What the user names wins over what the locale says.
-  if (draft.decimal || draft.grouping) conventions->also_read = {};
-  if (draft.decimal) {
-    if (!draft.grouping && *draft.decimal == conventions->grouping) {
+  if (pending.decimal || pending.grouping) conventions->also_read = {};
+  if (pending.decimal) {
+    if (!pending.grouping && *pending.decimal == conventions->grouping) {
       conventions->grouping.clear();
     }
-    conventions->decimal = *draft.decimal;
+    conventions->decimal = *pending.decimal;
   }
-  if (draft.grouping) conventions->grouping = *draft.grouping;
+  if (pending.grouping) conventions->grouping = *pending.grouping;
   if (auto problem =
           SeparatorProblem(conventions->decimal, conventions->grouping)) {
-    if (!draft.decimal && !draft.grouping) {
+    if (!pending.decimal && !pending.grouping) {
       *problem += " in the locale's conventions";
     }
     return UsageError{*problem};
@@ -644,9 +326,34 @@ Problem ResolveSeparators(const Draft& draft, Options* options) {
   return std::nullopt;
 }
 
+// The precision, bounded by the longest with which zero still fits a
+// result.
+Problem ResolvePlaces(const Pending& pending, ConversionSettings* conversion) {
+  if (pending.format_places && pending.precision) {
+    return UsageError{
+        "--precision and a precision in --format exclude each other"};
+  }
+  const std::optional<std::string>& places =
+      pending.precision ? pending.precision : pending.format_places;
+  const std::size_t max_places =
+      conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
+  if (places) {
+    const auto count = Count(*places, max_places);
+    if (!count) {
+      return UsageError{
+          "--precision takes a whole number of digits from 0 to " +
+          std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
+    }
+    conversion->places = count;
+  } else if (pending.round && !conversion->readable_places) {
+    conversion->places = 0;  // --round alone rounds to whole units
+  }
+  return std::nullopt;
+}
+
 // The words are amounts: each word, or a number and the word without
 // digits after it, its unit ("1.5 GB"), which only whole lines join.
-void ResolveAmounts(const std::vector<std::string>& words, Options* options) {
+void JoinAmounts(const std::vector<std::string>& words, Options* options) {
   const EntrySeparators& separators = options->conversion.separators;
   const bool join = !options->conversion.numfmt && options->fields.empty();
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -660,19 +367,231 @@ void ResolveAmounts(const std::vector<std::string>& words, Options* options) {
   }
 }
 
+// An argument that starts with "-" and then no letter or "-" ("-1", "-.5")
+// is a negative amount, not a cluster of short options.
+bool IsNegativeAmount(std::string_view argument) {
+  return argument.size() >= 2 && argument[0] == '-' && argument[1] != '-' &&
+         !IsAsciiLetter(argument[1]);
+}
+
+template <typename Value>
+std::optional<Value> Choice(
+    std::string_view text,
+    std::initializer_list<std::pair<std::string_view, Value>> choices) {
+  for (const auto& [name, value] : choices) {
+    if (text == name) return value;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments) {
-  Draft draft;
-  Options& options = draft.options;
-  Problem problem = ScanArguments(arguments, &draft);
-  if (!problem && options.action != Options::Action::kConvert) return options;
-  if (!problem) problem = ResolveUnits(draft, &options);
-  if (!problem) problem = ResolveSeparators(draft, &options);
-  if (!problem) problem = ResolveLayout(draft, &options.conversion);
+  Options options;
+  ConversionSettings& conversion = options.conversion;
+  Pending pending;
+  std::optional<std::string> unit_separator;
+  Problem problem;
+
+  std::vector<std::string> texts = arguments;
+  std::string program = "mensurex";
+  std::vector<char*> argv = {program.data()};
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(argv.size()) - 1;
+
+  // The scan runs to the end, so that no cluster of short options is left
+  // half read for the next one; the first problem, or --help or --version,
+  // is what counts.
+  bool in_cluster = false;  // within "-zd," after its first letter
+  opterr = 0;
+  optind = 1;
+  for (;;) {
+    const int at = optind;
+    if (!in_cluster && at < argc && IsNegativeAmount(argv[at])) {
+      if (!problem) pending.words.emplace_back(argv[at]);
+      ++optind;
+      continue;
+    }
+    const int code =
+        getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
+    if (code == -1) break;
+    in_cluster = optind == at;
+    if (problem || options.action != Options::Action::kConvert) continue;
+    const std::string_view value = optarg != nullptr ? optarg : "";
+    switch (code) {
+      case 1:
+        pending.words.emplace_back(value);
+        break;
+      case kToOption:
+        pending.to = value;
+        break;
+      case kFromOption:
+        pending.from = value;
+        break;
+      case kFromUnitOption:
+        pending.from_unit = value;
+        break;
+      case kToUnitOption:
+        pending.to_unit = value;
+        break;
+      case kSiOption:
+        conversion.si = true;
+        break;
+      case kPrecisionOption:
+        pending.precision = value;
+        break;
+      case kRoundOption: {
+        const auto mode =
+            Choice<Rounding>(value, {{"up", Rounding::kUp},
+                                     {"down", Rounding::kDown},
+                                     {"from-zero", Rounding::kFromZero},
+                                     {"towards-zero", Rounding::kTowardsZero},
+                                     {"nearest", Rounding::kNearest}});
+        if (!mode) {
+          problem = UsageError{QuoteForMessage(value) +
+                               " is not a rounding mode (up, down, from-zero, "
+                               "towards-zero, nearest)"};
+          break;
+        }
+        conversion.rounding = *mode;
+        pending.round = true;
+        break;
+      }
+      case kShowUnitOption:
+        conversion.show_unit = true;
+        break;
+      case kUnitSeparatorOption:
+        unit_separator = value;
+        break;
+      case kPaddingOption: {
+        const bool right = value.starts_with('-');
+        const auto width = Count(value.substr(right ? 1 : 0), kMaxTextBytes);
+        if (!width || *width == 0) {
+          problem =
+              UsageError{"--padding takes a width from 1 to " +
+                         std::to_string(kMaxTextBytes) +
+                         " characters (negative: padded on the right), not " +
+                         QuoteForMessage(value)};
+          break;
+        }
+        conversion.layout.width = *width;
+        conversion.layout.pad_right = right;
+        pending.padding = true;
+        break;
+      }
+      case kFormatOption:
+        problem = ParseFormat(value, &conversion.layout, &pending.format_width,
+                              &pending.format_places);
+        break;
+      case kFieldOption: {
+        if (pending.fields) {
+          problem = UsageError{"multiple field specifications"};
+          break;
+        }
+        auto fields = FieldList(value);
+        if (!fields) {
+          problem = UsageError{QuoteForMessage(value) +
+                               " is not a field list (N, N-M, -M, N-, "
+                               "separated by commas or blanks; fields count "
+                               "from 1)"};
+          break;
+        }
+        options.fields = std::move(*fields);
+        pending.fields = true;
+        break;
+      }
+      case 'd':
+        // Empty: no delimiter, the whole line is one field.
+        if (!value.empty() && FrontUtf8Char(value).length != value.size()) {
+          problem = UsageError{"the delimiter " + QuoteForMessage(value) +
+                               " is not one character"};
+          break;
+        }
+        options.delimiter = value;
+        break;
+      case kHeaderOption: {
+        const auto lines =
+            optarg == nullptr
+                ? std::optional<std::size_t>(1)
+                : Count(value, std::numeric_limits<std::size_t>::max());
+        if (!lines) {
+          problem = UsageError{"--header takes a number of lines, not " +
+                               QuoteForMessage(value)};
+          break;
+        }
+        options.header_lines = *lines;
+        break;
+      }
+      case 'z':
+        options.zero_terminated = true;
+        break;
+      case kInvalidOption: {
+        const auto mode =
+            Choice<InvalidMode>(value, {{"abort", InvalidMode::kAbort},
+                                        {"fail", InvalidMode::kFail},
+                                        {"warn", InvalidMode::kWarn},
+                                        {"ignore", InvalidMode::kIgnore}});
+        if (!mode) {
+          problem = UsageError{
+              QuoteForMessage(value) +
+              " is not an --invalid mode (abort, fail, warn, ignore)"};
+          break;
+        }
+        options.invalid = *mode;
+        pending.invalid = true;
+        break;
+      }
+      case kLocaleOption:
+        pending.locale = value;
+        break;
+      case kDecimalOption:
+        pending.decimal = value;
+        break;
+      case kGroupingOption:
+        // Alone, the digits written are grouped; with a value, it is the
+        // grouping separator read.
+        if (optarg == nullptr) {
+          conversion.layout.group_digits = true;
+        } else {
+          pending.grouping = value;
+        }
+        break;
+      case 'h':
+        options.action = Options::Action::kHelp;
+        break;
+      case kVersionOption:
+        options.action = Options::Action::kVersion;
+        break;
+      case ':':
+        problem = UsageError{"option " + QuoteForMessage(argv[at]) +
+                             " needs a value"};
+        break;
+      default:
+        problem = UsageError{"unknown or ambiguous option " +
+                             QuoteForMessage(argv[at])};
+        break;
+    }
+  }
+  // What follows "--" is words.
+  for (int i = optind; i < argc; ++i) pending.words.emplace_back(argv[i]);
+
   if (problem) return *problem;
-  ResolveAmounts(draft.words, &options);
+  if (options.action != Options::Action::kConvert) return options;
+  if (pending.padding && pending.format_width) {
+    return UsageError{"--padding and a width in --format exclude each other"};
+  }
+  if (!problem) problem = ResolveUnits(pending, &options);
+  if (!problem) problem = ResolveSeparators(pending, &options);
+  if (!problem) problem = ResolvePlaces(pending, &conversion);
+  if (problem) return *problem;
+  if (unit_separator) {
+    conversion.unit_separator = *unit_separator;
+  } else if (!options.fields.empty() || conversion.numfmt) {
+    conversion.unit_separator.clear();
+  }
+  JoinAmounts(pending.words, &options);
   return options;
 }
 
@@ -703,21 +622,24 @@ line (or per chosen field), and answer each line before reading on. Without
                      --precision, to whole units
   --show-unit        print the unit after the value of --to UNIT too
   --unit-separator SEP  the text between value and unit (default: a tab, and
-                     nothing in a field)
+                     nothing in a field); numfmt's style reads it back
   --padding N        pad each result to N characters, on the left (on the
-                     right when N is negative)
+                     right when N is negative); a field after one blank
   --format FORMAT    lay each result out as FORMAT: text, then %f with the
                      flags - (pad on the right), 0 (pad with zeros) and '
                      (group the digits), a width and a .PRECISION, then text;
                      %% is a %
-  --field LIST       convert only these fields (N, N-M, -M, N- joined by
-                     commas), to --to or else to the readable unit; the rest
-                     of the line is kept byte for byte, and a field after
-                     spaces keeps its right edge, so columns stay aligned
+  --field LIST       convert only these fields (N, N-M, -M, N- separated by
+                     commas or blanks), to --to or else to the readable unit;
+                     the rest of the line is kept byte for byte, and a field
+                     after spaces keeps its right edge, so columns stay
+                     aligned
   -d, --delimiter X  fields are separated by the character X (default: runs
-                     of spaces and tabs); without --field, field 1 converts
+                     of blanks; '' for none: the line is one field); without
+                     --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
-  -z, --zero-terminated  lines end with NUL, not a line feed
+  -z, --zero-terminated  lines end with NUL, not a line feed (which then
+                     separates fields as a blank does)
   --invalid MODE     for an amount that does not convert: abort (stop),
                      fail (default: report it, print its text in place of its
                      results, exit 1), warn (the same, exit 0), ignore
@@ -727,8 +649,8 @@ line (or per chosen field), and answer each line before reading on. Without
                      LC_NUMERIC or LANG
   --decimal SEP      the decimal separator; when it is the locale's grouping
                      separator, grouping is off unless --grouping is given
-  --grouping [SEP]   the digit-grouping separator read ("" for none); alone,
-                     group the digits written with the locale's separator
+  --grouping[=SEP]   the digit-grouping separator read (empty for none);
+                     alone, group the digits written with the locale's one
   -h, --help         show this help and exit
   --version          show the version and exit
 

@@ -102,11 +102,16 @@ bool LineConverter::TooLong(std::string_view end, std::size_t number) {
 bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
                                 std::string* out) {
   const ConversionSettings& settings = options_.conversion;
-  // A field keeps its right edge where the input had it, so that a
-  // right-aligned column stays one: its spaces give or take what the value
-  // needs, and one at least stays.
-  if (blanks.empty() || settings.pad_right ||
-      blanks.find('\t') != std::string_view::npos) {
+  if (settings.layout.width > 0) {
+    // Laid out at exactly its width, after one blank (none at the start of
+    // the line), as numfmt does.
+    blanks = blanks.substr(0, out->size() > line_start_ ? 1 : 0);
+  }
+  // Otherwise a field keeps its right edge where the input had it, so that
+  // a right-aligned column stays one: its spaces give or take what the
+  // value needs, and one at least stays.
+  if (blanks.empty() || settings.layout.width > 0 ||
+      blanks.find_first_not_of(' ') != std::string_view::npos) {
     out->append(blanks);
     const std::size_t start = out->size();
     if (converter_.Convert(text, {}, out, &message_)) return true;
@@ -127,7 +132,13 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
                                   std::size_t number) {
   std::string* const out = output_->buffer();
   const std::size_t start = out->size();
+  line_start_ = start;
   const std::vector<FieldRange>& ranges = options_.fields;
+  // A NUL-ended line may hold line feeds: they part fields as blanks do.
+  const bool zero_terminated = options_.zero_terminated;
+  const auto is_blank = [zero_terminated](char c) {
+    return IsFieldBlank(c) || (zero_terminated && c == '\n');
+  };
   complaints_.clear();
   std::size_t field = 0;
   std::size_t range = 0;  // the first range that does not end before `field`
@@ -136,17 +147,27 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
     std::size_t field_end = 0;
     std::string_view blanks;
     if (options_.delimiter) {
-      field_end = std::min(line.find(*options_.delimiter, i), line.size());
+      field_end =
+          options_.delimiter->empty()
+              ? line.size()
+              : std::min(line.find(*options_.delimiter, i), line.size());
     } else {
       const std::size_t first_blank = i;
-      while (i < line.size() && IsFieldBlank(line[i])) ++i;
+      while (i < line.size() && is_blank(line[i])) ++i;
       blanks = line.substr(first_blank, i - first_blank);
+      if (zero_terminated && blanks.find('\n') != std::string_view::npos) {
+        // Written as a space, as numfmt writes it, so that a record stays
+        // one line of text.
+        spaced_blanks_.assign(blanks);
+        std::replace(spaced_blanks_.begin(), spaced_blanks_.end(), '\n', ' ');
+        blanks = spaced_blanks_;
+      }
       if (i == line.size()) {
         out->append(blanks);
         break;
       }
       field_end = i;
-      while (field_end < line.size() && !IsFieldBlank(line[field_end])) {
+      while (field_end < line.size() && !is_blank(line[field_end])) {
         ++field_end;
       }
     }

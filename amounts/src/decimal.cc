@@ -60,11 +60,18 @@ Plan MakePlan(const Decimal& amount, Ratio ratio) {
 
 __extension__ using Uint128 = unsigned __int128;
 
+// 10^0 .. 10^38, all that 128 bits hold.
+constexpr std::array<Uint128, 39> kPowersOfTen = [] {
+  std::array<Uint128, 39> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i)
+    powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
+
 // 10^exponent for an exponent below 39.
 Uint128 SmallPowerOfTen(std::int64_t exponent) {
-  Uint128 power = 1;
-  for (std::int64_t i = 0; i < exponent; ++i) power *= 10;
-  return power;
+  return kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 
 // digits * 10^shift in 128 bits, when it fits: most amounts are short.
@@ -73,6 +80,11 @@ bool ScaledSmall(std::string_view digits, std::int64_t shift, Uint128* n) {
   std::uint64_t value = 0;
   for (const char c : digits) {
     value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (shift < 20) {  // 64 bits times 64 bits always fits 128
+    *n = static_cast<Uint128>(value) *
+         static_cast<std::uint64_t>(SmallPowerOfTen(shift));
+    return true;
   }
   return !__builtin_mul_overflow(static_cast<Uint128>(value),
                                  SmallPowerOfTen(shift), n);
@@ -101,33 +113,49 @@ std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
 
 int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
 
-// amount * 2^twos rounded to `places`, for a ratio below 1 (and above
-// 2^-128) and an amount that fits 128 bits at that many places, as most
-// byte counts do. False, with nothing appended, for any other.
-bool AppendSmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
-                        Rounding rounding, std::string_view decimal,
-                        std::array<char, 40>* buffer, std::string* out) {
+// amount * 2^twos * 10^places rounded to a whole number into *q, for a
+// ratio without fives and an amount that fits 128 bits at that many places,
+// as most byte counts do. False for any other.
+bool SmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
+                  Rounding rounding, Uint128* q) {
   Uint128 scaled = 0;
-  if (ratio.fives != 0 || ratio.twos >= 0 || ratio.twos <= -128 ||
+  if (ratio.fives != 0 || ratio.twos <= -128 || ratio.twos >= 128 ||
       !ScaledSmall(amount.digits,
                    amount.exponent + static_cast<std::int64_t>(places),
                    &scaled)) {
     return false;
   }
+  if (ratio.twos >= 0) {
+    const auto k = static_cast<unsigned>(ratio.twos);
+    if (k > 0 && (scaled >> (128 - k)) != 0) return false;
+    *q = scaled << k;
+    return true;
+  }
   const auto k = static_cast<unsigned>(-ratio.twos);
-  Uint128 q = scaled >> k;
-  const Uint128 rest = scaled - (q << k);
+  *q = scaled >> k;
+  const Uint128 rest = scaled - (*q << k);
   const Uint128 half = Uint128{1} << (k - 1);
   if (rest != 0 && RoundsAway(rounding, amount.negative,
                               rest < half    ? -1
                               : rest == half ? 0
                                              : 1,
-                              (q & 1) != 0)) {
-    ++q;
+                              (*q & 1) != 0)) {
+    ++*q;
   }
-  if (amount.negative && q != 0) out->push_back('-');
-  AppendFixedDecimal(SmallDigits(q, buffer), 0, places, decimal, out);
   return true;
+}
+
+// Whether the integer part of a written value (ASCII digits after an
+// optional minus sign) is at least `bound`.
+bool IntegerPartReaches(std::string_view written, unsigned bound) {
+  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
+  unsigned long long whole = 0;
+  for (const char c : written) {
+    if (c < '0' || c > '9') break;
+    whole = whole * 10 + static_cast<unsigned>(c - '0');
+    if (whole >= bound) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -220,7 +248,9 @@ struct ExactConverter::Numbers {
       if (plan.base == 2) {
         small <<= plan.power;
       } else {
-        for (unsigned long i = 0; i < plan.power; ++i) small *= 5;
+        // 5^power = 10^power / 2^power.
+        small *= SmallPowerOfTen(static_cast<std::int64_t>(plan.power)) >>
+                 plan.power;
       }
       return;
     }
@@ -279,6 +309,7 @@ struct ExactConverter::Numbers {
   mpz_class n;
   mpz_class factor;  // kept, so that its memory is reused
   std::string text;
+  std::string rounded;  // RoundsToAtLeast's text of long amounts
   std::array<char, 40> buffer{};
 };
 
@@ -286,12 +317,39 @@ ExactConverter::ExactConverter() : numbers_(std::make_unique<Numbers>()) {}
 ExactConverter::~ExactConverter() = default;
 
 bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
+  if (ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -128 &&
+      amount.exponent >= 0 && !amount.digits.empty()) {
+    // A whole amount against 2^k: by the numbers of digits, or in 128 bits
+    // when they have as many.
+    const auto k = static_cast<unsigned>(-ratio.twos);
+    const std::int64_t length = FloorLog10(2, k) + 1;
+    const std::int64_t amount_length =
+        static_cast<std::int64_t>(amount.digits.size()) +
+        std::min(amount.exponent, kExponentBound);
+    if (amount_length != length) return amount_length > length;
+    Uint128 n = 0;
+    if (ScaledSmall(amount.digits, amount.exponent, &n)) return (n >> k) != 0;
+  }
   const Plan plan = MakePlan(amount, ratio);
   if (plan.digits.empty()) return false;
   if (plan.scale >= 0 || plan.min_digits - 1 >= -plan.scale) return true;
   if (plan.max_digits <= -plan.scale) return false;
   numbers_->Load(plan);
   return numbers_->AtLeastPowerOfTen(-plan.scale);
+}
+
+bool ExactConverter::RoundsToAtLeast(const Decimal& amount, Ratio ratio,
+                                     std::size_t places, Rounding rounding,
+                                     unsigned bound) {
+  Uint128 q = 0;
+  if (places < 20 && SmallRounded(amount, ratio, places, rounding, &q)) {
+    return q >= bound * SmallPowerOfTen(static_cast<std::int64_t>(places));
+  }
+  std::string& written = numbers_->rounded;
+  written.clear();
+  return AppendText(amount, ratio, places, rounding, ".",
+                    std::numeric_limits<std::size_t>::max(), &written) &&
+         IntegerPartReaches(written, bound);
 }
 
 bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
@@ -302,10 +360,16 @@ bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
       max_length, std::numeric_limits<std::int32_t>::max()));
   if (places && *places > static_cast<std::size_t>(limit)) return false;
   const std::size_t start = out->size();
-  const bool written =
-      (places && AppendSmallRounded(amount, ratio, *places, rounding, decimal,
-                                    &numbers_->buffer, out)) ||
-      AppendLarge(amount, ratio, places, rounding, decimal, limit, out);
+  Uint128 small = 0;
+  const bool is_small =
+      places && SmallRounded(amount, ratio, *places, rounding, &small);
+  if (is_small) {
+    if (amount.negative && small != 0) out->push_back('-');
+    AppendFixedDecimal(SmallDigits(small, &numbers_->buffer), 0, *places,
+                       decimal, out);
+  }
+  const bool written = is_small || AppendLarge(amount, ratio, places, rounding,
+                                               decimal, limit, out);
   if (!written || static_cast<std::int64_t>(out->size() - start) > limit) {
     out->resize(start);
     return false;

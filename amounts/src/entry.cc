@@ -377,6 +377,39 @@ double ToDouble(const ParsedNumber& number) {
   return sign * size;
 }
 
+// Reads a plain ASCII number, [-]digits[DECIMAL digits] with at least one
+// digit and the decimal separator when that is one ASCII character, which
+// the grammar accepts whatever the separators, as most amounts are written:
+// its digits without leading zeros, and the exponent of their last. False
+// for any other text, which the grammar then reads.
+bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
+                     Decimal* decimal) {
+  decimal->negative = text.starts_with('-');
+  std::string_view integer = text.substr(decimal->negative ? 1 : 0);
+  std::string_view fraction;
+  if (const std::size_t at = separators.decimal.size() == 1
+                                 ? integer.find(separators.decimal[0])
+                                 : std::string_view::npos;
+      at != std::string_view::npos) {
+    fraction = integer.substr(at + 1);
+    integer = integer.substr(0, at);
+  }
+  const auto digits = [](std::string_view part) {
+    return std::all_of(part.begin(), part.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (integer.size() + fraction.size() == 0 || !digits(integer) ||
+      !digits(fraction)) {
+    return false;
+  }
+  decimal->digits.assign(integer);
+  decimal->digits.append(fraction);
+  decimal->digits.erase(0, std::min(decimal->digits.find_first_not_of('0'),
+                                    decimal->digits.size()));
+  decimal->exponent = -static_cast<std::int64_t>(fraction.size());
+  return true;
+}
+
 }  // namespace
 
 bool IsNumericEntry(std::string_view text, const EntrySeparators& separators) {
@@ -396,17 +429,26 @@ Outcome<double> EntryToDouble(std::string_view text,
 Outcome<Decimal> EntryToDecimal(std::string_view text,
                                 const EntrySeparators& separators) {
   Decimal decimal;
-  ParsedNumber number;
-  if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
-           .Parse(&number)) {
-    return ConversionFailure::kNotNumeric;
+  if (!ReadPlainNumber(text, separators, &decimal)) {
+    ParsedNumber number;
+    if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
+             .Parse(&number)) {
+      return ConversionFailure::kNotNumeric;
+    }
+    decimal.negative = number.negative;
+    // number: 0.d1...dn * 10^exponent; the digits: d1...dn * 10^(exponent -
+    // n).
+    decimal.exponent =
+        number.exponent - static_cast<std::int64_t>(decimal.digits.size());
   }
-  decimal.negative = number.negative;
-  if (decimal.digits.empty()) return decimal;
-  // number: 0.d1...dn * 10^exponent; the result: d1...dn * 10^(exponent - n).
+  // Trailing zeros belong to the exponent.
   const std::size_t significant = decimal.digits.find_last_not_of('0') + 1;
-  decimal.exponent =
-      number.exponent - static_cast<std::int64_t>(decimal.digits.size()) +
+  if (significant == 0) {
+    decimal.digits.clear();
+    decimal.exponent = 0;
+    return decimal;
+  }
+  decimal.exponent +=
       static_cast<std::int64_t>(decimal.digits.size() - significant);
   decimal.digits.resize(significant);
   return decimal;

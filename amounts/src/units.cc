@@ -122,17 +122,27 @@ std::size_t LongestLanguageName() {
   return longest;
 }
 
-// Whether the integer part of a written value (ASCII digits after an
-// optional minus sign) is at least `base`.
-bool ReachesBase(std::string_view written, unsigned base) {
-  if (!written.empty() && written.front() == '-') written.remove_prefix(1);
-  unsigned whole = 0;
-  for (const char c : written) {
-    if (!IsAsciiDigit(static_cast<unsigned char>(c))) break;
-    whole = whole * 10 + static_cast<unsigned>(c - '0');
-    if (whole >= base) return true;
+// The unit of an ASCII symbol or prefix in any letter case (B, K, KB, Ki,
+// KiB .. EiB), the names by far the most read, without folding; nullopt
+// for any other name.
+std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
+  if (name.empty() || name.size() > 3) return std::nullopt;
+  std::array<char, 3> upper{};
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   }
-  return false;
+  const std::string_view text(upper.data(), name.size());
+  if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
+  const std::size_t prefix = std::string_view("KMGTPE").find(text[0]);
+  if (prefix == std::string_view::npos) return std::nullopt;
+  const auto storage = static_cast<StorageUnit>(prefix + 1);
+  const std::string_view rest = text.substr(1);
+  if (rest.empty() || rest == "B") return NamedUnit{{storage, si}};
+  if (rest == "I" || rest == "IB") {
+    return NamedUnit{{storage, false}, UnitNaming::kIec};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -251,6 +261,7 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 }
 
 std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
+  if (auto symbol = AsciiSymbolUnit(name, si)) return symbol;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
   for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
     const auto storage = static_cast<StorageUnit>(i);
@@ -290,14 +301,8 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
 }
 
 Ratio RatioBetween(Unit from, Unit to) {
-  // 1024^i = 2^(10i); 1000^i = 2^(3i) * 5^(3i).
-  const auto twos = [](Unit unit) {
-    return (unit.decimal ? 3 : 10) * UnitIndex(unit.storage);
-  };
-  const auto fives = [](Unit unit) {
-    return unit.decimal ? 3 * UnitIndex(unit.storage) : 0;
-  };
-  return {twos(from) - twos(to), fives(from) - fives(to)};
+  return UnitSize(UnitIndex(from.storage), from.decimal) /
+         UnitSize(UnitIndex(to.storage), to.decimal);
 }
 
 bool IsUnitLetter(char32_t c) {
@@ -369,33 +374,37 @@ std::pair<std::string_view, std::string_view> SplitLastUnitName(
   return whole;
 }
 
+int ReadableUnitIndex(ExactConverter& exact, const Decimal& value,
+                      Ratio to_bytes, bool decimal, int top,
+                      std::optional<std::size_t> places, Rounding rounding) {
+  const auto ratio = [&](int index) {
+    return to_bytes / UnitSize(index, decimal);
+  };
+  // A value at least 1 in a unit is at least 1 in every smaller one. The
+  // search starts at the unit that the number of digits points to, which
+  // is nearly always the answer, and moves until it is.
+  const double digits = static_cast<double>(value.digits.size()) +
+                        static_cast<double>(value.exponent) - 1;
+  const double log2 =
+      digits * 3.321928 + to_bytes.twos + to_bytes.fives * 2.321928;
+  int low = static_cast<int>(std::clamp(log2 / (decimal ? 9.965784 : 10.0), 0.0,
+                                        static_cast<double>(top)));
+  while (low > 0 && !exact.AtLeastOne(value, ratio(low))) --low;
+  while (low < top && exact.AtLeastOne(value, ratio(low + 1))) ++low;
+  if (places && low < top &&
+      exact.RoundsToAtLeast(value, ratio(low), *places, rounding,
+                            decimal ? 1000 : 1024)) {
+    return low + 1;
+  }
+  return low;
+}
+
 Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
                   bool si, std::optional<std::size_t> places,
                   Rounding rounding) {
-  const auto unit = [si](int index) {
-    return Unit{static_cast<StorageUnit>(index), si && index > 0};
-  };
-  // A value at least 1 in a unit is at least 1 in every smaller one: the
-  // answer is found by halving [bytes, exabytes].
-  int low = 0;
-  int high = kStorageUnitCount - 1;
-  while (low < high) {
-    const int middle = (low + high + 1) / 2;
-    if (exact.AtLeastOne(value, RatioBetween(from, unit(middle)))) {
-      low = middle;
-    } else {
-      high = middle - 1;
-    }
-  }
-  if (!places || low == kStorageUnitCount - 1) return unit(low);
-  std::string rounded;
-  if (exact.AppendText(value, RatioBetween(from, unit(low)), places, rounding,
-                       ".", std::numeric_limits<std::size_t>::max(),
-                       &rounded) &&
-      ReachesBase(rounded, si ? 1000 : 1024)) {
-    return unit(low + 1);
-  }
-  return unit(low);
+  const int index = ReadableUnitIndex(exact, value, RatioBetween(from, {}), si,
+                                      kStorageUnitCount - 1, places, rounding);
+  return {static_cast<StorageUnit>(index), si && index > 0};
 }
 
 }  // namespace mensurex

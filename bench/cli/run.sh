@@ -82,6 +82,16 @@ for i in "${!rows[@]}"; do
     'BEGIN { printf "%-28s %8.3f %8.2f %8.3f  %s\n", n, w, w / b, c, r }'
 done
 
+# The two speeds that matter most, against their limits.
+ratio_of() {
+  local wall base
+  wall=$(awk '{ print $1 }' "$work/times.$1" | median)
+  base=$(awk '{ print $1 }' "$work/times.$2" | median)
+  awk -v w="$wall" -v b="$base" 'BEGIN { printf "%.2f", w / b }'
+}
+echo "mensurex --to auto -p1: $(ratio_of 5 4)x numfmt --to=iec (at most 0.5x);" \
+  "mensurex --to B: $(ratio_of 1 0)x numfmt --from=iec (at most 0.35x)"
+
 # The cost of one long amount must grow about linearly with its digits.
 long_time() {
   awk -v n="$1" 'BEGIN { srand(2); s = "1"; for (i = 1; i < n; i++) s = s int(rand() * 10); print s " EB" }' >"$work/long.txt"

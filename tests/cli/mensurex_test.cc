@@ -162,6 +162,12 @@ TEST(MensurexTest, PrintsEveryDigitOfTheExactValue) {
        "1600000000\n0\n1023\n-1024\n1 EB\n",
        "1.490116119384765625\tGB\n0\tB\n1023\tB\n-1\tKB\n1\tEB\n"},
       {{"--to", "auto", "--precision", "1", "1600000000"}, "", "1.5\tGB\n"},
+      // Amounts as long as a unit's size in digits, and plain numbers with
+      // zeros at either end.
+      {{"--to", "auto"},
+       "1023\n1024\n1E3\n1048575\n1048576\n0001048576.000\n-0.0\n.5\n5.\n",
+       "1023\tB\n1\tKB\n1000\tB\n1023.9990234375\tKB\n1\tMB\n1\tMB\n0\tB\n"
+       "0.5\tB\n5\tB\n"},
   });
 }
 
@@ -219,11 +225,14 @@ TEST(MensurexTest, ConvertedFieldsStayOneField) {
       {{"-z", "--to", "KB"},
        std::string("1024\0002048", 9),
        std::string("1\0002\0", 4)},
-      // Right-aligned columns stay aligned; a field without blanks before
-      // it is padded alone.
+      // A width lays a field out after one blank, as numfmt does.
       {{"--to", "auto", "--field", "2-3", "--padding", "5"},
        "a         1024 1536\nbbbb   1048576  1.5\n",
-       "a          1KB 1.5KB\nbbbb       1MB  1.5B\n"},
+       "a   1KB 1.5KB\nbbbb   1MB  1.5B\n"},
+      // Line feeds within NUL-ended lines part fields, written as spaces.
+      {{"-z", "--field", "3", "--to=si"},
+       std::string("A\nB 1001 C\0D\tE\n2002\0", 20),
+       std::string("A B 1.1k C\0D\tE 2.1k\0", 20)},
       {{"-d", ",", "--to", "KB", "--field", "1", "--padding", "-4"},
        "2048,x\n",
        "2   ,x\n"},
@@ -281,6 +290,7 @@ TEST(MensurexTest, NamesWhatIsWrong) {
       {{"--to", "auto", "1e-999999999999999999999", "B"}, 1, "is too small"},
       {{"--padding", "8", "--format", "%5f"}, 2, "exclude each other"},
       {{"--format", "%d"}, 2, "\"%d\" is not a format"},
+      {{"--field=1", "--field=2"}, 2, "multiple field specifications"},
   };
   for (const Row& row : rows) {
     const Outcome run = RunLines(row.arguments, "");
@@ -326,8 +336,7 @@ TEST(MensurexTest, ArgumentsAreOneAmount) {
         {"1.5GB"},
         {"1.5 GB"},
         {"--from", "G", "1.5"},
-        {"--", "1.5", "GB"},
-        {"--fr=gb", "1.5"}}) {
+        {"--", "1.5", "GB"}}) {
     const Outcome run = RunMensurex(args);
     EXPECT_EQ(run.status, 0) << testing::PrintToString(args) << run.err;
     EXPECT_EQ(run.out, block) << testing::PrintToString(args);
@@ -376,14 +385,22 @@ TEST(MensurexTest, SpeaksNumfmt) {
       {{"--from-unit=512", "--to=iec"}, "3\n"},
       {{"--to-unit=1024"}, "1536\n1536.50\n"},
       {{"--to-unit=1K"}, "4096\n"},
+      {{"--from-unit=K"}, "30\n"},
+      {{"--to-unit=G", "--format=%.1f"}, "9991239123\n"},
       {{"--from-unit=1Ki", "--to-unit=4096"}, "10\n"},
       {{"--to=iec", "--format=%.3f"}, "1536\n100\n"},
       {{"--to=iec", "--format=%08.1f"}, "1536\n"},
       {{"--to=iec", "--format=%-8f|"}, "1536\n"},
       {{"--to=iec", "--format=ab%fcd"}, "1536\n"},
       {{"--to=iec", "--format=%.0f"}, "1536\n"},
+      {{"--to=iec", "--format=% 6.1f"}, "1536\n"},
       {{"--from=iec", "--padding=8"}, "1K\n"},
       {{"--from=iec", "--padding=-8"}, "1K\n"},
+      {{"--field=2", "--to=iec-i", "--padding=12"}, "x 56568936622846 y\n"},
+      {{"--field=2", "--to=iec", "--padding=-6"}, "x    2048 y\n"},
+      {{"--to=iec", "--padding=6"}, "   2048 x\n"},
+      {{"-d", "", "--from=si"}, "4.0 K\n"},
+      {{"--field", "1,2 4", "--from-unit=1024"}, "1 2 3 4\n"},
       {{"--to=iec", "--round=nearest"}, "1536.1\n1587\n-1587\n"},
       {{"--to=iec", "--round=up"}, "1587\n-1587\n"},
       {{"--to=iec", "--round=down"}, "1587\n-1587\n"},
@@ -446,6 +463,9 @@ TEST(MensurexTest, StaysExactWhereNumfmtStops) {
        "16E\n",
        "18446744073709551616.0\n"},
       {{"--to=iec", "--unit-separator", " "}, "100\n1536\n", "100\n1.5 K\n"},
+      // Read as newer numfmt reads them.
+      {{"--from=iec", "--unit-separator=::"}, "4::K\n", "4096\n"},
+      {{"-d", "", "--from=auto"}, "2 K\n2  K\n", "2000\n", 2},
   });
 }
 
@@ -464,13 +484,13 @@ TEST(MensurexTest, WritesReadableOutput) {
        "3.6KB a\n"},
       {{"--field", "2"}, "a   2048 b\n", "a    2KB b\n"},
       {{"-d", ":"}, "2048:x\n", "2KB:x\n"},
-      {{"--to", "B", "--grouping", "--grouping", "_"},
+      {{"--to", "B", "--grouping", "--grouping=_"},
        "1_234_567\n",
        "1_234_567\n"},
       {{"--to", "B", "--format", "%'13.1f", "--locale", "en_US.UTF-8"},
        "-1234567\n",
        " -1,234,567.0\n"},
-      {{"--to", "KB", "--grouping", ".", "--decimal", ",", "--grouping"},
+      {{"--to", "KB", "--grouping=.", "--decimal", ",", "--grouping"},
        "1.234.567.890\n",
        "1.205.632,705078125\n"},
   });
@@ -528,6 +548,9 @@ TEST(MensurexTest, FollowsTheLocaleAndItsOverrides) {
       {{"LC_ALL=fr_FR.UTF-8"}, {"1\u00A0234 567,5"}, "1234567,5\n"},
       {{"LC_ALL=fr_FR.UTF-8"}, {"1\u3000024\u2003KB"}, "1048576\n"},
       {{"LC_ALL=en_US.UTF-8"}, {"--decimal", ",", "1,5"}, "1,5\n"},
+      {{"LC_ALL=C"},
+       {"--decimal", "\u066B", "10", "100\u066B50"},
+       "10\n100\u066B5\n"},
       {{"LC_ALL=de_CH.UTF-8"}, {"1'234.5"}, "1234.5\n"},
       {{"LC_ALL=en_IN.UTF-8"}, {"12,34,567.5"}, "1234567.5\n"},
       {{"LC_ALL=en_IN.UTF-8"}, {"1,234,567"}, ""},
@@ -541,7 +564,7 @@ TEST(MensurexTest, FollowsTheLocaleAndItsOverrides) {
       {{"LC_ALL=hi_IN.UTF-8"}, {"1,50,000"}, "150000\n"},
       {{"LC_ALL=fa_IR.UTF-8"}, {"\u06F1\u066B\u06F5", "KB"}, "1536\n"},
       {{"LC_ALL=C"},
-       {"--decimal", ",", "--grouping", ".", "1.024,5"},
+       {"--decimal", ",", "--grouping=.", "1.024,5"},
        "1024,5\n"},
       {{"LC_ALL=en_US.UTF-8"}, {"--grouping=", "1,024"}, ""},
       {{"LC_ALL=no_SUCH.UTF-8"}, {"1.5"}, "1.5\n"},
@@ -644,14 +667,17 @@ TEST(MensurexTest, RefusesBadOptionsWithStatusTwo) {
       {"--locale", "xx_XX", "1"},
       {"--decimal", "", "1"},
       {"--locale="},
-      {"--grouping", "e", "1e300"},
+      {"--grouping=e", "1e300"},
       {"--decimal", "0", "100"},
       {"--decimal", "-"},
       {"--decimal", "\xFF"},
-      {"--grouping", "\x1B"},
+      {"--grouping=\x1B"},
       {"--decimal", ".."},
       {"--decimal=,", "--grouping=,"},
       {"--f", "1", "--to", "B"},
+      {"--fr=gb", "1.5"},
+      {"--field", "1, 2"},
+      {"--field", "18446744073709551615", "--to", "B"},
       {"--from-unit", "1.5"},
       {"--to", "iec", "--to-unit", "0"},
       {"--from", "iec-x", "1"},

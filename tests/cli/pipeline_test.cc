@@ -63,11 +63,11 @@ TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
 TEST(PipelineTest, EachParseStartsAfresh) {
   EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zq", "1"})));
   EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zd"})));
-  const auto parsed =
-      ParseOptions({"-1", "-zd,", "--fr=KB", "--to-u=1Ki", "-2.5", "--", "-3"});
+  const auto parsed = ParseOptions(
+      {"-1", "-zd,", "--from=KB", "--to-u=1Ki", "-2.5", "--", "-3"});
   ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));  // KB: no scale
   const auto numfmt = ParseOptions(
-      {"-1", "-zd,", "--fr=iec", "--to-u=1Ki", "-2.5", "--", "-3", "--to"});
+      {"-1", "-zd,", "--from=iec", "--to-u=1Ki", "-2.5", "--", "-3", "--to"});
   const Options& options = std::get<Options>(numfmt);
   EXPECT_TRUE(options.zero_terminated);
   EXPECT_EQ(options.delimiter, ",");

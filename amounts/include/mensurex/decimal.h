@@ -25,6 +25,13 @@ struct Decimal {
 struct Ratio {
   int twos = 0;
   int fives = 0;
+
+  friend constexpr Ratio operator*(Ratio a, Ratio b) {
+    return {a.twos + b.twos, a.fives + b.fives};
+  }
+  friend constexpr Ratio operator/(Ratio a, Ratio b) {
+    return {a.twos - b.twos, a.fives - b.fives};
+  }
 };
 
 // How a value is brought to a number of decimal places.
@@ -77,6 +84,12 @@ class ExactConverter {
 
   // Whether |amount * ratio| >= 1.
   bool AtLeastOne(const Decimal& amount, Ratio ratio);
+
+  // Whether |amount * ratio|, rounded by `rounding` to `places` fraction
+  // digits as AppendText rounds it, is at least `bound`. Short amounts are
+  // decided in 128 bits without writing them out.
+  bool RoundsToAtLeast(const Decimal& amount, Ratio ratio, std::size_t places,
+                       Rounding rounding, unsigned bound);
 
  private:
   // AppendText past the short amounts that need no GMP; false when the text

@@ -104,10 +104,24 @@ std::pair<std::string_view, std::string_view> SplitUnitName(
 std::pair<std::string_view, std::string_view> SplitLastUnitName(
     std::string_view text);
 
-// The unit an amount reads best in: the largest in which its exact value is
-// at least 1 (bytes when there is none), or the one above that when the
-// value, rounded there to `places`, reaches the step to it (1000 with `si`,
-// 1024 without). Units above bytes are decimal with `si`.
+// The size in bytes of the unit `index` steps above bytes: 1000^index with
+// `decimal`, 1024^index without.
+constexpr Ratio UnitSize(int index, bool decimal) {
+  return decimal ? Ratio{3 * index, 3 * index} : Ratio{10 * index, 0};
+}
+
+// The unit an amount of value * to_bytes bytes reads best in, as its index
+// among bytes and the `top` units above it (each 1000 times the one below
+// with `decimal`, 1024 times without): the largest in which its exact value
+// is at least 1 (bytes when there is none), or the one above that when the
+// value, rounded there to `places`, reaches the step to it. Decided without
+// writing the value out.
+int ReadableUnitIndex(ExactConverter& exact, const Decimal& value,
+                      Ratio to_bytes, bool decimal, int top,
+                      std::optional<std::size_t> places, Rounding rounding);
+
+// ReadableUnitIndex among the seven units for an amount in `from`; units
+// above bytes are decimal with `si`.
 Unit ReadableUnit(ExactConverter& exact, const Decimal& value, Unit from,
                   bool si, std::optional<std::size_t> places,
                   Rounding rounding);

@@ -38,9 +38,13 @@ struct Options {
   // value unless a unit separator is given. With fields separated by
   // blanks, a converted field after spaces keeps its right edge where the
   // input had it while it fits (the spaces give or take the difference, one
-  // stays at least), so that right-aligned columns stay aligned.
+  // stays at least), so that right-aligned columns stay aligned; with a
+  // width (--padding, --format) it is laid out at that width after one
+  // blank, as numfmt does.
   std::vector<FieldRange> fields;
-  // What separates fields; nullopt: runs of blanks (spaces and tabs).
+  // What separates fields; nullopt: runs of blanks (spaces and tabs, and
+  // line feeds within NUL-ended lines, which are written as spaces);
+  // empty: nothing, the whole line is one field.
   std::optional<std::string> delimiter;
   // Lines at the start of the input that are passed through unchanged,
   // however long.
@@ -65,15 +69,14 @@ struct UsageError {
 // the options). An argument that starts with "-" and then no letter ("-1",
 // "-.5") is an amount, so negative amounts need no "--". The separators
 // come from the environment's numeric locale unless --locale names
-// another, and --decimal and --grouping replace either; a --decimal that
-// is the locale's grouping separator turns grouping off.
+// another, and --decimal and --grouping=SEP replace either; a --decimal
+// that is the locale's grouping separator turns grouping off.
 //
 // numfmt's options mean what they mean to numfmt: a scale after --from or
 // --to (none, auto, si, iec, iec-i), --from-unit or --to-unit turn on its
 // style (see NumfmtStyle), with its defaults: field 1 of each line,
 // --round=from-zero, --invalid=abort, no unit separator. A bare --grouping
-// groups the digits written; one followed by a word that can be a
-// separator ("," or "") sets the separator read.
+// groups the digits written.
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 

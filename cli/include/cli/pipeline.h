@@ -92,7 +92,9 @@ class LineConverter {
   std::string message_;
   std::string complaint_;
   std::string scratch_;
+  std::string spaced_blanks_;
   std::vector<std::string> complaints_;
+  std::size_t line_start_ = 0;  // where the line's output starts
   bool any_bad_ = false;
 };
 

@@ -1,0 +1,46 @@
+// numfmt's way of reading and writing amounts: scales of suffixes and unit
+// sizes.
+#ifndef MENSUREX_CLI_NUMFMT_STYLE_H_
+#define MENSUREX_CLI_NUMFMT_STYLE_H_
+
+#include <optional>
+#include <string_view>
+
+#include "mensurex/decimal.h"
+
+namespace mensurex::cli {
+
+// numfmt's scales: which suffixes follow a number on input (K = 1000 for
+// si, 1024 for iec; Ki = 1024 for iec-i; either for auto), and which the
+// readable unit is written with on output (k/K, or Ki); none: no suffix.
+enum class Scale { kNone, kAuto, kSi, kIec, kIecI };
+
+// How amounts are read and written in numfmt's style: a number with
+// numfmt's suffixes, times from_unit, divided by to_unit, written either
+// as a number (to = kNone) or in the largest unit of the scale with a
+// suffix (no suffix in bytes). Without a precision, a number keeps as many
+// fraction digits as it was written with (none after a suffix), and a
+// scaled value has one below 10 and none from 10 (none in bytes).
+struct NumfmtStyle {
+  Scale from = Scale::kNone;
+  Scale to = Scale::kNone;
+  Ratio from_unit;  // the sizes of the units, 2^a * 5^b
+  Ratio to_unit;
+};
+
+// The scale a name stands for; "auto" only on input.
+std::optional<Scale> ScaleNamed(std::string_view name, bool input);
+
+// The size in bytes of numfmt's suffix under `scale` (K = 1000 or 1024, Ki
+// = 1024, up to Q and Qi; k is K), or nullopt when the scale does not read
+// it.
+std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale);
+
+// A size for --from-unit and --to-unit: a whole number, with a suffix or
+// not (1K = 1000, 1Ki = 1024), whose only prime factors are 2 and 5, so
+// that every result stays a finite decimal.
+std::optional<Ratio> UnitSizeNamed(std::string_view text);
+
+}  // namespace mensurex::cli
+
+#endif  // MENSUREX_CLI_NUMFMT_STYLE_H_

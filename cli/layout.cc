@@ -1,0 +1,65 @@
+#include "cli/layout.h"
+
+#include <algorithm>
+
+#include "mensurex/utf8.h"
+
+namespace mensurex::cli {
+namespace {
+
+// Appends `text` with the digits before its decimal separator grouped.
+void AppendGrouped(std::string_view text, const EntrySeparators& separators,
+                   std::string* out) {
+  const std::size_t sign = text.starts_with('-') ? 1 : 0;
+  std::size_t end = sign;
+  while (end < text.size() && IsAsciiDigit(text[end])) ++end;
+  const auto first = static_cast<std::size_t>(separators.first_group_size);
+  const auto higher = static_cast<std::size_t>(separators.higher_group_size);
+  if (separators.grouping.empty() || separators.first_group_size < 1 ||
+      separators.higher_group_size < 1) {
+    out->append(text);
+    return;
+  }
+  out->append(text.substr(0, sign));
+  for (std::size_t i = sign; i < end; ++i) {
+    const std::size_t after = end - i;  // digits from this one to the end
+    if (i > sign &&
+        (after == first || (after > first && (after - first) % higher == 0))) {
+      out->append(separators.grouping);
+    }
+    out->push_back(text[i]);
+  }
+  out->append(text.substr(end));
+}
+
+}  // namespace
+
+void AppendLaidOut(const ResultLayout& layout,
+                   const EntrySeparators& separators, std::string_view text,
+                   std::size_t unit_chars, std::string* scratch,
+                   std::string* out) {
+  if (layout.group_digits) {
+    scratch->clear();
+    AppendGrouped(text, separators, scratch);
+    text = *scratch;
+  }
+  out->append(layout.prefix);
+  std::size_t chars = CharCount(text);
+  if (layout.pad_zeros) chars -= std::min(chars, unit_chars);
+  const std::size_t pad = layout.width > chars ? layout.width - chars : 0;
+  if (layout.pad_right) {
+    out->append(text);
+    out->append(pad, ' ');
+  } else if (layout.pad_zeros) {
+    const bool minus = text.starts_with('-');
+    if (minus) out->push_back('-');
+    out->append(pad, '0');
+    out->append(text.substr(minus ? 1 : 0));
+  } else {
+    out->append(pad, ' ');
+    out->append(text);
+  }
+  out->append(layout.suffix);
+}
+
+}  // namespace mensurex::cli
