@@ -441,7 +441,7 @@ Destination::Fate Destination::SettleJob(int job_id, std::string& why) {
 // The whole of standard input; empty when it cannot be read whole.
 std::string ReadPage() {
   std::string page;
-  std::array<char, 64 * 1024> buffer{};
+  std::array<char, kWriteChunk> buffer{};
   std::size_t got = 0;
   while ((got = std::fread(buffer.data(), 1, buffer.size(), stdin)) > 0) {
     page.append(buffer.data(), got);
