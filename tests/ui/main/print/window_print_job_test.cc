@@ -290,7 +290,9 @@ class WindowPrintJobTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(proxy->Stalled(), 5000);
       const QStringList helpers = ChildProcesses();
       QCOMPARE(helpers.size(), before.children + 1);
-      QCOMPARE(::kill(helpers.last().toInt(), SIGSEGV), 0);
+      // As the kernel ends a process out of memory; a sanitizer would catch
+      // a fault and exit instead.
+      QCOMPARE(::kill(helpers.last().toInt(), SIGKILL), 0);
     }
     QVERIFY(finished.wait(kOutcomeWithinMs));
     QVERIFY2(clock.elapsed() < kOutcomeWithinMs,
