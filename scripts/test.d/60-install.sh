@@ -37,6 +37,8 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 need "share/icons/hicolor/scalable/apps/$id.svg"
 need share/man/man1/Mensurex2.1
+# The window's print helper, where the window looks for it.
+need libexec/mensurex2-print
 # Every size is drawn from the SVG; at 32 x 32 that drawing is the window's
 # own icon, so the two pictures cannot drift apart unnoticed.
 source_icon=ui/shared/icon/mensurex.xpm

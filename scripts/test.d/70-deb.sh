@@ -140,7 +140,8 @@ field() {
 # The command needs the C and C++ libraries, GMP and ICU, nothing graphical.
 others=$(field mensurex Depends | grep -vxE 'libc6|libgcc-s1|libstdc\+\+6|libgmp10|libicu72' || true)
 [[ -z $others ]] || fail "mensurex depends on more than the C, C++, GMP and ICU libraries: $others"
-# Loaded at run time, so no linker-level tool can find them.
+# libcups through the print helper's link, from shlibs; the platform plugins
+# are loaded at run time, where no linker-level tool can find them.
 for p in libcups2 qt6-qpa-plugins; do
   field mensurex2 Depends | grep -qxF "$p" || fail "mensurex2 does not depend on $p"
 done

@@ -163,11 +163,8 @@ QList<QKeySequence> EnterKeys() {
 QObject* StartWindowPrintJob(const QWidget& window, QObject* parent,
                              frmMain::PrintDone done) {
   auto* job = new mensurex::ui::WindowPrintJob(parent);
-  QObject::connect(
-      job, &mensurex::ui::WindowPrintJob::finished, parent,
-      [job, done = std::move(done)](mensurex::ui::PrintOutcome outcome) {
-        done(outcome, job->errorString());
-      });
+  QObject::connect(job, &mensurex::ui::WindowPrintJob::finished, parent,
+                   std::move(done));
   job->start(window);
   return job;
 }

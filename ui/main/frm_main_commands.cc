@@ -168,9 +168,7 @@ void frmMain::PrintForm() {
   // The job logs its reason; the window only tells how it ended.
   print_job_ = start_print_job_(
       *this, this,
-      [this](mensurex::ui::PrintOutcome outcome, const QString& /*reason*/) {
-        PrintFinished(outcome);
-      });
+      [this](mensurex::ui::PrintOutcome outcome) { PrintFinished(outcome); });
   SetBusy(true);
 }
 

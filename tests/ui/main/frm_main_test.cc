@@ -623,8 +623,7 @@ class FrmMainTest : public QObject {
     QVERIFY(OpenBox() == nullptr);
 
     printer.done(uncertain ? mensurex::ui::PrintOutcome::kMayHavePrinted
-                           : mensurex::ui::PrintOutcome::kFailed,
-                 "why");
+                           : mensurex::ui::PrintOutcome::kFailed);
     const Message message =
         Answer(static_cast<QMessageBox::StandardButton>(answer));
     QVERIFY(message.is_message_box);
@@ -663,9 +662,9 @@ class FrmMainTest : public QObject {
     FakePrinter printer;
     w->set_print_job_starter(printer.Starter());
     QTest::mouseClick(w.button("cmdPrintForm"), Qt::LeftButton);
-    printer.done(mensurex::ui::PrintOutcome::kPrinted, QString());
+    printer.done(mensurex::ui::PrintOutcome::kPrinted);
     w.action("mnuPrintForm")->trigger();
-    printer.done(mensurex::ui::PrintOutcome::kPrinted, QString());
+    printer.done(mensurex::ui::PrintOutcome::kPrinted);
     QCOMPARE(printer.calls, 2);
     QVERIFY(OpenBox() == nullptr);
     QVERIFY(w.button("cmdPrintForm")->isEnabled());
@@ -695,7 +694,7 @@ class FrmMainTest : public QObject {
     window->close();
     QApplication::processEvents();
     QVERIFY(w->isVisible());
-    printer.done(mensurex::ui::PrintOutcome::kFailed, QString());
+    printer.done(mensurex::ui::PrintOutcome::kFailed);
     QVERIFY(w->isVisible());
     QVERIFY(Answer().is_message_box);
     QTRY_VERIFY(!w->isVisible());

@@ -187,7 +187,7 @@ void ShowPrintFailure(frmMain& window,
       [](const QWidget&, QObject* parent, frmMain::PrintDone done) {
         auto* job = new QObject(parent);
         QTimer::singleShot(0, job, [done = std::move(done)] {
-          done(mensurex::ui::PrintOutcome::kFailed, QString());
+          done(mensurex::ui::PrintOutcome::kFailed);
         });
         return job;
       });

@@ -1,83 +1,125 @@
 #include "ui/main/print/window_print_job.h"
 
-#include <pthread.h>
-
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QWidget>
 #include <algorithm>
-#include <atomic>
+#include <array>
 #include <chrono>
-#include <mutex>
-#include <system_error>
-#include <thread>
-#include <utility>
+#include <cstdint>
+#include <string>
+#include <string_view>
 
-#include "print_conversation.h"
+#include "mensurex/utf8.h"
 #include "window_pdf.h"
 
 namespace mensurex::ui {
 namespace {
 
-Q_LOGGING_CATEGORY(lcPrint, "mensurex.print")
+Q_LOGGING_CATEGORY(lcPrint, "mensurex.print", QtInfoMsg)
 
-using Clock = ConversationTimes::Clock;
-using Post = void (*)(WindowPrintJob*, PrintOutcome, const std::string&);
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-}  // namespace
+// The helper is ended this long before the deadline, which leaves time for
+// its end and the outcome.
+constexpr milliseconds kEndMargin{1000};
 
-// What the job and its worker thread share. The worker may outlive the job
-// (until the conversation's end); it then reaches nothing of the job but
-// this, and it never blocks the job's thread.
-struct PrintJobShared {
-  std::mutex mutex;
-  // Cleared by the job's destructor; the worker posts its outcome to the job
-  // only while holding `mutex` and finding it set.
-  WindowPrintJob* job = nullptr;
-  // No one waits for the outcome any more.
-  std::atomic<bool> abandoned{false};
-  // The whole document has gone out.
-  std::atomic<bool> sent{false};
-};
+int MillisecondsUntil(Clock::time_point until) {
+  return int(std::max(std::chrono::ceil<milliseconds>(until - Clock::now()),
+                      milliseconds::zero())
+                 .count());
+}
 
-namespace {
+// `title` followed by a mark of invisible characters that no other job
+// carries, so that this print's job can be told from any other by its name
+// alone, while the queue shows the title.
+QString MarkedJobName(const QString& title) {
+  // Zero-width characters, two bits each: 64 random bits in 32 of them.
+  static constexpr std::array<std::string_view, 4> kDigits = {
+      "\u200b", "\u200c", "\u200d", "\u2060"};
+  std::uint64_t mark = QRandomGenerator::system()->generate64();
+  std::string marked;
+  for (int digit = 0; digit < 32; ++digit, mark >>= 2) {
+    marked += kDigits[mark & 3];
+  }
+  // A job's name holds at most 255 bytes: the title keeps the whole
+  // characters that fit.
+  const std::string name = title.toStdString();
+  const std::size_t room = 255 - marked.size();
+  std::size_t kept = 0;
+  while (kept < name.size()) {
+    const Utf8Char next = FrontUtf8Char(std::string_view(name).substr(kept));
+    if (next.length == 0 || kept + next.length > room) break;
+    kept += next.length;
+  }
+  return QString::fromStdString(name.substr(0, kept) + marked);
+}
 
-// The worker's side: the conversation in its child process, then its outcome
-// posted to the job. Ends by the conversation's end, the child with it.
-void RunExchange(const std::shared_ptr<PrintJobShared>& shared,
-                 const WindowImage& drawn, const ConversationTimes& times,
-                 const Paper& fallback, const std::string& job_name,
-                 Post post) {
-  // Named, so that a print's thread and its process can be told in a list.
-  pthread_setname_np(pthread_self(), "mensurex-print");
-  const ConversationResult result = RunPrintConversation(
-      times, fallback, drawn.title.toStdString(), job_name,
-      [&drawn](const Paper& paper) { return WindowImagePdf(drawn, paper); },
-      shared->abandoned, shared->sent);
-  const std::scoped_lock lock(shared->mutex);
-  if (shared->job != nullptr) post(shared->job, result.outcome, result.why);
+// The destination's paper from the helper's "paper" line's words, else
+// `fallback`; the margin is at least the fallback's.
+Paper PaperFrom(const QString& words, const Paper& fallback) {
+  const QStringList numbers = words.split(' ', Qt::SkipEmptyParts);
+  if (numbers.size() != 3) return fallback;
+  std::array<int, 3> hundredths{};
+  for (int index = 0; index < 3; ++index) {
+    bool ok = false;
+    hundredths[index] = numbers[index].toInt(&ok);
+    if (!ok || hundredths[index] < 0) return fallback;
+  }
+  if (hundredths[0] == 0 || hundredths[1] == 0) return fallback;
+  return Paper{QSizeF(hundredths[0] / 100.0, hundredths[1] / 100.0),
+               std::max(fallback.margin_mm, hundredths[2] / 100.0)};
 }
 
 }  // namespace
 
 WindowPrintJob::WindowPrintJob(QObject* parent)
-    : QObject(parent), shared_(std::make_shared<PrintJobShared>()) {
-  shared_->job = this;
-  deadline_timer_.setSingleShot(true);
-  deadline_timer_.setTimerType(Qt::PreciseTimer);
-  // A last resort: the worker reports well before this.
-  connect(&deadline_timer_, &QTimer::timeout, this, [this] {
-    Finish(
-        shared_->sent ? PrintOutcome::kMayHavePrinted : PrintOutcome::kFailed,
-        "deadline passed");
+    : QObject(parent),
+      helper_path_(QCoreApplication::applicationDirPath() + "/" +
+                   MENSUREX_PRINT_HELPER_FROM_PROGRAM),
+      helper_(new QProcess(this)) {
+  // The helper's messages, if any, go where the program's go.
+  helper_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  for (QTimer* timer : {&end_timer_, &deadline_timer_}) {
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+  }
+  connect(&end_timer_, &QTimer::timeout, this, [this] {
+    cut_off_ = true;
+    helper_->kill();
   });
+  // A last resort: the helper's end is reported well before this.
+  connect(&deadline_timer_, &QTimer::timeout, this, [this] {
+    Finish(sent_ ? PrintOutcome::kMayHavePrinted : PrintOutcome::kFailed,
+           "deadline passed");
+  });
+  connect(helper_, &QProcess::readyReadStandardOutput, this,
+          &WindowPrintJob::ReadHelperLines);
+  connect(helper_, &QProcess::finished, this, &WindowPrintJob::HelperEnded);
+  // Queued: start() may report a helper that cannot start at once.
+  connect(
+      helper_, &QProcess::errorOccurred, this,
+      [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) HelperEnded();
+      },
+      Qt::QueuedConnection);
 }
 
 WindowPrintJob::~WindowPrintJob() {
-  {
-    const std::scoped_lock lock(shared_->mutex);
-    shared_->job = nullptr;
-  }
-  shared_->abandoned = true;
+  if (helper_->state() == QProcess::NotRunning) return;
+  // Abandoned: the helper stops waiting for the scheduler, cancels a job it
+  // made and ends, on its own; it is killed at its end should it not.
+  QProcess* const helper = helper_;
+  helper->disconnect(this);
+  helper->setParent(nullptr);
+  if (!page_given_) helper->closeWriteChannel();
+  helper->terminate();
+  connect(helper, &QProcess::finished, helper, &QObject::deleteLater);
+  QTimer::singleShot(std::max(end_timer_.remainingTime(), 0), helper,
+                     [helper] { helper->kill(); });
 }
 
 void WindowPrintJob::start(const QWidget& window) {
@@ -86,56 +128,109 @@ void WindowPrintJob::start(const QWidget& window) {
     return;
   }
   started_ = true;
-  const auto deadline =
-      Clock::now() + std::chrono::milliseconds(kPrintDeadlineMs);
-  // Drawn for the locale's paper, since only the exchange tells the
-  // printer's own; the worker fits the image to that.
-  const Paper fallback = LocalePaper();
-  WindowImage drawn = DrawWindowForPrint(window, fallback);
-  std::string job_name = MarkedJobName(drawn.title);
-
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-      deadline - Clock::now());
-  deadline_timer_.start(std::max(left, std::chrono::milliseconds::zero()));
-
-  const auto post = [](WindowPrintJob* job, PrintOutcome outcome,
-                       const std::string& why) {
+  const auto deadline = Clock::now() + milliseconds(kPrintDeadlineMs);
+  const auto end = deadline - kEndMargin;
+  // Drawn for the locale's paper, since only the helper tells the printer's
+  // own; the page fits the image to that.
+  drawn_ =
+      std::make_unique<WindowImage>(DrawWindowForPrint(window, LocalePaper()));
+  deadline_timer_.start(MillisecondsUntil(deadline));
+  end_timer_.start(MillisecondsUntil(end));
+  step_ = "starting the print helper";
+  // Looked at first: a QProcess that cannot start its program keeps one of
+  // its pipes open for good.
+  if (!QFileInfo(helper_path_).isExecutable()) {
     QMetaObject::invokeMethod(
-        job, [job, outcome, why] { job->Finish(outcome, why); },
+        this,
+        [this] {
+          Finish(PrintOutcome::kFailed, "the print helper " + helper_path_ +
+                                            " did not start: no such program");
+        },
         Qt::QueuedConnection);
-  };
-  try {
-    std::thread(RunExchange, shared_, std::move(drawn),
-                ConversationTimes::Before(deadline), fallback,
-                std::move(job_name), Post{post})
-        .detach();
-  } catch (const std::system_error& error) {
-    const std::string why =
-        std::string("no thread for the exchange: ") + error.what();
-    QMetaObject::invokeMethod(
-        this, [this, why] { Finish(PrintOutcome::kFailed, why); },
-        Qt::QueuedConnection);
+    return;
+  }
+  const auto end_ms =
+      std::chrono::duration_cast<milliseconds>(end.time_since_epoch()).count();
+  helper_->start(helper_path_, {QString::number(end_ms),
+                                MarkedJobName(drawn_->title), drawn_->title});
+}
+
+void WindowPrintJob::ReadHelperLines() {
+  while (helper_->canReadLine()) {
+    const QString line = QString::fromUtf8(helper_->readLine()).trimmed();
+    const QString word = line.section(' ', 0, 0);
+    const QString rest = line.section(' ', 1);
+    if (word == "step") {
+      step_ = rest;
+      qCDebug(lcPrint, "%s", qUtf8Printable(rest));
+    } else if (word == "paper" && !page_given_) {
+      page_given_ = true;
+      helper_->write(WindowImagePdf(*drawn_, PaperFrom(rest, LocalePaper())));
+      helper_->closeWriteChannel();
+    } else if (word == "sent") {
+      sent_ = true;
+    } else if (word == "printed" || word == "failed" ||
+               word == "may-have-printed") {
+      outcome_line_ = line;
+    }
   }
 }
 
-void WindowPrintJob::Finish(PrintOutcome outcome, const std::string& reason) {
+void WindowPrintJob::HelperEnded() {
+  if (finished_) return;
+  ReadHelperLines();
+  const QString word = outcome_line_.section(' ', 0, 0);
+  const QString why = outcome_line_.section(' ', 1);
+  if (word == "printed") return Finish(PrintOutcome::kPrinted, why);
+  if (word == "failed") return Finish(PrintOutcome::kFailed, why);
+  if (word == "may-have-printed") {
+    return Finish(PrintOutcome::kMayHavePrinted, why);
+  }
+  QString reason;
+  if (helper_->error() == QProcess::FailedToStart) {
+    reason = "the print helper " + helper_path_ +
+             " did not start: " + helper_->errorString();
+  } else if (cut_off_) {
+    reason = step_ + ": no answer (cut off at the deadline)";
+  } else if (helper_->exitStatus() == QProcess::CrashExit) {
+    reason = "the print helper crashed while " + step_;
+  } else {
+    reason = QString(
+                 "the print helper ended (status %1) without an outcome "
+                 "while %2")
+                 .arg(helper_->exitCode())
+                 .arg(step_);
+  }
+  // Once the page has gone out only the scheduler can say it failed.
+  if (sent_) {
+    Finish(PrintOutcome::kMayHavePrinted,
+           "the whole document went out; " + reason);
+  } else {
+    Finish(PrintOutcome::kFailed, reason);
+  }
+}
+
+void WindowPrintJob::Finish(PrintOutcome outcome, const QString& reason) {
   if (finished_) return;
   finished_ = true;
+  end_timer_.stop();
   deadline_timer_.stop();
+  helper_->kill();
   switch (outcome) {
     case PrintOutcome::kPrinted:
-      if (!reason.empty()) qCInfo(lcPrint, "printed: %s", reason.c_str());
+      if (!reason.isEmpty())
+        qCInfo(lcPrint, "printed: %s", qUtf8Printable(reason));
       break;
     case PrintOutcome::kFailed:
-      error_string_ = QString::fromStdString(reason);
-      qCWarning(lcPrint, "printing failed: %s", reason.c_str());
+      error_string_ = reason;
+      qCWarning(lcPrint, "printing failed: %s", qUtf8Printable(reason));
       break;
     case PrintOutcome::kMayHavePrinted:
-      error_string_ = QString::fromStdString(reason);
-      qCWarning(lcPrint, "the page may have printed: %s", reason.c_str());
+      error_string_ = reason;
+      qCWarning(lcPrint, "the page may have printed: %s",
+                qUtf8Printable(reason));
       break;
   }
-  if (outcome != PrintOutcome::kPrinted) shared_->abandoned = true;
   emit finished(outcome);
 }
 

@@ -1,6 +1,5 @@
 #include "stalling_proxy.h"
 
-#include <cups/cups.h>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -199,7 +198,6 @@ StallingProxy::StallingProxy(const QString& upstream, Mode mode,
   listener_ = fd;
   qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") +
                              QByteArray::number(ntohs(address.sin_port)));
-  cupsSetServer(nullptr);
   thread_ = std::thread([this, lifetime_ms] { Run(lifetime_ms); });
 }
 
@@ -213,7 +211,6 @@ StallingProxy::~StallingProxy() {
   CloseFd(wake_[0]);
   CloseFd(wake_[1]);
   qputenv("CUPS_SERVER", upstream_);
-  cupsSetServer(nullptr);
 }
 
 void StallingProxy::Run(int lifetime_ms) {

@@ -1,6 +1,6 @@
-// Printing the main window through WindowPrintJob against a private CUPS
-// scheduler, well and badly behaved: exactly one outcome, by the deadline, its
-// reason unless printed, and no job left pending.
+// Printing the main window through WindowPrintJob and its helper against a
+// private CUPS scheduler, well and badly behaved: exactly one outcome, by the
+// deadline, its reason unless printed, and no job left pending.
 #include "ui/main/print/window_print_job.h"
 
 #include <QApplication>
@@ -15,9 +15,9 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <csignal>
 #include <memory>
 
-#include "cups_library.h"
 #include "cups_sandbox.h"
 #include "pdf_readback.h"
 #include "stalling_proxy.h"
@@ -27,7 +27,6 @@
 using mensurex::testing::CupsSandbox;
 using mensurex::testing::StallingProxy;
 using mensurex::ui::PrintOutcome;
-using mensurex::ui::WindowPrintJob;
 using Mode = StallingProxy::Mode;
 Q_DECLARE_METATYPE(CupsSandbox::QueuePaper)
 
@@ -37,40 +36,47 @@ constexpr QRgb kLightGreen = qRgb(192, 255, 192);
 // The deadline, with room for a slow machine.
 constexpr int kOutcomeWithinMs = mensurex::ui::kPrintDeadlineMs + 2000;
 
-enum class Setup { kNoPrinter, kRefusing, kStopped, kProxy, kForeignJob };
+enum class Setup {
+  kNoPrinter,
+  kRefusing,
+  kStopped,
+  kProxy,
+  kForeignJob,
+  kNoHelper,
+  kHelperCrashes
+};
+
+// The job as the window runs it, with the helper from the build tree.
+struct WindowPrintJob : mensurex::ui::WindowPrintJob {
+  WindowPrintJob() { set_helper(PRINT_HELPER); }
+};
 using QueuePaper = CupsSandbox::QueuePaper;
 
 qsizetype CountEntries(const QString& dir) {
   return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
 }
 
-// What a print may leave running in this process: its named worker threads,
-// and child processes of any thread.
-struct Leftovers {
-  qsizetype print_threads = 0;
-  qsizetype children = 0;
-  qsizetype files = 0;
-};
-Leftovers CountLeftovers() {
-  Leftovers count;
+// The processes this process has started, from any of its threads.
+QStringList ChildProcesses() {
+  QStringList children;
   const QDir tasks("/proc/self/task");
   for (const QString& task :
        tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    QFile comm(tasks.filePath(task + "/comm"));
-    if (comm.open(QIODevice::ReadOnly) &&
-        comm.readAll().trimmed() == "mensurex-print") {
-      ++count.print_threads;
-    }
-    QFile children(tasks.filePath(task + "/children"));
-    if (children.open(QIODevice::ReadOnly)) {
-      count.children += QString::fromLatin1(children.readAll())
-                            .split(' ', Qt::SkipEmptyParts)
-                            .size();
+    QFile list(tasks.filePath(task + "/children"));
+    if (list.open(QIODevice::ReadOnly)) {
+      children +=
+          QString::fromLatin1(list.readAll()).split(' ', Qt::SkipEmptyParts);
     }
   }
-  count.files = CountEntries("/proc/self/fd");
-  return count;
+  return children;
 }
+
+// What a print may leave behind in this process.
+struct Leftovers {
+  qsizetype threads = CountEntries("/proc/self/task");
+  qsizetype children = ChildProcesses().size();
+  qsizetype files = CountEntries("/proc/self/fd");
+};
 
 }  // namespace
 
@@ -80,9 +86,6 @@ class WindowPrintJobTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(sandbox_->IsValid());
-    // Loaded once for good, with whatever its libraries keep open, before
-    // any print is counted.
-    QVERIFY(mensurex::ui::SystemCupsLibrary() != nullptr);
     window_.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window_));
     // A finished conversion, so that the boxes hold digits to print.
@@ -131,6 +134,10 @@ class WindowPrintJobTest : public QObject {
     QCOMPARE(job.errorString(), QString());
     QCOMPARE(sandbox_->JobCount(), jobs_before_ + 1);
     QVERIFY(sandbox_->WaitForIdle());
+    // libcups is the helper's alone: the window's process never maps it.
+    QFile maps("/proc/self/maps");
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("libcups"));
 
     // At 96 dpi the page shows the window at its on-screen size, centred,
     // its client area light green down to its bottom edge.
@@ -212,6 +219,10 @@ class WindowPrintJobTest : public QObject {
     failure("job number lost, another client's empty job has the title",
             Setup::kForeignJob, Mode::kLateJobAnswer,
             "the job was not created");
+    failure("no print helper", Setup::kNoHelper, Mode::kSilent,
+            "did not start");
+    failure("print helper crashes", Setup::kHelperCrashes, Mode::kSilent,
+            "the print helper crashed while");
     QTest::addRow("page printed, its upload never answered")
         << Setup::kProxy << Mode::kLateDocumentAnswer << PrintOutcome::kPrinted
         << "";
@@ -233,7 +244,8 @@ class WindowPrintJobTest : public QObject {
     QFETCH(Mode, mode);
     QFETCH(PrintOutcome, outcome);
     QFETCH(QString, reason);
-    const Leftovers before = CountLeftovers();
+    const Leftovers before;
+    WindowPrintJob job;
     std::unique_ptr<StallingProxy> proxy;
     switch (setup) {
       case Setup::kNoPrinter:
@@ -246,8 +258,12 @@ class WindowPrintJobTest : public QObject {
       case Setup::kStopped:
         sandbox_->Stop();
         break;
+      case Setup::kNoHelper:
+        job.set_helper(sandbox_->Path("no-such-helper"));
+        break;
       case Setup::kProxy:
       case Setup::kForeignJob:
+      case Setup::kHelperCrashes:
         proxy = std::make_unique<StallingProxy>(sandbox_->SocketPath(), mode);
         QVERIFY(proxy->IsListening());
         break;
@@ -259,7 +275,6 @@ class WindowPrintJobTest : public QObject {
                             QRegularExpression::escape(reason)));
     }
 
-    WindowPrintJob job;
     QSignalSpy finished(&job, &WindowPrintJob::finished);
     QElapsedTimer clock;
     clock.start();
@@ -270,6 +285,14 @@ class WindowPrintJobTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(proxy->Stalled(), 5000);
       foreign_job = sandbox_->CreateEmptyJob(window_.windowTitle());
       QVERIFY(foreign_job > 0);
+    }
+    if (setup == Setup::kHelperCrashes) {
+      QTRY_VERIFY_WITH_TIMEOUT(proxy->Stalled(), 5000);
+      const QStringList helpers = ChildProcesses();
+      QCOMPARE(helpers.size(), before.children + 1);
+      // As the kernel ends a process out of memory; a sanitizer would catch
+      // a fault and exit instead.
+      QCOMPARE(::kill(helpers.last().toInt(), SIGKILL), 0);
     }
     QVERIFY(finished.wait(kOutcomeWithinMs));
     QVERIFY2(clock.elapsed() < kOutcomeWithinMs,
@@ -293,11 +316,12 @@ class WindowPrintJobTest : public QObject {
     // process, no descriptor, whatever the scheduler still does.
     Leftovers now;
     QTRY_VERIFY2_WITH_TIMEOUT(
-        (now = CountLeftovers(), now.print_threads == 0 &&
-                                     now.children <= before.children &&
-                                     now.files <= before.files),
-        qPrintable(QString("threads %1, children %2 (%3), files %4 (%5)")
-                       .arg(now.print_threads)
+        (now = Leftovers(), now.threads <= before.threads &&
+                                now.children <= before.children &&
+                                now.files <= before.files),
+        qPrintable(QString("threads %1 (%2), children %3 (%4), files %5 (%6)")
+                       .arg(now.threads)
+                       .arg(before.threads)
                        .arg(now.children)
                        .arg(before.children)
                        .arg(now.files)
@@ -327,18 +351,18 @@ class WindowPrintJobTest : public QObject {
     QCOMPARE(finished.size(), 0);
   }
 
-  // With encryption required, a scheduler that never answers keeps no
-  // worker or socket past each outcome, however many prints fail: the wait
-  // for the TLS upgrade is bounded like any other.
-  void freesEveryWorkerWithTlsRequired() {
+  // With encryption required, a scheduler that never answers leaves no
+  // helper or socket past each outcome, however many prints fail: the
+  // helper's wait for the TLS upgrade is bounded like any other.
+  void freesEveryHelperWithTlsRequired() {
     StallingProxy proxy(sandbox_->SocketPath(), Mode::kSilent);
     QVERIFY(proxy.IsListening());
     qputenv("CUPS_ENCRYPTION", "Required");
     const auto restore = qScopeGuard([] { qunsetenv("CUPS_ENCRYPTION"); });
     const auto count = [](const char* dir) { return CountEntries(dir); };
     qsizetype threads = 0, files = 0;
-    // The first print loads what TLS needs once; three more follow it. The
-    // worker may not have ended yet, nor the proxy closed its end.
+    // The first print opens what Qt keeps for good once; three more follow
+    // it. The proxy may not have closed its end yet.
     for (int print = 0; print <= 3; ++print) {
       QTest::ignoreMessage(QtWarningMsg,
                            QRegularExpression("^printing failed"));

@@ -54,7 +54,7 @@ class CupsSandbox {
   // printing. -1 when the scheduler cannot be asked.
   int JobCount() const;
   int ActiveJobCount() const;
-  // A job on kQueue titled `title`, as another client makes it, without a
+  // A job on kQueue titled `title`, made by another client, without a
   // document (0 on failure); cancels job `job_id`, which only an active job
   // allows.
   int CreateEmptyJob(const QString& title) const;
@@ -67,7 +67,13 @@ class CupsSandbox {
 
  private:
   bool WriteConfiguration();
-  bool RunTool(const QString& program, const QStringList& arguments) const;
+  // Runs a CUPS tool (or the program at an absolute path) on the sandbox's
+  // scheduler: true when it succeeds. Its standard output goes to `output`
+  // when given, else its messages are logged on a failure.
+  bool RunTool(const QString& program, const QStringList& arguments,
+               QByteArray* output = nullptr) const;
+  // Jobs of the kind lpstat's -W names, -1 when the scheduler cannot be asked.
+  int CountJobs(const char* which) const;
   bool Answers() const;
 
   QTemporaryDir dir_;

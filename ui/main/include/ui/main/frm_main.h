@@ -47,9 +47,8 @@ class frmMain : public QMainWindow {
   // Starts printing an image of `window` as it looks now and returns the
   // running job, made a child of `parent`. The job calls `done` exactly once,
   // later (never before this returns), from the event loop, with how it
-  // ended and, unless printed, why. Deleting the job abandons it.
-  using PrintDone = std::function<void(mensurex::ui::PrintOutcome outcome,
-                                       const QString& reason)>;
+  // ended; the job logs why. Deleting the job abandons it.
+  using PrintDone = std::function<void(mensurex::ui::PrintOutcome outcome)>;
   using PrintJobStarter = std::function<QObject*(
       const QWidget& window, QObject* parent, PrintDone done)>;
 
