@@ -6,11 +6,13 @@
 #include <QDBusMetaType>
 #include <utility>
 
+#include "identity/names.h"
+
 namespace mensurex::search {
 namespace {
 
 // The icon of the Mensurex window, by its theme name.
-constexpr char kIconName[] = MENSUREX_APP_ID;
+constexpr const char* kIconName = identity::kAppId;
 // KRunner's match type for a match that answers the query exactly.
 constexpr int kExactMatch = 100;
 constexpr char kCopyAction[] = "copy";
@@ -63,7 +65,7 @@ void IdleExit::Expire() {
   // The bus answers ReleaseName after it has routed to this provider every
   // call sent before; Qt queues those calls while it waits, so they are
   // answered in the drain that follows.
-  bus_.unregisterService(QLatin1String(kBusName));
+  bus_.unregisterService(QLatin1String(identity::kSearchBusName));
   timer_.setInterval(kDrainMs);
   timer_.start();
 }
@@ -200,7 +202,7 @@ void KRunnerProvider::Teardown() {
 }
 
 void RegisterDBusTypes() {
-  qDBusRegisterMetaType<Amount>();
+  qDBusRegisterMetaType<WindowAmount>();
   qDBusRegisterMetaType<QList<QVariantMap>>();
   qDBusRegisterMetaType<RemoteAction>();
   qDBusRegisterMetaType<QList<RemoteAction>>();

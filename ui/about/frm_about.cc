@@ -9,9 +9,8 @@
 #include <utility>
 
 #include "about_picture.h"
+#include "identity/names.h"
 #include "line_shape.h"
-#include "ui/shared/application_title.h"
-#include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
 #include "ui/shared/mirrored_layout.h"
@@ -66,7 +65,8 @@ void SetBlackText(QLabel* label) {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : frmAbout(QString::fromUtf8(mensurex::ui::kApplicationTitle), parent) {}
+    : frmAbout(QString::fromUtf8(mensurex::identity::kApplicationTitle),
+               parent) {}
 
 frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
@@ -135,11 +135,11 @@ void frmAbout::BuildControls() {
   // Japanese or Korean line is 16 pixels high, and in 15 the bottom of its
   // characters was cut off. The description still starts 90 twips below.
   //: The About window's version line; %1 is the version, e.g. 2.0.
-  lblVersion =
-      MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
-                tr("Version %1")
-                    .arg(QString::fromLatin1(mensurex::ui::kVersionMajorMinor)),
-                tr("Version"));
+  lblVersion = MakeLabel(
+      this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
+      tr("Version %1")
+          .arg(QString::fromLatin1(mensurex::identity::kVersionMajorMinor)),
+      tr("Version"));
 
   lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),

@@ -1,0 +1,42 @@
+// The amount the window opens at when the desktop's search asks it to:
+// org.freedesktop.Application's action "convert", whose one parameter is the
+// amount as the window's entry reads it and the index of its unit, (su).
+#ifndef MENSUREX_WINDOW_BUS_WINDOW_AMOUNT_H_
+#define MENSUREX_WINDOW_BUS_WINDOW_AMOUNT_H_
+
+#include <QDBusArgument>
+#include <QMetaType>
+#include <QString>
+
+namespace mensurex::window_bus {
+
+inline constexpr char kConvertAction[] = "convert";
+// The D-Bus signature the operators below write and read.
+inline constexpr char kWindowAmountSignature[] = "(su)";
+
+struct WindowAmount {
+  QString text;
+  uint unit = 0;
+};
+
+inline QDBusArgument& operator<<(QDBusArgument& argument,
+                                 const WindowAmount& amount) {
+  argument.beginStructure();
+  argument << amount.text << amount.unit;
+  argument.endStructure();
+  return argument;
+}
+
+inline const QDBusArgument& operator>>(const QDBusArgument& argument,
+                                       WindowAmount& amount) {
+  argument.beginStructure();
+  argument >> amount.text >> amount.unit;
+  argument.endStructure();
+  return argument;
+}
+
+}  // namespace mensurex::window_bus
+
+Q_DECLARE_METATYPE(mensurex::window_bus::WindowAmount)
+
+#endif  // MENSUREX_WINDOW_BUS_WINDOW_AMOUNT_H_
