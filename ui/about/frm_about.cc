@@ -131,9 +131,9 @@ void frmAbout::BuildControls() {
   lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480),
                        QString(), tr("Application title"));
 
-  // 255 twips rather than the 225 of the classic layout: a Chinese,
-  // Japanese or Korean line is 16 pixels high, and in 15 the bottom of its
-  // characters was cut off. The description still starts 90 twips below.
+  // 255 twips high: a Chinese, Japanese or Korean line is 16 pixels high,
+  // and 15 would cut off the bottom of its characters. The description
+  // starts 90 twips below.
   //: The About window's version line; %1 is the version, e.g. 2.0.
   lblVersion = MakeLabel(
       this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
