@@ -11,8 +11,6 @@
 namespace mensurex::search {
 namespace {
 
-// The icon of the Mensurex window, by its theme name.
-constexpr const char* kIconName = identity::kAppId;
 // KRunner's match type for a match that answers the query exactly.
 constexpr int kExactMatch = 100;
 constexpr char kCopyAction[] = "copy";
@@ -127,7 +125,7 @@ QList<QVariantMap> GnomeShellProvider::GetResultMetas(
     metas.push_back({{QStringLiteral("id"), result->id},
                      {QStringLiteral("name"), result->name},
                      {QStringLiteral("description"), result->description},
-                     {QStringLiteral("gicon"), QLatin1String(kIconName)},
+                     {QStringLiteral("gicon"), QLatin1String(identity::kAppId)},
                      {QStringLiteral("clipboardText"), result->exact}});
   }
   return metas;
@@ -158,7 +156,7 @@ QList<RemoteAction> KRunnerProvider::Actions() {
        QStringLiteral("edit-copy")},
       {QLatin1String(kOpenAction),
        QCoreApplication::translate("SearchProvider", "Open Mensurex"),
-       QLatin1String(kIconName)},
+       QLatin1String(identity::kAppId)},
   };
 }
 
@@ -176,7 +174,7 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query) {
     const Result& result = results[i];
     matches.push_back({result.id,
                        result.name,
-                       QLatin1String(kIconName),
+                       QLatin1String(identity::kAppId),
                        kExactMatch,
                        1.0 - 0.01 * static_cast<double>(i),
                        {{QStringLiteral("subtext"), result.description}}});

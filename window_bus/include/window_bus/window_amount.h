@@ -1,6 +1,5 @@
-// The amount the window opens at when the desktop's search asks it to:
-// org.freedesktop.Application's action "convert", whose one parameter is the
-// amount as the window's entry reads it and the index of its unit, (su).
+// The parameter of the window's org.freedesktop.Application action
+// "convert": the amount as its entry reads it and the index of its unit.
 #ifndef MENSUREX_WINDOW_BUS_WINDOW_AMOUNT_H_
 #define MENSUREX_WINDOW_BUS_WINDOW_AMOUNT_H_
 
@@ -11,8 +10,7 @@
 namespace mensurex::window_bus {
 
 inline constexpr char kConvertAction[] = "convert";
-// The D-Bus signature the operators below write and read.
-inline constexpr char kWindowAmountSignature[] = "(su)";
+inline constexpr char kWindowAmountSignature[] = "(su)";  // as written below
 
 struct WindowAmount {
   QString text;
