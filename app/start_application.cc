@@ -37,7 +37,8 @@ std::vector<HeldMessage> held;  // guarded by held_mutex
   }
   reason = reason.section(QLatin1Char('\n'), 0, 0).trimmed();
   std::fprintf(stderr, "%s: cannot open a display: %s\n",
-               mensurex::ui::kProgramName, reason.toLocal8Bit().constData());
+               mensurex::identity::kWindowProgram,
+               reason.toLocal8Bit().constData());
   std::fflush(stderr);
   // Nothing of the half-made application may run its destructors.
   std::_Exit(EXIT_FAILURE);

@@ -13,7 +13,7 @@
 #include "cli/options.h"
 #include "cli/pipeline.h"
 #include "cli/text.h"
-#include "cli/version.h"
+#include "identity/names.h"
 
 namespace mensurex::cli {
 namespace {
@@ -62,7 +62,7 @@ int Run(const std::vector<std::string>& arguments) {
     return output.Finish(kExitConverted);
   }
   if (options.action == Options::Action::kVersion) {
-    *output.buffer() = std::string("mensurex ") + kVersionText + "\n";
+    *output.buffer() = std::string("mensurex ") + identity::kVersionText + "\n";
     return output.Finish(kExitConverted);
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds the program and its tests in build/.
+# Configures build/ and builds the given targets in it; without any, the
+# program and its tests, everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -Wno-dev -DMENSUREX_WERROR=ON >/dev/null
-cmake --build build
+cmake --build build ${1:+--target "$@"}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Mensurex 2.
+# Installs what is missing, builds the window program alone, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build
-scripts/build.sh
+scripts/build.sh Mensurex2
 exec build/app/Mensurex2

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "identity/names.h"
 #include "locale/locale_separators.h"
 #include "mensurex/utf8.h"
 
@@ -187,52 +188,39 @@ std::optional<Result> Answers::ResultFor(const QString& id) {
   return std::nullopt;
 }
 
-std::optional<Amount> Answers::AmountIn(const QString& query) {
+std::optional<WindowAmount> Answers::AmountIn(const QString& query) {
   if (query.size() > static_cast<qsizetype>(kMaxQueryBytes)) return {};
   const std::optional<Answer> answer = answerer_.Ask(query.toStdString());
   if (!answer) return std::nullopt;
   // The entry reads ASCII and the locale's digits, not their wide forms.
-  return Amount{QString::fromStdString(answer->amount)
-                    .normalized(QString::NormalizationForm_KC),
-                static_cast<uint>(UnitIndex(answer->from))};
+  return WindowAmount{QString::fromStdString(answer->amount)
+                          .normalized(QString::NormalizationForm_KC),
+                      static_cast<uint>(UnitIndex(answer->from))};
 }
 
-std::optional<Amount> Answers::AmountOf(const QString& id) {
+std::optional<WindowAmount> Answers::AmountOf(const QString& id) {
   const std::optional<QString> query = QueryIn(id);
   return query ? AmountIn(*query) : std::nullopt;
 }
 
-void OpenWindow(const std::optional<Amount>& amount,
+void OpenWindow(const std::optional<WindowAmount>& amount,
                 const QVariantMap& platform_data) {
   const auto call = [](const char* method) {
     return QDBusMessage::createMethodCall(
-        QStringLiteral(MENSUREX_APP_ID), QStringLiteral(MENSUREX_OBJECT_PATH),
+        QString::fromLatin1(identity::kAppId),
+        QString::fromLatin1(identity::kObjectPath),
         QStringLiteral("org.freedesktop.Application"), QLatin1String(method));
   };
   QDBusMessage message;
   if (amount) {
     message = call("ActivateAction");
-    message << QStringLiteral("convert")
+    message << QString::fromLatin1(window_bus::kConvertAction)
             << QVariantList{QVariant::fromValue(*amount)} << platform_data;
   } else {
     message = call("Activate");
     message << platform_data;
   }
   QDBusConnection::sessionBus().send(message);
-}
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Amount& amount) {
-  argument.beginStructure();
-  argument << amount.text << amount.unit;
-  argument.endStructure();
-  return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Amount& amount) {
-  argument.beginStructure();
-  argument >> amount.text >> amount.unit;
-  argument.endStructure();
-  return argument;
 }
 
 }  // namespace mensurex::search

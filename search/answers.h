@@ -5,7 +5,6 @@
 #ifndef MENSUREX_SEARCH_ANSWERS_H_
 #define MENSUREX_SEARCH_ANSWERS_H_
 
-#include <QDBusArgument>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -14,15 +13,11 @@
 #include <optional>
 
 #include "mensurex/search/query.h"
+#include "window_bus/window_amount.h"
 
 namespace mensurex::search {
 
-// What the window opens at: the amount as its entry reads it, and the index
-// of its unit; on D-Bus the "convert" action's parameter, (su).
-struct Amount {
-  QString text;
-  uint unit = 0;
-};
+using window_bus::WindowAmount;
 
 struct Result {
   QString id;
@@ -71,8 +66,8 @@ class Answers {
   std::optional<Result> ResultFor(const QString& id);
   // The amount of a query, or of the query an identifier holds; nullopt for
   // one that has no answer.
-  std::optional<Amount> AmountIn(const QString& query);
-  std::optional<Amount> AmountOf(const QString& id);
+  std::optional<WindowAmount> AmountIn(const QString& query);
+  std::optional<WindowAmount> AmountOf(const QString& id);
 
  private:
   struct Last {
@@ -89,14 +84,9 @@ class Answers {
 // forward); D-Bus starts it when none is up. `platform_data` is
 // org.freedesktop.Application's: the desktop's activation token or startup
 // id. Does not wait for the window.
-void OpenWindow(const std::optional<Amount>& amount,
+void OpenWindow(const std::optional<WindowAmount>& amount,
                 const QVariantMap& platform_data);
 
-QDBusArgument& operator<<(QDBusArgument& argument, const Amount& amount);
-const QDBusArgument& operator>>(const QDBusArgument& argument, Amount& amount);
-
 }  // namespace mensurex::search
-
-Q_DECLARE_METATYPE(mensurex::search::Amount)
 
 #endif  // MENSUREX_SEARCH_ANSWERS_H_

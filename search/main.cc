@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "answers.h"
+#include "identity/names.h"
 #include "provider.h"
 
 namespace {
@@ -25,10 +26,12 @@ int IdleMs() {
 
 }  // namespace
 
+namespace identity = mensurex::identity;
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(
-      QStringLiteral("mensurex2-search-provider"));
+      QString::fromLatin1(identity::kSearchProgram));
 
   // English is the provider's own language; any other falls back to it.
   QTranslator translator;
@@ -39,7 +42,7 @@ int main(int argc, char* argv[]) {
 
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
-    std::fprintf(stderr, "mensurex2-search-provider: no session bus: %s\n",
+    std::fprintf(stderr, "%s: no session bus: %s\n", identity::kSearchProgram,
                  qPrintable(bus.lastError().message()));
     return 1;
   }
@@ -50,13 +53,13 @@ int main(int argc, char* argv[]) {
   mensurex::search::KRunnerProvider krunner(&answers, &idle);
   // The objects are in place before the name is taken, so that the call
   // that started the provider finds them.
-  if (!bus.registerObject(QLatin1String(mensurex::search::kGnomePath), &gnome,
+  if (!bus.registerObject(QLatin1String(identity::kGnomeSearchPath), &gnome,
                           QDBusConnection::ExportAllSlots) ||
-      !bus.registerObject(QLatin1String(mensurex::search::kKRunnerPath),
-                          &krunner, QDBusConnection::ExportAllSlots) ||
-      !bus.registerService(QLatin1String(mensurex::search::kBusName))) {
-    std::fprintf(stderr, "mensurex2-search-provider: cannot take %s: %s\n",
-                 mensurex::search::kBusName,
+      !bus.registerObject(QLatin1String(identity::kKRunnerPath), &krunner,
+                          QDBusConnection::ExportAllSlots) ||
+      !bus.registerService(QLatin1String(identity::kSearchBusName))) {
+    std::fprintf(stderr, "%s: cannot take %s: %s\n", identity::kSearchProgram,
+                 identity::kSearchBusName,
                  qPrintable(bus.lastError().message()));
     return 1;
   }

@@ -6,11 +6,11 @@
 #include <QDBusMetaType>
 #include <utility>
 
+#include "identity/names.h"
+
 namespace mensurex::search {
 namespace {
 
-// The icon of the Mensurex window, by its theme name.
-constexpr char kIconName[] = MENSUREX_APP_ID;
 // KRunner's match type for a match that answers the query exactly.
 constexpr int kExactMatch = 100;
 constexpr char kCopyAction[] = "copy";
@@ -63,7 +63,7 @@ void IdleExit::Expire() {
   // The bus answers ReleaseName after it has routed to this provider every
   // call sent before; Qt queues those calls while it waits, so they are
   // answered in the drain that follows.
-  bus_.unregisterService(QLatin1String(kBusName));
+  bus_.unregisterService(QLatin1String(identity::kSearchBusName));
   timer_.setInterval(kDrainMs);
   timer_.start();
 }
@@ -125,7 +125,7 @@ QList<QVariantMap> GnomeShellProvider::GetResultMetas(
     metas.push_back({{QStringLiteral("id"), result->id},
                      {QStringLiteral("name"), result->name},
                      {QStringLiteral("description"), result->description},
-                     {QStringLiteral("gicon"), QLatin1String(kIconName)},
+                     {QStringLiteral("gicon"), QLatin1String(identity::kAppId)},
                      {QStringLiteral("clipboardText"), result->exact}});
   }
   return metas;
@@ -156,7 +156,7 @@ QList<RemoteAction> KRunnerProvider::Actions() {
        QStringLiteral("edit-copy")},
       {QLatin1String(kOpenAction),
        QCoreApplication::translate("SearchProvider", "Open Mensurex"),
-       QLatin1String(kIconName)},
+       QLatin1String(identity::kAppId)},
   };
 }
 
@@ -174,7 +174,7 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query) {
     const Result& result = results[i];
     matches.push_back({result.id,
                        result.name,
-                       QLatin1String(kIconName),
+                       QLatin1String(identity::kAppId),
                        kExactMatch,
                        1.0 - 0.01 * static_cast<double>(i),
                        {{QStringLiteral("subtext"), result.description}}});
@@ -200,7 +200,7 @@ void KRunnerProvider::Teardown() {
 }
 
 void RegisterDBusTypes() {
-  qDBusRegisterMetaType<Amount>();
+  qDBusRegisterMetaType<WindowAmount>();
   qDBusRegisterMetaType<QList<QVariantMap>>();
   qDBusRegisterMetaType<RemoteAction>();
   qDBusRegisterMetaType<QList<RemoteAction>>();

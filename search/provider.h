@@ -23,11 +23,6 @@
 
 namespace mensurex::search {
 
-// Derived from the application id by the build.
-inline constexpr char kBusName[] = MENSUREX_BUS_NAME;
-inline constexpr char kGnomePath[] = MENSUREX_OBJECT_PATH "/SearchProvider";
-inline constexpr char kKRunnerPath[] = MENSUREX_OBJECT_PATH "/KRunner";
-
 // GNOME Shell splits what the user types at blanks and sends the words; a
 // query is at most kMaxQueryBytes, so anything near these limits is a paste
 // of text that holds no amount.

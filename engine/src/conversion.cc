@@ -11,6 +11,16 @@
 namespace mensurex {
 namespace {
 
+// 2^50 and 2^60, made exactly from their decimal text (a double would keep
+// only 15 significant digits of them).
+ScaledDecimal PETABYTE_EXACT() {
+  return *ScaledDecimal::FromText("1125899906842624");
+}
+
+ScaledDecimal EXABYTE_EXACT() {
+  return *ScaledDecimal::FromText("1152921504606846976");
+}
+
 // The double factors of the plain cells, 2^(10 * i).
 constexpr std::array<double, 5> kPlainFactors = {1.0, 1024.0, 1048576.0,
                                                  1073741824.0, 1099511627776.0};
@@ -71,14 +81,6 @@ double PlainCell(double x, int shift) {
 }
 
 }  // namespace
-
-ScaledDecimal PETABYTE_EXACT() {
-  return *ScaledDecimal::FromText("1125899906842624");
-}
-
-ScaledDecimal EXABYTE_EXACT() {
-  return *ScaledDecimal::FromText("1152921504606846976");
-}
 
 Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const {
   if (const auto* decimal = std::get_if<ScaledDecimal>(&value_)) {

@@ -11,20 +11,11 @@
 
 namespace mensurex {
 
-// 2^50 and 2^60, made exactly from their decimal text on every call (a
-// double would keep only 15 significant digits of them).
-ScaledDecimal PETABYTE_EXACT();
-ScaledDecimal EXABYTE_EXACT();
-
 // One of the seven values of a conversion: a double or a ScaledDecimal.
 class ResultValue {
  public:
   explicit ResultValue(double value) : value_(value) {}
   explicit ResultValue(const ScaledDecimal& value) : value_(value) {}
-
-  bool is_decimal() const {
-    return std::holds_alternative<ScaledDecimal>(value_);
-  }
 
   // A ScaledDecimal unchanged; a double by ScaledDecimal::FromDouble (15
   // significant digits), which fails with kOverflow at 2^96 or more.

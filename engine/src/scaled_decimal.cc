@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "mensurex/gmp_decimal.h"
+#include "mensurex/utf8.h"
 
 namespace mensurex {
 namespace {
@@ -157,8 +158,7 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   }
   if (integer_digits.empty()) return std::nullopt;
   const auto all_digits = [](std::string_view digits) {
-    return std::all_of(digits.begin(), digits.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(digits.begin(), digits.end(), IsAsciiDigit);
   };
   if (!all_digits(integer_digits) || !all_digits(fraction_digits)) {
     return std::nullopt;

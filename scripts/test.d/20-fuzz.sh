@@ -30,7 +30,7 @@ fixed_layout=()
 if setarch -R true 2>/dev/null; then fixed_layout=(setarch -R); fi
 
 cmake -S . -B build-fuzz -G Ninja -Wno-dev \
-  -DCMAKE_CXX_COMPILER=clang++ -DMENSUREX_WITHOUT_QT=ON -DMENSUREX_FUZZ=ON -DMENSUREX_WERROR=ON \
+  -DCMAKE_CXX_COMPILER=clang++ -DMENSUREX_FUZZ=ON -DMENSUREX_WERROR=ON \
   >/dev/null
 cmake --build build-fuzz --target fuzzers >/dev/null
 

@@ -36,7 +36,17 @@ remove_ours() {
     fi
   done
 }
+# Another program's file for GNOME Shell beside the package's, as GNOME's
+# Settings installs one, for the autopkgtest to tell apart from its own.
+providers=/usr/share/gnome-shell/search-providers
+stray=$providers/org.example.MensurexStray.search-provider.ini
+providers_made=
+remove_stray() {
+  [[ -e $stray ]] && "${sudo[@]}" rm -f "$stray"
+  [[ -z $providers_made ]] || "${sudo[@]}" rmdir --ignore-fail-on-non-empty "$providers"
+}
 cleanup() {
+  remove_stray
   remove_ours "${packages[@]}"
   rm -rf "$deb_work"
 }
@@ -190,11 +200,16 @@ remove_ours mensurex2
 # debian/tests against both packages, on this machine (the null runner),
 # from a copy of the tree as it was before any build.
 copy_tree "$deb_work/tests-src"
+[[ -d $providers ]] || providers_made=1
+"${sudo[@]}" mkdir -p "$providers"
+printf '[Shell Search Provider]\nBusName=org.example.MensurexStray\nObjectPath=/org/example/MensurexStray\nVersion=2\n' |
+  "${sudo[@]}" tee "$stray" >/dev/null
 if ! autopkgtest --output-dir "$deb_work/autopkgtest" "${deb[@]}" \
        "$deb_work/tests-src/" -- null >"$deb_work/autopkgtest.log" 2>&1; then
   cat "$deb_work/autopkgtest.log" >&2
   fail "autopkgtest failed"
 fi
+remove_stray
 cat "$deb_work/autopkgtest/summary"
 
 echo "deb: two packages built twice alike (tests run in the build), lintian clean," \

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "conversion_steps.h"
-#include "conversion_table.h"
 #include "tests/shared/edge_case_rows.h"
 
 // The row's name in test output.
@@ -60,20 +59,6 @@ TEST(ConversionTest, ZeroGivesZeroInEveryUnit) {
       const auto texts = ConvertEntryToTexts(unit, zero, kUs);
       ASSERT_TRUE(texts.ok());
       for (const std::string& text : *texts) EXPECT_EQ(text, "0");
-    }
-  }
-}
-
-TEST(ConversionTest, ResultKindsFollowTheTable) {
-  // Exact cells hold decimals; every other cell holds a double.
-  for (const StorageUnit unit : kAllStorageUnits) {
-    const auto result = ConvertEntry(unit, "3", kUs);
-    ASSERT_TRUE(result.ok());
-    for (const StorageUnit column : kAllStorageUnits) {
-      EXPECT_EQ(result->values[static_cast<std::size_t>(UnitIndex(column))]
-                    .is_decimal(),
-                CellOf(unit, column).kind == CellKind::kExact)
-          << "unit " << UnitIndex(unit) << ", column " << UnitIndex(column);
     }
   }
 }

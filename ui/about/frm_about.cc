@@ -10,10 +10,9 @@
 #include <utility>
 
 #include "about_picture.h"
+#include "identity/names.h"
 #include "line_shape.h"
 #include "locale/locale_separators.h"
-#include "ui/shared/application_title.h"
-#include "ui/shared/application_version.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
 #include "ui/shared/mirrored_layout.h"
@@ -45,7 +44,7 @@ constexpr int Px(int twips) { return mensurex::ui::TwipsToPixels(twips); }
 // the zero digit, itself a dot. Elsewhere as it is: "2.0", never "2,0".
 QString VersionText() {
   const QLocale locale = QLocale::system();
-  QString version = QString::fromLatin1(mensurex::ui::kVersionMajorMinor);
+  QString version = QString::fromLatin1(mensurex::identity::kVersionMajorMinor);
   if (locale.zeroDigit() != QLatin1String("0")) {
     version.replace(QLatin1Char('.'), locale.decimalPoint());
   }
@@ -80,7 +79,8 @@ void SetBlackText(QLabel* label) {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : frmAbout(QString::fromUtf8(mensurex::ui::kApplicationTitle), parent) {}
+    : frmAbout(QString::fromUtf8(mensurex::identity::kApplicationTitle),
+               parent) {}
 
 frmAbout::frmAbout(QString application_title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
@@ -147,7 +147,7 @@ void frmAbout::BuildControls() {
 
   // 255 twips high: a Chinese, Japanese or Korean line is 16 pixels high,
   // and 15 would cut off the bottom of its characters. The description
-  // still starts 90 twips below.
+  // starts 90 twips below.
   //: The About window's version line; %1 is the version, e.g. 2.0.
   lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
                          tr("Version %1").arg(VersionText()), tr("Version"));

@@ -11,8 +11,10 @@
 #include <cstdlib>
 #include <optional>
 
+#include "identity/names.h"
 #include "mensurex/storage_unit.h"
 #include "ui/main/frm_main.h"
+#include "window_bus/window_amount.h"
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
@@ -22,23 +24,21 @@
 namespace mensurex::ui {
 namespace {
 
-struct Amount {
-  QString text;
-  uint unit = 0;
-};
+using window_bus::WindowAmount;
 
-std::optional<Amount> AmountIn(const QVariantList& parameter) {
+std::optional<WindowAmount> AmountIn(const QVariantList& parameter) {
   if (parameter.size() != 1) return std::nullopt;
   const QVariant& value = parameter.front();
   if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
     return std::nullopt;
   }
   const auto argument = value.value<QDBusArgument>();
-  if (argument.currentSignature() != QLatin1String("(su)")) return std::nullopt;
-  Amount amount;
-  argument.beginStructure();
-  argument >> amount.text >> amount.unit;
-  argument.endStructure();
+  if (argument.currentSignature() !=
+      QLatin1String(window_bus::kWindowAmountSignature)) {
+    return std::nullopt;
+  }
+  WindowAmount amount;
+  argument >> amount;
   if (amount.unit >= static_cast<uint>(kStorageUnitCount)) return std::nullopt;
   return amount;
 }
@@ -105,14 +105,14 @@ ApplicationService::ApplicationService(frmMain* window) : window_(window) {}
 
 bool ApplicationService::Offer(QDBusConnection& bus) {
   if (!bus.isConnected()) return false;
-  const QString path = QStringLiteral(MENSUREX_OBJECT_PATH);
+  const QString path = QString::fromLatin1(identity::kObjectPath);
   if (!bus.registerObject(path, this, QDBusConnection::ExportAllSlots)) {
     return false;
   }
   // Not queued: a window started while another holds the name stays alone.
   const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
       bus.interface()->registerService(
-          QStringLiteral(MENSUREX_APP_ID),
+          QString::fromLatin1(identity::kAppId),
           QDBusConnectionInterface::DontQueueService,
           QDBusConnectionInterface::DontAllowReplacement);
   if (reply.isValid() &&
@@ -136,8 +136,8 @@ void ApplicationService::ActivateAction(const QString& action_name,
                                         const QVariantList& parameter,
                                         const QVariantMap& platform_data) {
   if (window_ == nullptr) return;
-  const std::optional<Amount> amount = AmountIn(parameter);
-  if (action_name == QLatin1String("convert") && amount) {
+  const std::optional<WindowAmount> amount = AmountIn(parameter);
+  if (action_name == QLatin1String(window_bus::kConvertAction) && amount) {
     // After the call has been answered: a refused entry shows a modal
     // message, which must not hold up the caller.
     QTimer::singleShot(0, window_, [window = window_, amount = *amount] {

@@ -174,9 +174,9 @@ QObject* StartWindowPrintJob(const QWidget& window, QObject* parent,
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), start_print_job_(&StartWindowPrintJob) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Mensurex"));
+  setWindowTitle(QString::fromUtf8(mensurex::identity::kWindowCaption));
   setWindowIcon(mensurex::ui::ProgramIcon());
-  setAccessibleName(QStringLiteral("Mensurex"));
+  setAccessibleName(windowTitle());
   setFont(mensurex::ui::DialogFont());
   // Tooltips are windows of their own and do not inherit the font.
   QToolTip::setFont(mensurex::ui::DialogFont());

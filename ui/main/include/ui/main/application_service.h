@@ -1,7 +1,7 @@
 // The window's org.freedesktop.Application interface on the session bus,
 // through which the desktop's search opens the window at an amount. Offered
 // by the first window only: a window started from the menu while another is
-// up stands alone, as before, and a search reuses the window that holds the
+// up stands alone, and a search reuses the window that holds the
 // name instead of starting another.
 #ifndef MENSUREX_UI_MAIN_APPLICATION_SERVICE_H_
 #define MENSUREX_UI_MAIN_APPLICATION_SERVICE_H_

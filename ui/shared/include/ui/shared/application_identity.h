@@ -5,13 +5,9 @@
 #include <QIcon>
 #include <QString>
 
-#include "ui/shared/application_title.h"
-#include "ui/shared/application_version.h"
+#include "identity/names.h"
 
 namespace mensurex::ui {
-
-// The executable's name.
-inline constexpr char kProgramName[] = "Mensurex2";
 
 QString ApplicationTitle();
 

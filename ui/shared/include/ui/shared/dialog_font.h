@@ -1,7 +1,7 @@
 // The program's one dialog font. Both windows, their menus, message boxes
 // and tooltips use it whatever font the desktop is set to, because the
-// windows' layout is fixed in twips and was measured against this face and
-// size: a larger desktop font would cut captions off.
+// windows' layout is fixed in twips to fit this face and size: a larger
+// desktop font would cut captions off.
 #ifndef MENSUREX_UI_SHARED_DIALOG_FONT_H_
 #define MENSUREX_UI_SHARED_DIALOG_FONT_H_
 
