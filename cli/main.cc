@@ -52,7 +52,8 @@ int Run(const std::vector<std::string>& arguments) {
   const std::variant<Options, UsageError> parsed = ParseOptions(arguments);
   Output output(WriteStream, SharePlace());
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    output.Complain(error->message + " (try \"mensurex --help\")");
+    output.Complain(error->message + " (try \"" +
+                    std::string(identity::kCommandProgram) + " --help\")");
     output.Flush();
     return kExitUsage;
   }
@@ -62,7 +63,8 @@ int Run(const std::vector<std::string>& arguments) {
     return output.Finish(kExitConverted);
   }
   if (options.action == Options::Action::kVersion) {
-    *output.buffer() = std::string("mensurex ") + identity::kVersionText + "\n";
+    *output.buffer() = std::string(identity::kCommandProgram) + " " +
+                       identity::kVersionText + "\n";
     return output.Finish(kExitConverted);
   }
   if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
@@ -83,7 +85,8 @@ int main(int argc, char** argv) {
     return mensurex::cli::Run(arguments);
   } catch (const std::exception& error) {
     // Out of memory, in effect: lines and results are bounded.
-    const std::string line = std::string("mensurex: ") + error.what() + "\n";
+    const std::string line = std::string(mensurex::identity::kCommandProgram) +
+                             ": " + error.what() + "\n";
     mensurex::cli::WriteAll(STDERR_FILENO, line);
     return mensurex::cli::kExitFailed;
   }

@@ -14,6 +14,7 @@
 
 #include "cli/quoting.h"
 #include "cli/text.h"
+#include "identity/names.h"
 #include "locale_numbers.h"
 #include "mensurex/units.h"
 #include "mensurex/utf8.h"
@@ -395,7 +396,7 @@ std::variant<Options, UsageError> ParseOptions(
   Problem problem;
 
   std::vector<std::string> texts = arguments;
-  std::string program = "mensurex";
+  std::string program = identity::kCommandProgram;
   std::vector<char*> argv = {program.data()};
   for (std::string& text : texts) argv.push_back(text.data());
   argv.push_back(nullptr);

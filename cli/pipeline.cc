@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/text.h"
+#include "identity/names.h"
 
 namespace mensurex::cli {
 namespace {
@@ -60,7 +61,8 @@ Output::Output(Writer writer, bool interleave)
 
 void Output::Complain(std::string_view text) {
   if (interleave_) Flush();
-  err_ += "mensurex: ";
+  err_ += identity::kCommandProgram;
+  err_ += ": ";
   err_ += text;
   err_ += '\n';
   if (interleave_) Flush();

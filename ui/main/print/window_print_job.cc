@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "identity/names.h"
 #include "mensurex/utf8.h"
 #include "window_pdf.h"
 
@@ -79,7 +80,7 @@ Paper PaperFrom(const QString& words, const Paper& fallback) {
 WindowPrintJob::WindowPrintJob(QObject* parent)
     : QObject(parent),
       helper_path_(QCoreApplication::applicationDirPath() + "/" +
-                   MENSUREX_PRINT_HELPER_FROM_PROGRAM),
+                   mensurex::identity::kPrintProgramFromWindow),
       helper_(new QProcess(this)) {
   // The helper's messages, if any, go where the program's go.
   helper_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
