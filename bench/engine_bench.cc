@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "mensurex/conversion.h"
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
+#include "engine/window_conversion.h"
 #include "scaled_decimal.h"
 
 namespace mensurex {

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "amounts/utf8.h"
 #include "cli/quoting.h"
-#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {

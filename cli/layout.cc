@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex::cli {
 namespace {

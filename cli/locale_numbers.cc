@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "amounts/units.h"
+#include "amounts/utf8.h"
 #include "cli/quoting.h"
 #include "cli/text.h"
-#include "mensurex/units.h"
-#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "amounts/units.h"
+#include "amounts/utf8.h"
 #include "cli/amount_converter.h"
 #include "cli/quoting.h"
-#include "mensurex/units.h"
-#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {

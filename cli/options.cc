@@ -12,12 +12,12 @@
 #include <utility>
 #include <vector>
 
+#include "amounts/units.h"
+#include "amounts/utf8.h"
 #include "cli/quoting.h"
 #include "cli/text.h"
 #include "identity/names.h"
 #include "locale_numbers.h"
-#include "mensurex/units.h"
-#include "mensurex/utf8.h"
 
 namespace mensurex::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex::fuzz {
 

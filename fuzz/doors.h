@@ -19,18 +19,18 @@
 #include <variant>
 #include <vector>
 
+#include "amounts/entry.h"
+#include "amounts/exact_decimal.h"
+#include "amounts/storage_unit.h"
+#include "amounts/units.h"
+#include "amounts/utf8.h"
 #include "cli/amount_converter.h"
 #include "cli/line_reader.h"
 #include "cli/options.h"
 #include "cli/pipeline.h"
 #include "locale/locale_separators.h"
 #include "locale_numbers.h"
-#include "mensurex/decimal.h"
-#include "mensurex/entry.h"
-#include "mensurex/search/query.h"
-#include "mensurex/storage_unit.h"
-#include "mensurex/units.h"
-#include "mensurex/utf8.h"
+#include "search/query.h"
 
 namespace mensurex::fuzz {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "mensurex/conversion.h"
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
+#include "engine/window_conversion.h"
 #include "scaled_decimal.h"
 #include "tests/shared/fifteen_digits.h"
 

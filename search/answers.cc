@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "amounts/utf8.h"
 #include "identity/names.h"
 #include "locale/locale_separators.h"
-#include "mensurex/utf8.h"
 
 namespace mensurex::search {
 namespace {

@@ -12,7 +12,7 @@
 #include <QVariantMap>
 #include <optional>
 
-#include "mensurex/search/query.h"
+#include "search/query.h"
 #include "window_bus/window_amount.h"
 
 namespace mensurex::search {

@@ -1,8 +1,8 @@
-#include "mensurex/search/query.h"
+#include "search/query.h"
 
 #include <utility>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex::search {
 namespace {

@@ -42,7 +42,7 @@
 // significant digits are kept (enough for correct rounding, plus a note that
 // a later digit was not zero), and exponents saturate far beyond the double
 // range.
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
 
 #include <algorithm>
 #include <array>
@@ -53,7 +53,7 @@
 #include <system_error>
 #include <utility>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex {
 namespace {

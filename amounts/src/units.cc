@@ -1,4 +1,4 @@
-#include "mensurex/units.h"
+#include "amounts/units.h"
 
 #include <unicode/uchar.h>
 
@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "mensurex/conversion.h"
+#include "engine/window_conversion.h"
 #include "scaled_decimal.h"
 
 namespace mensurex {

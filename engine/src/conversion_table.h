@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "mensurex/storage_unit.h"
+#include "amounts/storage_unit.h"
 
 namespace mensurex {
 

@@ -10,8 +10,8 @@
 #include <limits>
 #include <system_error>
 
-#include "mensurex/gmp_decimal.h"
-#include "mensurex/utf8.h"
+#include "amounts/gmp_decimal.h"
+#include "amounts/utf8.h"
 
 namespace mensurex {
 namespace {

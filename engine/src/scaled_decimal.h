@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "mensurex/failure.h"
+#include "amounts/failure.h"
 
 namespace mensurex {
 

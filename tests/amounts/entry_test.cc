@@ -1,4 +1,4 @@
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
 
 #include <gtest/gtest.h>
 

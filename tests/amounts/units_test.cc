@@ -1,4 +1,4 @@
-#include "mensurex/units.h"
+#include "amounts/units.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
 
 namespace mensurex {
 namespace {

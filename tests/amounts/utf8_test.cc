@@ -1,4 +1,4 @@
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Queries read as an amount and a unit, and answered with exact conversions
 // in the most readable order; anything else answered with nothing.
-#include "mensurex/search/query.h"
+#include "search/query.h"
 
 #include <gtest/gtest.h>
 

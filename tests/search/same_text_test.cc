@@ -15,12 +15,12 @@
 #include <utility>
 #include <vector>
 
+#include "amounts/entry.h"
+#include "amounts/units.h"
 #include "cli/amount_converter.h"
 #include "locale/locale_separators.h"
 #include "locale_numbers.h"
-#include "mensurex/entry.h"
-#include "mensurex/search/query.h"
-#include "mensurex/units.h"
+#include "search/query.h"
 
 namespace mensurex {
 namespace {

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "amounts/storage_unit.h"
 #include "identity/names.h"
-#include "mensurex/storage_unit.h"
 #include "ui/main/frm_main.h"
 #include "window_bus/window_amount.h"
 

@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "engine/window_conversion.h"
 #include "entry_box.h"
 #include "locale/locale_separators.h"
-#include "mensurex/conversion.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/shared/application_identity.h"

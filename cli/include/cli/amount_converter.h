@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "amounts/entry.h"
+#include "amounts/exact_decimal.h"
+#include "amounts/units.h"
 #include "cli/layout.h"
 #include "cli/numfmt_style.h"
 #include "cli/text.h"
-#include "mensurex/decimal.h"
-#include "mensurex/entry.h"
-#include "mensurex/units.h"
 
 namespace mensurex::cli {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
 
 namespace mensurex::cli {
 

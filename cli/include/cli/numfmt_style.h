@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "mensurex/decimal.h"
+#include "amounts/exact_decimal.h"
 
 namespace mensurex::cli {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "mensurex/utf8.h"
+#include "amounts/utf8.h"
 
 namespace mensurex::cli {
 

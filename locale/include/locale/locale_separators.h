@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "mensurex/entry.h"
+#include "amounts/entry.h"
 
 class QLocale;
 

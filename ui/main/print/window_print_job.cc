@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "amounts/utf8.h"
 #include "identity/names.h"
-#include "mensurex/utf8.h"
 #include "window_pdf.h"
 
 namespace mensurex::ui {

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "mensurex/storage_unit.h"
+#include "amounts/storage_unit.h"
 
 namespace mensurex::testing {
 

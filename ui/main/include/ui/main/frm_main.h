@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "mensurex/failure.h"
-#include "mensurex/storage_unit.h"
+#include "amounts/failure.h"
+#include "amounts/storage_unit.h"
 #include "ui/main/print/print_outcome.h"
 
 class QAction;

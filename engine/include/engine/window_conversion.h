@@ -1,14 +1,14 @@
 // Conversion of one entry, in one unit, into all seven units.
-#ifndef MENSUREX_ENGINE_CONVERSION_H_
-#define MENSUREX_ENGINE_CONVERSION_H_
+#ifndef MENSUREX_ENGINE_WINDOW_CONVERSION_H_
+#define MENSUREX_ENGINE_WINDOW_CONVERSION_H_
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "mensurex/entry.h"
-#include "mensurex/failure.h"
-#include "mensurex/storage_unit.h"
+#include "amounts/entry.h"
+#include "amounts/failure.h"
+#include "amounts/storage_unit.h"
 
 namespace mensurex {
 
@@ -27,4 +27,4 @@ Outcome<ResultTexts> ConvertEntryToTexts(StorageUnit unit,
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_ENGINE_CONVERSION_H_
+#endif  // MENSUREX_ENGINE_WINDOW_CONVERSION_H_

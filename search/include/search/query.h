@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "mensurex/decimal.h"
-#include "mensurex/entry.h"
-#include "mensurex/storage_unit.h"
-#include "mensurex/units.h"
+#include "amounts/entry.h"
+#include "amounts/exact_decimal.h"
+#include "amounts/storage_unit.h"
+#include "amounts/units.h"
 
 namespace mensurex::search {
 

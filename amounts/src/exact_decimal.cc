@@ -1,10 +1,10 @@
-#include "mensurex/decimal.h"
+#include "amounts/exact_decimal.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 
-#include "mensurex/gmp_decimal.h"
+#include "amounts/gmp_decimal.h"
 
 namespace mensurex {
 namespace {

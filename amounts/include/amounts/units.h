@@ -11,8 +11,8 @@
 #include <string_view>
 #include <utility>
 
-#include "mensurex/decimal.h"
-#include "mensurex/storage_unit.h"
+#include "amounts/exact_decimal.h"
+#include "amounts/storage_unit.h"
 
 namespace mensurex {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "mensurex/decimal.h"
-#include "mensurex/failure.h"
+#include "amounts/exact_decimal.h"
+#include "amounts/failure.h"
 
 namespace mensurex {
 

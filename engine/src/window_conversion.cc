@@ -1,4 +1,4 @@
-#include "mensurex/conversion.h"
+#include "engine/window_conversion.h"
 
 #include <array>
 #include <cmath>

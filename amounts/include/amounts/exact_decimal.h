@@ -1,8 +1,8 @@
 // Exact decimal amounts, and their text when scaled by a ratio of unit sizes.
 // Every ratio between the units is 2^a * 5^b, so every result is a finite
 // decimal and is written whole, or rounded only when asked.
-#ifndef MENSUREX_AMOUNTS_DECIMAL_H_
-#define MENSUREX_AMOUNTS_DECIMAL_H_
+#ifndef MENSUREX_AMOUNTS_EXACT_DECIMAL_H_
+#define MENSUREX_AMOUNTS_EXACT_DECIMAL_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -105,4 +105,4 @@ class ExactConverter {
 
 }  // namespace mensurex
 
-#endif  // MENSUREX_AMOUNTS_DECIMAL_H_
+#endif  // MENSUREX_AMOUNTS_EXACT_DECIMAL_H_

@@ -5,7 +5,7 @@
 
 #include <gmpxx.h>
 
-#include "mensurex/decimal.h"
+#include "amounts/exact_decimal.h"
 
 namespace mensurex {
 
