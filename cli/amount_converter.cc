@@ -38,11 +38,14 @@ std::optional<std::string_view> TrailingWord(
 
 }  // namespace
 
-std::string TooLongMessage(std::string_view text, bool large,
-                           std::size_t max_bytes) {
-  return QuoteForMessage(text) + (large ? " is too large" : " is too small") +
-         " to convert: its result would be longer than " +
-         std::to_string(max_bytes) + " bytes";
+bool AmountConverter::TooLong(std::string_view text, const Decimal& value,
+                              Ratio ratio, std::string* message) {
+  *message =
+      QuoteForMessage(text) +
+      (exact_.AtLeastOne(value, ratio) ? " is too large" : " is too small") +
+      " to convert: its result would be longer than " +
+      std::to_string(settings_.max_value_bytes) + " bytes";
+  return false;
 }
 
 AmountConverter::AmountConverter(ConversionSettings settings)
@@ -102,12 +105,9 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
     text->append(s.unit_separator);
     text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
   }
-  if (plain) {
-    out->append(end);
-  } else {
+  if (!plain)
     AppendLaidOut(s.layout, s.separators, scratch_, 0, &grouped_, out);
-    out->append(end);
-  }
+  out->append(end);
   return true;
 }
 
@@ -119,12 +119,10 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();
   while (letters > 0 && IsAsciiLetter(text[letters - 1])) --letters;
-  const auto split =
+  const auto [number, unit_name] =
       letters > 0 && IsAsciiDigit(text[letters - 1])
           ? std::pair(text.substr(0, letters), text.substr(letters))
           : SplitUnitName(text);
-  const std::string_view number = split.first;
-  const std::string_view unit_name = split.second;
   const auto unknown_unit = [&](std::string_view name) {
     *message = QuoteForMessage(name) + " is not a known unit";
     return false;
@@ -155,10 +153,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   const std::size_t start = out->size();
   const auto too_long = [&](Unit to) {
     out->resize(start);
-    *message =
-        TooLongMessage(text, exact_.AtLeastOne(value, RatioBetween(from, to)),
-                       settings_.max_value_bytes);
-    return false;
+    return TooLong(text, value, RatioBetween(from, to), message);
   };
   if (settings_.only_unit) {
     return AppendResult(value, from, *settings_.only_unit, settings_.show_unit,

@@ -44,25 +44,20 @@ constexpr QtNumbers kQtNumbers[] = {
     {"hi", ".", ",", 2},
 };
 
-// The row of kQtNumbers for a locale name such as "hi_IN.UTF-8"; nullptr
-// when there is none.
-const QtNumbers* QtNumbersOf(std::string_view name) {
+// Adds to `conventions` what the row of kQtNumbers for a locale name such
+// as "hi_IN.UTF-8" states otherwise.
+void AddAlsoRead(std::string_view name, NumericConventions* conventions) {
   name = name.substr(0, name.find_first_of(".@"));
   const std::string_view language = name.substr(0, name.find('_'));
-  for (const QtNumbers& row : kQtNumbers) {
-    if (row.locale == name || row.locale == language) return &row;
-  }
-  return nullptr;
-}
-
-void AddAlsoRead(std::string_view name, NumericConventions* conventions) {
-  const QtNumbers* qt = QtNumbersOf(name);
-  if (qt == nullptr) return;
-  NumericConventions::AlsoRead& also = conventions->also_read;
-  if (qt->decimal != conventions->decimal) also.decimal = qt->decimal;
-  if (qt->grouping != conventions->grouping) also.grouping = qt->grouping;
-  if (qt->higher_group_size != conventions->higher_group_size) {
-    also.higher_group_size = qt->higher_group_size;
+  for (const QtNumbers& qt : kQtNumbers) {
+    if (qt.locale != name && qt.locale != language) continue;
+    NumericConventions::AlsoRead& also = conventions->also_read;
+    if (qt.decimal != conventions->decimal) also.decimal = qt.decimal;
+    if (qt.grouping != conventions->grouping) also.grouping = qt.grouping;
+    if (qt.higher_group_size != conventions->higher_group_size) {
+      also.higher_group_size = qt.higher_group_size;
+    }
+    return;
   }
 }
 

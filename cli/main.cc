@@ -80,9 +80,7 @@ int Run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   try {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-    return mensurex::cli::Run(arguments);
+    return mensurex::cli::Run({argv + 1, argv + argc});
   } catch (const std::exception& error) {
     // Out of memory, in effect: lines and results are bounded.
     const std::string line = std::string(mensurex::identity::kCommandProgram) +

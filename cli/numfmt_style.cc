@@ -1,5 +1,6 @@
 #include "cli/numfmt_style.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -20,27 +21,15 @@ constexpr std::string_view kNumfmtPrefixes = "KMGTPEZYRQ";
 std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
   const std::size_t at = number.find(decimal);
   if (at == std::string_view::npos) return 0;
-  std::size_t count = 0;
-  for (std::size_t i = at + decimal.size();
-       i < number.size() && IsAsciiDigit(number[i]); ++i) {
-    ++count;
-  }
-  return count;
+  const std::string_view fraction = number.substr(at + decimal.size());
+  return static_cast<std::size_t>(
+      std::find_if_not(fraction.begin(), fraction.end(), IsAsciiDigit) -
+      fraction.begin());
 }
 
 // The names of the scales, in the order of Scale.
 constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
                                                          "iec", "iec-i"};
-
-std::string_view ScaleName(Scale scale) {
-  return kScaleNames[static_cast<std::size_t>(scale)];
-}
-
-std::string_view ScaleSuffixes(Scale scale) {
-  return scale == Scale::kAuto   ? "K .. Q, Ki .. Qi"
-         : scale == Scale::kIecI ? "Ki .. Qi"
-                                 : "K .. Q";
-}
 
 }  // namespace
 
@@ -98,11 +87,9 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
 bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
                                     std::string* out, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
-  std::size_t letters = 0;
-  while (letters < text.size() &&
-         IsAsciiLetter(text[text.size() - 1 - letters])) {
-    ++letters;
-  }
+  const auto letters = static_cast<std::size_t>(
+      std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
+      text.rbegin());
   std::string_view number = text.substr(0, text.size() - letters);
   const std::string_view suffix = text.substr(text.size() - letters);
   // The unit separator written between a number and its suffix reads back.
@@ -137,9 +124,12 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
       return false;
     }
     if (!size) {
-      *message = QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
-                 std::string(ScaleName(style.from)) + " (" +
-                 std::string(ScaleSuffixes(style.from)) + ")";
+      *message =
+          QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
+          std::string(kScaleNames[static_cast<std::size_t>(style.from)]) +
+          (style.from == Scale::kAuto   ? " (K .. Q, Ki .. Qi)"
+           : style.from == Scale::kIecI ? " (Ki .. Qi)"
+                                        : " (K .. Q)");
       return false;
     }
     to_bytes = to_bytes * *size;
@@ -151,10 +141,8 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
       settings_.places ? settings_.places
       : suffix.empty() ? FractionDigits(number, settings_.separators.decimal)
                        : 0;
-  if (AppendNumfmt(value, to_bytes, places, end, out)) return true;
-  *message = TooLongMessage(text, exact_.AtLeastOne(value, to_bytes),
-                            settings_.max_value_bytes);
-  return false;
+  return AppendNumfmt(value, to_bytes, places, end, out) ||
+         TooLong(text, value, to_bytes, message);
 }
 
 bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
@@ -192,12 +180,10 @@ bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
     result->resize(start);
     return false;
   }
-  if (plain) {
-    out->append(end);
-  } else {
+  if (!plain) {
     AppendLaidOut(s.layout, s.separators, scratch_, unit_chars, &grouped_, out);
-    out->append(end);
   }
+  out->append(end);
   return true;
 }
 

@@ -116,30 +116,22 @@ std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
   for (;;) {
     const std::size_t end = std::min(text.find_first_of(", \t"), text.size());
     const std::string_view item = text.substr(0, end);
+    // "N" is the range N-N; either end of a range may be left open.
     const std::size_t dash = item.find('-');
-    FieldRange range;
-    if (dash == std::string_view::npos) {
-      const auto n = Count(item, kMax - 1);
-      if (!n || *n == 0) return std::nullopt;
-      range = {*n, *n};
-    } else {
-      const std::string_view low = item.substr(0, dash);
-      const std::string_view high = item.substr(dash + 1);
-      const auto first =
-          low.empty() ? std::optional<std::size_t>(1) : Count(low, kMax - 1);
-      const auto last = high.empty() ? std::optional<std::size_t>(kMax)
-                                     : Count(high, kMax - 1);
-      if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
-      range = {*first, *last};
-    }
+    const bool single = dash == std::string_view::npos;
+    const std::string_view low = item.substr(0, dash);
+    const std::string_view high = single ? item : item.substr(dash + 1);
+    const auto first = !single && low.empty() ? std::optional<std::size_t>(1)
+                                              : Count(low, kMax - 1);
+    const auto last = !single && high.empty() ? std::optional<std::size_t>(kMax)
+                                              : Count(high, kMax - 1);
+    if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
+    const FieldRange range{*first, *last};
     ranges.push_back(range);
     if (end == text.size()) break;
     text.remove_prefix(end + 1);
   }
-  std::sort(ranges.begin(), ranges.end(),
-            [](const FieldRange& a, const FieldRange& b) {
-              return a.first < b.first;
-            });
+  std::ranges::sort(ranges, {}, &FieldRange::first);
   std::vector<FieldRange> joined;
   for (const FieldRange& range : ranges) {
     if (!joined.empty() && joined.back().last >= range.first - 1) {
@@ -375,13 +367,21 @@ bool IsNegativeAmount(std::string_view argument) {
          !IsAsciiLetter(argument[1]);
 }
 
+// The value that `text` names among `choices`; otherwise nullopt, and
+// *problem says that `text` is not `what`, listing the names.
 template <typename Value>
 std::optional<Value> Choice(
-    std::string_view text,
-    std::initializer_list<std::pair<std::string_view, Value>> choices) {
+    std::string_view text, std::string_view what,
+    std::initializer_list<std::pair<std::string_view, Value>> choices,
+    Problem* problem) {
+  std::string names;
   for (const auto& [name, value] : choices) {
     if (text == name) return value;
+    names += names.empty() ? "" : ", ";
+    names += name;
   }
+  *problem = UsageError{QuoteForMessage(text) + " is not " + std::string(what) +
+                        " (" + names + ")"};
   return std::nullopt;
 }
 
@@ -443,23 +443,19 @@ std::variant<Options, UsageError> ParseOptions(
       case kPrecisionOption:
         pending.precision = value;
         break;
-      case kRoundOption: {
-        const auto mode =
-            Choice<Rounding>(value, {{"up", Rounding::kUp},
-                                     {"down", Rounding::kDown},
-                                     {"from-zero", Rounding::kFromZero},
-                                     {"towards-zero", Rounding::kTowardsZero},
-                                     {"nearest", Rounding::kNearest}});
-        if (!mode) {
-          problem = UsageError{QuoteForMessage(value) +
-                               " is not a rounding mode (up, down, from-zero, "
-                               "towards-zero, nearest)"};
-          break;
+      case kRoundOption:
+        if (const auto mode =
+                Choice<Rounding>(value, "a rounding mode",
+                                 {{"up", Rounding::kUp},
+                                  {"down", Rounding::kDown},
+                                  {"from-zero", Rounding::kFromZero},
+                                  {"towards-zero", Rounding::kTowardsZero},
+                                  {"nearest", Rounding::kNearest}},
+                                 &problem)) {
+          conversion.rounding = *mode;
+          pending.round = true;
         }
-        conversion.rounding = *mode;
-        pending.round = true;
         break;
-      }
       case kShowUnitOption:
         conversion.show_unit = true;
         break;
@@ -528,22 +524,18 @@ std::variant<Options, UsageError> ParseOptions(
       case 'z':
         options.zero_terminated = true;
         break;
-      case kInvalidOption: {
-        const auto mode =
-            Choice<InvalidMode>(value, {{"abort", InvalidMode::kAbort},
-                                        {"fail", InvalidMode::kFail},
-                                        {"warn", InvalidMode::kWarn},
-                                        {"ignore", InvalidMode::kIgnore}});
-        if (!mode) {
-          problem = UsageError{
-              QuoteForMessage(value) +
-              " is not an --invalid mode (abort, fail, warn, ignore)"};
-          break;
+      case kInvalidOption:
+        if (const auto mode =
+                Choice<InvalidMode>(value, "an --invalid mode",
+                                    {{"abort", InvalidMode::kAbort},
+                                     {"fail", InvalidMode::kFail},
+                                     {"warn", InvalidMode::kWarn},
+                                     {"ignore", InvalidMode::kIgnore}},
+                                    &problem)) {
+          options.invalid = *mode;
+          pending.invalid = true;
         }
-        options.invalid = *mode;
-        pending.invalid = true;
         break;
-      }
       case kLocaleOption:
         pending.locale = value;
         break;
@@ -583,7 +575,7 @@ std::variant<Options, UsageError> ParseOptions(
   if (pending.padding && pending.format_width) {
     return UsageError{"--padding and a width in --format exclude each other"};
   }
-  if (!problem) problem = ResolveUnits(pending, &options);
+  problem = ResolveUnits(pending, &options);
   if (!problem) problem = ResolveSeparators(pending, &options);
   if (!problem) problem = ResolvePlaces(pending, &conversion);
   if (problem) return *problem;

@@ -1,9 +1,7 @@
 #include "cli/pipeline.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <utility>
 
@@ -18,19 +16,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // "line N, field M: " (either may be left out) and the message.
 void AppendComplaint(std::size_t number, std::size_t field,
                      std::string_view message, std::string* out) {
-  const auto append_number = [out](std::size_t n) {
-    std::array<char, 24> digits{};
-    auto* const end = std::to_chars(digits.begin(), digits.end(), n).ptr;
-    out->append(digits.begin(), end);
-  };
   out->clear();
-  if (number > 0) {
-    out->append("line ");
-    append_number(number);
-  }
+  if (number > 0) *out += "line " + std::to_string(number);
   if (field > 0) {
-    out->append(number > 0 ? ", field " : "field ");
-    append_number(field);
+    *out += (number > 0 ? ", field " : "field ") + std::to_string(field);
   }
   if (!out->empty()) out->append(": ");
   out->append(message);

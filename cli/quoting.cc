@@ -60,12 +60,9 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       quoted.push_back(static_cast<char>(code));
     } else if (code == '\t') {
       quoted += "\\t";
-    } else if (code < 0x80 && MustEscape(code)) {
-      quoted += "\\x";
-      AppendHex(code, 2, &quoted);
     } else if (MustEscape(code)) {
-      quoted += "\\u";
-      AppendHex(code, 4, &quoted);
+      quoted += code < 0x80 ? "\\x" : "\\u";
+      AppendHex(code, code < 0x80 ? 2 : 4, &quoted);
     } else {
       quoted.append(text.substr(0, length));
     }

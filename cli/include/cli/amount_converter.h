@@ -94,16 +94,17 @@ class AmountConverter {
                     std::optional<std::size_t> places, std::string_view end,
                     std::string* out);
 
+  // Sets *message to why `text` does not convert at `ratio`: its result
+  // is too long. Returns false.
+  bool TooLong(std::string_view text, const Decimal& value, Ratio ratio,
+               std::string* message);
+
   ConversionSettings settings_;
   ExactConverter exact_;
   Decimal decimal_;  // reused, so that its digits keep their memory
   std::string scratch_;
   std::string grouped_;
 };
-
-// A message that `text` is too large or too small to convert.
-std::string TooLongMessage(std::string_view text, bool large,
-                           std::size_t max_bytes);
 
 }  // namespace mensurex::cli
 
