@@ -49,7 +49,6 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -73,17 +72,11 @@ std::string_view FullWidthForm(std::string_view separator) {
   return {};
 }
 
-// The code point of a text made of exactly one UTF-8 character; nullopt
-// otherwise.
-std::optional<char32_t> SingleCodePoint(std::string_view text) {
-  const Utf8Char front = FrontUtf8Char(text);
-  if (front.length == 0 || front.length != text.size()) return std::nullopt;
-  return front.code;
-}
-
+// Whether a separator is exactly one space character, of any kind.
 bool IsSpaceLike(std::string_view separator) {
-  const std::optional<char32_t> c = SingleCodePoint(separator);
-  return c && IsSpaceSeparator(*c);
+  const Utf8Char front = FrontUtf8Char(separator);
+  return front.length != 0 && front.length == separator.size() &&
+         IsSpaceSeparator(front.code);
 }
 
 // What the grammar makes of an accepted text:
@@ -131,10 +124,7 @@ class EntryParser {
     number_ = number;
     text_ = TrimBlanks(text_);
 
-    if (Take("+")) {
-    } else if (Take("-")) {
-      number_->negative = true;
-    }
+    number_->negative = TakeMinus();
     const std::size_t integer_digits = ParseInteger();
     if (integer_digits == kRefused) return false;
     const std::size_t fraction_digits =
@@ -162,6 +152,9 @@ class EntryParser {
     text_.remove_prefix(token.size());
     return true;
   }
+
+  // Takes an optional sign; true when it is a minus.
+  bool TakeMinus() { return !Take("+") && Take("-"); }
 
   bool StartsWithDecimal() const {
     return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
@@ -258,11 +251,7 @@ class EntryParser {
   }
 
   bool ParseExponent() {
-    bool negative = false;
-    if (Take("+")) {
-    } else if (Take("-")) {
-      negative = true;
-    }
+    const bool negative = TakeMinus();
     Digit digit = FrontDigit();
     if (digit.length == 0) return false;
     std::int64_t value = 0;
@@ -357,9 +346,7 @@ double ToDouble(const ParsedNumber& number) {
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init)
   std::array<char, kKeptDigits + 32> buffer;
   char* out = buffer.data();
-  for (std::size_t i = 0; i < number.digit_count; ++i) {
-    *out++ = number.digits[i];
-  }
+  out = std::copy_n(number.digits.data(), number.digit_count, out);
   std::int64_t count = static_cast<std::int64_t>(number.digit_count);
   if (number.dropped_nonzero) {
     *out++ = '1';

@@ -113,6 +113,19 @@ std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
 
 int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
 
+// Rounds *q, the quotient of a division that left `rest`, where `half` is
+// half the divisor, as for a value of that sign.
+void RoundSmallQuotient(Uint128 rest, Uint128 half, Rounding rounding,
+                        bool negative, Uint128* q) {
+  if (rest != 0 && RoundsAway(rounding, negative,
+                              rest < half    ? -1
+                              : rest == half ? 0
+                                             : 1,
+                              (*q & 1) != 0)) {
+    ++*q;
+  }
+}
+
 // amount * 2^twos * 10^places rounded to a whole number into *q, for a
 // ratio without fives and an amount that fits 128 bits at that many places,
 // as most byte counts do. False for any other.
@@ -134,14 +147,7 @@ bool SmallRounded(const Decimal& amount, Ratio ratio, std::size_t places,
   const auto k = static_cast<unsigned>(-ratio.twos);
   *q = scaled >> k;
   const Uint128 rest = scaled - (*q << k);
-  const Uint128 half = Uint128{1} << (k - 1);
-  if (rest != 0 && RoundsAway(rounding, amount.negative,
-                              rest < half    ? -1
-                              : rest == half ? 0
-                                             : 1,
-                              (*q & 1) != 0)) {
-    ++*q;
-  }
+  RoundSmallQuotient(rest, Uint128{1} << (k - 1), rounding, amount.negative, q);
   return true;
 }
 
@@ -285,14 +291,8 @@ struct ExactConverter::Numbers {
     const Uint128 divisor = SmallPowerOfTen(drop);
     const Uint128 rest = small % divisor;
     small /= divisor;
-    const Uint128 half = divisor / 2;  // 10^drop is even for drop >= 1
-    if (rest != 0 && RoundsAway(rounding, negative,
-                                rest < half    ? -1
-                                : rest == half ? 0
-                                               : 1,
-                                (small & 1) != 0)) {
-      ++small;
-    }
+    // 10^drop is even for drop >= 1.
+    RoundSmallQuotient(rest, divisor / 2, rounding, negative, &small);
   }
 
   // The decimal digits of N.

@@ -338,8 +338,7 @@ std::pair<std::string_view, std::string_view> SplitUnitName(
       break;
     }
   }
-  start = letters_end;
-  return {TrimBlanks(text.substr(0, start)), text.substr(start)};
+  return {TrimBlanks(text.substr(0, letters_end)), text.substr(letters_end)};
 }
 
 std::pair<std::string_view, std::string_view> SplitLastUnitName(
