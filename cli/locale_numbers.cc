@@ -7,10 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "amounts/units.h"
 #include "amounts/utf8.h"
 #include "cli/quoting.h"
-#include "cli/text.h"
 
 namespace mensurex::cli {
 namespace {

@@ -98,19 +98,17 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
     number.remove_suffix(settings_.unit_separator.size());
   }
   // One blank at most stands between a number and its suffix.
+  bool blanks_apart = false;
   if (!suffix.empty()) {
     const Utf8Char last = BackUtf8Char(number);
     if (last.length != 0 && IsBlank(last.code)) {
       number.remove_suffix(last.length);
     }
-    if (BlankLengthAtBack(number) != 0) {
-      *message = QuoteForMessage(text) + " is not a number";
-      return false;
-    }
+    blanks_apart = BlankLengthAtBack(number) != 0;
   }
   number = TrimBlanks(number);
   Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
-  if (!parsed) {
+  if (blanks_apart || !parsed) {
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   }

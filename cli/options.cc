@@ -90,7 +90,6 @@ struct Pending {
   bool padding = false;
   bool round = false;
   bool invalid = false;
-  bool fields = false;
   std::vector<std::string> words;
 };
 
@@ -229,10 +228,9 @@ Problem ResolveNumfmt(const Pending& pending, Options* options) {
     }
     *size = *named;
   }
-  ConversionSettings& conversion = options->conversion;
-  conversion.numfmt = style;
-  conversion.readable_places = true;
-  if (!pending.round) conversion.rounding = Rounding::kFromZero;
+  options->conversion.numfmt = style;
+  options->conversion.readable_places = true;
+  if (!pending.round) options->conversion.rounding = Rounding::kFromZero;
   if (!pending.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
   return std::nullopt;
@@ -247,17 +245,18 @@ Problem ResolveUnits(const Pending& pending, Options* options) {
     return ResolveNumfmt(pending, options);
   }
   ConversionSettings* conversion = &options->conversion;
-  const auto unit = [&](const std::string& name) -> std::optional<Unit> {
+  // The unit that `name` names, into *unit; otherwise the problem.
+  const auto read_unit = [&](const std::string& name, Unit* unit) -> Problem {
     const auto named = UnitFromName(name, conversion->si);
-    return named ? std::optional<Unit>(named->unit) : std::nullopt;
-  };
-  const auto unknown = [](const std::string& name) {
-    return UsageError{QuoteForMessage(name) + " is not a known unit"};
+    if (!named)
+      return UsageError{QuoteForMessage(name) + " is not a known unit"};
+    *unit = named->unit;
+    return std::nullopt;
   };
   if (pending.from) {
-    const std::optional<Unit> from = unit(*pending.from);
-    if (!from) return unknown(*pending.from);
-    conversion->default_unit = *from;
+    if (auto problem = read_unit(*pending.from, &conversion->default_unit)) {
+      return problem;
+    }
   }
   if (options->fields.empty() && options->delimiter) {
     options->fields.push_back({1, 1});
@@ -271,9 +270,9 @@ Problem ResolveUnits(const Pending& pending, Options* options) {
              (!pending.to && !options->fields.empty())) {
     conversion->automatic = true;
   } else if (pending.to) {
-    const std::optional<Unit> to = unit(*pending.to);
-    if (!to) return unknown(*pending.to);
-    conversion->only_unit = *to;
+    Unit to;
+    if (auto problem = read_unit(*pending.to, &to)) return problem;
+    conversion->only_unit = to;
   }
   return std::nullopt;
 }
@@ -483,7 +482,7 @@ std::variant<Options, UsageError> ParseOptions(
                               &pending.format_places);
         break;
       case kFieldOption: {
-        if (pending.fields) {
+        if (!options.fields.empty()) {
           problem = UsageError{"multiple field specifications"};
           break;
         }
@@ -496,7 +495,6 @@ std::variant<Options, UsageError> ParseOptions(
           break;
         }
         options.fields = std::move(*fields);
-        pending.fields = true;
         break;
       }
       case 'd':

@@ -175,8 +175,7 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
       }
       any_bad_ = true;
       if (options_.invalid != InvalidMode::kIgnore) {
-        AppendComplaint(number, field, message_, &complaint_);
-        complaints_.push_back(complaint_);
+        AppendComplaint(number, field, message_, &complaints_.emplace_back());
       }
       out->append(blanks);
       out->append(text);
