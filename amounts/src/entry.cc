@@ -130,10 +130,7 @@ class EntryParser {
     const std::size_t fraction_digits =
         TakeDecimal() ? TakeDigits(/*in_fraction=*/true) : 0;
     if (integer_digits + fraction_digits == 0) return false;
-    if (!text_.empty() && (text_.front() == 'E' || text_.front() == 'e')) {
-      text_.remove_prefix(1);
-      if (!ParseExponent()) return false;
-    }
+    if ((Take("E") || Take("e")) && !ParseExponent()) return false;
     if (!text_.empty() || mixed_digits_) return false;
     number_->exponent += point_exponent_;
     return true;
@@ -158,11 +155,10 @@ class EntryParser {
 
   bool StartsWithDecimal() const {
     return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
-           std::any_of(decimal_alternatives_->begin(),
-                       decimal_alternatives_->end(),
-                       [this](const std::string& alternative) {
-                         return StartsWith(alternative);
-                       });
+           std::ranges::any_of(*decimal_alternatives_,
+                               [this](const std::string& alternative) {
+                                 return StartsWith(alternative);
+                               });
   }
   bool TakeDecimal() {
     if (Take(decimal_) || Take(full_width_decimal_)) return true;
@@ -347,11 +343,8 @@ double ToDouble(const ParsedNumber& number) {
   std::array<char, kKeptDigits + 32> buffer;
   char* out = buffer.data();
   out = std::copy_n(number.digits.data(), number.digit_count, out);
-  std::int64_t count = static_cast<std::int64_t>(number.digit_count);
-  if (number.dropped_nonzero) {
-    *out++ = '1';
-    ++count;
-  }
+  if (number.dropped_nonzero) *out++ = '1';
+  const std::int64_t count = out - buffer.data();
   *out++ = 'e';
   const auto written = std::to_chars(out, buffer.data() + buffer.size(),
                                      number.exponent - count);

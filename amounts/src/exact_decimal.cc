@@ -117,11 +117,9 @@ int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
 // half the divisor, as for a value of that sign.
 void RoundSmallQuotient(Uint128 rest, Uint128 half, Rounding rounding,
                         bool negative, Uint128* q) {
-  if (rest != 0 && RoundsAway(rounding, negative,
-                              rest < half    ? -1
-                              : rest == half ? 0
-                                             : 1,
-                              (*q & 1) != 0)) {
+  const int against_half = int{rest > half} - int{rest < half};
+  if (rest != 0 &&
+      RoundsAway(rounding, negative, against_half, (*q & 1) != 0)) {
     ++*q;
   }
 }
