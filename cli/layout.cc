@@ -15,15 +15,13 @@ void AppendGrouped(std::string_view text, const EntrySeparators& separators,
   while (end < text.size() && IsAsciiDigit(text[end])) ++end;
   const auto first = static_cast<std::size_t>(separators.first_group_size);
   const auto higher = static_cast<std::size_t>(separators.higher_group_size);
-  if (separators.grouping.empty() || separators.first_group_size < 1 ||
-      separators.higher_group_size < 1) {
-    out->append(text);
-    return;
-  }
+  const bool grouped = !separators.grouping.empty() &&
+                       separators.first_group_size >= 1 &&
+                       separators.higher_group_size >= 1;
   out->append(text.substr(0, sign));
   for (std::size_t i = sign; i < end; ++i) {
     const std::size_t after = end - i;  // digits from this one to the end
-    if (i > sign &&
+    if (grouped && i > sign &&
         (after == first || (after > first && (after - first) % higher == 0))) {
       out->append(separators.grouping);
     }

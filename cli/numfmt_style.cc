@@ -34,13 +34,12 @@ constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
 }  // namespace
 
 std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
-  for (std::size_t i = 0; i < kScaleNames.size(); ++i) {
-    const auto scale = static_cast<Scale>(i);
-    if (name == kScaleNames[i] && (input || scale != Scale::kAuto)) {
-      return scale;
-    }
+  const auto found = std::ranges::find(kScaleNames, name);
+  const auto scale = static_cast<Scale>(found - kScaleNames.begin());
+  if (found == kScaleNames.end() || (!input && scale == Scale::kAuto)) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  return scale;
 }
 
 std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
