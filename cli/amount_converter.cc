@@ -105,8 +105,9 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
     text->append(s.unit_separator);
     text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
   }
-  if (!plain)
+  if (!plain) {
     AppendLaidOut(s.layout, s.separators, scratch_, 0, &grouped_, out);
+  }
   out->append(end);
   return true;
 }

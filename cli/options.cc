@@ -248,8 +248,9 @@ Problem ResolveUnits(const Pending& pending, Options* options) {
   // The unit that `name` names, into *unit; otherwise the problem.
   const auto read_unit = [&](const std::string& name, Unit* unit) -> Problem {
     const auto named = UnitFromName(name, conversion->si);
-    if (!named)
+    if (!named) {
       return UsageError{QuoteForMessage(name) + " is not a known unit"};
+    }
     *unit = named->unit;
     return std::nullopt;
   };
