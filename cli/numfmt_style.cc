@@ -34,7 +34,7 @@ constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
 }  // namespace
 
 std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
-  const auto found = std::ranges::find(kScaleNames, name);
+  const auto* const found = std::ranges::find(kScaleNames, name);
   const auto scale = static_cast<Scale>(found - kScaleNames.begin());
   if (found == kScaleNames.end() || (!input && scale == Scale::kAuto)) {
     return std::nullopt;
