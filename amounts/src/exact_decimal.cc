@@ -343,10 +343,17 @@ bool ExactConverter::RoundsToAtLeast(const Decimal& amount, Ratio ratio,
   if (places < 20 && SmallRounded(amount, ratio, places, rounding, &q)) {
     return q >= bound * SmallPowerOfTen(static_cast<std::int64_t>(places));
   }
+  // A value below `bound` has a short integer part, so its text is at most
+  // this much longer than its fraction; a longer one, which is not written
+  // out, reaches the bound.
+  constexpr std::size_t kShortIntegerPart = 24;
+  const std::size_t limit =
+      places > std::numeric_limits<std::size_t>::max() - kShortIntegerPart
+          ? std::numeric_limits<std::size_t>::max()
+          : places + kShortIntegerPart;
   std::string& written = numbers_->rounded;
   written.clear();
-  return AppendText(amount, ratio, places, rounding, ".",
-                    std::numeric_limits<std::size_t>::max(), &written) &&
+  return !AppendText(amount, ratio, places, rounding, ".", limit, &written) ||
          IntegerPartReaches(written, bound);
 }
 

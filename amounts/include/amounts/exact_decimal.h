@@ -86,8 +86,9 @@ class ExactConverter {
   bool AtLeastOne(const Decimal& amount, Ratio ratio);
 
   // Whether |amount * ratio|, rounded by `rounding` to `places` fraction
-  // digits as AppendText rounds it, is at least `bound`. Short amounts are
-  // decided in 128 bits without writing them out.
+  // digits as AppendText rounds it, is at least `bound` (below 10^20).
+  // Short amounts are decided in 128 bits without writing them out, and
+  // none is written out past its integer part's first few digits.
   bool RoundsToAtLeast(const Decimal& amount, Ratio ratio, std::size_t places,
                        Rounding rounding, unsigned bound);
 
