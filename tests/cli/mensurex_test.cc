@@ -563,9 +563,7 @@ TEST(MensurexTest, FollowsTheLocaleAndItsOverrides) {
       {{"LC_ALL=C"}, {"--grouping=", "1,024"}, ""},
       {{"LC_ALL=hi_IN.UTF-8"}, {"1,50,000"}, "150000\n"},
       {{"LC_ALL=fa_IR.UTF-8"}, {"\u06F1\u066B\u06F5", "KB"}, "1536\n"},
-      {{"LC_ALL=C"},
-       {"--decimal", ",", "--grouping=.", "1.024,5"},
-       "1024,5\n"},
+      {{"LC_ALL=C"}, {"--decimal", ",", "--grouping=.", "1.024,5"}, "1024,5\n"},
       {{"LC_ALL=en_US.UTF-8"}, {"--grouping=", "1,024"}, ""},
       {{"LC_ALL=no_SUCH.UTF-8"}, {"1.5"}, "1.5\n"},
   };
