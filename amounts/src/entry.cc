@@ -157,13 +157,14 @@ class EntryParser {
     return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
            std::ranges::any_of(*decimal_alternatives_,
                                [this](const std::string& alternative) {
-                                 return StartsWith(alternative);
+                                 return StartsWith(alternative) ||
+                                        StartsWith(FullWidthForm(alternative));
                                });
   }
   bool TakeDecimal() {
     if (Take(decimal_) || Take(full_width_decimal_)) return true;
     for (const std::string& alternative : *decimal_alternatives_) {
-      if (Take(alternative)) return true;
+      if (Take(alternative) || Take(FullWidthForm(alternative))) return true;
     }
     return false;
   }
@@ -172,7 +173,7 @@ class EntryParser {
     if (grouping_ == nullptr) return false;
     if (Take(grouping_->grouping) || Take(full_width_grouping_)) return true;
     for (const std::string& alternative : grouping_->grouping_alternatives) {
-      if (Take(alternative)) return true;
+      if (Take(alternative) || Take(FullWidthForm(alternative))) return true;
     }
     return false;
   }

@@ -161,7 +161,7 @@ TEST(SameTextTest, EveryDoorReadsTheLocalesOwnTextsAlike) {
         "ja_JP １．５ギガ・バイト", "ko_KR 1.5기가바이트", "zh_CN 1.5 吉字节",
         "ru_RU 1,5 Гигабайт", "uk_UA 1,5 Гігабайт", "cs_CZ 1,5 Gigabajtů",
         "pl_PL 1,5 gigabajta", "tr_TR 1,5 Gigabayt"}},
-      {"1048576", {"C 1,024 KB", "fr_FR 1 Mégaoctets"}},
+      {"1048576", {"C 1,024 KB", "C 1，024 KB", "fr_FR 1 Mégaoctets"}},
       {"153600000", {"hi_IN 1,50,000 KB"}},
       {"1073741824", {"he_IL 1 ג׳יגה־בייט"}},
       {"2048", {"he_IL 2 קילו-בייט"}},
