@@ -3,6 +3,8 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <unordered_map>
@@ -23,6 +25,21 @@ constexpr UnitNames kNames = {"byte",     "kilobyte", "megabyte", "gigabyte",
                               "terabyte", "petabyte", "exabyte"};
 constexpr UnitNames kIecNames = {"byte",     "kibibyte", "mebibyte", "gibibyte",
                                  "tebibyte", "pebibyte", "exbibyte"};
+
+// A language of the program and its names of the units, bytes first:
+// its own symbols, which are also the labels written for its units (empty
+// where it has none, and B, KB .. EB are written); its words ("|" between a
+// unit's), those its window shows first; and the endings of the words'
+// other forms, each read after every word ("|" between). Generated from the
+// windows' translations and unit_spellings.txt.
+struct LanguageUnitWords {
+  UnitNames symbols;
+  UnitNames words;
+  std::string_view endings;
+};
+constexpr LanguageUnitWords kLanguageUnitWords[] = {
+#include "language_unit_words.inc"
+};
 
 // `name` is `word`, or its plural with an "s".
 bool SameWord(std::string_view name, std::string_view word) {
@@ -73,8 +90,8 @@ char32_t FoldArabicLetter(char32_t c) {
   }
 }
 
-// Each row's words and their forms, folded (FoldUnitName), to the unit
-// they name; the first row to name a spelling keeps it.
+// Every language's words and their forms, folded (FoldUnitName), to the
+// unit they name; the first language to name a spelling keeps it.
 const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
   static const std::unordered_map<std::string, NamedUnit> names = [] {
     std::unordered_map<std::string, NamedUnit> map;
@@ -87,7 +104,7 @@ const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
       }
       return parts;
     };
-    for (std::size_t row = 0; row < kLanguageUnitWords.size(); ++row) {
+    for (std::size_t row = 0; row < std::size(kLanguageUnitWords); ++row) {
       const LanguageUnitWords& language = kLanguageUnitWords[row];
       std::vector<std::string_view> endings = split(language.endings);
       endings.insert(endings.begin(), std::string_view());
@@ -148,79 +165,6 @@ std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
 }
 
 }  // namespace
-
-const std::array<LanguageUnitWords, 14> kLanguageUnitWords = {{
-    // fr
-    {{"o", "Ko", "Mo", "Go", "To", "Po", "Eo"},
-     {"octet", "kilooctet", "mégaoctet", "gigaoctet", "téraoctet", "pétaoctet",
-      "exaoctet"},
-     "s"},
-    // ru
-    {{"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЭБ"},
-     {"байт", "килобайт|Кбайт", "мегабайт|Мбайт", "гигабайт|Гбайт",
-      "терабайт|Тбайт", "петабайт|Пбайт", "эксабайт|Эбайт"},
-     "а|ов|ы"},
-    // uk
-    {{"Б", "КБ", "МБ", "ГБ", "ТБ", "ПБ", "ЕБ"},
-     {"байт", "кілобайт|Кбайт", "мегабайт|Мбайт", "гігабайт|Гбайт",
-      "терабайт|Тбайт", "петабайт|Пбайт", "ексабайт|Ебайт"},
-     "а|ів|и"},
-    // cs
-    {{},
-     {"bajt", "kilobajt", "megabajt", "gigabajt", "terabajt", "petabajt",
-      "exabajt"},
-     "y|ů|u|ech"},
-    // pl
-    {{},
-     {"bajt", "kilobajt", "megabajt", "gigabajt", "terabajt", "petabajt",
-      "eksabajt"},
-     "y|ów|a|ach"},
-    // tr
-    {{},
-     {"bayt", "kilobayt", "megabayt", "gigabayt", "terabayt", "petabayt",
-      "eksabayt"},
-     "lar"},
-    // ar
-    {{},
-     {"بايت", "كيلوبايت", "ميغابايت|ميجابايت", "غيغابايت|جيجابايت|جيغابايت",
-      "تيرابايت", "بيتابايت", "إكسابايت"},
-     "ات"},
-    // fa
-    {{},
-     {"بایت", "کیلوبایت", "مگابایت", "گیگابایت", "ترابایت", "پتابایت",
-      "اگزابایت"},
-     "\u200Cها"},
-    // he
-    {{},
-     {"בייט|בית|בתים", "קילו־בייט", "מגה־בייט", "ג׳יגה־בייט|גיגה־בייט",
-      "טרה־בייט", "פטה־בייט", "אקסה־בייט"},
-     "ים"},
-    // hi
-    {{},
-     {"बाइट", "किलोबाइट", "मेगाबाइट", "गीगाबाइट|गिगाबाइट", "टेराबाइट", "पेटाबाइट",
-      "एक्साबाइट"},
-     "्स"},
-    // ja
-    {{},
-     {"バイト", "Kバイト|キロバイト", "Mバイト|メガバイト",
-      "Gバイト|ギガバイト", "Tバイト|テラバイト", "Pバイト|ペタバイト",
-      "Eバイト|エクサバイト"},
-     ""},
-    // ko
-    {{},
-     {"바이트", "킬로바이트", "메가바이트", "기가바이트", "테라바이트",
-      "페타바이트", "엑사바이트"},
-     ""},
-    // th
-    {{},
-     {"ไบต์", "กิโลไบต์", "เมกะไบต์", "กิกะไบต์", "เทระไบต์", "เพตะไบต์",
-      "เอกซะไบต์|เอ็กซะไบต์"},
-     ""},
-    // zh_CN
-    {{},
-     {"字节", "千字节", "兆字节", "吉字节", "太字节", "拍字节", "艾字节"},
-     ""},
-}};
 
 std::string FoldUnitName(std::string_view name) {
   std::string folded;

@@ -5,7 +5,6 @@
 #ifndef MENSUREX_AMOUNTS_UNITS_H_
 #define MENSUREX_AMOUNTS_UNITS_H_
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -29,25 +28,10 @@ enum class UnitNaming { kSymbol, kIec, kLanguage };
 struct NamedUnit {
   Unit unit;
   UnitNaming naming = UnitNaming::kSymbol;
-  std::size_t language = 0;  // with kLanguage, the row of kLanguageUnitWords
+  // With kLanguage, which of the program's languages named it (an index
+  // that only UnitLabel reads).
+  std::size_t language = 0;
 };
-
-// A language's own names of the units, bytes first. Names are compared
-// after FoldUnitName, so that each is read in either case, in full-width
-// letters, and with or without the language's joining marks.
-struct LanguageUnitWords {
-  // Its own symbols, which are also the labels written for its units; empty
-  // where it has none, and the symbols B, KB .. EB are written.
-  std::array<std::string_view, kStorageUnitCount> symbols;
-  // The words its windows show for each unit (the option buttons' captions
-  // and the result labels) and their other common spellings, separated by
-  // "|", each in its dictionary form.
-  std::array<std::string_view, kStorageUnitCount> words;
-  // The endings of the words' other forms (plurals, and the cases that
-  // follow numbers), separated by "|"; each is read after every word.
-  std::string_view endings;
-};
-extern const std::array<LanguageUnitWords, 14> kLanguageUnitWords;
 
 // A unit name as the languages' names are compared: width and case folded
 // (FoldWidth, FoldCase), without the marks that join a word's parts or that
