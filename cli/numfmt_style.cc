@@ -15,7 +15,7 @@ namespace mensurex::cli {
 namespace {
 
 // numfmt's suffixes, kilo to quetta.
-constexpr std::string_view kNumfmtPrefixes = "KMGTPEZYRQ";
+constexpr std::string_view kNumfmtPrefixes = kUnitPrefixes;
 
 // The digits after the decimal separator of a number as written.
 std::size_t FractionDigits(std::string_view number, std::string_view decimal) {

@@ -17,14 +17,25 @@ namespace {
 
 using UnitNames = std::array<std::string_view, kStorageUnitCount>;
 
-constexpr UnitNames kSymbols = {"B", "KB", "MB", "GB", "TB", "PB", "EB"};
-constexpr UnitNames kDecimalSymbols = {"B", "kB", "MB", "GB", "TB", "PB", "EB"};
-constexpr UnitNames kIecSymbols = {"B",   "KiB", "MiB", "GiB",
-                                   "TiB", "PiB", "EiB"};
 constexpr UnitNames kNames = {"byte",     "kilobyte", "megabyte", "gigabyte",
                               "terabyte", "petabyte", "exabyte"};
 constexpr UnitNames kIecNames = {"byte",     "kibibyte", "mebibyte", "gibibyte",
                                  "tebibyte", "pebibyte", "exbibyte"};
+
+// The labels written for the units, NUL-terminated: B, KB .. EB; B, kB .. EB
+// for decimal units; B, KiB .. EiB for IEC ones.
+using Label = std::array<char, 4>;
+constexpr auto kLabels = [] {
+  std::array<std::array<Label, kStorageUnitCount>, 3> labels{};
+  for (int i = 1; i < kStorageUnitCount; ++i) {
+    const char prefix = kUnitPrefixes[static_cast<std::size_t>(i - 1)];
+    labels[0][i] = {prefix, 'B'};
+    labels[1][i] = {i == 1 ? 'k' : prefix, 'B'};
+    labels[2][i] = {prefix, 'i', 'B'};
+  }
+  for (auto& kind : labels) kind[0] = {'B'};
+  return labels;
+}();
 
 // A language of the program and its names of the units, bytes first:
 // its own symbols, which are also the labels written for its units (empty
@@ -141,19 +152,23 @@ std::size_t LongestLanguageName() {
   return longest;
 }
 
+// The characters of the longest symbol (KiB).
+constexpr std::size_t kLongestSymbol = 3;
+
 // The unit of an ASCII symbol or prefix in any letter case (B, K, KB, Ki,
 // KiB .. EiB), the names by far the most read, without folding; nullopt
 // for any other name.
 std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
-  if (name.empty() || name.size() > 3) return std::nullopt;
-  std::array<char, 3> upper{};
+  if (name.empty() || name.size() > kLongestSymbol) return std::nullopt;
+  std::array<char, kLongestSymbol> upper{};
   for (std::size_t i = 0; i < name.size(); ++i) {
     const char c = name[i];
     upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   }
   const std::string_view text(upper.data(), name.size());
   if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
-  const std::size_t prefix = std::string_view("KMGTPE").find(text[0]);
+  const std::size_t prefix =
+      kUnitPrefixes.substr(0, kStorageUnitCount - 1).find(text[0]);
   if (prefix == std::string_view::npos) return std::nullopt;
   const auto storage = static_cast<StorageUnit>(prefix + 1);
   const std::string_view rest = text.substr(1);
@@ -162,6 +177,21 @@ std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
     return NamedUnit{{storage, false}, UnitNaming::kIec};
   }
   return std::nullopt;
+}
+
+// A name whose letters all fold (FoldWidth, FoldCase) to ASCII, folded, if
+// it is short enough to be a symbol; nullopt for any other.
+std::optional<std::string> FoldedSymbol(std::string_view name) {
+  std::string folded;
+  while (!name.empty() && folded.size() <= kLongestSymbol) {
+    const Utf8Char c = FrontUtf8Char(name);
+    const char32_t ascii = FoldCase(FoldWidth(c.code));
+    if (c.length == 0 || ascii >= 0x80) return std::nullopt;
+    folded.push_back(static_cast<char>(ascii));
+    name.remove_prefix(c.length);
+  }
+  if (!name.empty()) return std::nullopt;
+  return folded;
 }
 
 }  // namespace
@@ -209,17 +239,15 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
   if (auto symbol = AsciiSymbolUnit(name, si)) return symbol;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
+  if (const auto folded = FoldedSymbol(name)) {
+    if (auto symbol = AsciiSymbolUnit(*folded, si)) return symbol;
+  }
   for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
     const auto storage = static_cast<StorageUnit>(i);
-    const std::string_view symbol = kSymbols[i];
-    if (EqualFolded(name, symbol) || SameWord(name, kNames[i]) ||
-        (i > 0 && EqualFolded(name, symbol.substr(0, 1)))) {
+    if (SameWord(name, kNames[i])) {
       return NamedUnit{{storage, si && i > 0}, UnitNaming::kSymbol};
     }
-    const std::string_view iec = kIecSymbols[i];
-    if (i > 0 &&
-        (EqualFolded(name, iec) || EqualFolded(name, iec.substr(0, 2)) ||
-         SameWord(name, kIecNames[i]))) {
+    if (i > 0 && SameWord(name, kIecNames[i])) {
       return NamedUnit{{storage, false}, UnitNaming::kIec};
     }
   }
@@ -231,19 +259,12 @@ std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
 
 std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
   const auto index = static_cast<std::size_t>(UnitIndex(unit.storage));
-  if (unit.decimal) return kDecimalSymbols[index];
-  switch (naming) {
-    case UnitNaming::kIec:
-      return kIecSymbols[index];
-    case UnitNaming::kLanguage:
-      if (!kLanguageUnitWords[language].symbols[index].empty()) {
-        return kLanguageUnitWords[language].symbols[index];
-      }
-      break;
-    case UnitNaming::kSymbol:
-      break;
+  if (unit.decimal) return kLabels[1][index].data();
+  if (naming == UnitNaming::kLanguage &&
+      !kLanguageUnitWords[language].symbols[index].empty()) {
+    return kLanguageUnitWords[language].symbols[index];
   }
-  return kSymbols[index];
+  return kLabels[naming == UnitNaming::kIec ? 2 : 0][index].data();
 }
 
 Ratio RatioBetween(Unit from, Unit to) {

@@ -33,6 +33,10 @@ struct NamedUnit {
   std::size_t language = 0;
 };
 
+// The prefix letters of the scales above bytes, kilo to quetta, each 1000
+// or 1024 times the one before; the first six name the units KB .. EB.
+inline constexpr std::string_view kUnitPrefixes = "KMGTPEZYRQ";
+
 // A unit name as the languages' names are compared: width and case folded
 // (FoldWidth, FoldCase), without the marks that join a word's parts or that
 // many leave out (hyphens, the Hebrew maqaf and geresh, apostrophes, middle
