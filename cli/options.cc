@@ -355,6 +355,12 @@ void JoinAmounts(const std::vector<std::string>& words, Options* options) {
         std::none_of(words[i + 1].begin(), words[i + 1].end(), IsAsciiDigit)) {
       amount += ' ';
       amount += words[++i];
+      // A prefix apart from the word for bytes ("2 Giga Byte") is one name.
+      if (i + 1 < words.size() &&
+          UnitFromName(words[i] + ' ' + words[i + 1], false)) {
+        amount += ' ';
+        amount += words[++i];
+      }
     }
     options->amounts.push_back(std::move(amount));
   }

@@ -152,12 +152,12 @@ std::size_t LongestLanguageName() {
   return longest;
 }
 
-// The characters of the longest symbol (KiB).
-constexpr std::size_t kLongestSymbol = 3;
+// The characters of the longest symbol (GBytes).
+constexpr std::size_t kLongestSymbol = 6;
 
 // The unit of an ASCII symbol or prefix in any letter case (B, K, KB, Ki,
-// KiB .. EiB), the names by far the most read, without folding; nullopt
-// for any other name.
+// KiB .. EiB), or of a prefix before "byte" or "bytes" as German writes the
+// symbols (KByte, GBytes); nullopt for any other name.
 std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
   if (name.empty() || name.size() > kLongestSymbol) return std::nullopt;
   std::array<char, kLongestSymbol> upper{};
@@ -172,7 +172,9 @@ std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
   if (prefix == std::string_view::npos) return std::nullopt;
   const auto storage = static_cast<StorageUnit>(prefix + 1);
   const std::string_view rest = text.substr(1);
-  if (rest.empty() || rest == "B") return NamedUnit{{storage, si}};
+  if (rest.empty() || rest == "B" || rest == "BYTE" || rest == "BYTES") {
+    return NamedUnit{{storage, si}};
+  }
   if (rest == "I" || rest == "IB") {
     return NamedUnit{{storage, false}, UnitNaming::kIec};
   }
@@ -192,6 +194,51 @@ std::optional<std::string> FoldedSymbol(std::string_view name) {
   }
   if (!name.empty()) return std::nullopt;
   return folded;
+}
+
+// Where the unit letters at the end of a text start, with the marks that
+// join a name's parts between them (IsUnitLetter, IsNameJoiner).
+std::size_t UnitLettersStart(std::string_view text) {
+  // Joining marks count between two letters only.
+  std::size_t start = text.size();
+  std::size_t letters = text.size();  // where the last letter taken starts
+  for (Utf8Char c = BackUtf8Char(text); c.length != 0;
+       c = BackUtf8Char(text.substr(0, start))) {
+    if (IsUnitLetter(c.code)) {
+      start -= c.length;
+      letters = start;
+    } else if (IsNameJoiner(c.code) && start < text.size() &&
+               IsUnitLetter(
+                   BackUtf8Char(text.substr(0, start - c.length)).code)) {
+      start -= c.length;
+    } else {
+      break;
+    }
+  }
+  return letters;
+}
+
+// The unit of a prefix written apart from the word for bytes, read as the
+// one word that they make ("جيجا بايت", "Giga Byte"); nullopt for any other
+// name. The word for bytes has at least three letters, so that no symbol
+// (B, Б, o) joins the letters before it ("1 K B").
+std::optional<NamedUnit> TwoWordUnit(std::string_view name, bool si) {
+  const std::size_t start = UnitLettersStart(name);
+  const std::string_view bytes = name.substr(start);
+  const std::string_view head = name.substr(0, start);
+  const std::string_view prefix =
+      head.substr(0, head.size() - BlankLengthAtBack(head));
+  if (prefix.size() == head.size() || prefix.empty() ||
+      UnitLettersStart(prefix) != 0 || CharCount(bytes) < 3) {
+    return std::nullopt;
+  }
+  const auto byte = UnitFromName(bytes, si);
+  if (!byte || byte->unit.storage != StorageUnit::kBytes) return std::nullopt;
+  auto joined = UnitFromName(std::string(prefix) + std::string(bytes), si);
+  if (!joined || joined->unit.storage == StorageUnit::kBytes) {
+    return std::nullopt;
+  }
+  return joined;
 }
 
 }  // namespace
@@ -251,6 +298,7 @@ std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
       return NamedUnit{{storage, false}, UnitNaming::kIec};
     }
   }
+  if (auto words = TwoWordUnit(name, si)) return words;
   const auto& names = LanguageNames();
   const auto found = names.find(FoldUnitName(name));
   if (found == names.end()) return std::nullopt;
@@ -289,23 +337,17 @@ bool IsSpacedWordLetter(char32_t c) {
 
 std::pair<std::string_view, std::string_view> SplitUnitName(
     std::string_view text) {
-  // Joining marks count between two letters only.
-  std::size_t start = text.size();
-  std::size_t letters_end = text.size();  // where the last letter taken ends
-  for (Utf8Char c = BackUtf8Char(text); c.length != 0;
-       c = BackUtf8Char(text.substr(0, start))) {
-    if (IsUnitLetter(c.code)) {
-      start -= c.length;
-      letters_end = start;
-    } else if (IsNameJoiner(c.code) && start < text.size() &&
-               IsUnitLetter(
-                   BackUtf8Char(text.substr(0, start - c.length)).code)) {
-      start -= c.length;
-    } else {
-      break;
+  std::size_t start = UnitLettersStart(text);
+  // A prefix written apart from the word for bytes belongs to the name.
+  const std::string_view head = text.substr(0, start);
+  const std::size_t blanks = BlankLengthAtBack(head);
+  if (blanks > 0 && start < text.size()) {
+    const std::size_t prefix = UnitLettersStart(head.substr(0, start - blanks));
+    if (prefix < start - blanks && TwoWordUnit(text.substr(prefix), false)) {
+      start = prefix;
     }
   }
-  return {TrimBlanks(text.substr(0, letters_end)), text.substr(letters_end)};
+  return {TrimBlanks(text.substr(0, start)), text.substr(start)};
 }
 
 std::pair<std::string_view, std::string_view> SplitLastUnitName(

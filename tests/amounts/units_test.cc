@@ -31,6 +31,10 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
            Case{"ｋｂ", false, 1, false, UnitNaming::kSymbol},
            Case{"Megabyte", true, 2, true, UnitNaming::kSymbol},
            Case{"EXBIBYTE", false, 6, false, UnitNaming::kIec},
+           // The symbols as German writes them, and two words for one.
+           Case{"GByte", true, 3, true, UnitNaming::kSymbol},
+           Case{"ｋＢｙｔｅｓ", false, 1, false, UnitNaming::kSymbol},
+           Case{"Giga Byte", true, 3, true, UnitNaming::kSymbol},
            Case{"Go", true, 3, false, UnitNaming::kLanguage},
            Case{"Кбайт", false, 1, false, UnitNaming::kLanguage},
            Case{"ЕБ", false, 6, false, UnitNaming::kLanguage},
@@ -62,14 +66,29 @@ TEST(UnitFromNameTest, ReadsEveryFormOfEveryUnit) {
                                                 {"Ｇバイト", 3},
                                                 {"गीगाबाइट्स", 3},
                                                 {"เอกซะไบต์", 6},
-                                                {"吉字节", 3}}) {
+                                                {"吉字节", 3},
+                                                {"جيجا بايت", 3},
+                                                {"ميغا\u00A0بايت", 2},
+                                                {"گیگا بایت", 3},
+                                                {"ג׳יגה בייט", 3},
+                                                {"기가 바이트", 3},
+                                                {"जीबी", 3},
+                                                {"केबी", 1},
+                                                {"ГиБ", 3},
+                                                {"эксбибайтов", 6},
+                                                {"ЕіБ", 6},
+                                                {"Gio", 3},
+                                                {"gibibajtů", 3},
+                                                {"ギビバイト", 3},
+                                                {"기비바이트", 3}}) {
     const auto named = UnitFromName(name, true);
     ASSERT_TRUE(named) << name;
     EXPECT_EQ(UnitIndex(named->unit.storage), index) << name;
     EXPECT_EQ(named->naming, UnitNaming::kLanguage) << name;
   }
   for (const char* name : {"", "Bi", "KiBs", "kbs", "bytess", "X", "Кб\xFF",
-                           "KİB", "バイトス", "字", "-", "ـ", "בייטס"}) {
+                           "KİB", "バイトス", "字", "-", "ـ", "בייטס", "K B",
+                           "in bytes", "بايت بايت", "Giga  Byte x", "Mio"}) {
     EXPECT_FALSE(UnitFromName(name, false)) << name;
   }
 }
@@ -82,7 +101,8 @@ TEST(UnitLabelTest, FollowsTheNaming) {
   // A language's own symbols where it has them, else B, KB .. EB.
   for (const auto& [name, label] :
        std::vector<std::pair<const char*, const char*>>{{"Ko", "Ko"},
-                                                        {"Эбайт", "ЭБ"},
+                                                        {"ЭиБ", "ЭБ"},
+                                                        {"ЕіБ", "ЕБ"},
                                                         {"ексабайт", "ЕБ"},
                                                         {"एक्साबाइट", "EB"},
                                                         {"Exaoctets", "Eo"}}) {
@@ -102,6 +122,8 @@ TEST(SplitLastUnitNameTest, FindsTheNameWhereAWordMayStart) {
            std::pair{"1.5GバイトをMバイト", Split{"1.5Gバイトを", "Mバイト"}},
            std::pair{"1 GB بالميغابايت", Split{"1 GB بال", "ميغابايت"}},
            std::pair{"1.5 kilobyte", Split{"1.5", "kilobyte"}},
+           std::pair{"2 جيجا بايت", Split{"2", "جيجا بايت"}},
+           std::pair{"1 GB in bytes", Split{"1 GB in", "bytes"}},
            // Latin letters side by side are one word.
            std::pair{"1 GB inMB", Split{"1 GB", "inMB"}},
            std::pair{"1 XKB", Split{"1", "XKB"}},

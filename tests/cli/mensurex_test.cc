@@ -335,6 +335,8 @@ TEST(MensurexTest, ArgumentsAreOneAmount) {
        {std::vector<std::string>{"1.5", "GB"},
         {"1.5GB"},
         {"1.5 GB"},
+        {"1.5", "Giga", "Byte"},
+        {"1.5", "جيجا", "بايت"},
         {"--from", "G", "1.5"},
         {"--", "1.5", "GB"}}) {
     const Outcome run = RunMensurex(args);
@@ -510,7 +512,8 @@ TEST(MensurexTest, ReadsEveryUnitSpelling) {
     std::vector<std::string> names = {symbol, lower, name, name + "S"};
     if (i > 0)
       names.insert(names.end(),
-                   {letter, letter + "iB", letter + "IB", letter + "i"});
+                   {letter, letter + "iB", letter + "IB", letter + "i",
+                    letter + "Byte", letter + "bytes"});
     const std::string bytes = std::to_string(1ULL << (10 * i));
     for (const std::string& spelling : names) {
       for (const char* gap : {" ", ""}) {

@@ -65,7 +65,7 @@ std::vector<std::string> Texts(const std::vector<std::string>& numbers) {
       "ＫｉＢ", "MEGABYTE", "mebibytes", "GB",        "Go",        "ГБ",
       "Гбайт",  "ГБАЙТ",    "Кбайт",     "TiB",       "tebibyte",  "PB",
       "ПБ",     "EB",       "EiB",       "exbibytes", "E",         "Eo",
-      "мБАЙТ"};
+      "мБАЙТ",  "GByte",    "Mega Byte", "ГиБ"};
   const std::vector<std::string> blanks = {"",       " ",  "\u00A0",
                                            "\u3000", "\t", "\u202F"};
   std::vector<std::string> texts;
@@ -115,9 +115,10 @@ TEST(SameTextTest, BothDoorsReadTheLocalesSeparatorsAlike) {
 TEST(SameTextTest, BothDoorsRefuseTheSameTexts) {
   Door door{EntrySeparators()};
   for (const std::string text :
-       {"", "KB", "abc KB", "1.2.3 KB", "--1 KB", "1e KB", "1 XB", "1 K B",
-        "1,5 KB", "1 KiBs", "1 \xFF", "1 KB KB", "1\u2009KBx", "1 €", "１2 KB",
-        "0x10 KB", "1 KİB"}) {
+       {"",        "KB",      "abc KB",     "1.2.3 KB", "--1 KB",
+        "1e KB",   "1 XB",    "1 K B",      "1,5 KB",   "1 KiBs",
+        "1 \xFF",  "1 KB KB", "1\u2009KBx", "1 €",      "１2 KB",
+        "0x10 KB", "1 KİB",   "1 in bytes", "1 Mio",    "1 GiByte"}) {
     EXPECT_EQ(door.Command(text), "refused") << text;
     EXPECT_EQ(door.Search(text), "refused") << text;
   }
@@ -160,7 +161,16 @@ TEST(SameTextTest, EveryDoorReadsTheLocalesOwnTextsAlike) {
         "hi_IN १.५ गीगाबाइट", "th_TH ๑.๕ กิกะไบต์", "ja_JP 1.5 Gバイト",
         "ja_JP １．５ギガ・バイト", "ko_KR 1.5기가바이트", "zh_CN 1.5 吉字节",
         "ru_RU 1,5 Гигабайт", "uk_UA 1,5 Гігабайт", "cs_CZ 1,5 Gigabajtů",
-        "pl_PL 1,5 gigabajta", "tr_TR 1,5 Gigabayt"}},
+        "pl_PL 1,5 gigabajta", "tr_TR 1,5 Gigabayt",
+        // Two words for one, the symbols in the script's letters, the
+        // binary symbols and words, GByte.
+        "ar_EG 1.5 جيجا بايت", "fa_IR ۱٫۵ گیگا بایت", "he_IL 1.5 ג׳יגה בייט",
+        "hi_IN १.५ गीगा बाइट", "ko_KR 1.5 기가 바이트", "ja_JP 1.5 ギガ バイト",
+        "tr_TR 1,5 giga bayt", "hi_IN 1.5 जीबी", "ru_RU 1,5 ГиБ",
+        "uk_UA 1,5 ГіБ", "ru_RU 1,5 гибибайта", "fr_FR 1,5 Gio",
+        "cs_CZ 1,5 gibibajtu", "ja_JP 1.5ギビバイト", "ko_KR 1.5기비바이트",
+        "de_DE 1,5 GByte", "sv_SE 1,5 Gbyte"}},
+      {"2147483648", {"ar_EG 2 جيجا بايت", "hi_IN 2 जीबी"}},
       {"1048576", {"C 1,024 KB", "C 1，024 KB", "fr_FR 1 Mégaoctets"}},
       {"153600000", {"hi_IN 1,50,000 KB"}},
       {"1073741824", {"he_IL 1 ג׳יגה־בייט"}},

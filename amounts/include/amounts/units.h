@@ -50,12 +50,14 @@ std::string FoldUnitName(std::string_view name);
 bool EqualFolded(std::string_view a, std::string_view b);
 
 // The unit a UTF-8 name stands for, its full-width letters read as ASCII
-// and letter case ignored (FoldCase): the symbol (B, KB .. EB, kB), the
-// one-letter prefix (K .. E), the IEC symbol (KiB .. EiB) or prefix
-// (Ki .. Ei), the long name, singular or plural (byte, kilobytes, kibibyte),
-// or a language's own symbol or word (Ko, КБ, Кбайт). The IEC forms and the
-// languages' words are always binary; the others are decimal when `si` is
-// set. nullopt for anything else.
+// and letter case ignored (FoldCase): the symbol (B, KB .. EB, kB, and
+// KByte .. EByte), the one-letter prefix (K .. E), the IEC symbol
+// (KiB .. EiB) or prefix (Ki .. Ei), the long name, singular or plural
+// (byte, kilobytes, kibibyte), a language's own symbol or word (Ko, КБ,
+// Кбайт, ГиБ, जीबी), the words its window shows for the units among them,
+// or a prefix written apart from the word for bytes (Giga Byte, جيجا بايت).
+// The IEC forms and the languages' words are always binary; the others are
+// decimal when `si` is set. nullopt for anything else.
 std::optional<NamedUnit> UnitFromName(std::string_view name, bool si);
 
 // The label written beside a value: B, kB, MB .. EB for decimal units; for
@@ -78,9 +80,10 @@ bool IsUnitLetter(char32_t c);
 bool IsSpacedWordLetter(char32_t c);
 
 // A text split before the unit letters at its end, with the marks that join
-// a name's parts between them (IsUnitLetter, FoldUnitName): the number
-// without blanks at either end, and the unit's name (empty when there is
-// none).
+// a name's parts between them (IsUnitLetter, FoldUnitName), and the prefix
+// before them where it is written apart from the word for bytes
+// ("2 جيجا بايت"): the number without blanks at either end, and the unit's
+// name (empty when there is none).
 std::pair<std::string_view, std::string_view> SplitUnitName(
     std::string_view text);
 
