@@ -101,8 +101,62 @@ char32_t FoldArabicLetter(char32_t c) {
   }
 }
 
+// The unit of a symbol or prefix in any letter case, its full-width
+// letters read as ASCII (B, K, KB, Ki, KiB .. EiB), or of a prefix before
+// "byte" or "bytes" as German writes the symbols (KByte, GBytes); nullopt
+// for any other name.
+std::optional<NamedUnit> SymbolUnit(std::string_view name, bool si) {
+  std::array<char, 6> upper{};  // GBYTES
+  std::size_t size = 0;
+  for (; !name.empty(); ++size) {
+    const auto byte = static_cast<unsigned char>(name.front());
+    const Utf8Char c = byte < 0x80 ? Utf8Char{byte, 1} : FrontUtf8Char(name);
+    const char32_t folded = FoldCase(FoldWidth(c.code));
+    if (c.length == 0 || folded >= 0x80 || size == upper.size()) {
+      return std::nullopt;
+    }
+    upper[size] = static_cast<char>(
+        folded >= 'a' && folded <= 'z' ? folded - 'a' + 'A' : folded);
+    name.remove_prefix(c.length);
+  }
+  const std::string_view text(upper.data(), size);
+  if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
+  const std::size_t prefix =
+      text.empty()
+          ? std::string_view::npos
+          : kUnitPrefixes.substr(0, kStorageUnitCount - 1).find(text[0]);
+  if (prefix == std::string_view::npos) return std::nullopt;
+  const auto storage = static_cast<StorageUnit>(prefix + 1);
+  const std::string_view rest = text.substr(1);
+  if (rest.empty() || rest == "B" || rest == "BYTE" || rest == "BYTES") {
+    return NamedUnit{{storage, si}};
+  }
+  if (rest == "I" || rest == "IB") {
+    return NamedUnit{{storage, false}, UnitNaming::kIec};
+  }
+  return std::nullopt;
+}
+
+// The unit of a symbol (SymbolUnit) or of a long name, singular or plural
+// (byte, kilobytes, kibibyte); nullopt for any other name.
+std::optional<NamedUnit> SymbolOrNameUnit(std::string_view name, bool si) {
+  if (auto symbol = SymbolUnit(name, si)) return symbol;
+  for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
+    const auto storage = static_cast<StorageUnit>(i);
+    if (SameWord(name, kNames[i])) {
+      return NamedUnit{{storage, si && i > 0}, UnitNaming::kSymbol};
+    }
+    if (i > 0 && SameWord(name, kIecNames[i])) {
+      return NamedUnit{{storage, false}, UnitNaming::kIec};
+    }
+  }
+  return std::nullopt;
+}
+
 // Every language's words and their forms, folded (FoldUnitName), to the
-// unit they name; the first language to name a spelling keeps it.
+// unit they name; the first language to name a spelling keeps it. Forms
+// that SymbolOrNameUnit reads stay its own (the windows' "Kilobytes",
+// "KB"), so that they are decimal with SI in every spelling.
 const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
   static const std::unordered_map<std::string, NamedUnit> names = [] {
     std::unordered_map<std::string, NamedUnit> map;
@@ -127,8 +181,10 @@ const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
         }
         for (const std::string_view word : split(language.words[i])) {
           for (const std::string_view ending : endings) {
-            map.emplace(FoldUnitName(std::string(word) + std::string(ending)),
-                        named);
+            const std::string form = std::string(word) + std::string(ending);
+            if (!SymbolOrNameUnit(form, false)) {
+              map.emplace(FoldUnitName(form), named);
+            }
           }
         }
       }
@@ -150,50 +206,6 @@ std::size_t LongestLanguageName() {
     return chars;
   }();
   return longest;
-}
-
-// The characters of the longest symbol (GBytes).
-constexpr std::size_t kLongestSymbol = 6;
-
-// The unit of an ASCII symbol or prefix in any letter case (B, K, KB, Ki,
-// KiB .. EiB), or of a prefix before "byte" or "bytes" as German writes the
-// symbols (KByte, GBytes); nullopt for any other name.
-std::optional<NamedUnit> AsciiSymbolUnit(std::string_view name, bool si) {
-  if (name.empty() || name.size() > kLongestSymbol) return std::nullopt;
-  std::array<char, kLongestSymbol> upper{};
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i];
-    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  const std::string_view text(upper.data(), name.size());
-  if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
-  const std::size_t prefix =
-      kUnitPrefixes.substr(0, kStorageUnitCount - 1).find(text[0]);
-  if (prefix == std::string_view::npos) return std::nullopt;
-  const auto storage = static_cast<StorageUnit>(prefix + 1);
-  const std::string_view rest = text.substr(1);
-  if (rest.empty() || rest == "B" || rest == "BYTE" || rest == "BYTES") {
-    return NamedUnit{{storage, si}};
-  }
-  if (rest == "I" || rest == "IB") {
-    return NamedUnit{{storage, false}, UnitNaming::kIec};
-  }
-  return std::nullopt;
-}
-
-// A name whose letters all fold (FoldWidth, FoldCase) to ASCII, folded, if
-// it is short enough to be a symbol; nullopt for any other.
-std::optional<std::string> FoldedSymbol(std::string_view name) {
-  std::string folded;
-  while (!name.empty() && folded.size() <= kLongestSymbol) {
-    const Utf8Char c = FrontUtf8Char(name);
-    const char32_t ascii = FoldCase(FoldWidth(c.code));
-    if (c.length == 0 || ascii >= 0x80) return std::nullopt;
-    folded.push_back(static_cast<char>(ascii));
-    name.remove_prefix(c.length);
-  }
-  if (!name.empty()) return std::nullopt;
-  return folded;
 }
 
 // Where the unit letters at the end of a text start, with the marks that
@@ -233,9 +245,9 @@ std::optional<NamedUnit> TwoWordUnit(std::string_view name, bool si) {
     return std::nullopt;
   }
   const auto byte = UnitFromName(bytes, si);
-  if (!byte || byte->unit.storage != StorageUnit::kBytes) return std::nullopt;
   auto joined = UnitFromName(std::string(prefix) + std::string(bytes), si);
-  if (!joined || joined->unit.storage == StorageUnit::kBytes) {
+  if (!byte || byte->unit.storage != StorageUnit::kBytes || !joined ||
+      joined->unit.storage == StorageUnit::kBytes) {
     return std::nullopt;
   }
   return joined;
@@ -284,20 +296,8 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 }
 
 std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
-  if (auto symbol = AsciiSymbolUnit(name, si)) return symbol;
+  if (auto unit = SymbolOrNameUnit(name, si)) return unit;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
-  if (const auto folded = FoldedSymbol(name)) {
-    if (auto symbol = AsciiSymbolUnit(*folded, si)) return symbol;
-  }
-  for (std::size_t i = 0; i < kStorageUnitCount; ++i) {
-    const auto storage = static_cast<StorageUnit>(i);
-    if (SameWord(name, kNames[i])) {
-      return NamedUnit{{storage, si && i > 0}, UnitNaming::kSymbol};
-    }
-    if (i > 0 && SameWord(name, kIecNames[i])) {
-      return NamedUnit{{storage, false}, UnitNaming::kIec};
-    }
-  }
   if (auto words = TwoWordUnit(name, si)) return words;
   const auto& names = LanguageNames();
   const auto found = names.find(FoldUnitName(name));
@@ -340,12 +340,10 @@ std::pair<std::string_view, std::string_view> SplitUnitName(
   std::size_t start = UnitLettersStart(text);
   // A prefix written apart from the word for bytes belongs to the name.
   const std::string_view head = text.substr(0, start);
-  const std::size_t blanks = BlankLengthAtBack(head);
-  if (blanks > 0 && start < text.size()) {
-    const std::size_t prefix = UnitLettersStart(head.substr(0, start - blanks));
-    if (prefix < start - blanks && TwoWordUnit(text.substr(prefix), false)) {
-      start = prefix;
-    }
+  const std::size_t prefix =
+      UnitLettersStart(head.substr(0, start - BlankLengthAtBack(head)));
+  if (start < text.size() && TwoWordUnit(text.substr(prefix), false)) {
+    start = prefix;
   }
   return {TrimBlanks(text.substr(0, start)), text.substr(start)};
 }
