@@ -122,10 +122,8 @@ std::optional<NamedUnit> SymbolUnit(std::string_view name, bool si) {
   const std::string_view text(upper.data(), size);
   if (text == "B") return NamedUnit{{StorageUnit::kBytes, false}};
   const std::size_t prefix =
-      text.empty()
-          ? std::string_view::npos
-          : kUnitPrefixes.substr(0, kStorageUnitCount - 1).find(text[0]);
-  if (prefix == std::string_view::npos) return std::nullopt;
+      kUnitPrefixes.substr(0, kStorageUnitCount - 1).find(text.substr(0, 1));
+  if (text.empty() || prefix == std::string_view::npos) return std::nullopt;
   const auto storage = static_cast<StorageUnit>(prefix + 1);
   const std::string_view rest = text.substr(1);
   if (rest.empty() || rest == "B" || rest == "BYTE" || rest == "BYTES") {
