@@ -49,10 +49,11 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <system_error>
 #include <utility>
 
+#include "amounts/doubles.h"
 #include "amounts/utf8.h"
+#include "backend.h"
 
 namespace mensurex {
 namespace {
@@ -155,11 +156,12 @@ class EntryParser {
 
   bool StartsWithDecimal() const {
     return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
-           std::ranges::any_of(*decimal_alternatives_,
-                               [this](const std::string& alternative) {
-                                 return StartsWith(alternative) ||
-                                        StartsWith(FullWidthForm(alternative));
-                               });
+           std::any_of(decimal_alternatives_->begin(),
+                       decimal_alternatives_->end(),
+                       [this](const std::string& alternative) {
+                         return StartsWith(alternative) ||
+                                StartsWith(FullWidthForm(alternative));
+                       });
   }
   bool TakeDecimal() {
     if (Take(decimal_) || Take(full_width_decimal_)) return true;
@@ -349,10 +351,9 @@ double ToDouble(const ParsedNumber& number) {
   *out++ = 'e';
   const auto written = std::to_chars(out, buffer.data() + buffer.size(),
                                      number.exponent - count);
+  *written.ptr = '\0';
   double size = 0;
-  const auto [end, error] = std::from_chars(buffer.data(), written.ptr, size,
-                                            std::chars_format::scientific);
-  if (error == std::errc::result_out_of_range) {
+  if (!ReadScientific(buffer.data(), written.ptr, &size)) {
     return number.exponent > 0 ? sign * kInfinity : sign * 0.0;
   }
   return sign * size;
@@ -444,7 +445,7 @@ EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
   separators.higher_group_size = higher_group_size;
   separators.native_zero = native_zero;
   if (IsSpaceLike(grouping)) {
-    for (const char32_t space : kSpaceSeparators) {
+    for (const char32_t space : SpaceSeparators()) {
       std::string text = Utf8Text(space);
       if (text != grouping) {
         separators.grouping_alternatives.push_back(std::move(text));
