@@ -32,7 +32,7 @@ import zlib
 # The translation contexts the page shows, and the file sets they are in.
 CONTEXTS = {"main": ["frmMain"], "about": ["frmAbout"], "shared": ["QPlatformTheme"]}
 # Copied as they are, besides the module's two files.
-STATIC_FILES = ["style.css", "app.js", "manifest.webmanifest"]
+STATIC_FILES = ["style.css", "numbers.js", "app.js", "manifest.webmanifest"]
 MODULE_FILES = ["mensurex.js", "mensurex.wasm"]
 
 

@@ -50,28 +50,6 @@
     return table[comment ? source + '\u0004' + comment : source] || source;
   }
 
-  // The separators, digit group sizes and zero digit of the locale, as the
-  // entry grammar needs them.
-  function numberConventions(tag) {
-    let format;
-    try {
-      format = new Intl.NumberFormat(tag, { maximumFractionDigits: 1 });
-    } catch (error) {
-      format = new Intl.NumberFormat('en-US', { maximumFractionDigits: 1 });
-    }
-    const parts = format.formatToParts(1234567890.5);
-    const part = (type, fallback) => (parts.find((p) => p.type === type) || { value: fallback }).value;
-    const groups = parts.filter((p) => p.type === 'integer').map((p) => [...p.value].length);
-    const zero = format.formatToParts(0).find((p) => p.type === 'integer');
-    return {
-      decimal: part('decimal', '.'),
-      grouping: part('group', ''),
-      firstGroupSize: groups.length >= 3 ? groups[groups.length - 1] : 3,
-      higherGroupSize: groups.length >= 3 ? groups[groups.length - 2] : 3,
-      zero: zero ? zero.value.codePointAt(0) : 0x30,
-    };
-  }
-
   // A caption with its access key: "C&alculate" shows "Calculate" with the
   // "a" underlined, and Alt+A (or the letter in an open menu) presses it.
   function setCaption(element, caption) {
@@ -375,7 +353,7 @@
 
   async function start() {
     const chosen = chooseLanguage();
-    numbers = numberConventions(chosen.locale);
+    numbers = mensurexNumberConventions(chosen.locale);
     const loading = chosen.language ?
       fetch(`lang/${chosen.language}.json`).then((response) => response.json()) :
       Promise.resolve({});
