@@ -206,12 +206,11 @@ def main():
     for name in MODULE_FILES:
         shutil.copyfile(os.path.join(args.module, name), os.path.join(args.out, name))
 
-    # The files an offline visit needs: the page, its script, styles, module,
-    # pictures and every language (the user may choose another with ?lang=).
+    # The files every offline visit needs; the worker keeps a language's
+    # texts once they are used. The cache name covers every file.
     offline = ["./", "index.html"] + STATIC_FILES + MODULE_FILES + ["icon-32.png", "icon-192.png", "picture.gif"]
-    offline += [f"lang/{language}.json" for language, _ in languages]
     digest = hashlib.sha256()
-    for name in offline[1:]:
+    for name in offline[1:] + [f"lang/{language}.json" for language, _ in languages]:
         with open(os.path.join(args.out, name), "rb") as part:
             digest.update(part.read())
     with open(os.path.join(web, "sw.js"), encoding="utf-8") as worker:

@@ -370,8 +370,15 @@
     root.dataset.ready = '';
   }
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  // Offline: the worker keeps the site, and the texts of this language.
+  function keepOffline(language) {
+    if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
     navigator.serviceWorker.register('sw.js').catch(() => {});
+    if (!language) return;
+    navigator.serviceWorker.ready.then((registration) => {
+      registration.active.postMessage({ keep: `lang/${language}.json` });
+    });
   }
-  start();
+
+  start().then(() => keepOffline(chooseLanguage().language));
 })();
