@@ -368,6 +368,7 @@
     units[1].checked = true;
     txtEntry.focus();
     root.dataset.ready = '';
+    performance.mark('mensurex-ready');
   }
 
   // Offline: the worker keeps the site, and the texts of this language.
