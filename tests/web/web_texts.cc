@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
       return 2;
     }
     const QLocale locale(QString::fromStdString(line.substr(0, first)));
-    const auto unit =
-        mensurex::UnitFromIndex(std::stoi(line.substr(first + 1, second - first - 1)));
+    const auto unit = mensurex::UnitFromIndex(
+        std::stoi(line.substr(first + 1, second - first - 1)));
     if (!unit) return 2;
     const auto texts = mensurex::ConvertEntryToTexts(
         *unit, std::string_view(line).substr(second + 1),
