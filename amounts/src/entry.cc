@@ -49,9 +49,9 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <system_error>
 #include <utility>
 
+#include "amounts/doubles.h"
 #include "amounts/utf8.h"
 
 namespace mensurex {
@@ -155,11 +155,12 @@ class EntryParser {
 
   bool StartsWithDecimal() const {
     return StartsWith(decimal_) || StartsWith(full_width_decimal_) ||
-           std::ranges::any_of(*decimal_alternatives_,
-                               [this](const std::string& alternative) {
-                                 return StartsWith(alternative) ||
-                                        StartsWith(FullWidthForm(alternative));
-                               });
+           std::any_of(decimal_alternatives_->begin(),
+                       decimal_alternatives_->end(),
+                       [this](const std::string& alternative) {
+                         return StartsWith(alternative) ||
+                                StartsWith(FullWidthForm(alternative));
+                       });
   }
   bool TakeDecimal() {
     if (Take(decimal_) || Take(full_width_decimal_)) return true;
@@ -349,10 +350,9 @@ double ToDouble(const ParsedNumber& number) {
   *out++ = 'e';
   const auto written = std::to_chars(out, buffer.data() + buffer.size(),
                                      number.exponent - count);
+  *written.ptr = '\0';
   double size = 0;
-  const auto [end, error] = std::from_chars(buffer.data(), written.ptr, size,
-                                            std::chars_format::scientific);
-  if (error == std::errc::result_out_of_range) {
+  if (!ReadScientific(buffer.data(), written.ptr, &size)) {
     return number.exponent > 0 ? sign * kInfinity : sign * 0.0;
   }
   return sign * size;

@@ -4,7 +4,7 @@
 #include <array>
 #include <limits>
 
-#include "amounts/gmp_decimal.h"
+#include "amounts/big_integer.h"
 
 namespace mensurex {
 namespace {
@@ -111,8 +111,6 @@ std::string_view SmallDigits(Uint128 value, std::array<char, 40>* buffer) {
   return {begin, static_cast<std::size_t>(end - begin)};
 }
 
-int AgainstHalf(int order) { return order < 0 ? -1 : order == 0 ? 0 : 1; }
-
 // Rounds *q, the quotient of a division that left `rest`, where `half` is
 // half the divisor, as for a value of that sign.
 void RoundSmallQuotient(Uint128 rest, Uint128 half, Rounding rounding,
@@ -182,24 +180,26 @@ bool RoundsAway(Rounding rounding, bool negative, int against_half, bool odd) {
   return against_half >= 0;
 }
 
-mpz_class PowerOfTen(unsigned long exponent) {
-  mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+BigInteger PowerOfTen(unsigned long exponent) {
+  BigInteger power;
+  SetPower(10, exponent, &power);
   return power;
 }
 
-mpz_class RoundedQuotient(const mpz_class& numerator, const mpz_class& divisor,
-                          Rounding rounding, bool negative, bool* exact) {
-  mpz_class quotient;
-  mpz_class remainder;
-  mpz_tdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(),
-              numerator.get_mpz_t(), divisor.get_mpz_t());
+BigInteger RoundedQuotient(const BigInteger& numerator,
+                           const BigInteger& divisor, Rounding rounding,
+                           bool negative, bool* exact) {
+  BigInteger quotient;
+  BigInteger remainder;
+  DivideWithRemainder(numerator, divisor, &quotient, &remainder);
   if (exact != nullptr) *exact = remainder == 0;
-  if (remainder != 0 &&
-      RoundsAway(rounding, negative,
-                 AgainstHalf(cmp(mpz_class(2 * remainder), divisor)),
-                 mpz_odd_p(quotient.get_mpz_t()) != 0)) {
-    ++quotient;
+  if (remainder != 0) {
+    const BigInteger twice = 2 * remainder;
+    if (RoundsAway(rounding, negative,
+                   int{twice > divisor} - int{twice < divisor},
+                   IsOdd(quotient))) {
+      ++quotient;
+    }
   }
   return quotient;
 }
@@ -242,7 +242,7 @@ void AppendFixedDecimal(std::string_view digits, std::size_t zeros,
 }
 
 // N = digits * base^power, in 128 bits when it fits there, as it does for
-// most amounts, and in GMP otherwise.
+// most amounts, and in a BigInteger otherwise.
 struct ExactConverter::Numbers {
   void Load(const Plan& plan) {
     in_small = plan.digits.size() <= 19 &&
@@ -259,11 +259,11 @@ struct ExactConverter::Numbers {
       return;
     }
     text.assign(plan.digits.begin(), plan.digits.end());
-    n.set_str(text, 10);
+    SetDecimalDigits(text, &n);
     if (plan.base == 2) {
       n <<= plan.power;
     } else {
-      mpz_ui_pow_ui(factor.get_mpz_t(), 5, plan.power);
+      SetPower(5, plan.power, &factor);
       n *= factor;
     }
   }
@@ -296,16 +296,13 @@ struct ExactConverter::Numbers {
   // The decimal digits of N.
   std::string_view Digits() {
     if (in_small) return SmallDigits(small, &buffer);
-    // Written into the text's memory of earlier calls.
-    text.resize(mpz_sizeinbase(n.get_mpz_t(), 10) + 2);
-    mpz_get_str(text.data(), 10, n.get_mpz_t());
-    return {text.data()};
+    return DecimalDigits(n, &text);
   }
 
   bool in_small = false;
   Uint128 small = 0;
-  mpz_class n;
-  mpz_class factor;  // kept, so that its memory is reused
+  BigInteger n;
+  BigInteger factor;  // kept, so that its memory is reused
   std::string text;
   std::string rounded;  // RoundsToAtLeast's text of long amounts
   std::array<char, 40> buffer{};

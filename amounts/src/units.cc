@@ -1,7 +1,5 @@
 #include "amounts/units.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "amounts/utf8.h"
+#include "backend.h"
 
 namespace mensurex {
 namespace {
@@ -310,8 +309,7 @@ Ratio RatioBetween(Unit from, Unit to) {
 bool IsUnitLetter(char32_t c) {
   c = FoldWidth(c);
   if (c < 0x80) return IsAsciiLetter(c);
-  return (U_GET_GC_MASK(static_cast<UChar32>(c)) &
-          (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+  return IsLetterOrMark(c);
 }
 
 bool IsSpacedWordLetter(char32_t c) {

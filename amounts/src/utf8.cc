@@ -1,7 +1,5 @@
 #include "amounts/utf8.h"
 
-#include <unicode/uchar.h>
-
 #include <cstdint>
 
 namespace mensurex {
@@ -101,12 +99,6 @@ std::string_view TrimBlanks(std::string_view text) {
   while (const std::size_t n = BlankLengthAtFront(text)) text.remove_prefix(n);
   while (const std::size_t n = BlankLengthAtBack(text)) text.remove_suffix(n);
   return text;
-}
-
-char32_t FoldNonAsciiCase(char32_t c) {
-  if (c > 0x10FFFF) return c;
-  return static_cast<char32_t>(
-      u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
 }  // namespace mensurex

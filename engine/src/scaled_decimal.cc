@@ -1,73 +1,52 @@
 #include "scaled_decimal.h"
 
-#include <gmpxx.h>
-
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
-#include "amounts/gmp_decimal.h"
+#include "amounts/big_integer.h"
+#include "amounts/doubles.h"
 #include "amounts/utf8.h"
 
 namespace mensurex {
 namespace {
 
-// Magnitudes and their wide intermediate products and quotients are GMP
+// Magnitudes and their wide intermediate products and quotients are big
 // integers; only a result below 2^96 goes back into a ScaledDecimal.
 
-// Both 64-bit words, least significant first, in the machine's byte order.
-using Words = std::array<std::uint64_t, 2>;
-
-mpz_class Magnitude(std::uint32_t high32, std::uint64_t low64) {
-  const Words words = {low64, high32};
-  mpz_class magnitude;
-  mpz_import(magnitude.get_mpz_t(), words.size(), -1, sizeof(std::uint64_t), 0,
-             0, words.data());
-  return magnitude;
+BigInteger MagnitudeOf(const ScaledDecimal& value) {
+  return FromWords(value.low64(), value.high32());
 }
 
-mpz_class MagnitudeOf(const ScaledDecimal& value) {
-  return Magnitude(value.high32(), value.low64());
-}
-
-int BitWidth(const mpz_class& magnitude) {
-  return magnitude == 0
-             ? 0
-             : static_cast<int>(mpz_sizeinbase(magnitude.get_mpz_t(), 2));
-}
-
-bool FitsIn96(const mpz_class& magnitude) { return BitWidth(magnitude) <= 96; }
+bool FitsIn96(const BigInteger& magnitude) { return BitWidth(magnitude) <= 96; }
 
 // The value of a magnitude below 2^96.
-ScaledDecimal Make(bool negative, const mpz_class& magnitude, int scale) {
+ScaledDecimal Make(bool negative, const BigInteger& magnitude, int scale) {
   assert(FitsIn96(magnitude));
-  Words words{};
-  mpz_export(words.data(), nullptr, -1, sizeof(std::uint64_t), 0, 0,
-             magnitude.get_mpz_t());
-  return *ScaledDecimal::FromParts(
-      negative, static_cast<std::uint32_t>(words[1]), words[0], scale);
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+  ToWords(magnitude, &low, &high);
+  return *ScaledDecimal::FromParts(negative, static_cast<std::uint32_t>(high),
+                                   low, scale);
 }
 
-mpz_class TenTo(int exponent) {
+BigInteger TenTo(int exponent) {
   assert(exponent >= 0);
   return PowerOfTen(static_cast<unsigned long>(exponent));
 }
 
 // Every operation of the type rounds to nearest, ties to even.
-mpz_class RoundedToEven(const mpz_class& numerator, const mpz_class& divisor,
-                        bool* exact = nullptr) {
+BigInteger RoundedToEven(const BigInteger& numerator, const BigInteger& divisor,
+                         bool* exact = nullptr) {
   return RoundedQuotient(numerator, divisor, Rounding::kNearestEven, false,
                          exact);
 }
 
 // Removes decimal places that are zero, as long as the scale stays >= 0.
-void DropTrailingZeros(mpz_class* magnitude, int* scale) {
-  while (*scale > 0 && *magnitude != 0 &&
-         mpz_divisible_ui_p(magnitude->get_mpz_t(), 10)) {
+void DropTrailingZeros(BigInteger* magnitude, int* scale) {
+  while (*scale > 0 && *magnitude != 0 && IsDivisibleBy(*magnitude, 10)) {
     *magnitude /= 10;
     --*scale;
   }
@@ -76,9 +55,9 @@ void DropTrailingZeros(mpz_class* magnitude, int* scale) {
 // Rounds magnitude / 10^scale to the largest scale of at most kMaxScale at
 // which the rounded magnitude is below 2^96, to nearest, ties to even, once
 // from the exact value. False when even scale 0 does not fit.
-bool FitMagnitude(mpz_class* magnitude, int* scale) {
+bool FitMagnitude(BigInteger* magnitude, int* scale) {
   for (int drop = std::max(0, *scale - ScaledDecimal::kMaxScale);; ++drop) {
-    const mpz_class rounded =
+    const BigInteger rounded =
         drop == 0 ? *magnitude : RoundedToEven(*magnitude, TenTo(drop));
     if (FitsIn96(rounded)) {
       *magnitude = rounded;
@@ -102,11 +81,9 @@ static_assert(std::numeric_limits<double>::max_exponent10 < 1000 &&
 // even: size ~ digits * 10^exponent. The library's scientific form
 // "d.ddde+x" is exactly rounded.
 void RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
-  std::array<char, kLongestFifteenDigitText> text{};
-  const auto [end, error] =
-      std::to_chars(text.data(), text.data() + text.size(), size,
-                    std::chars_format::scientific, 14);
-  assert(error == std::errc());
+  std::array<char, kLongestFifteenDigitText + 1> text{};  // and a NUL
+  const char* const end =
+      WriteScientific(size, 14, text.data(), text.data() + text.size());
   std::uint64_t value = 0;
   int count = 0;
   const char* p = text.data();
@@ -174,8 +151,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
   digits.append(fraction_digits);
   digits.erase(0, digits.find_first_not_of('0'));
   if (digits.size() > kMaxMagnitudeDigits) return std::nullopt;
-  const mpz_class magnitude =
-      digits.empty() ? mpz_class() : mpz_class(digits, 10);
+  BigInteger magnitude;
+  if (!digits.empty()) SetDecimalDigits(digits, &magnitude);
   if (!FitsIn96(magnitude)) return std::nullopt;
   return Make(negative, magnitude, static_cast<int>(fraction_digits.size()));
 }
@@ -202,7 +179,7 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
   if (exponent <= 0 && exponent >= -kMaxScale) {
     return *FromParts(negative, 0, digits, -exponent);
   }
-  mpz_class magnitude = Magnitude(0, digits);
+  BigInteger magnitude = FromWords(digits, 0);
   int scale = 0;
   if (exponent > 0) {
     magnitude *= TenTo(exponent);
@@ -216,7 +193,7 @@ Outcome<ScaledDecimal> ScaledDecimal::FromDouble(double value) {
 
 Outcome<ScaledDecimal> ScaledDecimal::Multiply(const ScaledDecimal& a,
                                                const ScaledDecimal& b) {
-  mpz_class product = MagnitudeOf(a) * MagnitudeOf(b);
+  BigInteger product = MagnitudeOf(a) * MagnitudeOf(b);
   int scale = a.scale_ + b.scale_;
   if (!FitMagnitude(&product, &scale)) return ConversionFailure::kOverflow;
   return Make(a.negative_ != b.negative_, product, scale);
@@ -226,8 +203,8 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
                                              const ScaledDecimal& b) {
   if (b.is_zero()) return ConversionFailure::kOverflow;
   if (a.is_zero()) return ScaledDecimal();
-  const mpz_class dividend = MagnitudeOf(a);
-  const mpz_class divisor = MagnitudeOf(b);
+  const BigInteger dividend = MagnitudeOf(a);
+  const BigInteger divisor = MagnitudeOf(b);
   // a / b = ma / mb * 10^(sb - sa) exceeds 2^(bits - 1) * 10^(sb - sa), so
   // its t-place form fits 96 bits only for
   // t < (97 - bits) / log2(10) - (sb - sa). Start at the largest such t (the
@@ -241,7 +218,7 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
     // dividend or the divisor, whichever keeps it whole.
     const int exponent = b.scale_ + scale - a.scale_;
     bool exact = false;
-    mpz_class magnitude =
+    BigInteger magnitude =
         exponent < 0
             ? RoundedToEven(dividend, divisor * TenTo(-exponent), &exact)
             : RoundedToEven(dividend * TenTo(exponent), divisor, &exact);
@@ -256,8 +233,9 @@ Outcome<ScaledDecimal> ScaledDecimal::Divide(const ScaledDecimal& a,
 std::string ScaledDecimal::ToText(std::string_view decimal_separator) const {
   if (is_zero()) return "0";
   std::string text = negative_ ? "-" : "";
-  AppendPlainDecimal(MagnitudeOf(*this).get_str(), -scale_, decimal_separator,
-                     &text);
+  std::string digits;
+  AppendPlainDecimal(DecimalDigits(MagnitudeOf(*this), &digits), -scale_,
+                     decimal_separator, &text);
   return text;
 }
 

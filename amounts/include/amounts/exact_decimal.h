@@ -93,14 +93,14 @@ class ExactConverter {
                        Rounding rounding, unsigned bound);
 
  private:
-  // AppendText past the short amounts that need no GMP; false when the text
+  // AppendText past the short amounts that need no BigInteger; false when the text
   // would be longer than `limit`.
   bool AppendLarge(const Decimal& amount, Ratio ratio,
                    std::optional<std::size_t> places, Rounding rounding,
                    std::string_view decimal, std::int64_t limit,
                    std::string* out);
 
-  struct Numbers;  // GMP state, reused from one call to the next
+  struct Numbers;  // big-integer state, reused from one call to the next
   std::unique_ptr<Numbers> numbers_;
 };
 
