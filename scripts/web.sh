@@ -35,7 +35,7 @@ scripts/deps.sh web
 # look in Debian's module folder by itself.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 build="build-web"
-emcmake cmake -S . -B "$build" -G Ninja -Wno-dev -DBUILD_TESTING=OFF \
+emcmake cmake -S . -B "$build" -G Ninja -Wno-dev \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target web_site >/dev/null
 site=$build/web/site

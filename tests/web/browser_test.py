@@ -257,7 +257,11 @@ class WindowTest(PageTest):
         self.assertEqual(self.focused(), "mnuInstructions")
         self.keys("i")
         prompt = self.open_message()
-        self.assertEqual(len(prompt), 501)
+        # The desktop's text, as its translators see it: one line, two blanks
+        # after "CALCULATE.".
+        with open(os.path.join(REPO, "translations", "main", "main_de.ts"), encoding="utf-8") as ts:
+            self.assertIn(f"<source>{prompt}</source>", ts.read())
+        self.assertTrue(prompt.startswith("To use the Mensurex,"))
         self.assertTrue(prompt.endswith("CALCULATE.  View the results in the RESULTS section."))
         self.element("messageOK").click()
         self.assertEqual(self.focused(), "txtEntry")

@@ -11,7 +11,7 @@ const path = require('path');
 const { spawnSync } = require('child_process');
 
 const [site, webTexts, countArg] = process.argv.slice(2);
-const count = Number(countArg || 1500);
+const count = Number(countArg || 3000);
 const { mensurexNumberConventions } = require(path.resolve(site, 'numbers.js'));
 const createMensurex = require(path.resolve(site, 'mensurex.js'));
 
