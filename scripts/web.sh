@@ -35,9 +35,14 @@ scripts/deps.sh web
 # look in Debian's module folder by itself.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 build="build-web"
-emcmake cmake -S . -B "$build" -G Ninja -Wno-dev \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target web_site >/dev/null
+# Quiet unless a step fails; then its whole output.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+quietly() {
+  "$@" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+}
+quietly emcmake cmake -S . -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release
+quietly cmake --build "$build" --target web_site
 site=$build/web/site
 
 if [[ -n $out ]]; then

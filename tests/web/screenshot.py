@@ -1,5 +1,10 @@
 #!/usr/bin/python3
-"""Pictures of the page in headless Chromium: screenshot.py SITE OUT.png [QUERY] [about]."""
+"""A picture of the page in headless Chromium after converting 1 kilobyte.
+
+Usage: screenshot.py SITE OUT.png [QUERY [about]], e.g. "?lang=ar" about;
+docs/screenshot-web.png is screenshot.py SITE docs/screenshot-web.png.
+"""
+import base64
 import sys
 
 sys.argv, args = sys.argv[:2], sys.argv[2:]
@@ -15,10 +20,17 @@ try:
     browser.execute_script("txtEntry.value = '1'; cmdCalculate.click();")
     if "about" in args[2:]:
         browser.execute_script("mnuAbout.click()")
-    # The window alone: the menu bar and the client area below it.
-    browser.execute_script("document.body.style.width = '416px'")
-    element = browser.find_element(browser_test.By.TAG_NAME, "body")
-    browser.save_screenshot(args[0])
+    # The window alone: the menu bar and the client area below it, or the
+    # About window over it.
+    clip = browser.execute_script("""
+        const about = document.getElementById('frmAbout');
+        const shown = about.open ? about : document.getElementById('frmMain');
+        const r = shown.getBoundingClientRect();
+        return about.open ? [r.left, r.top, r.width, r.height] : [r.left, 0, r.width, r.bottom];""")
+    shot = browser.execute_cdp_cmd("Page.captureScreenshot", {"format": "png", "clip": {
+        "x": clip[0], "y": clip[1], "width": clip[2], "height": clip[3], "scale": 1}})
+    with open(args[0], "wb") as out:
+        out.write(base64.b64decode(shot["data"]))
 finally:
     browser.quit()
     server.stop()
