@@ -62,6 +62,8 @@ function entry(numbers) {
 
 async function main() {
   const core = await createMensurex({ wasmBinary: fs.readFileSync(path.resolve(site, 'mensurex.wasm')) });
+  // The entry as the page hands it over: UTF-8 bytes.
+  const encoder = new TextEncoder();
   const cases = [];
   for (const [qt, tag] of kLocales) {
     const numbers = mensurexNumberConventions(tag);
@@ -78,7 +80,7 @@ async function main() {
   let differences = 0;
   const converted = { ok: 0, overflow: 0, notNumeric: 0 };
   cases.forEach((c, index) => {
-    const answer = core.convert(c.unit, c.text, c.numbers);
+    const answer = core.convert(c.unit, encoder.encode(c.text), c.numbers);
     const line = answer.texts ? ['ok', ...answer.texts].join('\t') : answer.failure;
     ++converted[line.split('\t')[0]];
     if (line !== expected[index] && ++differences <= 10) {
