@@ -4,7 +4,12 @@
 #ifndef MENSUREX_AMOUNTS_SRC_BACKEND_H_
 #define MENSUREX_AMOUNTS_SRC_BACKEND_H_
 
+#include <vector>
+
 namespace mensurex {
+
+// The Unicode space separators (general category Zs), in code point order.
+const std::vector<char32_t>& SpaceSeparators();
 
 // Whether a character is a letter or a mark (general categories L and M).
 bool IsLetterOrMark(char32_t c);

@@ -53,6 +53,7 @@
 
 #include "amounts/doubles.h"
 #include "amounts/utf8.h"
+#include "backend.h"
 
 namespace mensurex {
 namespace {
@@ -444,7 +445,7 @@ EntrySeparators LocaleEntrySeparators(std::string decimal, std::string grouping,
   separators.higher_group_size = higher_group_size;
   separators.native_zero = native_zero;
   if (IsSpaceLike(grouping)) {
-    for (const char32_t space : kSpaceSeparators) {
+    for (const char32_t space : SpaceSeparators()) {
       std::string text = Utf8Text(space);
       if (text != grouping) {
         separators.grouping_alternatives.push_back(std::move(text));

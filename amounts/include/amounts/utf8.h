@@ -35,23 +35,16 @@ bool IsWellFormedUtf8(std::string_view text);
 // well-formed character counts as one).
 std::size_t CharCount(std::string_view text);
 
-// The Unicode space separators (general category Zs).
-inline constexpr std::array<char32_t, 17> kSpaceSeparators = {
-    0x20,   0xA0,   0x1680, 0x2000, 0x2001, 0x2002, 0x2003, 0x2004, 0x2005,
-    0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x202F, 0x205F, 0x3000};
-
-constexpr bool IsSpaceSeparator(char32_t c) {
-  if (c < 0xA0) return c == 0x20;
-  for (const char32_t space : kSpaceSeparators) {
-    if (c == space) return true;
-  }
-  return false;
+// Whether a character is a Unicode space separator (general category Zs).
+bool IsNonAsciiSpaceSeparator(char32_t c);
+inline bool IsSpaceSeparator(char32_t c) {
+  return c < 0x80 ? c == 0x20 : IsNonAsciiSpaceSeparator(c);
 }
 
 // The blanks around an amount and between its number and its unit: ASCII
 // white space (tab, LF, VT, FF, CR, space) and every space separator. The
 // lengths are in bytes, 0 when the text does not begin (end) with a blank.
-constexpr bool IsBlank(char32_t c) {
+inline bool IsBlank(char32_t c) {
   return (c >= '\t' && c <= '\r') || IsSpaceSeparator(c);
 }
 std::size_t BlankLengthAtFront(std::string_view text);
