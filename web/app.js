@@ -77,14 +77,13 @@
   function applyTexts() {
     const contexts = { main: 'frmMain', about: 'frmAbout', shared: 'QPlatformTheme' };
     for (const [prefix, context] of Object.entries(contexts)) {
-      const camel = (suffix) => prefix + suffix;
       for (const element of document.querySelectorAll(`[data-${prefix}]`)) {
         setCaption(element, tr(context, element.dataset[prefix], element.dataset.comment));
       }
       for (const [suffix, attribute] of [['Title', 'title'], ['Label', 'aria-label'],
         ['Description', 'aria-description']]) {
         for (const element of document.querySelectorAll(`[data-${prefix}-${suffix.toLowerCase()}]`)) {
-          element.setAttribute(attribute, tr(context, element.dataset[camel(suffix)]));
+          element.setAttribute(attribute, tr(context, element.dataset[prefix + suffix]));
         }
       }
     }
@@ -92,11 +91,10 @@
 
   // --- Message boxes --------------------------------------------------------
 
-  // Shows a modal message with OK (and Cancel), captioned with the
-  // application title; `closed` runs once it is gone, whichever way.
-  function openMessage(prompt, closed, withCancel = false) {
+  // Shows a modal message with OK, captioned with the application title;
+  // `closed` runs once it is gone, whichever way.
+  function openMessage(prompt, closed) {
     byId('messagePrompt').textContent = prompt;
-    byId('messageCancel').hidden = !withCancel;
     messageBox.addEventListener('close', () => closed && closed(), { once: true });
     messageBox.showModal();
     byId('messageOK').focus();
@@ -340,7 +338,6 @@
     txtEntry.addEventListener('beforeinput', entryBeforeInput);
     document.addEventListener('keydown', accessKeyDown);
     byId('messageOK').addEventListener('click', () => messageBox.close());
-    byId('messageCancel').addEventListener('click', () => messageBox.close());
     // OK is the About window's default and its cancel button: Enter
     // anywhere in it closes it, and so does Escape (the dialog's cancel).
     byId('cmdOK').addEventListener('click', () => frmAbout.close());
