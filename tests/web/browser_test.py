@@ -368,7 +368,15 @@ class LanguageTest(PageTest):
                          self.translation("ar", "Version %1", "frmAbout").replace("%1", "٢٫٠"))
 
     def test_the_browsers_language_decides_and_german_numbers_read(self):
-        self.open("?lang=de")
+        user_agent = self.js("return navigator.userAgent")
+        self.browser.execute_cdp_cmd("Network.setUserAgentOverride",
+                                     {"userAgent": user_agent, "acceptLanguage": "de-DE,en"})
+        try:
+            self.open()
+        finally:
+            self.browser.execute_cdp_cmd("Network.setUserAgentOverride",
+                                         {"userAgent": user_agent, "acceptLanguage": "en-US"})
+        self.assertEqual(self.js("return document.documentElement.lang"), "de")
         self.element("txtEntry").send_keys("1.024,5", Keys.ENTER)
         self.assertEqual(self.results()[1], "1024,5")
         self.alt(self.js("return cmdCalculate.dataset.key"))
