@@ -115,8 +115,8 @@ def xpm_pixels(path):
     width, height, colours, per_pixel = (int(value) for value in strings[0].split()[:4])
     palette = {}
     for line in strings[1:1 + colours]:
-        chars, spec = line[:per_pixel], line[per_pixel:].split()
-        value = spec[spec.index("c") + 1]
+        chars, fields = line[:per_pixel], line[per_pixel:].split()
+        value = fields[fields.index("c") + 1]
         palette[chars] = (0, 0, 0, 0) if value.lower() == "none" else tuple(bytes.fromhex(value[1:7])) + (255,)
     rows = []
     for line in strings[1 + colours:1 + colours + height]:
