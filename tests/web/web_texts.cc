@@ -6,14 +6,19 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
+#include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "amounts/storage_unit.h"
 #include "engine/window_conversion.h"
 #include "locale/locale_separators.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   std::ios::sync_with_stdio(false);
   std::string line;
@@ -26,9 +31,15 @@ int main(int argc, char** argv) {
       return 2;
     }
     const QLocale locale(QString::fromStdString(line.substr(0, first)));
-    const auto unit = mensurex::UnitFromIndex(
-        std::stoi(line.substr(first + 1, second - first - 1)));
-    if (!unit) return 2;
+    // One digit, 0..6.
+    const std::string_view index(line.data() + first + 1, second - first - 1);
+    const auto unit = index.size() == 1
+                          ? mensurex::UnitFromIndex(index[0] - '0')
+                          : std::nullopt;
+    if (!unit) {
+      std::cerr << "web_texts: no unit 0..6 in: " << line << "\n";
+      return 2;
+    }
     const auto texts = mensurex::ConvertEntryToTexts(
         *unit, std::string_view(line).substr(second + 1),
         mensurex::SeparatorsOf(locale));
@@ -49,4 +60,15 @@ int main(int argc, char** argv) {
     std::cout << "\n";
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::cerr << "web_texts: " << error.what() << "\n";
+    return 2;
+  }
 }
