@@ -245,7 +245,7 @@ void AppendFixedDecimal(std::string_view digits, std::size_t zeros,
 // most amounts, and in a BigInteger otherwise.
 struct ExactConverter::Numbers {
   void Load(const Plan& plan) {
-    in_small = plan.digits.size() <= 19 &&
+    in_small = short_path && plan.digits.size() <= 19 &&
                plan.power <= (plan.base == 2 ? 63u : 27u) &&
                ScaledSmall(plan.digits, 0, &small);
     if (in_small) {
@@ -299,6 +299,7 @@ struct ExactConverter::Numbers {
     return DecimalDigits(n, &text);
   }
 
+  bool short_path = true;  // whether 128 bits may be used at all
   bool in_small = false;
   Uint128 small = 0;
   BigInteger n;
@@ -311,9 +312,11 @@ struct ExactConverter::Numbers {
 ExactConverter::ExactConverter() : numbers_(std::make_unique<Numbers>()) {}
 ExactConverter::~ExactConverter() = default;
 
+void ExactConverter::UseBigIntegersOnly() { numbers_->short_path = false; }
+
 bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
-  if (ratio.fives == 0 && ratio.twos < 0 && ratio.twos > -128 &&
-      amount.exponent >= 0 && !amount.digits.empty()) {
+  if (numbers_->short_path && ratio.fives == 0 && ratio.twos < 0 &&
+      ratio.twos > -128 && amount.exponent >= 0 && !amount.digits.empty()) {
     // A whole amount against 2^k: by the numbers of digits, or in 128 bits
     // when they have as many.
     const auto k = static_cast<unsigned>(-ratio.twos);
@@ -337,7 +340,8 @@ bool ExactConverter::RoundsToAtLeast(const Decimal& amount, Ratio ratio,
                                      std::size_t places, Rounding rounding,
                                      unsigned bound) {
   Uint128 q = 0;
-  if (places < 20 && SmallRounded(amount, ratio, places, rounding, &q)) {
+  if (numbers_->short_path && places < 20 &&
+      SmallRounded(amount, ratio, places, rounding, &q)) {
     return q >= bound * SmallPowerOfTen(static_cast<std::int64_t>(places));
   }
   // A value below `bound` has a short integer part, so its text is at most
@@ -363,8 +367,8 @@ bool ExactConverter::AppendText(const Decimal& amount, Ratio ratio,
   if (places && *places > static_cast<std::size_t>(limit)) return false;
   const std::size_t start = out->size();
   Uint128 small = 0;
-  const bool is_small =
-      places && SmallRounded(amount, ratio, *places, rounding, &small);
+  const bool is_small = places && numbers_->short_path &&
+                        SmallRounded(amount, ratio, *places, rounding, &small);
   if (is_small) {
     if (amount.negative && small != 0) out->push_back('-');
     AppendFixedDecimal(SmallDigits(small, &numbers_->buffer), 0, *places,

@@ -92,9 +92,13 @@ class ExactConverter {
   bool RoundsToAtLeast(const Decimal& amount, Ratio ratio, std::size_t places,
                        Rounding rounding, unsigned bound);
 
+  // For tests: every later call takes the big-integer path, never the
+  // 128-bit one, so that the two can be held against each other.
+  void UseBigIntegersOnly();
+
  private:
-  // AppendText past the short amounts that need no BigInteger; false when the text
-  // would be longer than `limit`.
+  // AppendText past the short amounts that need no BigInteger; false when the
+  // text would be longer than `limit`.
   bool AppendLarge(const Decimal& amount, Ratio ratio,
                    std::optional<std::size_t> places, Rounding rounding,
                    std::string_view decimal, std::int64_t limit,
