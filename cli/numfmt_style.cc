@@ -86,6 +86,9 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
 bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
                                     std::string* out, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
+  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
+    text.remove_suffix(settings_.suffix.size());
+  }
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
       text.rbegin());
@@ -177,8 +180,11 @@ bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
     result->resize(start);
     return false;
   }
+  // Zeros pad the number alone; the width counts the suffix.
+  result->append(s.suffix);
   if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_, unit_chars, &grouped_, out);
+    AppendLaidOut(s.layout, s.separators, scratch_,
+                  unit_chars + CharCount(s.suffix), &grouped_, out);
   }
   out->append(end);
   return true;

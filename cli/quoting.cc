@@ -26,19 +26,21 @@ void AppendHex(std::uint32_t value, int digits, std::string* out) {
 
 }  // namespace
 
-std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
-  std::string quoted = "\"";
+std::string QuoteForMessage(std::string_view text, std::size_t max_chars,
+                            char quote) {
+  std::string quoted(1, quote);
   std::size_t chars = 0;
   while (!text.empty()) {
     if (chars == max_chars) {
-      quoted += "\"...";
+      quoted += quote;
+      quoted += "...";
       return quoted;
     }
     ++chars;
     // Printable ASCII but the quote and the backslash stands for itself.
     std::size_t plain = 0;
     while (plain < text.size() && chars + plain <= max_chars &&
-           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != '"' &&
+           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != quote &&
            text[plain] != '\\') {
       ++plain;
     }
@@ -55,7 +57,7 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       text.remove_prefix(1);
       continue;
     }
-    if (code == '"' || code == '\\') {
+    if (code == static_cast<unsigned char>(quote) || code == '\\') {
       quoted.push_back('\\');
       quoted.push_back(static_cast<char>(code));
     } else if (code == '\t') {
@@ -68,7 +70,7 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
     }
     text.remove_prefix(length);
   }
-  quoted.push_back('"');
+  quoted.push_back(quote);
   return quoted;
 }
 

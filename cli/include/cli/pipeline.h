@@ -18,9 +18,10 @@ namespace mensurex::cli {
 
 enum ExitStatus : int {
   kExitConverted = 0,  // every amount converted, or the mode forgave it
-  kExitFailed = 1,  // an amount did not convert, or reading or writing failed
-  kExitUsage = 2,   // the command line is wrong; in numfmt's style, also an
-                    // amount that did not convert
+  kExitFailed = 1,     // an amount did not convert, reading or writing failed,
+                       // or the command line is wrong (as numfmt says it)
+  kExitInvalidNumber = 2,  // in numfmt's style, an amount that did not
+                           // convert
 };
 
 // Standard output and standard error. Results and complaints are held and
@@ -79,10 +80,13 @@ class LineConverter {
  private:
   bool ConvertFields(std::string_view line, std::string_view end,
                      std::size_t number);
-  // A converted field after the blanks before it (see Options::fields);
-  // false when it does not convert, with nothing appended.
+  // A converted field after the blanks before it (see Options::fields and
+  // Options::numfmt_blanks); false when it does not convert, with nothing
+  // appended.
   bool AppendField(std::string_view blanks, std::string_view text,
                    std::string* out);
+  bool AppendNumfmtField(std::string_view blanks, std::string_view text,
+                         std::string* out);
   bool Bad(std::string_view line, std::string_view end, std::size_t number,
            std::size_t field);
 
