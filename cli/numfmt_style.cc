@@ -27,10 +27,6 @@ std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
       fraction.begin());
 }
 
-// The names of the scales, in the order of Scale.
-constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
-                                                         "iec", "iec-i"};
-
 }  // namespace
 
 std::optional<Scale> ScaleNamed(std::string_view name, bool input) {

@@ -692,8 +692,10 @@ std::variant<Options, UsageError> ParseOptions(
   return options;
 }
 
-std::string HelpText() {
-  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]...
+namespace {
+
+// The help, "@" standing for the program's configured name.
+constexpr char kHelp[] = R"(Usage: @ [OPTION]... [AMOUNT [UNIT]]...
 Convert amounts of digital storage between bytes, kilobytes, megabytes,
 gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
 and print the exact results: every digit, no exponent, nothing rounded unless
@@ -701,7 +703,8 @@ and print the exact results: every digit, no exponent, nothing rounded unless
 
 With AMOUNTs, convert each; without, read standard input, one amount per
 line (or per chosen field), and answer each line before reading on. Without
---to, each amount gives seven lines VALUE<TAB>UNIT, bytes first.
+--to, each amount gives seven lines VALUE<TAB>UNIT, bytes first. A last line
+without its end is answered without one.
 
   --to UNIT          print the value in UNIT alone; "auto": in the largest
                      unit in which it is at least 1, or the one above when
@@ -726,21 +729,24 @@ line (or per chosen field), and answer each line before reading on. Without
                      flags - (pad on the right), 0 (pad with zeros) and '
                      (group the digits), a width and a .PRECISION, then text;
                      %% is a %
+  --suffix SUFFIX    write SUFFIX after each result, and read amounts that end
+                     with it without it
   --field LIST       convert only these fields (N, N-M, -M, N- separated by
                      commas or blanks), to --to or else to the readable unit;
                      the rest of the line is kept byte for byte, and a field
                      after spaces keeps its right edge, so columns stay
-                     aligned
-  -d, --delimiter X  fields are separated by the character X (default: runs
-                     of blanks; '' for none: the line is one field); without
-                     --field, field 1 converts
+                     aligned; a line without fields is no amount
+  -d, --delimiter X  fields are separated by the character (or byte) X
+                     (default: runs of blanks; '' for none: the line is one
+                     field); without --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
   -z, --zero-terminated  lines end with NUL, not a line feed (which then
                      separates fields as a blank does)
-  --invalid MODE     for an amount that does not convert: abort (stop),
-                     fail (default: report it, print its text in place of its
-                     results, exit 1), warn (the same, exit 0), ignore
-                     (print its text, say nothing)
+  --invalid MODE     for an amount that does not convert: abort (stop, after
+                     what came before it on its line), fail (default: report
+                     it, print its text in place of its results, exit 1),
+                     warn (the same, exit 0), ignore (print its text, say
+                     nothing)
   --locale NAME      read and write numbers as the locale NAME does (C: "."
                      and "," read, no grouping written) instead of as LC_ALL,
                      LC_NUMERIC or LANG
@@ -748,13 +754,17 @@ line (or per chosen field), and answer each line before reading on. Without
                      separator, grouping is off unless --grouping is given
   --grouping[=SEP]   the digit-grouping separator read (empty for none);
                      alone, group the digits written with the locale's one
+  --debug            warn on standard error where numfmt's --debug does
   -h, --help         show this help and exit
   --version          show the version and exit
 
-numfmt's options, as numfmt's manual describes them; any of the first four
-turns numfmt's style on: one result per amount with numfmt's suffixes, field
-1 of each line, --round=from-zero, --invalid=abort, and exit status 2 for an
-amount that does not convert. Every figure stays exact, at any size.
+numfmt's options, as numfmt's manual describes them; any of the first four,
+or --padding, --format, --suffix, a bare --grouping or --debug without --to
+or --from naming a unit, --si, --precision or --show-unit, turns numfmt's
+style on: one result per amount with numfmt's suffixes, field 1 of each line,
+blanks before a field setting its width, --round=from-zero, --invalid=abort,
+and exit status 2 for an amount that does not convert. Every figure stays
+exact, at any size.
   --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
                      Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
   --to=SCALE         write none (a number, with as many decimals as it was
@@ -764,33 +774,85 @@ amount that does not convert. Every figure stays exact, at any size.
   --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
                      a product of 2s and 5s)
   --to-unit=N        results count units of N bytes
-  --round, --padding, --format, --field, -d, --header, -z, --invalid,
-  --unit-separator and --grouping as above.
+  --round, --padding, --format, --suffix, --field, -d, --header, -z,
+  --invalid, --unit-separator, --grouping and --debug as above.
+
+Lines that read both ways keep mensurex's reading: with --field, -d,
+--header, -z, --invalid or --round alone the amounts convert to their
+readable unit, where numfmt would print them unchanged.
 
 Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
 Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
-Long options may be shortened while they stay unambiguous; "--" ends the
-options.
+Long options may be shortened while they stay unambiguous, and so may the
+values of --round and --invalid; "--" ends the options.
 
 Exit status: 0 when every amount converted (or --invalid=warn or ignore),
-1 when any did not or output failed, 2 for a mistake in the options (and in
-numfmt's style, for an amount that did not convert).
+1 when any did not, output failed, or the options are wrong, 2 in numfmt's
+style for an amount that did not convert.
 
 Examples:
-  $ mensurex --to EB 1 B
+  $ @ --to EB 1 B
   0.000000000000000000867361737988403547205962240695953369140625
-  $ mensurex --si --to GiB 1 TB
+  $ @ --si --to GiB 1 TB
   931.322574615478515625
-  $ mensurex --to auto --precision 1 1048575 28
+  $ @ --to auto --precision 1 1048575 28
   1.0	MB
   28	B
-  $ mensurex --from=iec --to=si 1.5G 20E
+  $ @ --from=iec --to=si 1.5G 20E
   1.7G
   24E
-  $ du -b --max-depth=1 /usr/share | mensurex --to human --field 1 | sort -h
-  $ df -B1 | mensurex --header --field 2-4 --to=iec
-  $ find . -type f -printf '%s\n' | mensurex --to KB
+  $ du -b --max-depth=1 /usr/share | @ --to=iec --suffix=B
+  $ du -b --max-depth=1 /usr/share | @ --to human --field 1 | sort -h
+  $ df -B1 | @ --header --field 2-4 --to=iec
+  $ find . -type f -printf '%s\n' | @ --to KB
 )";
+
+}  // namespace
+
+std::string HelpText() {
+  std::string text = kHelp;
+  for (std::size_t at = text.find('@'); at != std::string::npos;
+       at = text.find('@', at)) {
+    text.replace(at, 1, identity::kCommandProgram);
+  }
+  return text;
+}
+
+std::vector<OptionWords> DescribeOptions() {
+  std::vector<std::string> units;
+  for (const StorageUnit storage : kAllStorageUnits) {
+    const std::string symbol(UnitLabel({storage, false}, UnitNaming::kSymbol));
+    const std::string iec(UnitLabel({storage, false}, UnitNaming::kIec));
+    units.push_back(symbol);
+    if (storage == StorageUnit::kBytes) continue;
+    units.push_back(symbol.substr(0, symbol.size() - 1));  // K
+    units.push_back(iec.substr(0, iec.size() - 1));        // Ki
+    units.push_back(iec);
+  }
+  std::vector<OptionWords> described;
+  for (const option& known : kLongOptions) {
+    if (known.name == nullptr) break;
+    OptionWords words{known.name, known.has_arg == required_argument, {}};
+    const std::string_view name = known.name;
+    if (name == "to" || name == "from") {
+      if (name == "to") words.values = {"auto", "human"};
+      words.values.insert(words.values.end(), units.begin(), units.end());
+      for (const std::string_view scale : kScaleNames) {
+        if (ScaleNamed(scale, name == "from")) words.values.emplace_back(scale);
+      }
+    }
+    if (name == "round") {
+      for (const auto& choice : kRoundings)
+        words.values.emplace_back(choice.first);
+    }
+    if (name == "invalid") {
+      for (const auto& choice : kInvalidModes) {
+        words.values.emplace_back(choice.first);
+      }
+    }
+    described.push_back(std::move(words));
+  }
+  return described;
 }
 
 }  // namespace mensurex::cli

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -92,8 +93,18 @@ struct UsageError {
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 
-// The text that --help prints.
+// The text that --help prints, which the manual page is made from.
 std::string HelpText();
+
+// A long option as the command line reads it, for the shell's completion:
+// whether it takes a value, and the values it takes where they are a fixed
+// list (the units, numfmt's scales, the modes).
+struct OptionWords {
+  std::string_view name;  // without "--"
+  bool takes_value = false;
+  std::vector<std::string> values;
+};
+std::vector<OptionWords> DescribeOptions();
 
 }  // namespace mensurex::cli
 
