@@ -1,8 +1,11 @@
 #include "cli/quoting.h"
 
+#include <unicode/uchar.h>
+
 #include <cstdint>
 
 #include "amounts/utf8.h"
+#include "cli/text.h"
 
 namespace mensurex::cli {
 namespace {
@@ -11,9 +14,8 @@ namespace {
 // controls, line and paragraph separators, direction marks and overrides,
 // and the byte order mark.
 bool MustEscape(char32_t code) {
-  return code < 0x20 || (code >= 0x7F && code <= 0x9F) ||
-         (code >= 0x200E && code <= 0x200F) ||
-         (code >= 0x2028 && code <= 0x202E) ||
+  return IsControlCharacter(code) || (code >= 0x200E && code <= 0x200F) ||
+         (code >= 0x202A && code <= 0x202E) ||
          (code >= 0x2066 && code <= 0x2069) || code == 0xFEFF;
 }
 
@@ -25,6 +27,10 @@ void AppendHex(std::uint32_t value, int digits, std::string* out) {
 }
 
 }  // namespace
+
+bool IsControlCharacter(char32_t code) {
+  return u_iscntrl(static_cast<UChar32>(code)) != 0;
+}
 
 std::string QuoteForMessage(std::string_view text, std::size_t max_chars,
                             char quote) {
