@@ -120,6 +120,17 @@ struct Given {
   }
 };
 
+// The options whose values are read once the whole line is.
+constexpr std::pair<int, std::optional<std::string> Given::*> kKeptValues[] = {
+    {kToOption, &Given::to},
+    {kFromOption, &Given::from},
+    {kFromUnitOption, &Given::from_unit},
+    {kToUnitOption, &Given::to_unit},
+    {kPrecisionOption, &Given::precision},
+    {kUnitSeparatorOption, &Given::unit_separator},
+    {kLocaleOption, &Given::locale},
+    {kDecimalOption, &Given::decimal}};
+
 // A whole decimal number of at most `max`.
 std::optional<std::size_t> Count(std::string_view text, std::size_t max) {
   std::size_t value = 0;
@@ -546,28 +557,19 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
                     Given* given) {
   ConversionSettings& conversion = options->conversion;
   const std::string_view value = optarg != nullptr ? optarg : "";
+  for (const auto& [kept, member] : kKeptValues) {
+    if (code == kept) {
+      given->*member = value;
+      return std::nullopt;
+    }
+  }
   Problem problem;
   switch (code) {
     case 1:
       given->words.emplace_back(value);
       break;
-    case kToOption:
-      given->to = value;
-      break;
-    case kFromOption:
-      given->from = value;
-      break;
-    case kFromUnitOption:
-      given->from_unit = value;
-      break;
-    case kToUnitOption:
-      given->to_unit = value;
-      break;
     case kSiOption:
       conversion.si = given->si = true;
-      break;
-    case kPrecisionOption:
-      given->precision = value;
       break;
     case kRoundOption:
       if (const auto mode = Choice(value, "round", kRoundings, &problem)) {
@@ -577,9 +579,6 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
       break;
     case kShowUnitOption:
       conversion.show_unit = given->show_unit = true;
-      break;
-    case kUnitSeparatorOption:
-      given->unit_separator = value;
       break;
     case kPaddingOption:
       given->padding = given->numfmt_layout = true;
@@ -606,12 +605,6 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
         options->invalid = *mode;
         given->invalid = true;
       }
-      break;
-    case kLocaleOption:
-      given->locale = value;
-      break;
-    case kDecimalOption:
-      given->decimal = value;
       break;
     case kGroupingOption:
       // Alone, the digits written are grouped; with a value, it is the

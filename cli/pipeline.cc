@@ -204,20 +204,9 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
     if (range == ranges.size() || ranges[range].first > field) {
       out->append(blanks);
       out->append(text);
-    } else if (!AppendField(blanks, text, out)) {
-      if (options_.invalid == InvalidMode::kAbort) {
-        // What came before the field stays written, as numfmt leaves it.
-        if (out->size() > start && !blanks.empty()) {
-          out->append(options_.numfmt_blanks ? " " : blanks);
-        }
-        return Bad(line, end, number, field);
-      }
-      any_bad_ = true;
-      if (options_.invalid != InvalidMode::kIgnore) {
-        AppendComplaint(number, field, message_, &complaints_.emplace_back());
-      }
-      out->append(blanks);
-      out->append(text);
+    } else if (!AppendField(blanks, text, out) &&
+               !BadField(blanks, text, line, end, number, field)) {
+      return false;
     }
     if (field_end == line.size()) break;
     if (options_.delimiter) {
@@ -236,6 +225,26 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
     }
     output_->buffer()->append(scratch_);
   }
+  return true;
+}
+
+bool LineConverter::BadField(std::string_view blanks, std::string_view text,
+                             std::string_view line, std::string_view end,
+                             std::size_t number, std::size_t field) {
+  std::string* const out = output_->buffer();
+  if (options_.invalid == InvalidMode::kAbort) {
+    // What came before the field stays written, as numfmt leaves it.
+    if (out->size() > line_start_ && !blanks.empty()) {
+      out->append(options_.numfmt_blanks ? " " : blanks);
+    }
+    return Bad(line, end, number, field);
+  }
+  any_bad_ = true;
+  if (options_.invalid != InvalidMode::kIgnore) {
+    AppendComplaint(number, field, message_, &complaints_.emplace_back());
+  }
+  out->append(blanks);
+  out->append(text);
   return true;
 }
 

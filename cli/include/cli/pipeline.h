@@ -89,6 +89,11 @@ class LineConverter {
                          std::string* out);
   bool Bad(std::string_view line, std::string_view end, std::size_t number,
            std::size_t field);
+  // A field that did not convert: its text kept, or (--invalid=abort) the
+  // line so far and false.
+  bool BadField(std::string_view blanks, std::string_view text,
+                std::string_view line, std::string_view end, std::size_t number,
+                std::size_t field);
 
   const Options& options_;
   AmountConverter converter_;
