@@ -273,8 +273,8 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (options->fields.empty()) options->fields.push_back({1, 1});
   options->numfmt_blanks = true;
   if (options->debug && style.from == Scale::kNone &&
-      style.to == Scale::kNone && !given.from_unit && !given.to_unit &&
-      !given.numfmt_layout) {
+      style.to == Scale::kNone && !given.padding && !given.format &&
+      !options->conversion.layout.group_digits) {
     options->notices.emplace_back("no conversion option specified");
   }
   return std::nullopt;

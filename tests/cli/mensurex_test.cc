@@ -451,6 +451,7 @@ TEST(MensurexTest, SpeaksNumfmt) {
       {{"--suffix=B", "--to=iec", "--format=ab%8fcd"}, "1536\n"},
       {{"--suffix=B", "--format=%08f"}, "12\n"},
       {{"--debug", "--header", "--to=iec"}, "Size\n2048\n"},
+      {{"--debug", "--to=iec", "--invalid=warn"}, "x\n1024\n"},
       // A last line without its end stays so.
       {{"--from=si"}, "1000"},
       {{"-z", "--from=si"}, std::string("1K\0002K", 6)},
@@ -765,6 +766,23 @@ TEST(MensurexTest, RefusesBadOptionsAsNumfmtDoes) {
     EXPECT_EQ(run.err.substr(run.err.find('\n') + 1),
               "Try 'mensurex --help' for more information.\n")
         << run.err;
+  }
+  // --debug's last warning, as numfmt words it.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--debug", "1"},
+        std::vector<std::string>{"--debug", "--to=iec", "--invalid=warn",
+                                 "x"}}) {
+    std::string numfmt = RunNumfmt(args, "", "C").err;
+    for (std::size_t at = 0;
+         (at = numfmt.find("numfmt:", at)) != std::string::npos;) {
+      numfmt.replace(at, 6, "mensurex");
+    }
+    // The amount's own complaint is worded as mensurex words it.
+    const std::string err = RunMensurex(args).err;
+    const auto last = [](const std::string& text) {
+      return text.substr(text.rfind('\n', text.size() - 2) + 1);
+    };
+    EXPECT_EQ(last(err), last(numfmt)) << err;
   }
   const Outcome help = RunMensurex({"1", "--help"});
   EXPECT_EQ(help.status, 0);
