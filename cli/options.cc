@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cstddef>
@@ -642,14 +643,18 @@ Problem Scan(const std::vector<std::string>& arguments, Options* options,
   const int argc = static_cast<int>(argv.size()) - 1;
 
   Problem problem;
-  // 0 makes getopt_long forget the words of an earlier scan (with "-" at
-  // the start of the short options, 1 would not); `at` is the word it reads
-  // next, which it counts from 1.
+  // A call with optind = 0 makes getopt_long forget the words of an earlier
+  // scan (with "-" at the start of the short options, 1 would not); made on
+  // no words, it leaves the scan to start at the first one, whatever that
+  // is, with `at` its index.
   opterr = 0;
   optind = 0;
+  std::array<char*, 2> no_words = {program.data(), nullptr};
+  getopt_long(1, no_words.data(), kShortOptions, kLongOptions, nullptr);
+  optind = 1;
   bool in_cluster = false;  // within "-zd," after its first letter
   for (;;) {
-    const int at = std::max(optind, 1);
+    const int at = optind;
     if (!in_cluster && at < argc && IsNegativeAmount(argv[at])) {
       if (!problem) given->words.emplace_back(argv[at]);
       optind = at + 1;
@@ -667,7 +672,7 @@ Problem Scan(const std::vector<std::string>& arguments, Options* options,
     }
   }
   // What follows "--" is words.
-  for (int i = std::max(optind, 1); i < argc; ++i) {
+  for (int i = optind; i < argc; ++i) {
     given->words.emplace_back(argv[i]);
   }
   return problem;

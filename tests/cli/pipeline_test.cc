@@ -69,9 +69,12 @@ TEST(PipelineTest, EachParseStartsAfresh) {
        std::vector<std::vector<std::string>>{{"-zh"}, {"-\xFE\xF5"}}) {
     ParseOptions(first);
     const std::vector<std::string> reused(8, std::string(3, 'z'));
-    const auto next = ParseOptions({"1"});
-    ASSERT_TRUE(std::holds_alternative<Options>(next)) << first[0];
-    EXPECT_EQ(std::get<Options>(next).amounts, std::vector<std::string>{"1"});
+    for (const std::string amount : {"1", "-1"}) {
+      const auto next = ParseOptions({amount});
+      ASSERT_TRUE(std::holds_alternative<Options>(next)) << first[0];
+      EXPECT_EQ(std::get<Options>(next).amounts,
+                std::vector<std::string>{amount});
+    }
   }
   const auto parsed = ParseOptions(
       {"-1", "-zd,", "--from=KB", "--to-u=1Ki", "-2.5", "--", "-3"});
