@@ -65,6 +65,7 @@ void Output::Flush() {
   if (error_ == 0 && !out_.empty() && !write_(Stream::kOut, out_)) {
     error_ = errno;
   }
+  flushed_ += out_.size();
   out_.clear();
   if (!err_.empty()) write_(Stream::kErr, err_);
   err_.clear();
@@ -299,7 +300,7 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     }
     const std::string_view end =
         reader->ending().empty() ? LineEnd(options) : reader->ending();
-    const std::size_t written = output->buffer()->size();
+    const std::size_t produced = output->produced();
     bool go_on = true;
     if (header) {
       output->buffer()->append(end);
@@ -312,7 +313,7 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     ++number;
     // A last line without its end is answered without one.
     std::string* const out = output->buffer();
-    if (reader->ending().empty() && out->size() > written &&
+    if (reader->ending().empty() && output->produced() > produced &&
         out->ends_with(LineEnd(options))) {
       out->pop_back();
     }

@@ -56,6 +56,13 @@ TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
       (std::vector<std::string>{
           "out:x\n1\n", "err:mensurex: line 1: \"x\" is not a number\n"}));
   EXPECT_EQ(status, kExitConverted);
+  // A last line without its end has none, whenever its complaint is written.
+  for (const bool interleave : {true, false}) {
+    const auto writes =
+        Writes({"--locale=C", "--to=B"}, "1\nx", interleave, &status);
+    EXPECT_EQ(writes.back().back(), interleave ? 'x' : '\n');
+    EXPECT_EQ(writes.front(), interleave ? "out:1\n" : "out:1\nx");
+  }
 }
 
 // One process parses many command lines (as a fuzzer does): a scan that

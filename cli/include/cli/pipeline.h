@@ -42,6 +42,8 @@ class Output {
   Output(Writer writer, bool interleave);
 
   std::string* buffer() { return &out_; }
+  // The bytes of standard output so far, written or held.
+  std::size_t produced() const { return flushed_ + out_.size(); }
   bool failed() const { return error_ != 0; }
 
   // "mensurex: TEXT" as a line on standard error.
@@ -59,6 +61,7 @@ class Output {
   bool interleave_;
   std::string out_;
   std::string err_;
+  std::size_t flushed_ = 0;
   int error_ = 0;
 };
 
