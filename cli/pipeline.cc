@@ -309,14 +309,15 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     } else {
       go_on = lines.Convert(line, end, number);
     }
-    in_pieces = false;
-    ++number;
-    // A last line without its end is answered without one.
+    // A last line without its end is answered without one; the empty
+    // results of a line too long to hold keep theirs, or they would vanish.
     std::string* const out = output->buffer();
-    if (reader->ending().empty() && output->produced() > produced &&
-        out->ends_with(LineEnd(options))) {
+    if (reader->ending().empty() && !in_pieces &&
+        output->produced() > produced && out->ends_with(LineEnd(options))) {
       out->pop_back();
     }
+    in_pieces = false;
+    ++number;
     if (!go_on) return output->Finish(FailedStatus(options));
     output->MaybeFlush();
     if (output->failed()) break;

@@ -800,7 +800,7 @@ TEST(MensurexTest, SurvivesA100MegabyteLineInBoundedMemory) {
                                   {"\n1 KB\n"},
                                   {std::string(65536, ' '), 1600}});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "1024\n\n1024\n");
+  EXPECT_EQ(run.out, "1024\n\n1024\n\n");
   EXPECT_EQ(run.err,
             "mensurex: line 2: line is too long (more than 1048576 bytes)\n"
             "mensurex: line 4: line is too long (more than 1048576 bytes)\n");
