@@ -273,6 +273,9 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
   options->numfmt_blanks = true;
+  if (style.to != Scale::kNone && options->conversion.layout.group_digits) {
+    return UsageError{"grouping cannot be combined with --to"};
+  }
   if (options->debug && style.from == Scale::kNone &&
       style.to == Scale::kNone && !given.padding && !given.format &&
       !options->conversion.layout.group_digits) {
@@ -409,9 +412,6 @@ void JoinAmounts(const std::vector<std::string>& words, Options* options) {
 // The settings that the whole command line decides, once it is read.
 Problem Resolve(const Given& given, Options* options) {
   ConversionSettings& conversion = options->conversion;
-  if (given.padding && given.format_width) {
-    return UsageError{"--padding and a width in --format exclude each other"};
-  }
   Problem problem = ResolveUnits(given, options);
   if (!problem) problem = ResolveSeparators(given, options);
   if (!problem) problem = ResolvePlaces(given, &conversion);
@@ -581,9 +581,14 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
     case kShowUnitOption:
       conversion.show_unit = given->show_unit = true;
       break;
-    case kPaddingOption:
+    case kPaddingOption: {
+      // A width in --format wins; the side comes from either.
+      const std::size_t format_width = conversion.layout.width;
       given->padding = given->numfmt_layout = true;
-      return ReadPadding(value, options);
+      problem = ReadPadding(value, options);
+      if (given->format_width) conversion.layout.width = format_width;
+      break;
+    }
     case kFormatOption:
       given->format = given->numfmt_layout = true;
       return ParseFormat(value, &conversion.layout, &given->format_width,

@@ -314,7 +314,6 @@ TEST(MensurexTest, NamesWhatIsWrong) {
       {{"--from=none", "1K"}, 2, "\"1K\" has a unit suffix"},
       {{"--precision", "1048576", "--to", "KB"}, 1, "from 0 to 1048574"},
       {{"--to", "auto", "1e-999999999999999999999", "B"}, 1, "is too small"},
-      {{"--padding", "8", "--format", "%5f"}, 1, "exclude each other"},
       {{"--format", "%d"}, 1, "\"%d\" is not a format"},
       {{"--field=1", "--field=2"}, 1, "multiple field specifications"},
   };
@@ -480,6 +479,10 @@ TEST(MensurexTest, SpeaksNumfmt) {
       {{"--format=%.1f"}, "1\n"},
       {{"--suffix=M"}, "40\n"},
       {{"--grouping"}, "1234567\n", "en_US.UTF-8"},
+      {{"--to=iec", "--grouping"}, "1\n"},
+      // A width in --format wins over --padding's, whose side holds.
+      {{"--padding=8", "--format=%3f"}, "1\n"},
+      {{"--format=%3f", "--padding=-8"}, "1\n"},
   };
   for (const Row& row : rows) {
     const Outcome numfmt = RunNumfmt(row.arguments, row.input, row.locale);
