@@ -105,8 +105,10 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
     text->append(s.unit_separator);
     text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
   }
+  text->append(s.suffix);
   if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_, 0, &grouped_, out);
+    AppendLaidOut(s.layout, s.separators, scratch_, CharCount(s.suffix),
+                  &grouped_, out);
   }
   out->append(end);
   return true;
@@ -114,8 +116,11 @@ bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
 
 bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
-  const std::string_view text = TrimBlanks(amount);
+  std::string_view text = TrimBlanks(amount);
   if (settings_.numfmt) return ConvertNumfmt(text, end, out, message);
+  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
+    text = TrimBlanks(text.substr(0, text.size() - settings_.suffix.size()));
+  }
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();

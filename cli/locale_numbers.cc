@@ -1,14 +1,20 @@
 #include "locale_numbers.h"
 
 #include <langinfo.h>
+#include <unicode/dcfmtsym.h>
+#include <unicode/decimfmt.h>
+#include <unicode/locid.h>
+#include <unicode/numfmt.h>
 
 #include <climits>
 #include <clocale>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "amounts/utf8.h"
 #include "cli/quoting.h"
+#include "cli/text.h"
 
 namespace mensurex::cli {
 namespace {
@@ -22,49 +28,42 @@ std::string EnvironmentLocaleName() {
   return "C";
 }
 
-// Where Qt's locale data states numbers otherwise than the C library's, by
-// the locale's name without its codeset and modifier, or by its language
-// alone: the decimal and grouping separators and the size of the higher
-// digit groups. The program's languages' locales and C; a test holds the
-// table to Qt's data.
-struct QtNumbers {
-  std::string_view locale;
-  std::string_view decimal;
-  std::string_view grouping;
-  int higher_group_size;
-};
-constexpr QtNumbers kQtNumbers[] = {
-    {"C", ".", ",", 3},
-    {"POSIX", ".", ",", 3},
-    {"ar", "\u066B", "\u066C", 3},  // with Arabic-Indic digits
-    {"fa", "\u066B", "\u066C", 3},  // with Persian digits
-    {"el", ",", ".", 3},
-    {"hi", ".", ",", 2},
-};
-
-// Adds to `conventions` what the row of kQtNumbers for a locale name such
-// as "hi_IN.UTF-8" states otherwise.
+// Adds to `conventions` what CLDR, which the window and the desktop search
+// read numbers by, states otherwise for a locale name such as
+// "hi_IN.UTF-8": the separators of the locale's default numbering system
+// and the size of its higher digit groups. C and POSIX read as CLDR's root.
 void AddAlsoRead(std::string_view name, NumericConventions* conventions) {
   name = name.substr(0, name.find_first_of(".@"));
-  const std::string_view language = name.substr(0, name.find('_'));
-  for (const QtNumbers& qt : kQtNumbers) {
-    if (qt.locale != name && qt.locale != language) continue;
-    NumericConventions::AlsoRead& also = conventions->also_read;
-    if (qt.decimal != conventions->decimal) also.decimal = qt.decimal;
-    if (qt.grouping != conventions->grouping) also.grouping = qt.grouping;
-    if (qt.higher_group_size != conventions->higher_group_size) {
-      also.higher_group_size = qt.higher_group_size;
-    }
-    return;
+  const icu::Locale locale = name == "C" || name == "POSIX"
+                                 ? icu::Locale::getRoot()
+                                 : icu::Locale(std::string(name).c_str());
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::DecimalFormatSymbols symbols(locale, status);
+  const std::unique_ptr<icu::NumberFormat> format(
+      icu::NumberFormat::createInstance(locale, status));
+  const auto* decimal_format =
+      dynamic_cast<const icu::DecimalFormat*>(format.get());
+  if (U_FAILURE(status) || decimal_format == nullptr) return;
+  std::string decimal;
+  std::string grouping;
+  symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol)
+      .toUTF8String(decimal);
+  symbols.getConstSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol)
+      .toUTF8String(grouping);
+  const int higher = decimal_format->getSecondaryGroupingSize() > 0
+                         ? decimal_format->getSecondaryGroupingSize()
+                         : decimal_format->getGroupingSize();
+  NumericConventions::AlsoRead& also = conventions->also_read;
+  if (decimal != conventions->decimal) also.decimal = decimal;
+  if (grouping != conventions->grouping) also.grouping = grouping;
+  if (higher > 0 && higher != conventions->higher_group_size) {
+    also.higher_group_size = higher;
   }
 }
 
 // What kind of character would make a separator ambiguous, or nullptr.
 const char* AmbiguousKind(char32_t code) {
-  if (code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 ||
-      code == 0x2029) {
-    return "a control character";
-  }
+  if (IsControlCharacter(code)) return "a control character";
   const char32_t narrow = FoldWidth(code);
   if (IsAsciiDigit(narrow)) return "a digit";
   if (IsAsciiLetter(narrow)) return "a letter";

@@ -16,9 +16,9 @@ struct NumericConventions {
   std::string grouping;  // empty: digits are not grouped
   int first_group_size = 3;
   int higher_group_size = 3;
-  // What Qt's locale data, which the window and the desktop search read
-  // numbers by, states where it differs from the C library's: read as well,
-  // never written. Empty (0): nothing further.
+  // What CLDR, which the window and the desktop search read numbers by,
+  // states where it differs from the C library's: read as well, never
+  // written. Empty (0): nothing further.
   struct AlsoRead {
     std::string decimal;
     std::string grouping;
@@ -34,7 +34,7 @@ struct NumericConventions {
 // *unavailable names it. nullopt when an explicit name is not an installed
 // locale. The process's own locale is neither read nor changed.
 //
-// The C locale has a decimal point and no grouping, but Qt's C locale groups
+// The C locale has a decimal point and no grouping, but CLDR's root groups
 // with ",", so "1,024" is read there as in the window and the search.
 std::optional<NumericConventions> NumericLocaleConventions(
     const char* name, std::string* unavailable);

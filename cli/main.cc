@@ -52,10 +52,11 @@ int Run(const std::vector<std::string>& arguments) {
   const std::variant<Options, UsageError> parsed = ParseOptions(arguments);
   Output output(WriteStream, SharePlace());
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    output.Complain(error->message + " (try \"" +
-                    std::string(identity::kCommandProgram) + " --help\")");
+    output.Complain(error->message);
     output.Flush();
-    return kExitUsage;
+    WriteAll(STDERR_FILENO, std::string("Try '") + identity::kCommandProgram +
+                                " --help' for more information.\n");
+    return kExitFailed;
   }
   const Options& options = std::get<Options>(parsed);
   if (options.action == Options::Action::kHelp) {
@@ -67,7 +68,7 @@ int Run(const std::vector<std::string>& arguments) {
                        identity::kVersionText + "\n";
     return output.Finish(kExitConverted);
   }
-  if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
+  for (const std::string& notice : options.notices) output.Complain(notice);
   if (!options.amounts.empty()) return ConvertArgumentAmounts(options, &output);
   LineReader reader(
       STDIN_FILENO, kMaxTextBytes, Output::kBlockBytes,

@@ -27,10 +27,6 @@ std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
       fraction.begin());
 }
 
-// The names of the scales, in the order of Scale.
-constexpr std::array<std::string_view, 5> kScaleNames = {"none", "auto", "si",
-                                                         "iec", "iec-i"};
-
 }  // namespace
 
 std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
@@ -86,6 +82,9 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
 bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
                                     std::string* out, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
+  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
+    text.remove_suffix(settings_.suffix.size());
+  }
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
       text.rbegin());
@@ -177,8 +176,11 @@ bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
     result->resize(start);
     return false;
   }
+  // Zeros pad the number alone; the width counts the suffix.
+  result->append(s.suffix);
   if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_, unit_chars, &grouped_, out);
+    AppendLaidOut(s.layout, s.separators, scratch_,
+                  unit_chars + CharCount(s.suffix), &grouped_, out);
   }
   out->append(end);
   return true;

@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cstddef>
@@ -35,12 +36,14 @@ enum {
   kUnitSeparatorOption,
   kPaddingOption,
   kFormatOption,
+  kSuffixOption,
   kFieldOption,
   kHeaderOption,
   kInvalidOption,
   kLocaleOption,
   kDecimalOption,
   kGroupingOption,
+  kDebugOption,
   kVersionOption,
 };
 
@@ -58,6 +61,7 @@ constexpr option kLongOptions[] = {
     {"unit-separator", required_argument, nullptr, kUnitSeparatorOption},
     {"padding", required_argument, nullptr, kPaddingOption},
     {"format", required_argument, nullptr, kFormatOption},
+    {"suffix", required_argument, nullptr, kSuffixOption},
     {"field", required_argument, nullptr, kFieldOption},
     {"delimiter", required_argument, nullptr, 'd'},
     {"header", optional_argument, nullptr, kHeaderOption},
@@ -66,6 +70,7 @@ constexpr option kLongOptions[] = {
     {"locale", required_argument, nullptr, kLocaleOption},
     {"decimal", required_argument, nullptr, kDecimalOption},
     {"grouping", optional_argument, nullptr, kGroupingOption},
+    {"debug", no_argument, nullptr, kDebugOption},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersionOption},
     {nullptr, 0, nullptr, 0},
@@ -73,10 +78,22 @@ constexpr option kLongOptions[] = {
 // "-": words come back in order as code 1; ":": a missing value is ':'.
 constexpr char kShortOptions[] = "-:d:zh";
 
+constexpr std::pair<std::string_view, Rounding> kRoundings[] = {
+    {"up", Rounding::kUp},
+    {"down", Rounding::kDown},
+    {"from-zero", Rounding::kFromZero},
+    {"towards-zero", Rounding::kTowardsZero},
+    {"nearest", Rounding::kNearest}};
+constexpr std::pair<std::string_view, InvalidMode> kInvalidModes[] = {
+    {"abort", InvalidMode::kAbort},
+    {"fail", InvalidMode::kFail},
+    {"warn", InvalidMode::kWarn},
+    {"ignore", InvalidMode::kIgnore}};
+
 // What the command line says that is settled only once all of it is read:
-// the units and scales need --si, the separators --locale, and the
-// precision the decimal separator's length.
-struct Pending {
+// the units and scales need --si, the separators --locale, the precision
+// the decimal separator's length, and the style the whole line.
+struct Given {
   std::optional<std::string> to;
   std::optional<std::string> from;
   std::optional<std::string> from_unit;
@@ -86,12 +103,34 @@ struct Pending {
   std::optional<std::string> grouping;
   std::optional<std::string> precision;
   std::optional<std::string> format_places;
+  std::optional<std::string> unit_separator;
+  bool si = false;
+  bool show_unit = false;
+  bool format = false;
   bool format_width = false;
   bool padding = false;
   bool round = false;
   bool invalid = false;
   std::vector<std::string> words;
+
+  // Options that only numfmt's style lays out or reads: alone, with no
+  // conversion of mensurex's own, they make a line numfmt's.
+  bool numfmt_layout = false;
+  bool OwnConversion() const {
+    return to || from || si || show_unit || precision;
+  }
 };
+
+// The options whose values are read once the whole line is.
+constexpr std::pair<int, std::optional<std::string> Given::*> kKeptValues[] = {
+    {kToOption, &Given::to},
+    {kFromOption, &Given::from},
+    {kFromUnitOption, &Given::from_unit},
+    {kToUnitOption, &Given::to_unit},
+    {kPrecisionOption, &Given::precision},
+    {kUnitSeparatorOption, &Given::unit_separator},
+    {kLocaleOption, &Given::locale},
+    {kDecimalOption, &Given::decimal}};
 
 // A whole decimal number of at most `max`.
 std::optional<std::size_t> Count(std::string_view text, std::size_t max) {
@@ -200,11 +239,11 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
 }
 
 // numfmt's style when a scale or a unit size is named.
-Problem ResolveNumfmt(const Pending& pending, Options* options) {
+Problem ResolveNumfmt(const Given& given, Options* options) {
   NumfmtStyle style;
   for (const auto& [name, input, scale] :
-       {std::tuple(&pending.from, true, &style.from),
-        std::tuple(&pending.to, false, &style.to)}) {
+       {std::tuple(&given.from, true, &style.from),
+        std::tuple(&given.to, false, &style.to)}) {
     if (!*name) continue;
     const std::optional<Scale> named = ScaleNamed(**name, input);
     if (!named) {
@@ -216,8 +255,8 @@ Problem ResolveNumfmt(const Pending& pending, Options* options) {
     *scale = *named;
   }
   for (const auto& [text, option, size] :
-       {std::tuple(&pending.from_unit, "--from-unit", &style.from_unit),
-        std::tuple(&pending.to_unit, "--to-unit", &style.to_unit)}) {
+       {std::tuple(&given.from_unit, "--from-unit", &style.from_unit),
+        std::tuple(&given.to_unit, "--to-unit", &style.to_unit)}) {
     if (!*text) continue;
     const std::optional<Ratio> named = UnitSizeNamed(**text);
     if (!named) {
@@ -230,19 +269,29 @@ Problem ResolveNumfmt(const Pending& pending, Options* options) {
   }
   options->conversion.numfmt = style;
   options->conversion.readable_places = true;
-  if (!pending.round) options->conversion.rounding = Rounding::kFromZero;
-  if (!pending.invalid) options->invalid = InvalidMode::kAbort;
+  if (!given.round) options->conversion.rounding = Rounding::kFromZero;
+  if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
+  options->numfmt_blanks = true;
+  if (style.to != Scale::kNone && options->conversion.layout.group_digits) {
+    return UsageError{"grouping cannot be combined with --to"};
+  }
+  if (options->debug && style.from == Scale::kNone &&
+      style.to == Scale::kNone && !given.padding && !given.format &&
+      !options->conversion.layout.group_digits) {
+    options->notices.emplace_back("no conversion option specified");
+  }
   return std::nullopt;
 }
 
-// numfmt's style when a scale or a unit size is named; mensurex's units
+// numfmt's style when a scale or a unit size is named, or numfmt's layout
+// options come without a conversion of mensurex's own; mensurex's units
 // otherwise.
-Problem ResolveUnits(const Pending& pending, Options* options) {
-  if ((pending.from && ScaleNamed(*pending.from, true)) ||
-      (pending.to && ScaleNamed(*pending.to, false)) || pending.from_unit ||
-      pending.to_unit) {
-    return ResolveNumfmt(pending, options);
+Problem ResolveUnits(const Given& given, Options* options) {
+  if ((given.from && ScaleNamed(*given.from, true)) ||
+      (given.to && ScaleNamed(*given.to, false)) || given.from_unit ||
+      given.to_unit || (given.numfmt_layout && !given.OwnConversion())) {
+    return ResolveNumfmt(given, options);
   }
   ConversionSettings* conversion = &options->conversion;
   // The unit that `name` names, into *unit; otherwise the problem.
@@ -254,66 +303,66 @@ Problem ResolveUnits(const Pending& pending, Options* options) {
     *unit = named->unit;
     return std::nullopt;
   };
-  if (pending.from) {
-    if (auto problem = read_unit(*pending.from, &conversion->default_unit)) {
+  if (given.from) {
+    if (auto problem = read_unit(*given.from, &conversion->default_unit)) {
       return problem;
     }
   }
   if (options->fields.empty() && options->delimiter) {
     options->fields.push_back({1, 1});
   }
-  if (pending.to && *pending.to == "human") {
+  if (given.to && *given.to == "human") {
     // As ls -h and du -h write sizes, rounded up unless --round says.
     conversion->automatic = true;
     conversion->readable_places = true;
-    if (!pending.round) conversion->rounding = Rounding::kUp;
-  } else if ((pending.to && *pending.to == "auto") ||
-             (!pending.to && !options->fields.empty())) {
+    if (!given.round) conversion->rounding = Rounding::kUp;
+  } else if ((given.to && *given.to == "auto") ||
+             (!given.to && !options->fields.empty())) {
     conversion->automatic = true;
-  } else if (pending.to) {
+  } else if (given.to) {
     Unit to;
-    if (auto problem = read_unit(*pending.to, &to)) return problem;
+    if (auto problem = read_unit(*given.to, &to)) return problem;
     conversion->only_unit = to;
   }
   return std::nullopt;
 }
 
-Problem ResolveSeparators(const Pending& pending, Options* options) {
-  if (pending.locale && pending.locale->empty()) {
+Problem ResolveSeparators(const Given& given, Options* options) {
+  if (given.locale && given.locale->empty()) {
     return UsageError{"the locale name cannot be empty"};
   }
+  std::string unavailable;
   std::optional<NumericConventions> conventions = NumericLocaleConventions(
-      pending.locale ? pending.locale->c_str() : "", &options->locale_notice);
+      given.locale ? given.locale->c_str() : "", &unavailable);
   if (!conventions) {
-    return UsageError{QuoteForMessage(*pending.locale) +
+    return UsageError{QuoteForMessage(*given.locale) +
                       " is not an installed locale"};
   }
   // What the user names wins over what the locale says.
-  if (pending.decimal || pending.grouping) conventions->also_read = {};
-  if (pending.decimal) {
-    if (!pending.grouping && *pending.decimal == conventions->grouping) {
+  if (given.decimal || given.grouping) conventions->also_read = {};
+  if (given.decimal) {
+    if (!given.grouping && *given.decimal == conventions->grouping) {
       conventions->grouping.clear();
     }
-    conventions->decimal = *pending.decimal;
+    conventions->decimal = *given.decimal;
   }
-  if (pending.grouping) conventions->grouping = *pending.grouping;
+  if (given.grouping) conventions->grouping = *given.grouping;
   if (auto problem =
           SeparatorProblem(conventions->decimal, conventions->grouping)) {
-    if (!pending.decimal && !pending.grouping) {
+    if (!given.decimal && !given.grouping) {
       *problem += " in the locale's conventions";
     }
     return UsageError{*problem};
   }
-  if (!options->locale_notice.empty()) {
-    options->locale_notice = "the locale " +
-                             QuoteForMessage(options->locale_notice) +
-                             " is not installed; amounts are read with " +
-                             QuoteForMessage(conventions->decimal) +
-                             " as the decimal separator and " +
-                             (conventions->grouping.empty()
-                                  ? std::string("no grouping")
-                                  : QuoteForMessage(conventions->grouping) +
-                                        " as the grouping separator");
+  if (!unavailable.empty()) {
+    options->notices.push_back("the locale " + QuoteForMessage(unavailable) +
+                               " is not installed; amounts are read with " +
+                               QuoteForMessage(conventions->decimal) +
+                               " as the decimal separator and " +
+                               (conventions->grouping.empty()
+                                    ? std::string("no grouping")
+                                    : QuoteForMessage(conventions->grouping) +
+                                          " as the grouping separator"));
   }
   options->conversion.separators = EntrySeparatorsFor(*conventions);
   return std::nullopt;
@@ -321,13 +370,13 @@ Problem ResolveSeparators(const Pending& pending, Options* options) {
 
 // The precision, bounded by the longest with which zero still fits a
 // result.
-Problem ResolvePlaces(const Pending& pending, ConversionSettings* conversion) {
-  if (pending.format_places && pending.precision) {
+Problem ResolvePlaces(const Given& given, ConversionSettings* conversion) {
+  if (given.format_places && given.precision) {
     return UsageError{
         "--precision and a precision in --format exclude each other"};
   }
   const std::optional<std::string>& places =
-      pending.precision ? pending.precision : pending.format_places;
+      given.precision ? given.precision : given.format_places;
   const std::size_t max_places =
       conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
   if (places) {
@@ -338,7 +387,7 @@ Problem ResolvePlaces(const Pending& pending, ConversionSettings* conversion) {
           std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
     }
     conversion->places = count;
-  } else if (pending.round && !conversion->readable_places) {
+  } else if (given.round && !conversion->readable_places) {
     conversion->places = 0;  // --round alone rounds to whole units
   }
   return std::nullopt;
@@ -366,6 +415,23 @@ void JoinAmounts(const std::vector<std::string>& words, Options* options) {
   }
 }
 
+// The settings that the whole command line decides, once it is read.
+Problem Resolve(const Given& given, Options* options) {
+  ConversionSettings& conversion = options->conversion;
+  Problem problem = ResolveUnits(given, options);
+  if (!problem) problem = ResolveSeparators(given, options);
+  if (!problem) problem = ResolvePlaces(given, &conversion);
+  if (problem) return problem;
+  if (given.unit_separator) {
+    conversion.unit_separator = *given.unit_separator;
+  } else if (!options->fields.empty() || conversion.numfmt) {
+    conversion.unit_separator.clear();
+  }
+  conversion.layout.width_in_format = given.format_width;
+  JoinAmounts(given.words, options);
+  return std::nullopt;
+}
+
 // An argument that starts with "-" and then no letter or "-" ("-1", "-.5")
 // is a negative amount, not a cluster of short options.
 bool IsNegativeAmount(std::string_view argument) {
@@ -373,34 +439,213 @@ bool IsNegativeAmount(std::string_view argument) {
          !IsAsciiLetter(argument[1]);
 }
 
-// The value that `text` names among `choices`; otherwise nullopt, and
-// *problem says that `text` is not `what`, listing the names.
-template <typename Value>
+// `text` in single quotes, as the C library's messages quote words.
+std::string Quoted(std::string_view text) {
+  return QuoteForMessage(text, 80, '\'');
+}
+
+// The value of `option` that `text` names, or that it begins and no other
+// does ("n": nearest); otherwise nullopt, and *problem says why, as numfmt
+// says it.
+template <typename Value, std::size_t kCount>
 std::optional<Value> Choice(
-    std::string_view text, std::string_view what,
-    std::initializer_list<std::pair<std::string_view, Value>> choices,
+    std::string_view text, std::string_view option,
+    const std::pair<std::string_view, Value> (&choices)[kCount],
     Problem* problem) {
+  std::optional<Value> found;
+  bool ambiguous = false;
   std::string names;
   for (const auto& [name, value] : choices) {
     if (text == name) return value;
-    names += names.empty() ? "" : ", ";
-    names += name;
+    if (!text.empty() && name.starts_with(text)) {
+      ambiguous = found.has_value();
+      found = value;
+    }
+    names += names.empty() ? " " : ", ";
+    names += Quoted(name);
   }
-  *problem = UsageError{QuoteForMessage(text) + " is not " + std::string(what) +
-                        " (" + names + ")"};
+  if (found && !ambiguous) return found;
+  *problem = UsageError{std::string(ambiguous ? "ambiguous" : "invalid") +
+                        " argument " + Quoted(text) + " for " +
+                        Quoted("--" + std::string(option)) +
+                        "; valid arguments are" + names};
   return std::nullopt;
 }
 
-}  // namespace
+// The C library's words for an option that getopt_long refused in
+// `word`: unknown, ambiguous (with the options it may stand for), given a
+// value it does not take, or (`missing`) without the value it needs.
+UsageError RefusedOption(std::string_view word, int short_option,
+                         bool missing) {
+  if (!word.starts_with("--")) {
+    const std::string letter(1, static_cast<char>(short_option));
+    return UsageError{
+        (missing ? "option requires an argument -- " : "invalid option -- ") +
+        Quoted(letter)};
+  }
+  const std::string_view name = word.substr(2, word.find('=') - 2);
+  std::vector<std::string_view> matches;
+  for (const option& known : kLongOptions) {
+    if (known.name == nullptr) break;
+    const std::string_view candidate = known.name;
+    if (candidate == name) {
+      matches = {candidate};
+      break;
+    }
+    if (candidate.starts_with(name)) matches.push_back(candidate);
+  }
+  if (matches.empty()) return UsageError{"unrecognized option " + Quoted(word)};
+  if (matches.size() > 1) {
+    std::string message =
+        "option " + Quoted(word) + " is ambiguous; possibilities:";
+    for (const std::string_view match : matches) {
+      message += " " + Quoted("--" + std::string(match));
+    }
+    return UsageError{message};
+  }
+  return UsageError{
+      "option " + Quoted("--" + std::string(matches[0])) +
+      (missing ? " requires an argument" : " doesn't allow an argument")};
+}
 
-std::variant<Options, UsageError> ParseOptions(
-    const std::vector<std::string>& arguments) {
-  Options options;
-  ConversionSettings& conversion = options.conversion;
-  Pending pending;
-  std::optional<std::string> unit_separator;
+Problem ReadPadding(std::string_view value, Options* options) {
+  const bool right = value.starts_with('-');
+  const auto width = Count(value.substr(right ? 1 : 0), kMaxTextBytes);
+  if (!width || *width == 0) {
+    return UsageError{"--padding takes a width from 1 to " +
+                      std::to_string(kMaxTextBytes) +
+                      " characters (negative: padded on the right), not " +
+                      QuoteForMessage(value)};
+  }
+  options->conversion.layout.width = *width;
+  options->conversion.layout.pad_right = right;
+  return std::nullopt;
+}
+
+Problem ReadFields(std::string_view value, Options* options) {
+  if (!options->fields.empty()) {
+    return UsageError{"multiple field specifications"};
+  }
+  auto fields = FieldList(value);
+  if (!fields) {
+    return UsageError{QuoteForMessage(value) +
+                      " is not a field list (N, N-M, -M, N-, separated by "
+                      "commas or blanks; fields count from 1)"};
+  }
+  options->fields = std::move(*fields);
+  return std::nullopt;
+}
+
+Problem ReadDelimiter(std::string_view value, Options* options) {
+  // Empty: no delimiter, the whole line is one field. One byte is one
+  // character in a single-byte locale, and is split on in any.
+  if (value.size() > 1 && FrontUtf8Char(value).length != value.size()) {
+    return UsageError{"the delimiter " + QuoteForMessage(value) +
+                      " is not one character"};
+  }
+  options->delimiter = value;
+  return std::nullopt;
+}
+
+Problem ReadHeader(const char* value, Options* options) {
+  const auto lines =
+      value == nullptr ? std::optional<std::size_t>(1)
+                       : Count(value, std::numeric_limits<std::size_t>::max());
+  if (!lines) {
+    return UsageError{"--header takes a number of lines, not " +
+                      QuoteForMessage(value)};
+  }
+  options->header_lines = *lines;
+  return std::nullopt;
+}
+
+// Applies one option that getopt_long returned, `optarg` its value.
+Problem ApplyOption(int code, const char* optarg, Options* options,
+                    Given* given) {
+  ConversionSettings& conversion = options->conversion;
+  const std::string_view value = optarg != nullptr ? optarg : "";
+  for (const auto& [kept, member] : kKeptValues) {
+    if (code == kept) {
+      given->*member = value;
+      return std::nullopt;
+    }
+  }
   Problem problem;
+  switch (code) {
+    case 1:
+      given->words.emplace_back(value);
+      break;
+    case kSiOption:
+      conversion.si = given->si = true;
+      break;
+    case kRoundOption:
+      if (const auto mode = Choice(value, "round", kRoundings, &problem)) {
+        conversion.rounding = *mode;
+        given->round = true;
+      }
+      break;
+    case kShowUnitOption:
+      conversion.show_unit = given->show_unit = true;
+      break;
+    case kPaddingOption: {
+      // A width in --format wins; the side comes from either.
+      const std::size_t format_width = conversion.layout.width;
+      given->padding = given->numfmt_layout = true;
+      problem = ReadPadding(value, options);
+      if (given->format_width) conversion.layout.width = format_width;
+      break;
+    }
+    case kFormatOption:
+      given->format = given->numfmt_layout = true;
+      return ParseFormat(value, &conversion.layout, &given->format_width,
+                         &given->format_places);
+    case kSuffixOption:
+      conversion.suffix = value;
+      given->numfmt_layout = true;
+      break;
+    case kFieldOption:
+      return ReadFields(value, options);
+    case 'd':
+      return ReadDelimiter(value, options);
+    case kHeaderOption:
+      return ReadHeader(optarg, options);
+    case 'z':
+      options->zero_terminated = true;
+      break;
+    case kInvalidOption:
+      if (const auto mode = Choice(value, "invalid", kInvalidModes, &problem)) {
+        options->invalid = *mode;
+        given->invalid = true;
+      }
+      break;
+    case kGroupingOption:
+      // Alone, the digits written are grouped; with a value, it is the
+      // grouping separator read.
+      if (optarg == nullptr) {
+        conversion.layout.group_digits = given->numfmt_layout = true;
+      } else {
+        given->grouping = value;
+      }
+      break;
+    case kDebugOption:
+      options->debug = given->numfmt_layout = true;
+      break;
+    case 'h':
+      options->action = Options::Action::kHelp;
+      break;
+    case kVersionOption:
+      options->action = Options::Action::kVersion;
+      break;
+  }
+  return problem;
+}
 
+// Reads `arguments` into *options and *given in one getopt_long scan, from
+// a fresh start whatever an earlier scan left. The scan runs to the end,
+// so that no cluster of short options is left half read; the first
+// problem, or --help or --version, is what counts.
+Problem Scan(const std::vector<std::string>& arguments, Options* options,
+             Given* given) {
   std::vector<std::string> texts = arguments;
   std::string program = identity::kCommandProgram;
   std::vector<char*> argv = {program.data()};
@@ -408,193 +653,58 @@ std::variant<Options, UsageError> ParseOptions(
   argv.push_back(nullptr);
   const int argc = static_cast<int>(argv.size()) - 1;
 
-  // The scan runs to the end, so that no cluster of short options is left
-  // half read for the next one; the first problem, or --help or --version,
-  // is what counts.
-  bool in_cluster = false;  // within "-zd," after its first letter
+  Problem problem;
+  // A call with optind = 0 makes getopt_long forget the words of an earlier
+  // scan (with "-" at the start of the short options, 1 would not); made on
+  // no words, it leaves the scan to start at the first one, whatever that
+  // is, with `at` its index.
   opterr = 0;
+  optind = 0;
+  std::array<char*, 2> no_words = {program.data(), nullptr};
+  getopt_long(1, no_words.data(), kShortOptions, kLongOptions, nullptr);
   optind = 1;
+  bool in_cluster = false;  // within "-zd," after its first letter
   for (;;) {
     const int at = optind;
     if (!in_cluster && at < argc && IsNegativeAmount(argv[at])) {
-      if (!problem) pending.words.emplace_back(argv[at]);
-      ++optind;
+      if (!problem) given->words.emplace_back(argv[at]);
+      optind = at + 1;
       continue;
     }
     const int code =
         getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
     if (code == -1) break;
     in_cluster = optind == at;
-    if (problem || options.action != Options::Action::kConvert) continue;
-    const std::string_view value = optarg != nullptr ? optarg : "";
-    switch (code) {
-      case 1:
-        pending.words.emplace_back(value);
-        break;
-      case kToOption:
-        pending.to = value;
-        break;
-      case kFromOption:
-        pending.from = value;
-        break;
-      case kFromUnitOption:
-        pending.from_unit = value;
-        break;
-      case kToUnitOption:
-        pending.to_unit = value;
-        break;
-      case kSiOption:
-        conversion.si = true;
-        break;
-      case kPrecisionOption:
-        pending.precision = value;
-        break;
-      case kRoundOption:
-        if (const auto mode =
-                Choice<Rounding>(value, "a rounding mode",
-                                 {{"up", Rounding::kUp},
-                                  {"down", Rounding::kDown},
-                                  {"from-zero", Rounding::kFromZero},
-                                  {"towards-zero", Rounding::kTowardsZero},
-                                  {"nearest", Rounding::kNearest}},
-                                 &problem)) {
-          conversion.rounding = *mode;
-          pending.round = true;
-        }
-        break;
-      case kShowUnitOption:
-        conversion.show_unit = true;
-        break;
-      case kUnitSeparatorOption:
-        unit_separator = value;
-        break;
-      case kPaddingOption: {
-        const bool right = value.starts_with('-');
-        const auto width = Count(value.substr(right ? 1 : 0), kMaxTextBytes);
-        if (!width || *width == 0) {
-          problem =
-              UsageError{"--padding takes a width from 1 to " +
-                         std::to_string(kMaxTextBytes) +
-                         " characters (negative: padded on the right), not " +
-                         QuoteForMessage(value)};
-          break;
-        }
-        conversion.layout.width = *width;
-        conversion.layout.pad_right = right;
-        pending.padding = true;
-        break;
-      }
-      case kFormatOption:
-        problem = ParseFormat(value, &conversion.layout, &pending.format_width,
-                              &pending.format_places);
-        break;
-      case kFieldOption: {
-        if (!options.fields.empty()) {
-          problem = UsageError{"multiple field specifications"};
-          break;
-        }
-        auto fields = FieldList(value);
-        if (!fields) {
-          problem = UsageError{QuoteForMessage(value) +
-                               " is not a field list (N, N-M, -M, N-, "
-                               "separated by commas or blanks; fields count "
-                               "from 1)"};
-          break;
-        }
-        options.fields = std::move(*fields);
-        break;
-      }
-      case 'd':
-        // Empty: no delimiter, the whole line is one field.
-        if (!value.empty() && FrontUtf8Char(value).length != value.size()) {
-          problem = UsageError{"the delimiter " + QuoteForMessage(value) +
-                               " is not one character"};
-          break;
-        }
-        options.delimiter = value;
-        break;
-      case kHeaderOption: {
-        const auto lines =
-            optarg == nullptr
-                ? std::optional<std::size_t>(1)
-                : Count(value, std::numeric_limits<std::size_t>::max());
-        if (!lines) {
-          problem = UsageError{"--header takes a number of lines, not " +
-                               QuoteForMessage(value)};
-          break;
-        }
-        options.header_lines = *lines;
-        break;
-      }
-      case 'z':
-        options.zero_terminated = true;
-        break;
-      case kInvalidOption:
-        if (const auto mode =
-                Choice<InvalidMode>(value, "an --invalid mode",
-                                    {{"abort", InvalidMode::kAbort},
-                                     {"fail", InvalidMode::kFail},
-                                     {"warn", InvalidMode::kWarn},
-                                     {"ignore", InvalidMode::kIgnore}},
-                                    &problem)) {
-          options.invalid = *mode;
-          pending.invalid = true;
-        }
-        break;
-      case kLocaleOption:
-        pending.locale = value;
-        break;
-      case kDecimalOption:
-        pending.decimal = value;
-        break;
-      case kGroupingOption:
-        // Alone, the digits written are grouped; with a value, it is the
-        // grouping separator read.
-        if (optarg == nullptr) {
-          conversion.layout.group_digits = true;
-        } else {
-          pending.grouping = value;
-        }
-        break;
-      case 'h':
-        options.action = Options::Action::kHelp;
-        break;
-      case kVersionOption:
-        options.action = Options::Action::kVersion;
-        break;
-      case ':':
-        problem = UsageError{"option " + QuoteForMessage(argv[at]) +
-                             " needs a value"};
-        break;
-      default:
-        problem = UsageError{"unknown or ambiguous option " +
-                             QuoteForMessage(argv[at])};
-        break;
+    if (problem || options->action != Options::Action::kConvert) continue;
+    if (code == '?' || code == ':') {
+      problem = RefusedOption(argv[at], optopt, code == ':');
+    } else {
+      problem = ApplyOption(code, optarg, options, given);
     }
   }
   // What follows "--" is words.
-  for (int i = optind; i < argc; ++i) pending.words.emplace_back(argv[i]);
+  for (int i = optind; i < argc; ++i) {
+    given->words.emplace_back(argv[i]);
+  }
+  return problem;
+}
 
-  if (problem) return *problem;
+}  // namespace
+
+std::variant<Options, UsageError> ParseOptions(
+    const std::vector<std::string>& arguments) {
+  Options options;
+  Given given;
+  if (Problem problem = Scan(arguments, &options, &given)) return *problem;
   if (options.action != Options::Action::kConvert) return options;
-  if (pending.padding && pending.format_width) {
-    return UsageError{"--padding and a width in --format exclude each other"};
-  }
-  problem = ResolveUnits(pending, &options);
-  if (!problem) problem = ResolveSeparators(pending, &options);
-  if (!problem) problem = ResolvePlaces(pending, &conversion);
-  if (problem) return *problem;
-  if (unit_separator) {
-    conversion.unit_separator = *unit_separator;
-  } else if (!options.fields.empty() || conversion.numfmt) {
-    conversion.unit_separator.clear();
-  }
-  JoinAmounts(pending.words, &options);
+  if (Problem problem = Resolve(given, &options)) return *problem;
   return options;
 }
 
-std::string HelpText() {
-  return R"(Usage: mensurex [OPTION]... [AMOUNT [UNIT]]...
+namespace {
+
+// The help, "@" standing for the program's configured name.
+constexpr char kHelp[] = R"(Usage: @ [OPTION]... [AMOUNT [UNIT]]...
 Convert amounts of digital storage between bytes, kilobytes, megabytes,
 gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
 and print the exact results: every digit, no exponent, nothing rounded unless
@@ -602,7 +712,8 @@ and print the exact results: every digit, no exponent, nothing rounded unless
 
 With AMOUNTs, convert each; without, read standard input, one amount per
 line (or per chosen field), and answer each line before reading on. Without
---to, each amount gives seven lines VALUE<TAB>UNIT, bytes first.
+--to, each amount gives seven lines VALUE<TAB>UNIT, bytes first. A last line
+without its end is answered without one.
 
   --to UNIT          print the value in UNIT alone; "auto": in the largest
                      unit in which it is at least 1, or the one above when
@@ -627,21 +738,24 @@ line (or per chosen field), and answer each line before reading on. Without
                      flags - (pad on the right), 0 (pad with zeros) and '
                      (group the digits), a width and a .PRECISION, then text;
                      %% is a %
+  --suffix SUFFIX    write SUFFIX after each result, and read amounts that end
+                     with it without it
   --field LIST       convert only these fields (N, N-M, -M, N- separated by
                      commas or blanks), to --to or else to the readable unit;
                      the rest of the line is kept byte for byte, and a field
                      after spaces keeps its right edge, so columns stay
-                     aligned
-  -d, --delimiter X  fields are separated by the character X (default: runs
-                     of blanks; '' for none: the line is one field); without
-                     --field, field 1 converts
+                     aligned; a line without fields is no amount
+  -d, --delimiter X  fields are separated by the character (or byte) X
+                     (default: runs of blanks; '' for none: the line is one
+                     field); without --field, field 1 converts
   --header[=N]       pass the first N lines (default 1) through unchanged
   -z, --zero-terminated  lines end with NUL, not a line feed (which then
                      separates fields as a blank does)
-  --invalid MODE     for an amount that does not convert: abort (stop),
-                     fail (default: report it, print its text in place of its
-                     results, exit 1), warn (the same, exit 0), ignore
-                     (print its text, say nothing)
+  --invalid MODE     for an amount that does not convert: abort (stop, after
+                     what came before it on its line), fail (default: report
+                     it, print its text in place of its results, exit 1),
+                     warn (the same, exit 0), ignore (print its text, say
+                     nothing)
   --locale NAME      read and write numbers as the locale NAME does (C: "."
                      and "," read, no grouping written) instead of as LC_ALL,
                      LC_NUMERIC or LANG
@@ -649,13 +763,17 @@ line (or per chosen field), and answer each line before reading on. Without
                      separator, grouping is off unless --grouping is given
   --grouping[=SEP]   the digit-grouping separator read (empty for none);
                      alone, group the digits written with the locale's one
+  --debug            warn on standard error where numfmt's --debug does
   -h, --help         show this help and exit
   --version          show the version and exit
 
-numfmt's options, as numfmt's manual describes them; any of the first four
-turns numfmt's style on: one result per amount with numfmt's suffixes, field
-1 of each line, --round=from-zero, --invalid=abort, and exit status 2 for an
-amount that does not convert. Every figure stays exact, at any size.
+numfmt's options, as numfmt's manual describes them; any of the first four,
+or --padding, --format, --suffix, a bare --grouping or --debug without --to
+or --from naming a unit, --si, --precision or --show-unit, turns numfmt's
+style on: one result per amount with numfmt's suffixes, field 1 of each line,
+blanks before a field setting its width, --round=from-zero, --invalid=abort,
+and exit status 2 for an amount that does not convert. Every figure stays
+exact, at any size.
   --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
                      Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
   --to=SCALE         write none (a number, with as many decimals as it was
@@ -665,33 +783,85 @@ amount that does not convert. Every figure stays exact, at any size.
   --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
                      a product of 2s and 5s)
   --to-unit=N        results count units of N bytes
-  --round, --padding, --format, --field, -d, --header, -z, --invalid,
-  --unit-separator and --grouping as above.
+  --round, --padding, --format, --suffix, --field, -d, --header, -z,
+  --invalid, --unit-separator, --grouping and --debug as above.
+
+Lines that read both ways keep mensurex's reading: with --field, -d,
+--header, -z, --invalid or --round alone the amounts convert to their
+readable unit, where numfmt would print them unchanged.
 
 Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
 Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
-Long options may be shortened while they stay unambiguous; "--" ends the
-options.
+Long options may be shortened while they stay unambiguous, and so may the
+values of --round and --invalid; "--" ends the options.
 
 Exit status: 0 when every amount converted (or --invalid=warn or ignore),
-1 when any did not or output failed, 2 for a mistake in the options (and in
-numfmt's style, for an amount that did not convert).
+1 when any did not, output failed, or the options are wrong, 2 in numfmt's
+style for an amount that did not convert.
 
 Examples:
-  $ mensurex --to EB 1 B
+  $ @ --to EB 1 B
   0.000000000000000000867361737988403547205962240695953369140625
-  $ mensurex --si --to GiB 1 TB
+  $ @ --si --to GiB 1 TB
   931.322574615478515625
-  $ mensurex --to auto --precision 1 1048575 28
+  $ @ --to auto --precision 1 1048575 28
   1.0	MB
   28	B
-  $ mensurex --from=iec --to=si 1.5G 20E
+  $ @ --from=iec --to=si 1.5G 20E
   1.7G
   24E
-  $ du -b --max-depth=1 /usr/share | mensurex --to human --field 1 | sort -h
-  $ df -B1 | mensurex --header --field 2-4 --to=iec
-  $ find . -type f -printf '%s\n' | mensurex --to KB
+  $ du -b --max-depth=1 /usr/share | @ --to=iec --suffix=B
+  $ du -b --max-depth=1 /usr/share | @ --to human --field 1 | sort -h
+  $ df -B1 | @ --header --field 2-4 --to=iec
+  $ find . -type f -printf '%s\n' | @ --to KB
 )";
+
+}  // namespace
+
+std::string HelpText() {
+  std::string text = kHelp;
+  for (std::size_t at = text.find('@'); at != std::string::npos;
+       at = text.find('@', at)) {
+    text.replace(at, 1, identity::kCommandProgram);
+  }
+  return text;
+}
+
+std::vector<OptionWords> DescribeOptions() {
+  std::vector<std::string> units;
+  for (const StorageUnit storage : kAllStorageUnits) {
+    const std::string symbol(UnitLabel({storage, false}, UnitNaming::kSymbol));
+    const std::string iec(UnitLabel({storage, false}, UnitNaming::kIec));
+    units.push_back(symbol);
+    if (storage == StorageUnit::kBytes) continue;
+    units.push_back(symbol.substr(0, symbol.size() - 1));  // K
+    units.push_back(iec.substr(0, iec.size() - 1));        // Ki
+    units.push_back(iec);
+  }
+  std::vector<OptionWords> described;
+  for (const option& known : kLongOptions) {
+    if (known.name == nullptr) break;
+    OptionWords words{known.name, known.has_arg == required_argument, {}};
+    const std::string_view name = known.name;
+    if (name == "to" || name == "from") {
+      if (name == "to") words.values = {"auto", "human"};
+      words.values.insert(words.values.end(), units.begin(), units.end());
+      for (const std::string_view scale : kScaleNames) {
+        if (ScaleNamed(scale, name == "from")) words.values.emplace_back(scale);
+      }
+    }
+    if (name == "round") {
+      for (const auto& choice : kRoundings)
+        words.values.emplace_back(choice.first);
+    }
+    if (name == "invalid") {
+      for (const auto& choice : kInvalidModes) {
+        words.values.emplace_back(choice.first);
+      }
+    }
+    described.push_back(std::move(words));
+  }
+  return described;
 }
 
 }  // namespace mensurex::cli

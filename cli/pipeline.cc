@@ -28,10 +28,14 @@ void AppendComplaint(std::size_t number, std::size_t field,
 // The status when an amount did not convert and the mode does not forgive
 // it.
 int FailedStatus(const Options& options) {
-  return options.conversion.numfmt ? kExitUsage : kExitFailed;
+  return options.conversion.numfmt ? kExitInvalidNumber : kExitFailed;
 }
 
-int ExitStatusOf(const Options& options, bool any_bad) {
+// The status once every amount was tried, after --debug's last warning.
+int ExitStatusOf(const Options& options, bool any_bad, Output* output) {
+  if (any_bad && options.debug) {
+    output->Complain("failed to convert some of the input numbers");
+  }
   return any_bad && options.invalid == InvalidMode::kFail
              ? FailedStatus(options)
              : kExitConverted;
@@ -61,6 +65,7 @@ void Output::Flush() {
   if (error_ == 0 && !out_.empty() && !write_(Stream::kOut, out_)) {
     error_ = errno;
   }
+  flushed_ += out_.size();
   out_.clear();
   if (!err_.empty()) write_(Stream::kErr, err_);
   err_.clear();
@@ -90,8 +95,39 @@ bool LineConverter::TooLong(std::string_view end, std::size_t number) {
   return Bad({}, end, number, 0);
 }
 
+bool LineConverter::AppendNumfmtField(std::string_view blanks,
+                                      std::string_view text, std::string* out) {
+  const ResultLayout& layout = options_.conversion.layout;
+  const std::size_t start = out->size();
+  // The first blank after the line's start separates the field; the other
+  // blanks and the text are the field's width, which the result fills from
+  // the right unless --padding sets one. A field without blanks before it
+  // sets none.
+  const bool implied_width = !blanks.empty();
+  if (start > line_start_ && !blanks.empty()) {
+    out->push_back(' ');
+    blanks.remove_prefix(1);
+  }
+  if (!implied_width || (layout.width > 0 && !layout.width_in_format)) {
+    if (converter_.Convert(text, {}, out, &message_)) return true;
+    out->resize(start);
+    return false;
+  }
+  scratch_.clear();
+  if (!converter_.Convert(text, {}, &scratch_, &message_)) {
+    out->resize(start);
+    return false;
+  }
+  const std::size_t width = CharCount(blanks) + CharCount(text);
+  const std::size_t chars = CharCount(scratch_);
+  out->append(width > chars ? width - chars : 0, ' ');
+  out->append(scratch_);
+  return true;
+}
+
 bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
                                 std::string* out) {
+  if (options_.numfmt_blanks) return AppendNumfmtField(blanks, text, out);
   const ConversionSettings& settings = options_.conversion;
   if (settings.layout.width > 0) {
     // Laid out at exactly its width, after one blank (none at the start of
@@ -153,7 +189,8 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
         std::replace(spaced_blanks_.begin(), spaced_blanks_.end(), '\n', ' ');
         blanks = spaced_blanks_;
       }
-      if (i == line.size()) {
+      // A line without fields has an empty first one, which is no amount.
+      if (i == line.size() && (field > 0 || ranges.front().first > 1)) {
         out->append(blanks);
         break;
       }
@@ -168,17 +205,9 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
     if (range == ranges.size() || ranges[range].first > field) {
       out->append(blanks);
       out->append(text);
-    } else if (!AppendField(blanks, text, out)) {
-      if (options_.invalid == InvalidMode::kAbort) {
-        out->resize(start);
-        return Bad(line, end, number, field);
-      }
-      any_bad_ = true;
-      if (options_.invalid != InvalidMode::kIgnore) {
-        AppendComplaint(number, field, message_, &complaints_.emplace_back());
-      }
-      out->append(blanks);
-      out->append(text);
+    } else if (!AppendField(blanks, text, out) &&
+               !BadField(blanks, text, line, end, number, field)) {
+      return false;
     }
     if (field_end == line.size()) break;
     if (options_.delimiter) {
@@ -197,6 +226,26 @@ bool LineConverter::ConvertFields(std::string_view line, std::string_view end,
     }
     output_->buffer()->append(scratch_);
   }
+  return true;
+}
+
+bool LineConverter::BadField(std::string_view blanks, std::string_view text,
+                             std::string_view line, std::string_view end,
+                             std::size_t number, std::size_t field) {
+  std::string* const out = output_->buffer();
+  if (options_.invalid == InvalidMode::kAbort) {
+    // What came before the field stays written, as numfmt leaves it.
+    if (out->size() > line_start_ && !blanks.empty()) {
+      out->append(options_.numfmt_blanks ? " " : blanks);
+    }
+    return Bad(line, end, number, field);
+  }
+  any_bad_ = true;
+  if (options_.invalid != InvalidMode::kIgnore) {
+    AppendComplaint(number, field, message_, &complaints_.emplace_back());
+  }
+  out->append(blanks);
+  out->append(text);
   return true;
 }
 
@@ -251,6 +300,7 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     }
     const std::string_view end =
         reader->ending().empty() ? LineEnd(options) : reader->ending();
+    const std::size_t produced = output->produced();
     bool go_on = true;
     if (header) {
       output->buffer()->append(end);
@@ -259,13 +309,20 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     } else {
       go_on = lines.Convert(line, end, number);
     }
+    // A last line without its end is answered without one; the empty
+    // results of a line too long to hold keep theirs, or they would vanish.
+    std::string* const out = output->buffer();
+    if (reader->ending().empty() && !in_pieces &&
+        output->produced() > produced && out->ends_with(LineEnd(options))) {
+      out->pop_back();
+    }
     in_pieces = false;
     ++number;
     if (!go_on) return output->Finish(FailedStatus(options));
     output->MaybeFlush();
     if (output->failed()) break;
   }
-  return output->Finish(ExitStatusOf(options, lines.any_bad()));
+  return output->Finish(ExitStatusOf(options, lines.any_bad(), output));
 }
 
 int ConvertArgumentAmounts(const Options& options, Output* output) {
@@ -276,7 +333,7 @@ int ConvertArgumentAmounts(const Options& options, Output* output) {
     }
     output->MaybeFlush();
   }
-  return output->Finish(ExitStatusOf(options, lines.any_bad()));
+  return output->Finish(ExitStatusOf(options, lines.any_bad(), output));
 }
 
 }  // namespace mensurex::cli

@@ -1,8 +1,11 @@
 #include "cli/quoting.h"
 
+#include <unicode/uchar.h>
+
 #include <cstdint>
 
 #include "amounts/utf8.h"
+#include "cli/text.h"
 
 namespace mensurex::cli {
 namespace {
@@ -11,9 +14,8 @@ namespace {
 // controls, line and paragraph separators, direction marks and overrides,
 // and the byte order mark.
 bool MustEscape(char32_t code) {
-  return code < 0x20 || (code >= 0x7F && code <= 0x9F) ||
-         (code >= 0x200E && code <= 0x200F) ||
-         (code >= 0x2028 && code <= 0x202E) ||
+  return IsControlCharacter(code) || (code >= 0x200E && code <= 0x200F) ||
+         (code >= 0x202A && code <= 0x202E) ||
          (code >= 0x2066 && code <= 0x2069) || code == 0xFEFF;
 }
 
@@ -26,19 +28,25 @@ void AppendHex(std::uint32_t value, int digits, std::string* out) {
 
 }  // namespace
 
-std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
-  std::string quoted = "\"";
+bool IsControlCharacter(char32_t code) {
+  return u_iscntrl(static_cast<UChar32>(code)) != 0;
+}
+
+std::string QuoteForMessage(std::string_view text, std::size_t max_chars,
+                            char quote) {
+  std::string quoted(1, quote);
   std::size_t chars = 0;
   while (!text.empty()) {
     if (chars == max_chars) {
-      quoted += "\"...";
+      quoted += quote;
+      quoted += "...";
       return quoted;
     }
     ++chars;
     // Printable ASCII but the quote and the backslash stands for itself.
     std::size_t plain = 0;
     while (plain < text.size() && chars + plain <= max_chars &&
-           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != '"' &&
+           text[plain] >= ' ' && text[plain] < 0x7F && text[plain] != quote &&
            text[plain] != '\\') {
       ++plain;
     }
@@ -55,7 +63,7 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
       text.remove_prefix(1);
       continue;
     }
-    if (code == '"' || code == '\\') {
+    if (code == static_cast<unsigned char>(quote) || code == '\\') {
       quoted.push_back('\\');
       quoted.push_back(static_cast<char>(code));
     } else if (code == '\t') {
@@ -68,7 +76,7 @@ std::string QuoteForMessage(std::string_view text, std::size_t max_chars) {
     }
     text.remove_prefix(length);
   }
-  quoted.push_back('"');
+  quoted.push_back(quote);
   return quoted;
 }
 

@@ -160,7 +160,7 @@ inline std::size_t ResultsPerLine(const cli::Options& options) {
 // The exit status when an amount does not convert and the mode does not
 // forgive it.
 inline int FailedStatus(const cli::Options& options) {
-  return options.conversion.numfmt ? cli::kExitUsage : cli::kExitFailed;
+  return options.conversion.numfmt ? cli::kExitInvalidNumber : cli::kExitFailed;
 }
 
 // Runs mensurex on `input`, read through a pipe in chunks of `read_bytes`,
@@ -174,7 +174,7 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
   auto parsed = cli::ParseOptions(arguments);
   if (auto* error = std::get_if<cli::UsageError>(&parsed)) {
     run.usage_error = true;
-    run.status = cli::kExitUsage;
+    run.status = cli::kExitFailed;
     run.err = "mensurex: " + error->message + "\n";
     return run;
   }
@@ -190,7 +190,7 @@ inline CommandRun RunCommand(const std::vector<std::string>& arguments,
     run.status = output.Finish(cli::kExitConverted);
     return run;
   }
-  if (!options.locale_notice.empty()) output.Complain(options.locale_notice);
+  for (const std::string& notice : options.notices) output.Complain(notice);
   if (ArgumentAmountCount(options) > 0) {
     run.status = cli::ConvertArgumentAmounts(options, &output);
     return run;

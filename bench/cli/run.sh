@@ -53,6 +53,9 @@ rows=(
   "mensurex --to B, bad|bad_lines|6"
   "numfmt --from=iec --to=si|numfmt --from=iec --to=si <$amounts|8"
   "mensurex --from=iec --to=si|$mensurex --from=iec --to=si <$amounts|8"
+  "mensurex --from=iec|$mensurex --from=iec <$amounts|0"
+  "numfmt --to=iec --suffix=B|numfmt --to=iec --suffix=B <$work/bytes.txt|11"
+  "mensurex --to=iec --suffix=B|$mensurex --to=iec --suffix=B <$work/bytes.txt|11"
 )
 # Every command must do its work, or its time means nothing; this first
 # pass also warms the file cache.
@@ -90,7 +93,9 @@ ratio_of() {
   awk -v w="$wall" -v b="$base" 'BEGIN { printf "%.2f", w / b }'
 }
 echo "mensurex --to auto -p1: $(ratio_of 5 4)x numfmt --to=iec (at most 0.5x);" \
-  "mensurex --to B: $(ratio_of 1 0)x numfmt --from=iec (at most 0.35x)"
+  "mensurex --to B: $(ratio_of 1 0)x numfmt --from=iec (at most 0.35x);" \
+  "mensurex --from=iec: $(ratio_of 10 0)x and --to=iec --suffix=B:" \
+  "$(ratio_of 12 11)x numfmt's own (at most 0.5x)"
 
 # The cost of one long amount must grow about linearly with its digits.
 long_time() {

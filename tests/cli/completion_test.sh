@@ -2,7 +2,7 @@
 # The bash completion of mensurex, called as bash calls it: COMP_WORDS and
 # COMP_CWORD set, COMPREPLY read. Usage: completion_test.sh COMPLETION_FILE
 set -uo pipefail
-# shellcheck source=cli/mensurex.bash
+# shellcheck source=/dev/null
 source "${1:?usage: completion_test.sh COMPLETION_FILE}"
 failures=0
 # expect "WANTED" WORD...: completing the last word gives WANTED.

@@ -56,6 +56,13 @@ TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
       (std::vector<std::string>{
           "out:x\n1\n", "err:mensurex: line 1: \"x\" is not a number\n"}));
   EXPECT_EQ(status, kExitConverted);
+  // A last line without its end has none, whenever its complaint is written.
+  for (const bool interleave : {true, false}) {
+    const auto writes =
+        Writes({"--locale=C", "--to=B"}, "1\nx", interleave, &status);
+    EXPECT_EQ(writes.back().back(), interleave ? 'x' : '\n');
+    EXPECT_EQ(writes.front(), interleave ? "out:1\n" : "out:1\nx");
+  }
 }
 
 // One process parses many command lines (as a fuzzer does): a scan that
@@ -63,6 +70,19 @@ TEST(PipelineTest, ComplaintsKeepTheirPlaceOnlyWhereItShows) {
 TEST(PipelineTest, EachParseStartsAfresh) {
   EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zq", "1"})));
   EXPECT_TRUE(std::holds_alternative<UsageError>(ParseOptions({"-zd"})));
+  // A scan that ends in a cluster leaves getopt a pointer into its words,
+  // whose memory may come back to anyone.
+  for (const std::vector<std::string>& first :
+       std::vector<std::vector<std::string>>{{"-zh"}, {"-\xFE\xF5"}}) {
+    ParseOptions(first);
+    const std::vector<std::string> reused(8, std::string(3, 'z'));
+    for (const std::string amount : {"1", "-1"}) {
+      const auto next = ParseOptions({amount});
+      ASSERT_TRUE(std::holds_alternative<Options>(next)) << first[0];
+      EXPECT_EQ(std::get<Options>(next).amounts,
+                std::vector<std::string>{amount});
+    }
+  }
   const auto parsed = ParseOptions(
       {"-1", "-zd,", "--from=KB", "--to-u=1Ki", "-2.5", "--", "-3"});
   ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));  // KB: no scale

@@ -45,6 +45,9 @@ struct ConversionSettings {
   // between a number and its suffix on input.
   bool show_unit = false;
   std::string unit_separator = "\t";
+  // Written after each value and its unit, and taken off an amount that
+  // ends with it before it is read, as numfmt's --suffix.
+  std::string suffix;
   ResultLayout layout;
 };
 

@@ -23,6 +23,9 @@ struct ResultLayout {
   std::size_t width = 0;
   bool pad_right = false;
   bool pad_zeros = false;
+  // The width is --format's, so a field's leading blanks in numfmt's style
+  // still pad the result to their width (as they do not --padding's).
+  bool width_in_format = false;
 
   // Whether a result is written as it is.
   bool plain() const {

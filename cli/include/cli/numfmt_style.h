@@ -3,6 +3,7 @@
 #ifndef MENSUREX_CLI_NUMFMT_STYLE_H_
 #define MENSUREX_CLI_NUMFMT_STYLE_H_
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace mensurex::cli {
 // si, 1024 for iec; Ki = 1024 for iec-i; either for auto), and which the
 // readable unit is written with on output (k/K, or Ki); none: no suffix.
 enum class Scale { kNone, kAuto, kSi, kIec, kIecI };
+// The names of the scales, in the order of Scale.
+inline constexpr std::array<std::string_view, 5> kScaleNames = {
+    "none", "auto", "si", "iec", "iec-i"};
 
 // How amounts are read and written in numfmt's style: a number with
 // numfmt's suffixes, times from_unit, divided by to_unit, written either

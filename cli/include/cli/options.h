@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -54,12 +55,19 @@ struct Options {
   // The amounts given as arguments ("1.5 GB", "2048"), each converted as a
   // line is; empty when the amounts come from standard input.
   std::vector<std::string> amounts;
-  // Set when the environment's locale could not be loaded: what to say
-  // about it once, on standard error.
-  std::string locale_notice;
+  // What to say once on standard error before converting: that the
+  // environment's locale could not be loaded, and --debug's warnings.
+  std::vector<std::string> notices;
+  // --debug: numfmt's warnings, also that some amounts did not convert.
+  bool debug = false;
+  // Blanks before a field, as numfmt reads them: the first separates it
+  // and is written as a space, the others pad it to its width. Otherwise a
+  // converted field keeps its right edge and tabs stay (see `fields`).
+  bool numfmt_blanks = false;
 };
 
-// What is wrong with a command line, as one line without the program name.
+// What is wrong with a command line, as one line without the program name;
+// the program adds a pointer to its help and exits with status 1.
 struct UsageError {
   std::string message;
 };
@@ -74,14 +82,29 @@ struct UsageError {
 //
 // numfmt's options mean what they mean to numfmt: a scale after --from or
 // --to (none, auto, si, iec, iec-i), --from-unit or --to-unit turn on its
-// style (see NumfmtStyle), with its defaults: field 1 of each line,
+// style (see NumfmtStyle), and so do its layout options (--padding,
+// --format, --suffix, a bare --grouping, --debug) when no option of
+// mensurex's own conversion is given (--to or --from with a unit, --si,
+// --precision, --show-unit); its defaults then: field 1 of each line,
 // --round=from-zero, --invalid=abort, no unit separator. A bare --grouping
-// groups the digits written.
+// groups the digits written. Values of --round and --invalid may be
+// abbreviated while they stay unambiguous. Problems with an option are
+// worded as numfmt words them. The scan starts afresh at every call.
 std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 
-// The text that --help prints.
+// The text that --help prints, which the manual page is made from.
 std::string HelpText();
+
+// A long option as the command line reads it, for the shell's completion:
+// whether it takes a value, and the values it takes where they are a fixed
+// list (the units, numfmt's scales, the modes).
+struct OptionWords {
+  std::string_view name;  // without "--"
+  bool takes_value = false;
+  std::vector<std::string> values;
+};
+std::vector<OptionWords> DescribeOptions();
 
 }  // namespace mensurex::cli
 

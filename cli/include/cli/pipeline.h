@@ -18,9 +18,10 @@ namespace mensurex::cli {
 
 enum ExitStatus : int {
   kExitConverted = 0,  // every amount converted, or the mode forgave it
-  kExitFailed = 1,  // an amount did not convert, or reading or writing failed
-  kExitUsage = 2,   // the command line is wrong; in numfmt's style, also an
-                    // amount that did not convert
+  kExitFailed = 1,     // an amount did not convert, reading or writing failed,
+                       // or the command line is wrong (as numfmt says it)
+  kExitInvalidNumber = 2,  // in numfmt's style, an amount that did not
+                           // convert
 };
 
 // Standard output and standard error. Results and complaints are held and
@@ -41,6 +42,8 @@ class Output {
   Output(Writer writer, bool interleave);
 
   std::string* buffer() { return &out_; }
+  // The bytes of standard output so far, written or held.
+  std::size_t produced() const { return flushed_ + out_.size(); }
   bool failed() const { return error_ != 0; }
 
   // "mensurex: TEXT" as a line on standard error.
@@ -58,6 +61,7 @@ class Output {
   bool interleave_;
   std::string out_;
   std::string err_;
+  std::size_t flushed_ = 0;
   int error_ = 0;
 };
 
@@ -79,12 +83,20 @@ class LineConverter {
  private:
   bool ConvertFields(std::string_view line, std::string_view end,
                      std::size_t number);
-  // A converted field after the blanks before it (see Options::fields);
-  // false when it does not convert, with nothing appended.
+  // A converted field after the blanks before it (see Options::fields and
+  // Options::numfmt_blanks); false when it does not convert, with nothing
+  // appended.
   bool AppendField(std::string_view blanks, std::string_view text,
                    std::string* out);
+  bool AppendNumfmtField(std::string_view blanks, std::string_view text,
+                         std::string* out);
   bool Bad(std::string_view line, std::string_view end, std::size_t number,
            std::size_t field);
+  // A field that did not convert: its text kept, or (--invalid=abort) the
+  // line so far and false.
+  bool BadField(std::string_view blanks, std::string_view text,
+                std::string_view line, std::string_view end, std::size_t number,
+                std::size_t field);
 
   const Options& options_;
   AmountConverter converter_;

@@ -14,6 +14,11 @@ namespace mensurex::cli {
 // needs a mebibyte.
 inline constexpr std::size_t kMaxTextBytes = std::size_t{1} << 20;
 
+// Whether a character is a control (C0, DEL, C1) or a line or paragraph
+// separator, as ICU's u_iscntrl has it: none may stand in a separator, and
+// messages escape them.
+bool IsControlCharacter(char32_t code);
+
 // What separates fields when no delimiter is given.
 inline bool IsFieldBlank(char c) { return c == ' ' || c == '\t'; }
 
