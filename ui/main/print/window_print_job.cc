@@ -14,10 +14,13 @@
 
 #include "amounts/utf8.h"
 #include "identity/names.h"
+#include "ui/main/print/print_protocol.h"
 #include "window_pdf.h"
 
 namespace mensurex::ui {
 namespace {
+
+namespace protocol = mensurex::print_protocol;
 
 Q_LOGGING_CATEGORY(lcPrint, "mensurex.print", QtInfoMsg)
 
@@ -112,15 +115,14 @@ WindowPrintJob::WindowPrintJob(QObject* parent)
 WindowPrintJob::~WindowPrintJob() {
   if (helper_->state() == QProcess::NotRunning) return;
   // Abandoned: the helper stops waiting for the scheduler, cancels a job it
-  // made and ends, on its own; it is killed at its end should it not.
+  // made whose document did not go out whole, and ends by its deadline on
+  // its own, even should this process end first.
   QProcess* const helper = helper_;
   helper->disconnect(this);
   helper->setParent(nullptr);
   if (!page_given_) helper->closeWriteChannel();
   helper->terminate();
   connect(helper, &QProcess::finished, helper, &QObject::deleteLater);
-  QTimer::singleShot(std::max(end_timer_.remainingTime(), 0), helper,
-                     [helper] { helper->kill(); });
 }
 
 void WindowPrintJob::start(const QWidget& window) {
@@ -158,21 +160,30 @@ void WindowPrintJob::start(const QWidget& window) {
 
 void WindowPrintJob::ReadHelperLines() {
   while (helper_->canReadLine()) {
-    const QString line = QString::fromUtf8(helper_->readLine()).trimmed();
-    const QString word = line.section(' ', 0, 0);
-    const QString rest = line.section(' ', 1);
-    if (word == "step") {
+    const QByteArray line = helper_->readLine().trimmed();
+    const auto [word, text] =
+        protocol::Parse(std::string_view(line.constData(), line.size()));
+    const QString rest = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (word == protocol::kStep) {
       step_ = rest;
       qCDebug(lcPrint, "%s", qUtf8Printable(rest));
-    } else if (word == "paper" && !page_given_) {
+    } else if (word == protocol::kPaper && !page_given_) {
       page_given_ = true;
-      helper_->write(WindowImagePdf(*drawn_, PaperFrom(rest, LocalePaper())));
+      QString failure;
+      const QByteArray pdf =
+          WindowImagePdf(*drawn_, PaperFrom(rest, LocalePaper()), &failure);
+      // The helper, still waiting for the page, has made no job yet.
+      if (pdf.isEmpty()) {
+        return Finish(PrintOutcome::kFailed,
+                      "no page came to print: " + failure);
+      }
+      helper_->write(pdf);
       helper_->closeWriteChannel();
-    } else if (word == "sent") {
+    } else if (word == protocol::kSent) {
       sent_ = true;
-    } else if (word == "printed" || word == "failed" ||
-               word == "may-have-printed") {
-      outcome_line_ = line;
+    }
+    for (const auto& [outcome, outcome_word] : protocol::kOutcomes) {
+      if (word == outcome_word) outcome_ = {outcome, rest};
     }
   }
 }
@@ -180,13 +191,7 @@ void WindowPrintJob::ReadHelperLines() {
 void WindowPrintJob::HelperEnded() {
   if (finished_) return;
   ReadHelperLines();
-  const QString word = outcome_line_.section(' ', 0, 0);
-  const QString why = outcome_line_.section(' ', 1);
-  if (word == "printed") return Finish(PrintOutcome::kPrinted, why);
-  if (word == "failed") return Finish(PrintOutcome::kFailed, why);
-  if (word == "may-have-printed") {
-    return Finish(PrintOutcome::kMayHavePrinted, why);
-  }
+  if (outcome_) return Finish(outcome_->first, outcome_->second);
   QString reason;
   if (helper_->error() == QProcess::FailedToStart) {
     reason = "the print helper " + helper_path_ +
