@@ -315,15 +315,13 @@ std::string Destination::Submit(const std::string& pdf) {
   // nothing more.
   http_.reset();
   if (upload == Upload::kAccepted) return Outcome(PrintOutcome::kPrinted);
-  // No one is told of a cancel now; the page that went out whole prints.
-  if (upload == Upload::kUnanswered && hung_up) {
-    return Outcome(PrintOutcome::kMayHavePrinted,
-                   why + "; no one waits, the job is left to print");
-  }
 
   // Without a number the job may still exist: the request can have reached
-  // the scheduler while its answer did not come back.
-  const Fate fate = SettleJob(std::max(job_id, 0), why);
+  // the scheduler while its answer did not come back. Once no one waits, a
+  // job that has its whole document is left to print, and only one still
+  // without it, found as a number-less job is, is cancelled.
+  const bool unheard = upload == Upload::kUnanswered && hung_up;
+  const Fate fate = SettleJob(unheard ? 0 : std::max(job_id, 0), why);
   if (upload == Upload::kUnanswered && fate == Fate::kFinished) {
     return Outcome(PrintOutcome::kPrinted,
                    why + "; the scheduler reports the job done");
