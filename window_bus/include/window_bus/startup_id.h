@@ -1,0 +1,37 @@
+// The platform data with which the search opens the window: the time of the
+// user's key press, which the X11 window manager needs to let the window
+// come forward, in a startup id as the startup-notification convention
+// writes it. Wayland has no use for it.
+#ifndef MENSUREX_WINDOW_BUS_STARTUP_ID_H_
+#define MENSUREX_WINDOW_BUS_STARTUP_ID_H_
+
+#include <QString>
+#include <QVariantMap>
+
+namespace mensurex::window_bus {
+
+inline constexpr char kStartupIdKey[] = "desktop-startup-id";
+inline constexpr QLatin1String kStartupIdTime("_TIME");
+
+// Nothing for a timestamp of 0, which means none is known.
+inline QVariantMap PlatformDataOf(uint timestamp) {
+  if (timestamp == 0) return {};
+  return {{kStartupIdKey, QStringLiteral("mensurex2-search") + kStartupIdTime +
+                              QString::number(timestamp)}};
+}
+
+// The timestamp in `platform_data`, 0 when it carries none.
+inline uint TimestampIn(const QVariantMap& platform_data) {
+  const QString id = platform_data.value(kStartupIdKey).toString();
+  const qsizetype at = id.lastIndexOf(kStartupIdTime);
+  if (at < 0) return 0;
+  const QStringView digits = QStringView(id).sliced(at + kStartupIdTime.size());
+  for (const QChar digit : digits) {
+    if (digit < u'0' || digit > u'9') return 0;
+  }
+  return digits.toUInt();
+}
+
+}  // namespace mensurex::window_bus
+
+#endif  // MENSUREX_WINDOW_BUS_STARTUP_ID_H_
