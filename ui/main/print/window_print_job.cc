@@ -1,13 +1,13 @@
 #include "ui/main/print/window_print_job.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QWidget>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,18 +24,9 @@ namespace protocol = mensurex::print_protocol;
 
 Q_LOGGING_CATEGORY(lcPrint, "mensurex.print", QtInfoMsg)
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
 // The helper is ended this long before the deadline, which leaves time for
 // its end and the outcome.
-constexpr milliseconds kEndMargin{1000};
-
-int MillisecondsUntil(Clock::time_point until) {
-  return int(std::max(std::chrono::ceil<milliseconds>(until - Clock::now()),
-                      milliseconds::zero())
-                 .count());
-}
+constexpr qint64 kEndMarginMs = 1000;
 
 // `title` followed by a mark of invisible characters that no other job
 // carries, so that this print's job can be told from any other by its name
@@ -131,14 +122,15 @@ void WindowPrintJob::start(const QWidget& window) {
     return;
   }
   started_ = true;
-  const auto deadline = Clock::now() + milliseconds(kPrintDeadlineMs);
-  const auto end = deadline - kEndMargin;
+  // On the steady clock, which the helper reads too.
+  const QDeadlineTimer deadline(kPrintDeadlineMs, Qt::PreciseTimer);
+  const QDeadlineTimer end = deadline - kEndMarginMs;
   // Drawn for the locale's paper, since only the helper tells the printer's
   // own; the page fits the image to that.
   drawn_ =
       std::make_unique<WindowImage>(DrawWindowForPrint(window, LocalePaper()));
-  deadline_timer_.start(MillisecondsUntil(deadline));
-  end_timer_.start(MillisecondsUntil(end));
+  deadline_timer_.start(int(deadline.remainingTime()));
+  end_timer_.start(int(end.remainingTime()));
   step_ = "starting the print helper";
   // Looked at first: a QProcess that cannot start its program keeps one of
   // its pipes open for good.
@@ -152,9 +144,7 @@ void WindowPrintJob::start(const QWidget& window) {
         Qt::QueuedConnection);
     return;
   }
-  const auto end_ms =
-      std::chrono::duration_cast<milliseconds>(end.time_since_epoch()).count();
-  helper_->start(helper_path_, {QString::number(end_ms),
+  helper_->start(helper_path_, {QString::number(end.deadline()),
                                 MarkedJobName(drawn_->title), drawn_->title});
 }
 
@@ -182,8 +172,11 @@ void WindowPrintJob::ReadHelperLines() {
     } else if (word == protocol::kSent) {
       sent_ = true;
     }
-    for (const auto& [outcome, outcome_word] : protocol::kOutcomes) {
-      if (word == outcome_word) outcome_ = {outcome, rest};
+    for (int outcome = 0; outcome < int(protocol::kOutcomes.size());
+         ++outcome) {
+      if (word == protocol::kOutcomes[outcome]) {
+        outcome_ = {PrintOutcome(outcome), rest};
+      }
     }
   }
 }

@@ -1,7 +1,6 @@
 // The platform data with which the search opens the window: the time of the
-// user's key press, which the X11 window manager needs to let the window
-// come forward, in a startup id as the startup-notification convention
-// writes it. Wayland has no use for it.
+// user's key press, which the X11 window manager needs to let the window come
+// forward, in a startup id as the startup-notification convention writes it.
 #ifndef MENSUREX_WINDOW_BUS_STARTUP_ID_H_
 #define MENSUREX_WINDOW_BUS_STARTUP_ID_H_
 
@@ -24,12 +23,7 @@ inline QVariantMap PlatformDataOf(uint timestamp) {
 inline uint TimestampIn(const QVariantMap& platform_data) {
   const QString id = platform_data.value(kStartupIdKey).toString();
   const qsizetype at = id.lastIndexOf(kStartupIdTime);
-  if (at < 0) return 0;
-  const QStringView digits = QStringView(id).sliced(at + kStartupIdTime.size());
-  for (const QChar digit : digits) {
-    if (digit < u'0' || digit > u'9') return 0;
-  }
-  return digits.toUInt();
+  return at < 0 ? 0 : id.sliced(at + kStartupIdTime.size()).toUInt();
 }
 
 }  // namespace mensurex::window_bus

@@ -5,14 +5,12 @@
 // Continue", a reply that never ends) can hold the window, and ending this
 // process ends every connection it holds.
 //
-// It speaks with the window as print_protocol.h says. The exchange with the
-// scheduler gives up waiting kCancelTime + kExitTime before END_MS, the
-// cancelling of a failed job kExitTime before it. A failed job that was made
-// is cancelled, found by its number or else by its name. SIGTERM, and the
-// window's end, mean that no one waits for the outcome any more: the helper
-// stops waiting for the scheduler, still cancels a job it made whose
-// document did not go out whole, leaves one whose document did to print, and
-// ends. Without its three arguments it writes nothing and exits with status 2.
+// It speaks with the window as print_protocol.h says, and gives up waiting
+// for the scheduler kCancelTime + kExitTime before END_MS, for the cancel of a
+// failed job it made (found by its number, else its name) kExitTime before.
+// SIGTERM, or the window's end, means no one waits any more: the helper stops
+// waiting, cancels a job it made that lacks its whole document, and ends.
+// Without its three arguments it writes nothing and exits with status 2.
 #include <cups/cups.h>
 #include <cups/pwg.h>
 #include <sys/prctl.h>
@@ -31,6 +29,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/main/print/print_outcome.h"
 #include "ui/main/print/print_protocol.h"
 
 namespace {
@@ -66,7 +65,7 @@ void Step(const std::string& what) {
 }
 
 std::string Outcome(PrintOutcome outcome, const std::string& why = {}) {
-  return protocol::Line(protocol::OutcomeWord(outcome), why);
+  return protocol::Line(protocol::kOutcomes[int(outcome)], why);
 }
 
 // Until when a connection's waits go on, and whether a hang-up ends them

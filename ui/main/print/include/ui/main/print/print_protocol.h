@@ -1,23 +1,18 @@
 // What the window and its print helper say to each other. The window starts
-//
-//   helper END_MS JOB_NAME TITLE
-//
-// END_MS: when the window ends the helper, in milliseconds on the steady
-// clock (CLOCK_MONOTONIC), which both processes share; JOB_NAME: the job's
-// name, which no other job carries (UTF-8, at most 255 bytes); TITLE: its
-// document's. The helper's standard output carries lines, a word and, for
-// some, a blank and text, in this order:
-//
+// "helper END_MS JOB_NAME TITLE": END_MS, when the window ends the helper, in
+// milliseconds on the steady clock (CLOCK_MONOTONIC), which both processes
+// share; JOB_NAME, the job's name, which no other job carries (UTF-8, at most
+// 255 bytes); TITLE, its document's. The helper's standard output carries
+// lines, a word and for some a blank and text, in this order:
 //   step TEXT      what the helper waits for now, any number of times
 //   paper W L M    the destination's paper, width, length and widest margin
 //                  in hundredths of a millimetre; "paper" alone when the
 //                  destination names none
 //   sent           the whole document has gone out: the page may print
 //   printed [REASON] | failed REASON | may-have-printed REASON
-//                  the outcome (PrintOutcome), the last line
-//
+//                  the outcome, the last line
 // After "paper" the window writes the page, a PDF, to the helper's standard
-// input and closes it; closed without a page, it asks for none.
+// input and closes it, with no page when it has none.
 #ifndef MENSUREX_UI_MAIN_PRINT_PRINT_PROTOCOL_H_
 #define MENSUREX_UI_MAIN_PRINT_PRINT_PROTOCOL_H_
 
@@ -27,28 +22,16 @@
 #include <string_view>
 #include <utility>
 
-#include "ui/main/print/print_outcome.h"
-
 namespace mensurex::print_protocol {
 
 inline constexpr std::string_view kStep = "step";
 inline constexpr std::string_view kPaper = "paper";
 inline constexpr std::string_view kSent = "sent";
+// The outcomes' words, in the order of PrintOutcome's values.
+inline constexpr std::array<std::string_view, 3> kOutcomes{"printed", "failed",
+                                                           "may-have-printed"};
 
-inline constexpr std::array<std::pair<ui::PrintOutcome, std::string_view>, 3>
-    kOutcomes{{{ui::PrintOutcome::kPrinted, "printed"},
-               {ui::PrintOutcome::kFailed, "failed"},
-               {ui::PrintOutcome::kMayHavePrinted, "may-have-printed"}}};
-
-inline constexpr std::string_view OutcomeWord(ui::PrintOutcome outcome) {
-  for (const auto& [known, word] : kOutcomes) {
-    if (known == outcome) return word;
-  }
-  return {};
-}
-
-// One line: `word`, then a blank and `text` unless it is empty, then the
-// line's end; line breaks in `text` become blanks, so it stays one line.
+// `word`, then a blank and `text` unless it is empty, as one line.
 inline std::string Line(std::string_view word, std::string_view text = {}) {
   std::string line(word);
   if (!text.empty()) line.append(" ").append(text);
@@ -56,16 +39,11 @@ inline std::string Line(std::string_view word, std::string_view text = {}) {
   return line += '\n';
 }
 
-// A line, its end taken off, as its word and the text after the blank.
-struct Message {
-  std::string_view word;
-  std::string_view text;
-};
-
-inline Message Parse(std::string_view line) {
-  const std::size_t blank = line.find(' ');
-  if (blank == std::string_view::npos) return {line, {}};
-  return {line.substr(0, blank), line.substr(blank + 1)};
+// A line without its end, as its word and the text after the blank.
+inline std::pair<std::string_view, std::string_view> Parse(
+    std::string_view line) {
+  const std::size_t blank = std::min(line.find(' '), line.size());
+  return {line.substr(0, blank), line.substr(std::min(blank + 1, line.size()))};
 }
 
 }  // namespace mensurex::print_protocol
