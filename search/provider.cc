@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "identity/names.h"
-#include "window_bus/startup_id.h"
+#include "window_bus/window_amount.h"
 
 namespace mensurex::search {
 namespace {

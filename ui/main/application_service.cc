@@ -15,7 +15,6 @@
 #include "amounts/storage_unit.h"
 #include "identity/names.h"
 #include "ui/main/frm_main.h"
-#include "window_bus/startup_id.h"
 #include "window_bus/window_amount.h"
 
 namespace mensurex::ui {
