@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "identity/names.h"
+#include "window_bus/window_amount.h"
 
 namespace mensurex::search {
 namespace {
@@ -18,14 +19,6 @@ constexpr char kOpenAction[] = "open";
 
 constexpr char kLimitsError[] = "org.freedesktop.DBus.Error.LimitsExceeded";
 constexpr char kNoResultError[] = "org.freedesktop.DBus.Error.InvalidArgs";
-
-// The timestamp of the user's key press, as a startup id carries it for
-// X11 (the startup-notification convention); Wayland has no use for it.
-QVariantMap PlatformDataOf(uint timestamp) {
-  if (timestamp == 0) return {};
-  return {{QStringLiteral("desktop-startup-id"),
-           QStringLiteral("mensurex2-search_TIME%1").arg(timestamp)}};
-}
 
 // Klipper, Plasma's clipboard, takes text over D-Bus; without Plasma the
 // call goes nowhere, which is all that can be done without a window.
@@ -142,7 +135,7 @@ void GnomeShellProvider::LaunchSearch(const QStringList& terms,
   idle_->Touch();
   const std::optional<QString> query = QueryOf(terms);
   if (!query) return;
-  OpenWindow(answers_->AmountIn(*query), PlatformDataOf(timestamp));
+  OpenWindow(answers_->AmountIn(*query), window_bus::PlatformDataOf(timestamp));
 }
 
 KRunnerProvider::KRunnerProvider(Answers* answers, IdleExit* idle)

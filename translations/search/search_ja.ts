@@ -11,7 +11,7 @@
     <message>
         <source>%1 %2 in binary units, 1 %3 = 1024 bytes</source>
         <extracomment>A search result&apos;s description: %1 the amount and %2 its unit as the user typed them, %3 the kilobyte&apos;s symbol in the same way (KB, KiB).</extracomment>
-        <translation>%1 %2(2 進単位、1 %3 = 1024 バイト)</translation>
+        <translation>%1 %2（2進単位、1 %3 = 1024 バイト）</translation>
     </message>
     <message>
         <source>Copy the exact value</source>

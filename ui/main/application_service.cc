@@ -1,11 +1,12 @@
 #include "ui/main/application_service.h"
 
+#include <xcb/xcb.h>
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
@@ -15,11 +16,6 @@
 #include "identity/names.h"
 #include "ui/main/frm_main.h"
 #include "window_bus/window_amount.h"
-
-#if __has_include(<xcb/xcb.h>)
-#include <xcb/xcb.h>
-#define MENSUREX_HAVE_XCB 1
-#endif
 
 namespace mensurex::ui {
 namespace {
@@ -43,7 +39,6 @@ std::optional<WindowAmount> AmountIn(const QVariantList& parameter) {
   return amount;
 }
 
-#ifdef MENSUREX_HAVE_XCB
 // Asks the X11 window manager to activate `window` as of the user's
 // `timestamp`, the one the desktop passed: Qt's own request carries the time
 // of the last event the window saw, older than the key press in the
@@ -74,7 +69,6 @@ void ActivateOnX11(QWidget* window, uint32_t timestamp) {
       reinterpret_cast<const char*>(&event));
   xcb_flush(connection);
 }
-#endif
 
 void BringForward(QWidget* window, const QVariantMap& platform_data) {
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -88,15 +82,11 @@ void BringForward(QWidget* window, const QVariantMap& platform_data) {
     qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
   }
   window->activateWindow();
-#ifdef MENSUREX_HAVE_XCB
-  static const QRegularExpression time(QStringLiteral("_TIME([0-9]+)$"));
-  const QRegularExpressionMatch match = time.match(
-      platform_data.value(QStringLiteral("desktop-startup-id")).toString());
-  if (match.hasMatch() &&
+  const uint timestamp = window_bus::TimestampIn(platform_data);
+  if (timestamp != 0 &&
       QGuiApplication::platformName() == QLatin1String("xcb")) {
-    ActivateOnX11(window, match.captured(1).toUInt());
+    ActivateOnX11(window, timestamp);
   }
-#endif
 }
 
 }  // namespace

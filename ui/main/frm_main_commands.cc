@@ -2,7 +2,6 @@
 // Instructions, About and Print Form.
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -146,7 +145,7 @@ void frmMain::cmdClear_Click() {
 
 void frmMain::cmdClose_Click() { close(); }
 
-void frmMain::mnuExit_Click() { QCoreApplication::quit(); }
+void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::mnuInstructions_Click() {
   mensurex::ui::OpenMessage(this, InstructionsText());

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <string_view>
 
 #include "tests/shared/edge_case_rows.h"
 #include "ui/shared/application_identity.h"
@@ -774,12 +775,16 @@ class FrmMainTest : public QObject {
     QVERIFY(OpenBox() == nullptr);
   }
 
-  void closeButtonAndAltCCloseTheWindow() {
-    for (bool by_key : {false, true}) {
+  // File > Exit closes the window as Close does, so that a print still
+  // running ends as it would.
+  void closeButtonAltCAndExitCloseTheWindow() {
+    for (const char* way : {"click", "Alt+C", "Exit"}) {
       Window w;
       QVERIFY(w.active());
-      if (by_key) {
+      if (way == std::string_view("Alt+C")) {
         QTest::keyClick(w->windowHandle(), Qt::Key_C, Qt::AltModifier);
+      } else if (way == std::string_view("Exit")) {
+        w.action("mnuExit")->trigger();
       } else {
         QTest::mouseClick(w.button("cmdClose"), Qt::LeftButton);
       }

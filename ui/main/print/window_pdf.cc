@@ -63,9 +63,16 @@ WindowImage DrawWindowForPrint(const QWidget& window, const Paper& paper) {
   return drawn;
 }
 
-QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper) {
+QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper,
+                          QString* failure) {
+  const auto fail = [failure](const char* why) {
+    if (failure != nullptr) *failure = QString::fromLatin1(why);
+    return QByteArray();
+  };
   const PagePlacement placement = Place(drawn.window_size, paper);
-  if (placement.target_mm.isEmpty() || drawn.image.isNull()) return {};
+  if (placement.target_mm.isEmpty())
+    return fail("the window has no place on the paper");
+  if (drawn.image.isNull()) return fail("the window's image was not drawn");
 
   const QRectF target(placement.target_mm.topLeft() * kPxPerMm,
                       placement.target_mm.size() * kPxPerMm);
@@ -80,7 +87,7 @@ QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper) {
 
   QByteArray pdf;
   QBuffer buffer(&pdf);
-  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  if (!buffer.open(QIODevice::WriteOnly)) return fail("no buffer for the page");
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(static_cast<int>(kPrintDpi));
@@ -88,16 +95,17 @@ QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper) {
     const QPageLayout layout(QPageSize(paper.size_mm, QPageSize::Millimeter),
                              placement.orientation, QMarginsF(),
                              QPageLayout::Millimeter);
-    if (!writer.setPageLayout(layout)) return {};
+    if (!writer.setPageLayout(layout))
+      return fail("the paper's layout was refused");
 
     QPainter painter;
-    if (!painter.begin(&writer)) return {};
+    if (!painter.begin(&writer)) return fail("the page could not be drawn on");
     // Without this hint the image would be stored as JPEG, blurring the
     // digits and shifting the colours.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
-    if (!painter.end()) return {};
+    if (!painter.end()) return fail("the page was not finished");
   }
   return pdf;
 }

@@ -30,8 +30,10 @@ WindowImage DrawWindowForPrint(const QWidget& window, const Paper& paper);
 // A one-page PDF of `drawn` on `paper`, titled after the window: a lossless
 // image centred at the window's size on a 96 dpi screen, or shrunk to fit,
 // resampled to about 300 dpi when it was drawn for other paper. Empty when no
-// page could be made. Safe on any thread.
-QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper);
+// page could be made, with the step that failed in `failure` if given. Safe
+// on any thread.
+QByteArray WindowImagePdf(const WindowImage& drawn, const Paper& paper,
+                          QString* failure = nullptr);
 
 }  // namespace mensurex::ui
 

@@ -1,38 +1,32 @@
 #include "ui/main/print/window_print_job.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QWidget>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "amounts/utf8.h"
 #include "identity/names.h"
+#include "ui/main/print/print_protocol.h"
 #include "window_pdf.h"
 
 namespace mensurex::ui {
 namespace {
 
-Q_LOGGING_CATEGORY(lcPrint, "mensurex.print", QtInfoMsg)
+namespace protocol = mensurex::print_protocol;
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
+Q_LOGGING_CATEGORY(lcPrint, "mensurex.print", QtInfoMsg)
 
 // The helper is ended this long before the deadline, which leaves time for
 // its end and the outcome.
-constexpr milliseconds kEndMargin{1000};
-
-int MillisecondsUntil(Clock::time_point until) {
-  return int(std::max(std::chrono::ceil<milliseconds>(until - Clock::now()),
-                      milliseconds::zero())
-                 .count());
-}
+constexpr qint64 kEndMarginMs = 1000;
 
 // `title` followed by a mark of invisible characters that no other job
 // carries, so that this print's job can be told from any other by its name
@@ -112,15 +106,14 @@ WindowPrintJob::WindowPrintJob(QObject* parent)
 WindowPrintJob::~WindowPrintJob() {
   if (helper_->state() == QProcess::NotRunning) return;
   // Abandoned: the helper stops waiting for the scheduler, cancels a job it
-  // made and ends, on its own; it is killed at its end should it not.
+  // made whose document did not go out whole, and ends by its deadline on
+  // its own, even should this process end first.
   QProcess* const helper = helper_;
   helper->disconnect(this);
   helper->setParent(nullptr);
   if (!page_given_) helper->closeWriteChannel();
   helper->terminate();
   connect(helper, &QProcess::finished, helper, &QObject::deleteLater);
-  QTimer::singleShot(std::max(end_timer_.remainingTime(), 0), helper,
-                     [helper] { helper->kill(); });
 }
 
 void WindowPrintJob::start(const QWidget& window) {
@@ -129,14 +122,15 @@ void WindowPrintJob::start(const QWidget& window) {
     return;
   }
   started_ = true;
-  const auto deadline = Clock::now() + milliseconds(kPrintDeadlineMs);
-  const auto end = deadline - kEndMargin;
+  // On the steady clock, which the helper reads too.
+  const QDeadlineTimer deadline(kPrintDeadlineMs, Qt::PreciseTimer);
+  const QDeadlineTimer end = deadline - kEndMarginMs;
   // Drawn for the locale's paper, since only the helper tells the printer's
   // own; the page fits the image to that.
   drawn_ =
       std::make_unique<WindowImage>(DrawWindowForPrint(window, LocalePaper()));
-  deadline_timer_.start(MillisecondsUntil(deadline));
-  end_timer_.start(MillisecondsUntil(end));
+  deadline_timer_.start(int(deadline.remainingTime()));
+  end_timer_.start(int(end.remainingTime()));
   step_ = "starting the print helper";
   // Looked at first: a QProcess that cannot start its program keeps one of
   // its pipes open for good.
@@ -150,29 +144,39 @@ void WindowPrintJob::start(const QWidget& window) {
         Qt::QueuedConnection);
     return;
   }
-  const auto end_ms =
-      std::chrono::duration_cast<milliseconds>(end.time_since_epoch()).count();
-  helper_->start(helper_path_, {QString::number(end_ms),
+  helper_->start(helper_path_, {QString::number(end.deadline()),
                                 MarkedJobName(drawn_->title), drawn_->title});
 }
 
 void WindowPrintJob::ReadHelperLines() {
   while (helper_->canReadLine()) {
-    const QString line = QString::fromUtf8(helper_->readLine()).trimmed();
-    const QString word = line.section(' ', 0, 0);
-    const QString rest = line.section(' ', 1);
-    if (word == "step") {
+    const QByteArray line = helper_->readLine().trimmed();
+    const auto [word, text] =
+        protocol::Parse(std::string_view(line.constData(), line.size()));
+    const QString rest = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (word == protocol::kStep) {
       step_ = rest;
       qCDebug(lcPrint, "%s", qUtf8Printable(rest));
-    } else if (word == "paper" && !page_given_) {
+    } else if (word == protocol::kPaper && !page_given_) {
       page_given_ = true;
-      helper_->write(WindowImagePdf(*drawn_, PaperFrom(rest, LocalePaper())));
+      QString failure;
+      const QByteArray pdf =
+          WindowImagePdf(*drawn_, PaperFrom(rest, LocalePaper()), &failure);
+      // The helper, still waiting for the page, has made no job yet.
+      if (pdf.isEmpty()) {
+        return Finish(PrintOutcome::kFailed,
+                      "no page came to print: " + failure);
+      }
+      helper_->write(pdf);
       helper_->closeWriteChannel();
-    } else if (word == "sent") {
+    } else if (word == protocol::kSent) {
       sent_ = true;
-    } else if (word == "printed" || word == "failed" ||
-               word == "may-have-printed") {
-      outcome_line_ = line;
+    }
+    for (int outcome = 0; outcome < int(protocol::kOutcomes.size());
+         ++outcome) {
+      if (word == protocol::kOutcomes[outcome]) {
+        outcome_ = {PrintOutcome(outcome), rest};
+      }
     }
   }
 }
@@ -180,13 +184,7 @@ void WindowPrintJob::ReadHelperLines() {
 void WindowPrintJob::HelperEnded() {
   if (finished_) return;
   ReadHelperLines();
-  const QString word = outcome_line_.section(' ', 0, 0);
-  const QString why = outcome_line_.section(' ', 1);
-  if (word == "printed") return Finish(PrintOutcome::kPrinted, why);
-  if (word == "failed") return Finish(PrintOutcome::kFailed, why);
-  if (word == "may-have-printed") {
-    return Finish(PrintOutcome::kMayHavePrinted, why);
-  }
+  if (outcome_) return Finish(outcome_->first, outcome_->second);
   QString reason;
   if (helper_->error() == QProcess::FailedToStart) {
     reason = "the print helper " + helper_path_ +

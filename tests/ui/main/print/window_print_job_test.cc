@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -69,6 +70,19 @@ QStringList ChildProcesses() {
     }
   }
   return children;
+}
+
+// The print helpers running, whoever started them.
+int RunningHelpers() {
+  const QString helper = QFileInfo(PRINT_HELPER).canonicalFilePath();
+  const QDir processes("/proc");
+  int running = 0;
+  for (const QString& process : processes.entryList(QDir::Dirs)) {
+    running +=
+        QFileInfo(processes.filePath(process + "/exe")).symLinkTarget() ==
+        helper;
+  }
+  return running;
 }
 
 // What a print may leave behind in this process.
@@ -337,17 +351,39 @@ class WindowPrintJobTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, 5000);
   }
 
-  // Destroyed while the scheduler holds the document: no outcome comes, the
-  // job made is cancelled, and nothing touches the object afterwards.
-  void abandonsTheExchangeWhenDestroyed() {
+  // Ended while the scheduler holds half the document, the job object or
+  // the window's whole process: no outcome comes, the job made is cancelled
+  // by the deadline, and no helper is left running.
+  void cancelsTheJobWhenTheWindowEnds_data() {
+    QTest::addColumn<bool>("whole_window");
+    QTest::newRow("print job destroyed") << false;
+    QTest::newRow("window's process terminated") << true;
+  }
+
+  void cancelsTheJobWhenTheWindowEnds() {
+    QFETCH(bool, whole_window);
     StallingProxy proxy(sandbox_->SocketPath(), Mode::kStopReadingHalfway);
     QVERIFY(proxy.IsListening());
     auto job = std::make_unique<WindowPrintJob>();
     QSignalSpy finished(job.get(), &WindowPrintJob::finished);
-    job->start(window_);
+    QProcess window;
+    window.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (whole_window) {
+      window.start(PRINTING_WINDOW);
+    } else {
+      job->start(window_);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(proxy.Stalled(), 5000);
-    job.reset();
-    QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, 5000);
+    QCOMPARE(RunningHelpers(), 1);
+    if (whole_window) {
+      window.terminate();
+      QVERIFY(window.waitForFinished(2000));
+      QTest::qWait(1000);
+    } else {
+      job.reset();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(sandbox_->ActiveJobCount(), 0, kOutcomeWithinMs);
+    QTRY_COMPARE_WITH_TIMEOUT(RunningHelpers(), 0, kOutcomeWithinMs);
     QCOMPARE(finished.size(), 0);
   }
 

@@ -5,37 +5,16 @@
 // Continue", a reply that never ends) can hold the window, and ending this
 // process ends every connection it holds.
 //
-// Protocol with the window:
-//
-//   helper END_MS JOB_NAME TITLE
-//
-// END_MS is when the window ends the helper, in milliseconds on the steady
-// clock (CLOCK_MONOTONIC), which both processes share. The exchange with the
-// scheduler gives up waiting kCancelTime + kExitTime before it, the
-// cancelling of a failed job kExitTime before it. JOB_NAME names the job, a
-// name no other job carries (UTF-8, at most 255 bytes); TITLE names its
-// document. Standard output carries lines, in this order:
-//
-//   step TEXT      what the helper waits for now, any number of times
-//   paper W L M    the destination's paper, width, length and widest margin
-//                  in hundredths of a millimetre; "paper" alone when the
-//                  destination names none
-//   sent           the whole document has gone out: the page may print
-//   printed [REASON] | failed REASON | may-have-printed REASON
-//                  the outcome, the last line
-//
-// After "paper" the helper reads the page from standard input up to its end.
-// "printed" means the scheduler accepted the whole document, or says the job
-// is done; "failed" that nothing will print: the job was refused, never
-// made, or cancelled; "may-have-printed" that the whole document went out
-// and its fate could not be learnt in time. A failed job that was made is
-// cancelled, found by its number or else by its name. SIGTERM means that no
-// one waits for the outcome any more: the helper stops waiting for the
-// scheduler, still cancels a job it made, and ends. Without its three
-// arguments it writes nothing and exits with status 2.
+// It speaks with the window as print_protocol.h says, and gives up waiting
+// for the scheduler kCancelTime + kExitTime before END_MS, for the cancel of a
+// failed job it made (found by its number, else its name) kExitTime before.
+// SIGTERM, or the window's end, means no one waits any more: the helper stops
+// waiting, cancels a job it made that lacks its whole document, and ends.
+// Without its three arguments it writes nothing and exits with status 2.
 #include <cups/cups.h>
 #include <cups/pwg.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -44,12 +23,19 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "ui/main/print/print_outcome.h"
+#include "ui/main/print/print_protocol.h"
+
 namespace {
+
+namespace protocol = mensurex::print_protocol;
+using mensurex::ui::PrintOutcome;
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
@@ -66,20 +52,21 @@ volatile std::sig_atomic_t hung_up = 0;
 
 void HangUp(int /*signal*/) { hung_up = 1; }
 
-// Writes one line to the window; a window that no longer reads has hung up.
-// Line breaks in `text` become spaces, so that one message stays one line.
-void Say(std::string_view word, std::string_view text = {}) {
-  std::string line(word);
-  if (!text.empty()) line.append(" ").append(text);
-  std::replace(line.begin(), line.end(), '\n', ' ');
-  line += '\n';
+// Writes `line` to the window; a window that no longer reads has hung up.
+void Say(const std::string& line) {
   if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size() ||
       std::fflush(stdout) != 0) {
     hung_up = 1;
   }
 }
 
-void Step(const std::string& what) { Say("step", what); }
+void Step(const std::string& what) {
+  Say(protocol::Line(protocol::kStep, what));
+}
+
+std::string Outcome(PrintOutcome outcome, const std::string& why = {}) {
+  return protocol::Line(protocol::kOutcomes[int(outcome)], why);
+}
 
 // Until when a connection's waits go on, and whether a hang-up ends them
 // sooner. `expired` notes that a wait gave up, which explains the failure
@@ -308,7 +295,8 @@ std::string Destination::Paper() {
 }
 
 std::string Destination::Submit(const std::string& pdf) {
-  if (pdf.empty()) return "failed no page came to print";
+  if (hung_up)
+    return Outcome(PrintOutcome::kFailed, "no one waits, no job made");
   // The queue's own defaults apply; the job asks for nothing else. A job
   // number alone proves the job exists; the status is judged as well.
   Step("creating the job");
@@ -325,18 +313,22 @@ std::string Destination::Submit(const std::string& pdf) {
   // The connection may be left in the middle of a request; it carries
   // nothing more.
   http_.reset();
-  if (upload == Upload::kAccepted) return "printed";
+  if (upload == Upload::kAccepted) return Outcome(PrintOutcome::kPrinted);
 
   // Without a number the job may still exist: the request can have reached
-  // the scheduler while its answer did not come back.
-  const Fate fate = SettleJob(std::max(job_id, 0), why);
+  // the scheduler while its answer did not come back. Once no one waits, a
+  // job that has its whole document is left to print, and only one still
+  // without it, found as a number-less job is, is cancelled.
+  const bool unheard = upload == Upload::kUnanswered && hung_up;
+  const Fate fate = SettleJob(unheard ? 0 : std::max(job_id, 0), why);
   if (upload == Upload::kUnanswered && fate == Fate::kFinished) {
-    return "printed " + why + "; the scheduler reports the job done";
+    return Outcome(PrintOutcome::kPrinted,
+                   why + "; the scheduler reports the job done");
   }
   if (upload == Upload::kUnanswered && fate == Fate::kUnknown) {
-    return "may-have-printed " + why;
+    return Outcome(PrintOutcome::kMayHavePrinted, why);
   }
-  return "failed " + why;
+  return Outcome(PrintOutcome::kFailed, why);
 }
 
 Destination::Upload Destination::SendDocument(const std::string& pdf,
@@ -357,7 +349,7 @@ Destination::Upload Destination::SendDocument(const std::string& pdf,
       return Upload::kIncomplete;
     }
   }
-  Say("sent");
+  Say(protocol::Line(protocol::kSent));
   Step("waiting for the reply to the document of job " +
        std::to_string(job_id));
   // Only the scheduler's own reply to the upload counts: without one, libcups
@@ -438,15 +430,27 @@ Destination::Fate Destination::SettleJob(int job_id, std::string& why) {
   return fate;
 }
 
-// The whole of standard input; empty when it cannot be read whole.
-std::string ReadPage() {
+// The whole page from standard input; empty, with `why` told, when it
+// cannot be read whole. A page cut short (the window ended while writing it)
+// lacks the end-of-file mark that closes every PDF.
+std::string ReadPage(std::string& why) {
   std::string page;
   std::array<char, kWriteChunk> buffer{};
   std::size_t got = 0;
   while ((got = std::fread(buffer.data(), 1, buffer.size(), stdin)) > 0) {
     page.append(buffer.data(), got);
   }
-  return std::ferror(stdin) ? std::string() : page;
+  if (std::ferror(stdin)) {
+    why = std::string("the page was not read: ") + std::strerror(errno);
+  } else if (page.empty()) {
+    why = "no page came to print";
+  } else if (const std::size_t mark = page.rfind("%%EOF");
+             mark == std::string::npos || page.size() - mark > 8) {
+    why = "the page came cut short";
+  } else {
+    return page;
+  }
+  return {};
 }
 
 }  // namespace
@@ -458,24 +462,28 @@ int main(int argc, char** argv) {
   if (argc != 4 || end_of_number == argv[1] || *end_of_number != '\0') {
     return 2;
   }
-  // Should the window be gone, so is its deadline.
-  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  const pid_t window = getppid();
   std::signal(SIGPIPE, SIG_IGN);
   // Without SA_RESTART, so that a hang-up also ends a wait for the page.
   struct sigaction hang_up {};
   hang_up.sa_handler = &HangUp;
   sigaction(SIGTERM, &hang_up, nullptr);
+  // The window's end is a hang-up, even before this asks to be told of it.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (getppid() != window) hung_up = 1;
   cupsSetPasswordCB2(&DeclinePassword, nullptr);
 
   const Clock::time_point end{milliseconds(end_ms)};
   Destination destination(end, argv[2], argv[3]);
   std::string why = destination.Open();
   if (!why.empty()) {
-    Say("failed", why);
+    Say(Outcome(PrintOutcome::kFailed, why));
     return 0;
   }
-  Say("paper", destination.Paper());
+  Say(protocol::Line(protocol::kPaper, destination.Paper()));
   Step("waiting for the page to be made");
-  Say(destination.Submit(ReadPage()));
+  const std::string page = ReadPage(why);
+  Say(page.empty() ? Outcome(PrintOutcome::kFailed, why)
+                   : destination.Submit(page));
   return 0;
 }

@@ -1,4 +1,5 @@
-// How a print of the window ended, as far as the printing side can tell.
+// How a print of the window ended, as far as the printing side can tell;
+// the print protocol names the outcomes in this order.
 #ifndef MENSUREX_UI_MAIN_PRINT_PRINT_OUTCOME_H_
 #define MENSUREX_UI_MAIN_PRINT_PRINT_OUTCOME_H_
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "ui/main/print/print_outcome.h"
 
@@ -69,7 +71,7 @@ class WindowPrintJob : public QObject {
   std::unique_ptr<WindowImage> drawn_;
   // The last step the helper reported, and what it said of the outcome.
   QString step_;
-  QString outcome_line_;
+  std::optional<std::pair<PrintOutcome, QString>> outcome_;
   QString error_string_;
   bool page_given_ = false;
   bool sent_ = false;
