@@ -24,7 +24,11 @@ int main() {
       for (const std::string& value : option.values) {
         words += (words.empty() ? "" : " ") + value;
       }
-      cases += "    " + name + ") words=\"" + words + "\" ;;\n";
+      cases.append("    ")
+          .append(name)
+          .append(") words=\"")
+          .append(words)
+          .append("\" ;;\n");
     } else if (option.takes_value && name != "--locale") {
       free_values += " | " + name;
     }

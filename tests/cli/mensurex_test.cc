@@ -455,7 +455,7 @@ TEST(MensurexTest, SpeaksNumfmt) {
       {{"--debug", "--to=iec", "--invalid=warn"}, "x\n1024\n"},
       // A last line without its end stays so.
       {{"--from=si"}, "1000"},
-      {{"-z", "--from=si"}, std::string("1K\0002K", 6)},
+      {{"-z", "--from=si"}, std::string("1K\0002K\0", 6)},
       // An empty or blank line is no number.
       {{"--from=auto"}, "\n"},
       {{"--from=auto", "--invalid=ignore"}, "   \n\n1K\n"},
@@ -722,7 +722,7 @@ TEST(MensurexTest, RefusesBadOptionsAsNumfmtDoes) {
     const Outcome run = RunLines(args, "1\n");
     EXPECT_EQ(run.status, numfmt.status) << testing::PrintToString(args);
     // numfmt lists the valid values on lines of their own.
-    const auto renamed = [](std::string line) {
+    const auto renamed = [](const std::string& line) {
       return "mensurex" + line.substr(line.find(':'));
     };
     const std::string first = numfmt.err.substr(0, numfmt.err.find('\n'));
