@@ -79,9 +79,10 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
   return size;
 }
 
-bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
-                                    std::string* out, std::string* message) {
+bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
+                                 std::size_t* places, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
+  std::string_view& text = *text_read;
   if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
     text.remove_suffix(settings_.suffix.size());
   }
@@ -110,16 +111,20 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   }
-  Ratio to_bytes = style.from_unit / style.to_unit;
-  if (!suffix.empty()) {
-    const std::optional<Ratio> size = NumfmtSuffixSize(suffix, style.from);
+  *size = settings_.from_unit;
+  *places = 0;  // none after a suffix
+  if (suffix.empty()) {
+    *places = FractionDigits(number, settings_.separators.decimal);
+  } else {
+    const std::optional<Ratio> suffix_size =
+        NumfmtSuffixSize(suffix, style.from);
     if (style.from == Scale::kNone) {
       *message = QuoteForMessage(text) +
                  " has a unit suffix, which --from=none does not read "
                  "(try --from=auto)";
       return false;
     }
-    if (!size) {
+    if (!suffix_size) {
       *message =
           QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
           std::string(kScaleNames[static_cast<std::size_t>(style.from)]) +
@@ -128,61 +133,9 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
                                         : " (K .. Q)");
       return false;
     }
-    to_bytes = to_bytes * *size;
+    *size = *size * *suffix_size;
   }
   decimal_ = std::move(*parsed);
-  const Decimal& value = decimal_;
-  // As many fraction digits as the number was written with.
-  const std::optional<std::size_t> places =
-      settings_.places ? settings_.places
-      : suffix.empty() ? FractionDigits(number, settings_.separators.decimal)
-                       : 0;
-  return AppendNumfmt(value, to_bytes, places, end, out) ||
-         TooLong(text, value, to_bytes, message);
-}
-
-bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
-                                   std::optional<std::size_t> places,
-                                   std::string_view end, std::string* out) {
-  const NumfmtStyle& style = *settings_.numfmt;
-  const ConversionSettings& s = settings_;
-  const bool plain = s.layout.plain();
-  std::string* const result = plain ? out : &scratch_;
-  if (!plain) scratch_.clear();
-  const std::size_t start = result->size();
-  bool fits = false;
-  std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
-  if (style.to == Scale::kNone) {
-    fits = AppendValue(value, to_bytes, places, result);
-  } else {
-    const bool decimal = style.to == Scale::kSi;
-    // Sizes without a fraction from 10 on carry as whole units do.
-    const int index =
-        ReadableUnitIndex(exact_, value, to_bytes, decimal,
-                          static_cast<int>(kNumfmtPrefixes.size()),
-                          s.places.value_or(0), s.rounding);
-    fits = AppendReadable(value, to_bytes / UnitSize(index, decimal), index,
-                          result);
-    if (fits && index > 0) {
-      const std::size_t number_end = result->size();
-      result->append(s.unit_separator);
-      const auto prefix = static_cast<std::size_t>(index - 1);
-      result->push_back(decimal && prefix == 0 ? 'k' : kNumfmtPrefixes[prefix]);
-      if (style.to == Scale::kIecI) result->push_back('i');
-      unit_chars = CharCount(std::string_view(*result).substr(number_end));
-    }
-  }
-  if (!fits) {
-    result->resize(start);
-    return false;
-  }
-  // Zeros pad the number alone; the width counts the suffix.
-  result->append(s.suffix);
-  if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_,
-                  unit_chars + CharCount(s.suffix), &grouped_, out);
-  }
-  out->append(end);
   return true;
 }
 
