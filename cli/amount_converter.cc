@@ -110,15 +110,14 @@ bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
     }
   } else if (s.labels == Labels::kNames) {
     text->append(s.unit_separator);
-    const Unit unit{static_cast<StorageUnit>(index), s.decimal_steps};
-    text->append(UnitLabel(
-        unit, s.decimal_steps ? UnitNaming::kIec : UnitNaming::kSymbol));
+    const Unit unit{static_cast<StorageUnit>(index), s.decimal};
+    text->append(
+        UnitLabel(unit, s.decimal ? UnitNaming::kIec : UnitNaming::kSymbol));
   } else if (index > 0) {
     const std::size_t number_end = text->size();
     text->append(s.unit_separator);
     const auto prefix = static_cast<std::size_t>(index - 1);
-    text->push_back(s.decimal_steps && prefix == 0 ? 'k'
-                                                   : kUnitPrefixes[prefix]);
+    text->push_back(s.decimal && prefix == 0 ? 'k' : kUnitPrefixes[prefix]);
     if (s.labels == Labels::kBinarySuffixes) text->push_back('i');
     unit_chars = CharCount(std::string_view(*text).substr(number_end));
   }
@@ -134,9 +133,7 @@ bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
 bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
                                 std::string* message) {
   std::string_view& text = *text_read;
-  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
-    text = TrimBlanks(text.substr(0, text.size() - settings_.suffix.size()));
-  }
+  text = TrimBlanks(text);
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();
@@ -159,7 +156,7 @@ bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
   *size = settings_.from_unit;
   if (!unit_name.empty()) {
     const std::optional<NamedUnit> named =
-        UnitFromName(unit_name, settings_.decimal_names);
+        UnitFromName(unit_name, settings_.decimal);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       return unknown_unit(unit_name);
@@ -176,6 +173,9 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                               std::string* out, std::string* message) {
   const ConversionSettings& s = settings_;
   std::string_view text = TrimBlanks(amount);
+  if (!s.suffix.empty() && text.ends_with(s.suffix)) {
+    text.remove_suffix(s.suffix.size());
+  }
   Ratio size;
   std::size_t written_places = 0;
   if (!(s.numfmt ? ReadNumfmt(&text, &size, &written_places, message)
@@ -204,12 +204,12 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
     const int top = s.labels == Labels::kNames
                         ? static_cast<int>(kStorageUnitCount) - 1
                         : static_cast<int>(kUnitPrefixes.size());
-    const int index = ReadableUnitIndex(exact_, value, ratio, s.decimal_steps,
-                                        top, places, s.rounding);
-    return append(ratio / UnitSize(index, s.decimal_steps), index);
+    const int index = ReadableUnitIndex(exact_, value, ratio, s.decimal, top,
+                                        places, s.rounding);
+    return append(ratio / UnitSize(index, s.decimal), index);
   }
   for (int index = 0; index < static_cast<int>(kStorageUnitCount); ++index) {
-    if (!append(ratio / UnitSize(index, s.decimal_steps), index)) return false;
+    if (!append(ratio / UnitSize(index, s.decimal), index)) return false;
   }
   return true;
 }

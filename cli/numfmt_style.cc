@@ -14,9 +14,6 @@
 namespace mensurex::cli {
 namespace {
 
-// numfmt's suffixes, kilo to quetta.
-constexpr std::string_view kNumfmtPrefixes = kUnitPrefixes;
-
 // The digits after the decimal separator of a number as written.
 std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
   const std::size_t at = number.find(decimal);
@@ -43,7 +40,7 @@ std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
     return std::nullopt;
   }
   const std::size_t found =
-      suffix[0] == 'k' ? 0 : kNumfmtPrefixes.find(suffix[0]);
+      suffix[0] == 'k' ? 0 : kUnitPrefixes.find(suffix[0]);
   if (found == std::string_view::npos) return std::nullopt;
   const int index = static_cast<int>(found) + 1;
   const bool binary = suffix.size() == 2;
@@ -83,9 +80,6 @@ bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
                                  std::size_t* places, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
   std::string_view& text = *text_read;
-  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
-    text.remove_suffix(settings_.suffix.size());
-  }
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
       text.rbegin());

@@ -275,7 +275,7 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
       style.to == Scale::kNone ? Target::kOneUnit : Target::kReadable;
   conversion.fraction =
       style.to == Scale::kNone ? Fraction::kAsWritten : Fraction::kReadable;
-  conversion.decimal_steps = style.to == Scale::kSi;
+  conversion.decimal = style.to == Scale::kSi;
   conversion.labels =
       style.to == Scale::kIecI ? Labels::kBinarySuffixes : Labels::kSuffixes;
   if (!given.round) conversion.rounding = Rounding::kFromZero;
@@ -303,7 +303,7 @@ Problem ResolveUnits(const Given& given, Options* options) {
     return ResolveNumfmt(given, options);
   }
   ConversionSettings* conversion = &options->conversion;
-  conversion->decimal_names = conversion->decimal_steps = given.si;
+  conversion->decimal = given.si;
   // The unit that `name` names, into *unit; otherwise the problem.
   const auto read_unit = [&](const std::string& name, Unit* unit) -> Problem {
     const auto named = UnitFromName(name, given.si);

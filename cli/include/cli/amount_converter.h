@@ -42,12 +42,13 @@ enum class Fraction {
 struct ConversionSettings {
   EntrySeparators separators;
 
-  // Reading. An amount is a number and a unit: a unit's name (K, KB and
-  // kilobyte are 1000 bytes with `decimal_names`, 1024 without), or with
+  // Reading. An amount is a number and a unit: a unit's name, or with
   // `numfmt`, a suffix of its input scale, apart from the number by the
   // unit separator or one blank at most.
   std::optional<NumfmtStyle> numfmt;
-  bool decimal_names = false;
+  // Units step by 1000, not 1024: the names K, KB and kilobyte read, the
+  // ladder and the seven units written.
+  bool decimal = false;
   // The size in bytes of the unit of an amount written without one.
   Ratio from_unit;
 
@@ -55,8 +56,6 @@ struct ConversionSettings {
   Target target = Target::kAllUnits;
   // The size in bytes of the one unit, or of the ladder's lowest step.
   Ratio to_unit;
-  // The ladder's steps, and those of the seven units, are 1000 (else 1024).
-  bool decimal_steps = false;
   Labels labels = Labels::kNames;
   // The one unit's label, written after the unit separator; empty: none.
   std::string one_unit_label;
@@ -98,16 +97,14 @@ class AmountConverter {
   std::size_t ResultCount() const;
 
  private:
-  // Reads *text (the suffix taken off) into decimal_ and the size of its
-  // unit in bytes; false with *message when it does not read.
+  // Reads *text into decimal_ and the size of its unit in bytes (in numfmt's
+  // grammar also the fraction digits written); false with *message when it
+  // does not read.
   bool ReadNamed(std::string_view* text, Ratio* size, std::string* message);
-  // The same in numfmt's grammar; *places are the fraction digits written.
   bool ReadNumfmt(std::string_view* text, Ratio* size, std::size_t* places,
                   std::string* message);
   bool AppendValue(const Decimal& value, Ratio ratio,
                    std::optional<std::size_t> places, std::string* out);
-  // Appends a value at `ratio` in the ladder's unit `index`, with the
-  // readable fraction; false when it is too long.
   bool AppendReadable(const Decimal& value, Ratio ratio, int index,
                       std::string* out);
   // Appends the value at `ratio` in the ladder's unit `index` (the one
