@@ -95,12 +95,10 @@ bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
   const bool plain = s.layout.plain();
   std::string* const text = plain ? out : &scratch_;
   if (!plain) scratch_.clear();
-  const std::size_t start = text->size();
-  const bool readable = s.target == Target::kReadable;
-  if (!(readable ? AppendReadable(value, ratio, index, text)
-                 : AppendValue(value, ratio, places, text))) {
-    text->resize(start);
-    return false;
+  if (!(s.target == Target::kReadable
+            ? AppendReadable(value, ratio, index, text)
+            : AppendValue(value, ratio, places, text))) {
+    return false;  // the caller takes back what was written
   }
   std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
   if (index < 0) {
@@ -132,8 +130,7 @@ bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
 
 bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
                                 std::string* message) {
-  std::string_view& text = *text_read;
-  text = TrimBlanks(text);
+  const std::string_view text = *text_read = TrimBlanks(*text_read);
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();

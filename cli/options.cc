@@ -271,10 +271,9 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   conversion.numfmt = style;
   conversion.from_unit = style.from_unit;
   conversion.to_unit = style.to_unit;
-  conversion.target =
-      style.to == Scale::kNone ? Target::kOneUnit : Target::kReadable;
-  conversion.fraction =
-      style.to == Scale::kNone ? Fraction::kAsWritten : Fraction::kReadable;
+  const bool scaled = style.to != Scale::kNone;
+  conversion.target = scaled ? Target::kReadable : Target::kOneUnit;
+  conversion.fraction = scaled ? Fraction::kReadable : Fraction::kAsWritten;
   conversion.decimal = style.to == Scale::kSi;
   conversion.labels =
       style.to == Scale::kIecI ? Labels::kBinarySuffixes : Labels::kSuffixes;
@@ -282,7 +281,7 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
   options->numfmt_blanks = true;
-  if (style.to != Scale::kNone && options->conversion.layout.group_digits) {
+  if (scaled && conversion.layout.group_digits) {
     return UsageError{"grouping cannot be combined with --to"};
   }
   if (options->debug && style.from == Scale::kNone &&
