@@ -79,7 +79,7 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
 bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
                                  std::size_t* places, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
-  std::string_view& text = *text_read;
+  const std::string_view text = *text_read;
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
       text.rbegin());

@@ -25,8 +25,10 @@ enum class Target {
 };
 
 // How a unit of the ladder is labelled: by its name (B, KB .. EB; with
-// steps of 1000, KB .. EB and the binary KiB .. EiB), up to exabytes; or by
-// numfmt's suffix (k or K .. Q, or Ki .. Qi, none in bytes), up to quetta.
+// steps of 1000, KB .. EB and the binary KiB .. EiB), up to exabytes, a
+// whole number of bytes then without a fraction; or by numfmt's suffix (k
+// or K .. Q, or Ki .. Qi, none in bytes), up to quetta, which zeros of the
+// layout do not pad.
 enum class Labels { kNames, kSuffixes, kBinarySuffixes };
 
 // How many fraction digits a value has when `places` does not say.
