@@ -38,16 +38,6 @@ std::optional<std::string_view> TrailingWord(
 
 }  // namespace
 
-bool AmountConverter::TooLong(std::string_view text, const Decimal& value,
-                              Ratio ratio, std::string* message) {
-  *message =
-      QuoteForMessage(text) +
-      (exact_.AtLeastOne(value, ratio) ? " is too large" : " is too small") +
-      " to convert: its result would be longer than " +
-      std::to_string(settings_.max_value_bytes) + " bytes";
-  return false;
-}
-
 AmountConverter::AmountConverter(ConversionSettings settings)
     : settings_(std::move(settings)) {}
 
@@ -189,7 +179,12 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
             : std::optional<std::size_t>(written_places);
     if (AppendResult(value, at, index, places, end, out)) return true;
     out->resize(start);
-    return TooLong(text, value, at, message);
+    *message =
+        QuoteForMessage(text) +
+        (exact_.AtLeastOne(value, at) ? " is too large" : " is too small") +
+        " to convert: its result would be longer than " +
+        std::to_string(s.max_value_bytes) + " bytes";
+    return false;
   };
   if (s.target == Target::kOneUnit) return append(ratio, -1);
   if (s.target == Target::kReadable) {

@@ -106,10 +106,11 @@ bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
     return false;
   }
   *size = settings_.from_unit;
-  *places = 0;  // none after a suffix
-  if (suffix.empty()) {
-    *places = FractionDigits(number, settings_.separators.decimal);
-  } else {
+  // As many fraction digits as the number was written with, none after a
+  // suffix.
+  *places =
+      suffix.empty() ? FractionDigits(number, settings_.separators.decimal) : 0;
+  if (!suffix.empty()) {
     const std::optional<Ratio> suffix_size =
         NumfmtSuffixSize(suffix, style.from);
     if (style.from == Scale::kNone) {

@@ -115,11 +115,6 @@ class AmountConverter {
                     std::optional<std::size_t> places, std::string_view end,
                     std::string* out);
 
-  // Sets *message to why `text` does not convert at `ratio`: its result
-  // is too long. Returns false.
-  bool TooLong(std::string_view text, const Decimal& value, Ratio ratio,
-               std::string* message);
-
   ConversionSettings settings_;
   ExactConverter exact_;
   Decimal decimal_;  // reused, so that its digits keep their memory
