@@ -120,7 +120,9 @@ bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
 
 bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
                                 std::string* message) {
-  const std::string_view text = *text_read = TrimBlanks(*text_read);
+  // Blanks before a suffix that came off go with it.
+  std::string_view& text = *text_read;
+  while (const std::size_t n = BlankLengthAtBack(text)) text.remove_suffix(n);
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();
@@ -172,11 +174,11 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   const Decimal& value = decimal_;
   const Ratio ratio = size / s.to_unit;
   const std::size_t start = out->size();
+  const std::optional<std::size_t> places =
+      s.places || s.fraction != Fraction::kAsWritten
+          ? s.places
+          : std::optional<std::size_t>(written_places);
   const auto append = [&](Ratio at, int index) {
-    const std::optional<std::size_t> places =
-        s.places || s.fraction != Fraction::kAsWritten
-            ? s.places
-            : std::optional<std::size_t>(written_places);
     if (AppendResult(value, at, index, places, end, out)) return true;
     out->resize(start);
     *message =
@@ -189,7 +191,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   if (s.target == Target::kOneUnit) return append(ratio, -1);
   if (s.target == Target::kReadable) {
     // Sizes without a fraction from 10 on carry as whole units do.
-    const std::optional<std::size_t> places =
+    const std::optional<std::size_t> carry_places =
         s.places || s.fraction != Fraction::kReadable
             ? s.places
             : std::optional<std::size_t>(0);
@@ -197,7 +199,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
                         ? static_cast<int>(kStorageUnitCount) - 1
                         : static_cast<int>(kUnitPrefixes.size());
     const int index = ReadableUnitIndex(exact_, value, ratio, s.decimal, top,
-                                        places, s.rounding);
+                                        carry_places, s.rounding);
     return append(ratio / UnitSize(index, s.decimal), index);
   }
   for (int index = 0; index < static_cast<int>(kStorageUnitCount); ++index) {

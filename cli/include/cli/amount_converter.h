@@ -67,6 +67,7 @@ struct ConversionSettings {
   Rounding rounding = Rounding::kNearest;
   // No value is printed longer than this.
   std::size_t max_value_bytes = kMaxTextBytes;
+  // Between a value and its label.
   std::string unit_separator = "\t";
   // Written after each value and its unit, and taken off an amount that
   // ends with it before it is read, as numfmt's --suffix.
