@@ -122,7 +122,7 @@ bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
                                 std::string* message) {
   // Blanks before a suffix that came off go with it.
   std::string_view& text = *text_read;
-  while (const std::size_t n = BlankLengthAtBack(text)) text.remove_suffix(n);
+  if (!settings_.suffix.empty()) text = TrimBlanks(text);
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();
