@@ -38,23 +38,11 @@ std::optional<std::string_view> TrailingWord(
 
 }  // namespace
 
-bool AmountConverter::TooLong(std::string_view text, const Decimal& value,
-                              Ratio ratio, std::string* message) {
-  *message =
-      QuoteForMessage(text) +
-      (exact_.AtLeastOne(value, ratio) ? " is too large" : " is too small") +
-      " to convert: its result would be longer than " +
-      std::to_string(settings_.max_value_bytes) + " bytes";
-  return false;
-}
-
 AmountConverter::AmountConverter(ConversionSettings settings)
     : settings_(std::move(settings)) {}
 
 std::size_t AmountConverter::ResultCount() const {
-  return settings_.only_unit || settings_.automatic || settings_.numfmt
-             ? 1
-             : kStorageUnitCount;
+  return settings_.target == Target::kAllUnits ? kStorageUnitCount : 1;
 }
 
 bool AmountConverter::AppendValue(const Decimal& value, Ratio ratio,
@@ -68,14 +56,15 @@ bool AmountConverter::AppendValue(const Decimal& value, Ratio ratio,
 bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
                                      int index, std::string* out) {
   std::optional<std::size_t> places = settings_.places;
-  if (!places && settings_.readable_places) {
+  if (!places && settings_.fraction == Fraction::kReadable) {
     // One fraction digit below 10, none when it rounds to 10 or more.
     places = index == 0 || exact_.RoundsToAtLeast(value, ratio, 1,
                                                   settings_.rounding, 10)
                  ? 0
                  : 1;
   }
-  if (index == 0 && places.value_or(0) > 0 && !settings_.numfmt) {
+  if (index == 0 && places.value_or(0) > 0 &&
+      settings_.labels == Labels::kNames) {
     // A whole number of bytes has no fraction to show.
     const std::size_t start = out->size();
     if (AppendValue(value, ratio, std::nullopt, out)) {
@@ -89,38 +78,51 @@ bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
   return AppendValue(value, ratio, places, out);
 }
 
-bool AmountConverter::AppendResult(const Decimal& value, Unit from, Unit to,
-                                   bool with_unit, std::string_view end,
-                                   std::string* out) {
+bool AmountConverter::AppendResult(const Decimal& value, Ratio ratio, int index,
+                                   std::optional<std::size_t> places,
+                                   std::string_view end, std::string* out) {
   const ConversionSettings& s = settings_;
   const bool plain = s.layout.plain();
   std::string* const text = plain ? out : &scratch_;
   if (!plain) scratch_.clear();
-  const Ratio ratio = RatioBetween(from, to);
-  if (!(s.automatic ? AppendReadable(value, ratio, UnitIndex(to.storage), text)
-                    : AppendValue(value, ratio, s.places, text))) {
-    return false;
+  if (!(s.target == Target::kReadable
+            ? AppendReadable(value, ratio, index, text)
+            : AppendValue(value, ratio, places, text))) {
+    return false;  // the caller takes back what was written
   }
-  if (with_unit) {
+  std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
+  if (index < 0) {
+    if (!s.one_unit_label.empty()) {
+      text->append(s.unit_separator);
+      text->append(s.one_unit_label);
+    }
+  } else if (s.labels == Labels::kNames) {
     text->append(s.unit_separator);
-    text->append(UnitLabel(to, s.si ? UnitNaming::kIec : UnitNaming::kSymbol));
+    const Unit unit{static_cast<StorageUnit>(index), s.decimal};
+    text->append(
+        UnitLabel(unit, s.decimal ? UnitNaming::kIec : UnitNaming::kSymbol));
+  } else if (index > 0) {
+    const std::size_t number_end = text->size();
+    text->append(s.unit_separator);
+    const auto prefix = static_cast<std::size_t>(index - 1);
+    text->push_back(s.decimal && prefix == 0 ? 'k' : kUnitPrefixes[prefix]);
+    if (s.labels == Labels::kBinarySuffixes) text->push_back('i');
+    unit_chars = CharCount(std::string_view(*text).substr(number_end));
   }
   text->append(s.suffix);
   if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_, CharCount(s.suffix),
-                  &grouped_, out);
+    AppendLaidOut(s.layout, s.separators, scratch_,
+                  unit_chars + CharCount(s.suffix), &grouped_, out);
   }
   out->append(end);
   return true;
 }
 
-bool AmountConverter::Convert(std::string_view amount, std::string_view end,
-                              std::string* out, std::string* message) {
-  std::string_view text = TrimBlanks(amount);
-  if (settings_.numfmt) return ConvertNumfmt(text, end, out, message);
-  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
-    text = TrimBlanks(text.substr(0, text.size() - settings_.suffix.size()));
-  }
+bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
+                                std::string* message) {
+  // Blanks before a suffix that came off go with it.
+  std::string_view& text = *text_read;
+  if (!settings_.suffix.empty()) text = TrimBlanks(text);
   // Most amounts are ASCII digits and letters, split where the letters
   // start; any other is split by the whole vocabulary.
   std::size_t letters = text.size();
@@ -140,45 +142,68 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   };
-
-  Unit from = settings_.default_unit;
+  *size = settings_.from_unit;
   if (!unit_name.empty()) {
     const std::optional<NamedUnit> named =
-        UnitFromName(unit_name, settings_.si);
+        UnitFromName(unit_name, settings_.decimal);
     if (!named) {
       if (!IsNumericEntry(number, settings_.separators)) return not_a_number();
       return unknown_unit(unit_name);
     }
-    from = named->unit;
+    *size = RatioBetween(named->unit, {});
   }
   Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
   if (!parsed) return not_a_number();
   decimal_ = std::move(*parsed);
-  const Decimal& value = decimal_;
+  return true;
+}
 
+bool AmountConverter::Convert(std::string_view amount, std::string_view end,
+                              std::string* out, std::string* message) {
+  const ConversionSettings& s = settings_;
+  std::string_view text = TrimBlanks(amount);
+  if (!s.suffix.empty() && text.ends_with(s.suffix)) {
+    text.remove_suffix(s.suffix.size());
+  }
+  Ratio size;
+  std::size_t written_places = 0;
+  if (!(s.numfmt ? ReadNumfmt(&text, &size, &written_places, message)
+                 : ReadNamed(&text, &size, message))) {
+    return false;
+  }
+  const Decimal& value = decimal_;
+  const Ratio ratio = size / s.to_unit;
   const std::size_t start = out->size();
-  const auto too_long = [&](Unit to) {
+  const std::optional<std::size_t> places =
+      s.places || s.fraction != Fraction::kAsWritten
+          ? s.places
+          : std::optional<std::size_t>(written_places);
+  const auto append = [&](Ratio at, int index) {
+    if (AppendResult(value, at, index, places, end, out)) return true;
     out->resize(start);
-    return TooLong(text, value, RatioBetween(from, to), message);
+    *message =
+        QuoteForMessage(text) +
+        (exact_.AtLeastOne(value, at) ? " is too large" : " is too small") +
+        " to convert: its result would be longer than " +
+        std::to_string(s.max_value_bytes) + " bytes";
+    return false;
   };
-  if (settings_.only_unit) {
-    return AppendResult(value, from, *settings_.only_unit, settings_.show_unit,
-                        end, out) ||
-           too_long(*settings_.only_unit);
-  }
-  if (settings_.automatic) {
+  if (s.target == Target::kOneUnit) return append(ratio, -1);
+  if (s.target == Target::kReadable) {
     // Sizes without a fraction from 10 on carry as whole units do.
-    const std::optional<std::size_t> places =
-        settings_.readable_places && !settings_.places
-            ? std::optional<std::size_t>(0)
-            : settings_.places;
-    const Unit to = ReadableUnit(exact_, value, from, settings_.si, places,
-                                 settings_.rounding);
-    return AppendResult(value, from, to, true, end, out) || too_long(to);
+    const std::optional<std::size_t> carry_places =
+        s.places || s.fraction != Fraction::kReadable
+            ? s.places
+            : std::optional<std::size_t>(0);
+    const int top = s.labels == Labels::kNames
+                        ? static_cast<int>(kStorageUnitCount) - 1
+                        : static_cast<int>(kUnitPrefixes.size());
+    const int index = ReadableUnitIndex(exact_, value, ratio, s.decimal, top,
+                                        carry_places, s.rounding);
+    return append(ratio / UnitSize(index, s.decimal), index);
   }
-  for (const StorageUnit storage : kAllStorageUnits) {
-    const Unit to{storage, settings_.si};
-    if (!AppendResult(value, from, to, true, end, out)) return too_long(to);
+  for (int index = 0; index < static_cast<int>(kStorageUnitCount); ++index) {
+    if (!append(ratio / UnitSize(index, s.decimal), index)) return false;
   }
   return true;
 }

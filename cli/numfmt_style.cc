@@ -14,9 +14,6 @@
 namespace mensurex::cli {
 namespace {
 
-// numfmt's suffixes, kilo to quetta.
-constexpr std::string_view kNumfmtPrefixes = kUnitPrefixes;
-
 // The digits after the decimal separator of a number as written.
 std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
   const std::size_t at = number.find(decimal);
@@ -43,7 +40,7 @@ std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
     return std::nullopt;
   }
   const std::size_t found =
-      suffix[0] == 'k' ? 0 : kNumfmtPrefixes.find(suffix[0]);
+      suffix[0] == 'k' ? 0 : kUnitPrefixes.find(suffix[0]);
   if (found == std::string_view::npos) return std::nullopt;
   const int index = static_cast<int>(found) + 1;
   const bool binary = suffix.size() == 2;
@@ -79,12 +76,10 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
   return size;
 }
 
-bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
-                                    std::string* out, std::string* message) {
+bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
+                                 std::size_t* places, std::string* message) {
   const NumfmtStyle& style = *settings_.numfmt;
-  if (!settings_.suffix.empty() && text.ends_with(settings_.suffix)) {
-    text.remove_suffix(settings_.suffix.size());
-  }
+  const std::string_view text = *text_read;
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
       text.rbegin());
@@ -110,16 +105,21 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   }
-  Ratio to_bytes = style.from_unit / style.to_unit;
+  *size = settings_.from_unit;
+  // As many fraction digits as the number was written with, none after a
+  // suffix.
+  *places =
+      suffix.empty() ? FractionDigits(number, settings_.separators.decimal) : 0;
   if (!suffix.empty()) {
-    const std::optional<Ratio> size = NumfmtSuffixSize(suffix, style.from);
+    const std::optional<Ratio> suffix_size =
+        NumfmtSuffixSize(suffix, style.from);
     if (style.from == Scale::kNone) {
       *message = QuoteForMessage(text) +
                  " has a unit suffix, which --from=none does not read "
                  "(try --from=auto)";
       return false;
     }
-    if (!size) {
+    if (!suffix_size) {
       *message =
           QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
           std::string(kScaleNames[static_cast<std::size_t>(style.from)]) +
@@ -128,61 +128,9 @@ bool AmountConverter::ConvertNumfmt(std::string_view text, std::string_view end,
                                         : " (K .. Q)");
       return false;
     }
-    to_bytes = to_bytes * *size;
+    *size = *size * *suffix_size;
   }
   decimal_ = std::move(*parsed);
-  const Decimal& value = decimal_;
-  // As many fraction digits as the number was written with.
-  const std::optional<std::size_t> places =
-      settings_.places ? settings_.places
-      : suffix.empty() ? FractionDigits(number, settings_.separators.decimal)
-                       : 0;
-  return AppendNumfmt(value, to_bytes, places, end, out) ||
-         TooLong(text, value, to_bytes, message);
-}
-
-bool AmountConverter::AppendNumfmt(const Decimal& value, Ratio to_bytes,
-                                   std::optional<std::size_t> places,
-                                   std::string_view end, std::string* out) {
-  const NumfmtStyle& style = *settings_.numfmt;
-  const ConversionSettings& s = settings_;
-  const bool plain = s.layout.plain();
-  std::string* const result = plain ? out : &scratch_;
-  if (!plain) scratch_.clear();
-  const std::size_t start = result->size();
-  bool fits = false;
-  std::size_t unit_chars = 0;  // numfmt pads the number alone with zeros
-  if (style.to == Scale::kNone) {
-    fits = AppendValue(value, to_bytes, places, result);
-  } else {
-    const bool decimal = style.to == Scale::kSi;
-    // Sizes without a fraction from 10 on carry as whole units do.
-    const int index =
-        ReadableUnitIndex(exact_, value, to_bytes, decimal,
-                          static_cast<int>(kNumfmtPrefixes.size()),
-                          s.places.value_or(0), s.rounding);
-    fits = AppendReadable(value, to_bytes / UnitSize(index, decimal), index,
-                          result);
-    if (fits && index > 0) {
-      const std::size_t number_end = result->size();
-      result->append(s.unit_separator);
-      const auto prefix = static_cast<std::size_t>(index - 1);
-      result->push_back(decimal && prefix == 0 ? 'k' : kNumfmtPrefixes[prefix]);
-      if (style.to == Scale::kIecI) result->push_back('i');
-      unit_chars = CharCount(std::string_view(*result).substr(number_end));
-    }
-  }
-  if (!fits) {
-    result->resize(start);
-    return false;
-  }
-  // Zeros pad the number alone; the width counts the suffix.
-  result->append(s.suffix);
-  if (!plain) {
-    AppendLaidOut(s.layout, s.separators, scratch_,
-                  unit_chars + CharCount(s.suffix), &grouped_, out);
-  }
-  out->append(end);
   return true;
 }
 

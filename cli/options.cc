@@ -267,13 +267,21 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
     }
     *size = *named;
   }
-  options->conversion.numfmt = style;
-  options->conversion.readable_places = true;
-  if (!given.round) options->conversion.rounding = Rounding::kFromZero;
+  ConversionSettings& conversion = options->conversion;
+  conversion.numfmt = style;
+  conversion.from_unit = style.from_unit;
+  conversion.to_unit = style.to_unit;
+  const bool scaled = style.to != Scale::kNone;
+  conversion.target = scaled ? Target::kReadable : Target::kOneUnit;
+  conversion.fraction = scaled ? Fraction::kReadable : Fraction::kAsWritten;
+  conversion.decimal = style.to == Scale::kSi;
+  conversion.labels =
+      style.to == Scale::kIecI ? Labels::kBinarySuffixes : Labels::kSuffixes;
+  if (!given.round) conversion.rounding = Rounding::kFromZero;
   if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
   options->numfmt_blanks = true;
-  if (style.to != Scale::kNone && options->conversion.layout.group_digits) {
+  if (scaled && conversion.layout.group_digits) {
     return UsageError{"grouping cannot be combined with --to"};
   }
   if (options->debug && style.from == Scale::kNone &&
@@ -294,9 +302,10 @@ Problem ResolveUnits(const Given& given, Options* options) {
     return ResolveNumfmt(given, options);
   }
   ConversionSettings* conversion = &options->conversion;
+  conversion->decimal = given.si;
   // The unit that `name` names, into *unit; otherwise the problem.
   const auto read_unit = [&](const std::string& name, Unit* unit) -> Problem {
-    const auto named = UnitFromName(name, conversion->si);
+    const auto named = UnitFromName(name, given.si);
     if (!named) {
       return UsageError{QuoteForMessage(name) + " is not a known unit"};
     }
@@ -304,25 +313,30 @@ Problem ResolveUnits(const Given& given, Options* options) {
     return std::nullopt;
   };
   if (given.from) {
-    if (auto problem = read_unit(*given.from, &conversion->default_unit)) {
-      return problem;
-    }
+    Unit from;
+    if (auto problem = read_unit(*given.from, &from)) return problem;
+    conversion->from_unit = RatioBetween(from, {});
   }
   if (options->fields.empty() && options->delimiter) {
     options->fields.push_back({1, 1});
   }
   if (given.to && *given.to == "human") {
     // As ls -h and du -h write sizes, rounded up unless --round says.
-    conversion->automatic = true;
-    conversion->readable_places = true;
+    conversion->target = Target::kReadable;
+    conversion->fraction = Fraction::kReadable;
     if (!given.round) conversion->rounding = Rounding::kUp;
   } else if ((given.to && *given.to == "auto") ||
              (!given.to && !options->fields.empty())) {
-    conversion->automatic = true;
+    conversion->target = Target::kReadable;
   } else if (given.to) {
     Unit to;
     if (auto problem = read_unit(*given.to, &to)) return problem;
-    conversion->only_unit = to;
+    conversion->target = Target::kOneUnit;
+    conversion->to_unit = RatioBetween(to, {});
+    if (given.show_unit) {
+      conversion->one_unit_label =
+          UnitLabel(to, given.si ? UnitNaming::kIec : UnitNaming::kSymbol);
+    }
   }
   return std::nullopt;
 }
@@ -387,7 +401,7 @@ Problem ResolvePlaces(const Given& given, ConversionSettings* conversion) {
           std::to_string(max_places) + ", not " + QuoteForMessage(*places)};
     }
     conversion->places = count;
-  } else if (given.round && !conversion->readable_places) {
+  } else if (given.round && conversion->fraction == Fraction::kExact) {
     conversion->places = 0;  // --round alone rounds to whole units
   }
   return std::nullopt;
@@ -576,7 +590,7 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
       given->words.emplace_back(value);
       break;
     case kSiOption:
-      conversion.si = given->si = true;
+      given->si = true;
       break;
     case kRoundOption:
       if (const auto mode = Choice(value, "round", kRoundings, &problem)) {
@@ -585,7 +599,7 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
       }
       break;
     case kShowUnitOption:
-      conversion.show_unit = given->show_unit = true;
+      given->show_unit = true;
       break;
     case kPaddingOption: {
       // A width in --format wins; the side comes from either.

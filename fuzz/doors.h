@@ -241,7 +241,7 @@ class CommandAmountDoor {
   static cli::ConversionSettings Settings(const EntrySeparators& separators) {
     cli::ConversionSettings settings;
     settings.separators = separators;
-    settings.only_unit = Unit{StorageUnit::kBytes, false};
+    settings.target = cli::Target::kOneUnit;  // in bytes
     return settings;
   }
 

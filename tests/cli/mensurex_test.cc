@@ -263,6 +263,10 @@ TEST(MensurexTest, ConvertedFieldsStayOneField) {
        "2048,x\n",
        "2   ,x\n"},
       {{"--to", "KB", "--format", "[%08.2f]%%"}, "-1536\n", "[-0001.50]%\n"},
+      // Zeros pad a unit name's result whole; whole bytes keep no fraction.
+      {{"--si", "--to", "auto", "--precision", "1", "--format", "%08f"},
+       "5\n2048\n",
+       "000005\tB\n002.0\tkB\n"},
   });
 }
 

@@ -37,7 +37,7 @@ struct Door {
   static cli::ConversionSettings Settings(const EntrySeparators& separators) {
     cli::ConversionSettings settings;
     settings.separators = separators;
-    settings.only_unit = Unit{StorageUnit::kBytes};
+    settings.target = cli::Target::kOneUnit;  // in bytes
     return settings;
   }
 

@@ -17,33 +17,57 @@
 
 namespace mensurex::cli {
 
+// The units an amount is written in.
+enum class Target {
+  kOneUnit,   // the unit of `to_unit` bytes
+  kReadable,  // the readable one of a ladder of units (see ReadableUnitIndex)
+  kAllUnits,  // each of the seven units, bytes first
+};
+
+// How a unit of the ladder is labelled: by its name (B, KB .. EB; with
+// steps of 1000, KB .. EB and the binary KiB .. EiB), up to exabytes, a
+// whole number of bytes then without a fraction; or by numfmt's suffix (k
+// or K .. Q, or Ki .. Qi, none in bytes), up to quetta, which zeros of the
+// layout do not pad.
+enum class Labels { kNames, kSuffixes, kBinarySuffixes };
+
+// How many fraction digits a value has when `places` does not say.
+enum class Fraction {
+  kExact,      // all of them
+  kAsWritten,  // as many as the number was written with, none after a suffix
+  kReadable,   // in the ladder: one below 10, none from 10, none in bytes
+};
+
+// One conversion: the amount is read in its unit, multiplied by the exact
+// ratio of that unit to the target's, and written in the target unit with
+// its separator, rounding and layout.
 struct ConversionSettings {
   EntrySeparators separators;
-  // The unit of amounts written without one.
-  Unit default_unit;
-  // Every amount in this unit alone; without it, and without `automatic`,
-  // in all seven.
-  std::optional<Unit> only_unit;
-  // Every amount in its readable unit (see ReadableUnit).
-  bool automatic = false;
-  // In the automatic unit, a value has one fraction digit below 10 and none
-  // from 10, and none in bytes, unless `places` says otherwise.
-  bool readable_places = false;
-  // Amounts are read and written as numfmt does; the units, `automatic`
-  // and `show_unit` are not used then.
+
+  // Reading. An amount is a number and a unit: a unit's name, or with
+  // `numfmt`, a suffix of its input scale, apart from the number by the
+  // unit separator or one blank at most.
   std::optional<NumfmtStyle> numfmt;
-  // Unit names without "i" (K, KB, kilobyte) are powers of 1000, and so
-  // are the units printed for all seven and for `automatic`.
-  bool si = false;
+  // Units step by 1000, not 1024: the names K, KB and kilobyte read, the
+  // ladder and the seven units written.
+  bool decimal = false;
+  // The size in bytes of the unit of an amount written without one.
+  Ratio from_unit;
+
+  // Writing.
+  Target target = Target::kAllUnits;
+  // The size in bytes of the one unit, or of the ladder's lowest step.
+  Ratio to_unit;
+  Labels labels = Labels::kNames;
+  // The one unit's label, written after the unit separator; empty: none.
+  std::string one_unit_label;
   // Rounds every value to this many fraction digits.
   std::optional<std::size_t> places;
+  Fraction fraction = Fraction::kExact;
   Rounding rounding = Rounding::kNearest;
   // No value is printed longer than this.
   std::size_t max_value_bytes = kMaxTextBytes;
-  // The unit follows the value of `only_unit` too (it always follows the
-  // others), after this text. In numfmt's style the text may also stand
-  // between a number and its suffix on input.
-  bool show_unit = false;
+  // Between a value and its label.
   std::string unit_separator = "\t";
   // Written after each value and its unit, and taken off an amount that
   // ends with it before it is read, as numfmt's --suffix.
@@ -62,15 +86,13 @@ class AmountConverter {
   //
   // The exact value is appended to *out, with every digit (or rounded to
   // the settings' places), never an exponent, with the separators' decimal
-  // separator: for one unit the value alone (or with its unit when
-  // `show_unit`), for `automatic` the value, the unit separator and the
-  // unit, and for all seven the same for each unit, bytes first. In
-  // `automatic` a value in bytes that is whole has no fraction. Each
-  // result is laid out by the settings' layout and followed by `end`.
-  // Returns true then. Otherwise appends nothing, sets *message to a
-  // one-line reason that quotes the offending text (the amount as written,
-  // or its unit; bounded and printable: see QuoteForMessage), and returns
-  // false.
+  // separator, and each value's unit label after the unit separator. In
+  // the ladder of unit names a value in bytes that is whole has no
+  // fraction. Each result is laid out by the settings' layout and followed
+  // by `end`. Returns true then. Otherwise appends nothing, sets *message
+  // to a one-line reason that quotes the offending text (the amount as
+  // written, or its unit; bounded and printable: see QuoteForMessage), and
+  // returns false.
   bool Convert(std::string_view amount, std::string_view end, std::string* out,
                std::string* message);
 
@@ -78,29 +100,21 @@ class AmountConverter {
   std::size_t ResultCount() const;
 
  private:
+  // Reads *text into decimal_ and the size of its unit in bytes (in numfmt's
+  // grammar also the fraction digits written); false with *message when it
+  // does not read.
+  bool ReadNamed(std::string_view* text, Ratio* size, std::string* message);
+  bool ReadNumfmt(std::string_view* text, Ratio* size, std::size_t* places,
+                  std::string* message);
   bool AppendValue(const Decimal& value, Ratio ratio,
                    std::optional<std::size_t> places, std::string* out);
-  // Appends a value at `ratio` in the readable unit `index`: whole bytes
-  // without a fraction (in mensurex's style), and with `readable_places`
-  // one fraction digit below 10, none from 10 and none in bytes. False
-  // when it is too long.
   bool AppendReadable(const Decimal& value, Ratio ratio, int index,
                       std::string* out);
-  // Appends one result with its layout; false when it is too long.
-  bool AppendResult(const Decimal& value, Unit from, Unit to, bool with_unit,
-                    std::string_view end, std::string* out);
-  bool ConvertNumfmt(std::string_view text, std::string_view end,
-                     std::string* out, std::string* message);
-  // Appends value * to_bytes as numfmt writes it (with `places` for a
-  // number without a scale), laid out; false when it is too long.
-  bool AppendNumfmt(const Decimal& value, Ratio to_bytes,
+  // Appends the value at `ratio` in the ladder's unit `index` (the one
+  // unit when negative) with its label and layout; false when too long.
+  bool AppendResult(const Decimal& value, Ratio ratio, int index,
                     std::optional<std::size_t> places, std::string_view end,
                     std::string* out);
-
-  // Sets *message to why `text` does not convert at `ratio`: its result
-  // is too long. Returns false.
-  bool TooLong(std::string_view text, const Decimal& value, Ratio ratio,
-               std::string* message);
 
   ConversionSettings settings_;
   ExactConverter exact_;

@@ -19,12 +19,9 @@ enum class Scale { kNone, kAuto, kSi, kIec, kIecI };
 inline constexpr std::array<std::string_view, 5> kScaleNames = {
     "none", "auto", "si", "iec", "iec-i"};
 
-// How amounts are read and written in numfmt's style: a number with
-// numfmt's suffixes, times from_unit, divided by to_unit, written either
-// as a number (to = kNone) or in the largest unit of the scale with a
-// suffix (no suffix in bytes). Without a precision, a number keeps as many
-// fraction digits as it was written with (none after a suffix), and a
-// scaled value has one below 10 and none from 10 (none in bytes).
+// numfmt's --from, --to, --from-unit and --to-unit: amounts are read with
+// the suffixes of `from` in units of from_unit bytes, and written in units
+// of to_unit bytes, as a number (to = kNone) or with the suffixes of `to`.
 struct NumfmtStyle {
   Scale from = Scale::kNone;
   Scale to = Scale::kNone;
