@@ -167,8 +167,8 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
   }
   Ratio size;
   std::size_t written_places = 0;
-  if (!(s.numfmt ? ReadNumfmt(&text, &size, &written_places, message)
-                 : ReadNamed(&text, &size, message))) {
+  if (!(s.suffixes ? ReadSuffixed(&text, &size, &written_places, message)
+                   : ReadNamed(&text, &size, message))) {
     return false;
   }
   const Decimal& value = decimal_;

@@ -76,9 +76,9 @@ std::optional<Ratio> UnitSizeNamed(std::string_view text) {
   return size;
 }
 
-bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
-                                 std::size_t* places, std::string* message) {
-  const NumfmtStyle& style = *settings_.numfmt;
+bool AmountConverter::ReadSuffixed(std::string_view* text_read, Ratio* size,
+                                   std::size_t* places, std::string* message) {
+  const Scale from = *settings_.suffixes;
   const std::string_view text = *text_read;
   const auto letters = static_cast<std::size_t>(
       std::find_if_not(text.rbegin(), text.rend(), IsAsciiLetter) -
@@ -112,8 +112,8 @@ bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
       suffix.empty() ? FractionDigits(number, settings_.separators.decimal) : 0;
   if (!suffix.empty()) {
     const std::optional<Ratio> suffix_size =
-        NumfmtSuffixSize(suffix, style.from);
-    if (style.from == Scale::kNone) {
+        NumfmtSuffixSize(suffix, from);
+    if (from == Scale::kNone) {
       *message = QuoteForMessage(text) +
                  " has a unit suffix, which --from=none does not read "
                  "(try --from=auto)";
@@ -122,10 +122,10 @@ bool AmountConverter::ReadNumfmt(std::string_view* text_read, Ratio* size,
     if (!suffix_size) {
       *message =
           QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
-          std::string(kScaleNames[static_cast<std::size_t>(style.from)]) +
-          (style.from == Scale::kAuto   ? " (K .. Q, Ki .. Qi)"
-           : style.from == Scale::kIecI ? " (Ki .. Qi)"
-                                        : " (K .. Q)");
+          std::string(kScaleNames[static_cast<std::size_t>(from)]) +
+          (from == Scale::kAuto   ? " (K .. Q, Ki .. Qi)"
+           : from == Scale::kIecI ? " (Ki .. Qi)"
+                                  : " (K .. Q)");
       return false;
     }
     *size = *size * *suffix_size;

@@ -268,7 +268,7 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
     *size = *named;
   }
   ConversionSettings& conversion = options->conversion;
-  conversion.numfmt = style;
+  conversion.suffixes = style.from;
   conversion.from_unit = style.from_unit;
   conversion.to_unit = style.to_unit;
   const bool scaled = style.to != Scale::kNone;
@@ -280,7 +280,8 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (!given.round) conversion.rounding = Rounding::kFromZero;
   if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
-  options->numfmt_blanks = true;
+  options->numfmt_blanks = options->echo_lone_amount = true;
+  options->failed_status = kExitInvalidNumber;
   if (scaled && conversion.layout.group_digits) {
     return UsageError{"grouping cannot be combined with --to"};
   }
@@ -411,7 +412,7 @@ Problem ResolvePlaces(const Given& given, ConversionSettings* conversion) {
 // digits after it, its unit ("1.5 GB"), which only whole lines join.
 void JoinAmounts(const std::vector<std::string>& words, Options* options) {
   const EntrySeparators& separators = options->conversion.separators;
-  const bool join = !options->conversion.numfmt && options->fields.empty();
+  const bool join = options->fields.empty();
   for (std::size_t i = 0; i < words.size(); ++i) {
     std::string amount = words[i];
     if (join && i + 1 < words.size() && IsNumericEntry(words[i], separators) &&
@@ -438,7 +439,7 @@ Problem Resolve(const Given& given, Options* options) {
   if (problem) return problem;
   if (given.unit_separator) {
     conversion.unit_separator = *given.unit_separator;
-  } else if (!options->fields.empty() || conversion.numfmt) {
+  } else if (!options->fields.empty()) {
     conversion.unit_separator.clear();
   }
   conversion.layout.width_in_format = given.format_width;

@@ -25,19 +25,13 @@ void AppendComplaint(std::size_t number, std::size_t field,
   out->append(message);
 }
 
-// The status when an amount did not convert and the mode does not forgive
-// it.
-int FailedStatus(const Options& options) {
-  return options.conversion.numfmt ? kExitInvalidNumber : kExitFailed;
-}
-
 // The status once every amount was tried, after --debug's last warning.
 int ExitStatusOf(const Options& options, bool any_bad, Output* output) {
   if (any_bad && options.debug) {
     output->Complain("failed to convert some of the input numbers");
   }
   return any_bad && options.invalid == InvalidMode::kFail
-             ? FailedStatus(options)
+             ? options.failed_status
              : kExitConverted;
 }
 
@@ -261,7 +255,7 @@ bool LineConverter::Bad(std::string_view line, std::string_view end,
   if (options_.invalid == InvalidMode::kAbort) return false;
   // One amount of the arguments has nothing to keep in step with.
   if (number == 0 && options_.amounts.size() == 1 &&
-      !options_.conversion.numfmt) {
+      !options_.echo_lone_amount) {
     return true;
   }
   std::string* const out = output_->buffer();
@@ -318,7 +312,7 @@ int ConvertLines(const Options& options, LineReader* reader, Output* output) {
     }
     in_pieces = false;
     ++number;
-    if (!go_on) return output->Finish(FailedStatus(options));
+    if (!go_on) return output->Finish(options.failed_status);
     output->MaybeFlush();
     if (output->failed()) break;
   }
@@ -329,7 +323,7 @@ int ConvertArgumentAmounts(const Options& options, Output* output) {
   LineConverter lines(options, output);
   for (const std::string& amount : options.amounts) {
     if (!lines.Convert(amount, LineEnd(options), 0)) {
-      return output->Finish(FailedStatus(options));
+      return output->Finish(options.failed_status);
     }
     output->MaybeFlush();
   }

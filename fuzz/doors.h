@@ -157,12 +157,6 @@ inline std::size_t ResultsPerLine(const cli::Options& options) {
   return cli::AmountConverter(options.conversion).ResultCount();
 }
 
-// The exit status when an amount does not convert and the mode does not
-// forgive it.
-inline int FailedStatus(const cli::Options& options) {
-  return options.conversion.numfmt ? cli::kExitInvalidNumber : cli::kExitFailed;
-}
-
 // Runs mensurex on `input`, read through a pipe in chunks of `read_bytes`,
 // holding lines of up to `max_line_bytes` (its own limit is a mebibyte).
 // `interleave`: standard output and standard error reach the same place.

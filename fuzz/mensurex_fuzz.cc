@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     return 0;
   }
   const mensurex::cli::Options& options = run.options;
-  const int failed = mensurex::fuzz::FailedStatus(options);
+  const int failed = options.failed_status;
   Check(run.status == mensurex::cli::kExitConverted || run.status == failed,
         "converted or failed");
   if (options.action != mensurex::cli::Options::Action::kConvert) return 0;

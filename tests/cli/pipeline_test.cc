@@ -93,7 +93,7 @@ TEST(PipelineTest, EachParseStartsAfresh) {
   EXPECT_EQ(options.delimiter, ",");
   EXPECT_EQ(options.amounts,
             (std::vector<std::string>{"-1", "-2.5", "-3", "--to"}));
-  EXPECT_EQ(options.conversion.numfmt->to_unit.twos, 10);
+  EXPECT_EQ(options.conversion.to_unit.twos, 10);
 }
 
 }  // namespace

@@ -45,9 +45,9 @@ struct ConversionSettings {
   EntrySeparators separators;
 
   // Reading. An amount is a number and a unit: a unit's name, or with
-  // `numfmt`, a suffix of its input scale, apart from the number by the
-  // unit separator or one blank at most.
-  std::optional<NumfmtStyle> numfmt;
+  // `suffixes`, a suffix of that scale (kNone: none), apart from the number
+  // by the unit separator or one blank at most.
+  std::optional<Scale> suffixes;
   // Units step by 1000, not 1024: the names K, KB and kilobyte read, the
   // ladder and the seven units written.
   bool decimal = false;
@@ -100,12 +100,12 @@ class AmountConverter {
   std::size_t ResultCount() const;
 
  private:
-  // Reads *text into decimal_ and the size of its unit in bytes (in numfmt's
-  // grammar also the fraction digits written); false with *message when it
+  // Reads *text into decimal_ and the size of its unit in bytes (after a
+  // suffix, also the fraction digits written); false with *message when it
   // does not read.
   bool ReadNamed(std::string_view* text, Ratio* size, std::string* message);
-  bool ReadNumfmt(std::string_view* text, Ratio* size, std::size_t* places,
-                  std::string* message);
+  bool ReadSuffixed(std::string_view* text, Ratio* size, std::size_t* places,
+                    std::string* message);
   bool AppendValue(const Decimal& value, Ratio ratio,
                    std::optional<std::size_t> places, std::string* out);
   bool AppendReadable(const Decimal& value, Ratio ratio, int index,

@@ -13,6 +13,14 @@
 
 namespace mensurex::cli {
 
+enum ExitStatus : int {
+  kExitConverted = 0,  // every amount converted, or the mode forgave it
+  kExitFailed = 1,     // an amount did not convert, reading or writing failed,
+                       // or the command line is wrong (as numfmt says it)
+  kExitInvalidNumber = 2,  // in numfmt's style, an amount that did not
+                           // convert
+};
+
 // What happens to a line (or field) that does not convert.
 enum class InvalidMode {
   kAbort,   // report it and stop
@@ -64,6 +72,13 @@ struct Options {
   // and is written as a space, the others pad it to its width. Otherwise a
   // converted field keeps its right edge and tabs stay (see `fields`).
   bool numfmt_blanks = false;
+  // The exit status when an amount did not convert and `invalid` does not
+  // forgive it.
+  int failed_status = kExitFailed;
+  // A lone amount of the arguments that does not convert is written back
+  // in place of its result, as a line's is; otherwise it is only reported,
+  // as it has no other results to keep in step with.
+  bool echo_lone_amount = false;
 };
 
 // What is wrong with a command line, as one line without the program name;

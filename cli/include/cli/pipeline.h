@@ -16,14 +16,6 @@
 
 namespace mensurex::cli {
 
-enum ExitStatus : int {
-  kExitConverted = 0,  // every amount converted, or the mode forgave it
-  kExitFailed = 1,     // an amount did not convert, reading or writing failed,
-                       // or the command line is wrong (as numfmt says it)
-  kExitInvalidNumber = 2,  // in numfmt's style, an amount that did not
-                           // convert
-};
-
 // Standard output and standard error. Results and complaints are held and
 // written in blocks of about kBlockBytes, and whenever Flush is called.
 // The first failed write to standard output is kept; after it, nothing
