@@ -15,6 +15,7 @@
 
 #include "amounts/units.h"
 #include "amounts/utf8.h"
+#include "cli/help_text.h"
 #include "cli/quoting.h"
 #include "cli/text.h"
 #include "identity/names.h"
@@ -716,122 +717,6 @@ std::variant<Options, UsageError> ParseOptions(
   return options;
 }
 
-namespace {
-
-// The help, "@" standing for the program's configured name.
-constexpr char kHelp[] = R"(Usage: @ [OPTION]... [AMOUNT [UNIT]]...
-Convert amounts of digital storage between bytes, kilobytes, megabytes,
-gigabytes, terabytes, petabytes and exabytes, each 1024 times the one below,
-and print the exact results: every digit, no exponent, nothing rounded unless
---precision or --round asks for it. numfmt's options work too (see below).
-
-With AMOUNTs, convert each; without, read standard input, one amount per
-line (or per chosen field), and answer each line before reading on. Without
---to, each amount gives seven lines VALUE<TAB>UNIT, bytes first. A last line
-without its end is answered without one.
-
-  --to UNIT          print the value in UNIT alone; "auto": in the largest
-                     unit in which it is at least 1, or the one above when
-                     rounding carries it to 1024 (1000 with --si), as
-                     VALUE<TAB>UNIT (VALUEUNIT in a field), whole bytes
-                     without a fraction; "human": the same as ls -h and du -h
-                     write it, one decimal below 10 and none from 10, rounded
-                     up
-  --from UNIT        the unit of amounts written without one (default: B)
-  --si               K, KB, kB .. E, EB and kilobyte .. exabyte mean powers of
-                     1000; Ki, KiB .. Ei, EiB stay powers of 1024
-  --precision N      round to N digits after the decimal separator
-  --round MODE       how to round: up, down, from-zero, towards-zero, or
-                     nearest (default; ties away from zero); without
-                     --precision, to whole units
-  --show-unit        print the unit after the value of --to UNIT too
-  --unit-separator SEP  the text between value and unit (default: a tab, and
-                     nothing in a field); numfmt's style reads it back
-  --padding N        pad each result to N characters, on the left (on the
-                     right when N is negative); a field after one blank
-  --format FORMAT    lay each result out as FORMAT: text, then %f with the
-                     flags - (pad on the right), 0 (pad with zeros) and '
-                     (group the digits), a width and a .PRECISION, then text;
-                     %% is a %
-  --suffix SUFFIX    write SUFFIX after each result, and read amounts that end
-                     with it without it
-  --field LIST       convert only these fields (N, N-M, -M, N- separated by
-                     commas or blanks), to --to or else to the readable unit;
-                     the rest of the line is kept byte for byte, and a field
-                     after spaces keeps its right edge, so columns stay
-                     aligned; a line without fields is no amount
-  -d, --delimiter X  fields are separated by the character (or byte) X
-                     (default: runs of blanks; '' for none: the line is one
-                     field); without --field, field 1 converts
-  --header[=N]       pass the first N lines (default 1) through unchanged
-  -z, --zero-terminated  lines end with NUL, not a line feed (which then
-                     separates fields as a blank does)
-  --invalid MODE     for an amount that does not convert: abort (stop, after
-                     what came before it on its line), fail (default: report
-                     it, print its text in place of its results, exit 1),
-                     warn (the same, exit 0), ignore (print its text, say
-                     nothing)
-  --locale NAME      read and write numbers as the locale NAME does (C: "."
-                     and "," read, no grouping written) instead of as LC_ALL,
-                     LC_NUMERIC or LANG
-  --decimal SEP      the decimal separator; when it is the locale's grouping
-                     separator, grouping is off unless --grouping is given
-  --grouping[=SEP]   the digit-grouping separator read (empty for none);
-                     alone, group the digits written with the locale's one
-  --debug            warn on standard error where numfmt's --debug does
-  -h, --help         show this help and exit
-  --version          show the version and exit
-
-numfmt's options, as numfmt's manual describes them; any of the first four,
-or --padding, --format, --suffix, a bare --grouping or --debug without --to
-or --from naming a unit, --si, --precision or --show-unit, turns numfmt's
-style on: one result per amount with numfmt's suffixes, field 1 of each line,
-blanks before a field setting its width, --round=from-zero, --invalid=abort,
-and exit status 2 for an amount that does not convert. Every figure stays
-exact, at any size.
-  --from=SCALE       read suffixes: none (default: no suffix), auto (K = 1000,
-                     Ki = 1024), si (K = 1000), iec (K = 1024), iec-i (Ki)
-  --to=SCALE         write none (a number, with as many decimals as it was
-                     written with) or the readable suffix of si (k, M .. Q),
-                     iec (K .. Q) or iec-i (Ki .. Qi): one decimal below 10,
-                     none from 10, none in bytes
-  --from-unit=N      amounts count units of N bytes (512, 1K, 1Ki; whole, and
-                     a product of 2s and 5s)
-  --to-unit=N        results count units of N bytes
-  --round, --padding, --format, --suffix, --field, -d, --header, -z,
-  --invalid, --unit-separator, --grouping and --debug as above.
-
-Lines that read both ways keep mensurex's reading: with --field, -d,
---header, -z, --invalid or --round alone the amounts convert to their
-readable unit, where numfmt would print them unchanged.
-
-Units, in any letter case: B, KB, MB, GB, TB, PB, EB; K, M, G, T, P, E;
-Ki .. Ei; KiB .. EiB; and the names byte .. exabyte, singular or plural.
-Long options may be shortened while they stay unambiguous, and so may the
-values of --round and --invalid; "--" ends the options.
-
-Exit status: 0 when every amount converted (or --invalid=warn or ignore),
-1 when any did not, output failed, or the options are wrong, 2 in numfmt's
-style for an amount that did not convert.
-
-Examples:
-  $ @ --to EB 1 B
-  0.000000000000000000867361737988403547205962240695953369140625
-  $ @ --si --to GiB 1 TB
-  931.322574615478515625
-  $ @ --to auto --precision 1 1048575 28
-  1.0	MB
-  28	B
-  $ @ --from=iec --to=si 1.5G 20E
-  1.7G
-  24E
-  $ du -b --max-depth=1 /usr/share | @ --to=iec --suffix=B
-  $ du -b --max-depth=1 /usr/share | @ --to human --field 1 | sort -h
-  $ df -B1 | @ --header --field 2-4 --to=iec
-  $ find . -type f -printf '%s\n' | @ --to KB
-)";
-
-}  // namespace
 
 std::string HelpText() {
   std::string text = kHelp;
