@@ -418,9 +418,11 @@ bool ExactConverter::AppendLarge(const Decimal& amount, Ratio ratio,
     }
     return true;
   }
-  // q = N / 10^drop, rounded.
+  // q = N / 10^drop, rounded; its last place_count digits are the
+  // fraction.
   const std::int64_t drop = -(plan.scale + place_count);
-  if (sign + std::max<std::int64_t>(plan.min_digits - drop, 1) + fraction_part >
+  if (sign + std::max<std::int64_t>(plan.min_digits + plan.scale, 1) +
+          fraction_part >
       limit) {
     return false;
   }

@@ -188,6 +188,10 @@ TEST(MensurexTest, PrintsEveryDigitOfTheExactValue) {
        "1600000000\n0\n1023\n-1024\n1 EB\n",
        "1.490116119384765625\tGB\n0\tB\n1023\tB\n-1\tKB\n1\tEB\n"},
       {{"--to", "auto", "--precision", "1", "1600000000"}, "", "1.5\tGB\n"},
+      // Rounded at 30 places it stays below 1024 TB.
+      {{"--to", "auto", "--precision", "30", "1125899906842623"},
+       "",
+       "1023.999999999999090505298227071762\tTB\n"},
       // Amounts as long as a unit's size in digits, and plain numbers with
       // zeros at either end.
       {{"--to", "auto"},
