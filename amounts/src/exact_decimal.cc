@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 
 #include "amounts/big_integer.h"
@@ -336,9 +337,30 @@ bool ExactConverter::AtLeastOne(const Decimal& amount, Ratio ratio) {
   return numbers_->AtLeastPowerOfTen(-plan.scale);
 }
 
+std::optional<int> ExactConverter::BinaryExponent(const Decimal& amount,
+                                                  Ratio ratio) {
+  Uint128 n = 0;
+  if (!numbers_->short_path || ratio.fives != 0 || ratio.twos <= -1024 ||
+      ratio.twos >= 1024 || amount.exponent < 0 || amount.digits.empty() ||
+      !ScaledSmall(amount.digits, amount.exponent, &n)) {
+    return std::nullopt;
+  }
+  const auto high = static_cast<std::uint64_t>(n >> 64);
+  const int width = high != 0 ? 64 + std::bit_width(high)
+                              : std::bit_width(static_cast<std::uint64_t>(n));
+  return width - 1 + ratio.twos;
+}
+
 bool ExactConverter::RoundsToAtLeast(const Decimal& amount, Ratio ratio,
                                      std::size_t places, Rounding rounding,
                                      unsigned bound) {
+  // Rounding moves a value by less than 1, so a value in [2^e, 2^(e+1))
+  // stays below a bound above 2^(e+1) and reaches one below 2^e.
+  if (const std::optional<int> e = BinaryExponent(amount, ratio);
+      e && *e >= 0 && *e < 40) {
+    if ((std::uint64_t{2} << *e) < bound) return false;
+    if ((std::uint64_t{1} << *e) > bound) return true;
+  }
   Uint128 q = 0;
   if (numbers_->short_path && places < 20 &&
       SmallRounded(amount, ratio, places, rounding, &q)) {

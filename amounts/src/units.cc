@@ -382,18 +382,28 @@ int ReadableUnitIndex(ExactConverter& exact, const Decimal& value,
   const auto ratio = [&](int index) {
     return to_bytes / UnitSize(index, decimal);
   };
-  // A value at least 1 in a unit is at least 1 in every smaller one. The
-  // search starts at the unit that the number of digits points to, which
-  // is nearly always the answer, and moves until it is.
-  const double digits = static_cast<double>(value.digits.size()) +
-                        static_cast<double>(value.exponent) - 1;
-  const double log2 =
-      digits * 3.321928 + to_bytes.twos + to_bytes.fives * 2.321928;
-  int low = static_cast<int>(std::clamp(log2 / (decimal ? 9.965784 : 10.0), 0.0,
-                                        static_cast<double>(top)));
-  while (low > 0 && !exact.AtLeastOne(value, ratio(low))) --low;
-  while (low < top && exact.AtLeastOne(value, ratio(low + 1))) ++low;
-  if (places && low < top &&
+  // On a ladder of 1024 a short whole value's unit is its power of two's.
+  const std::optional<int> exponent =
+      decimal ? std::nullopt : exact.BinaryExponent(value, to_bytes);
+  int low = 0;
+  if (exponent) {
+    low = std::clamp(*exponent / 10, 0, top);
+  } else {
+    // A value at least 1 in a unit is at least 1 in every smaller one. The
+    // search starts at the unit that the number of digits points to, which
+    // is nearly always the answer, and moves until it is.
+    const double digits = static_cast<double>(value.digits.size()) +
+                          static_cast<double>(value.exponent) - 1;
+    const double log2 =
+        digits * 3.321928 + to_bytes.twos + to_bytes.fives * 2.321928;
+    low = static_cast<int>(std::clamp(log2 / (decimal ? 9.965784 : 10.0), 0.0,
+                                      static_cast<double>(top)));
+    while (low > 0 && !exact.AtLeastOne(value, ratio(low))) --low;
+    while (low < top && exact.AtLeastOne(value, ratio(low + 1))) ++low;
+  }
+  // Rounding moves a value by less than 1, so one below 512 stays below
+  // 1024.
+  if (places && low < top && (!exponent || *exponent - 10 * low >= 9) &&
       exact.RoundsToAtLeast(value, ratio(low), *places, rounding,
                             decimal ? 1000 : 1024)) {
     return low + 1;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "amounts/units.h"
+
 namespace mensurex {
 namespace {
 
@@ -72,12 +74,18 @@ TEST(ExactConverterTest, ShortPathAndBigIntegersWriteTheSameDigits) {
                     fits);
           EXPECT_EQ(written, expected);
           if (places) {
-            for (const unsigned bound : {1u, 1000u, 1024u}) {
+            for (const unsigned bound : {1u, 10u, 1000u, 1024u}) {
               EXPECT_EQ(short_path.RoundsToAtLeast(amount, ratio, *places,
                                                    rounding, bound),
                         big_only.RoundsToAtLeast(amount, ratio, *places,
                                                  rounding, bound));
             }
+          }
+          for (const bool decimal : {false, true}) {
+            EXPECT_EQ(ReadableUnitIndex(short_path, amount, ratio, decimal, 10,
+                                        places, rounding),
+                      ReadableUnitIndex(big_only, amount, ratio, decimal, 10,
+                                        places, rounding));
           }
         }
       }

@@ -85,6 +85,11 @@ class ExactConverter {
   // Whether |amount * ratio| >= 1.
   bool AtLeastOne(const Decimal& amount, Ratio ratio);
 
+  // floor(log2(|amount * ratio|)) for a whole, nonzero amount that fits 64
+  // bits and a ratio that is a power of two: how ladders of 1024 find
+  // their unit without a comparison per step. nullopt for any other.
+  std::optional<int> BinaryExponent(const Decimal& amount, Ratio ratio);
+
   // Whether |amount * ratio|, rounded by `rounding` to `places` fraction
   // digits as AppendText rounds it, is at least `bound` (below 10^20).
   // Short amounts are decided in 128 bits without writing them out, and
