@@ -111,8 +111,7 @@ bool AmountConverter::ReadSuffixed(std::string_view* text_read, Ratio* size,
   *places =
       suffix.empty() ? FractionDigits(number, settings_.separators.decimal) : 0;
   if (!suffix.empty()) {
-    const std::optional<Ratio> suffix_size =
-        NumfmtSuffixSize(suffix, from);
+    const std::optional<Ratio> suffix_size = NumfmtSuffixSize(suffix, from);
     if (from == Scale::kNone) {
       *message = QuoteForMessage(text) +
                  " has a unit suffix, which --from=none does not read "
@@ -120,12 +119,11 @@ bool AmountConverter::ReadSuffixed(std::string_view* text_read, Ratio* size,
       return false;
     }
     if (!suffix_size) {
-      *message =
-          QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
-          std::string(kScaleNames[static_cast<std::size_t>(from)]) +
-          (from == Scale::kAuto   ? " (K .. Q, Ki .. Qi)"
-           : from == Scale::kIecI ? " (Ki .. Qi)"
-                                  : " (K .. Q)");
+      *message = QuoteForMessage(suffix) + " is not a unit suffix of --from=" +
+                 std::string(kScaleNames[static_cast<std::size_t>(from)]) +
+                 (from == Scale::kAuto   ? " (K .. Q, Ki .. Qi)"
+                  : from == Scale::kIecI ? " (Ki .. Qi)"
+                                         : " (K .. Q)");
       return false;
     }
     *size = *size * *suffix_size;
