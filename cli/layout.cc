@@ -42,21 +42,18 @@ void AppendLaidOut(const ResultLayout& layout,
     text = *scratch;
   }
   out->append(layout.prefix);
-  std::size_t chars = CharCount(text);
-  if (layout.pad_zeros) chars -= std::min(chars, unit_chars);
-  const std::size_t pad = layout.width > chars ? layout.width - chars : 0;
-  if (layout.pad_right) {
-    out->append(text);
-    out->append(pad, ' ');
-  } else if (layout.pad_zeros) {
-    const bool minus = text.starts_with('-');
-    if (minus) out->push_back('-');
-    out->append(pad, '0');
-    out->append(text.substr(minus ? 1 : 0));
-  } else {
-    out->append(pad, ' ');
-    out->append(text);
-  }
+  const std::size_t chars = CharCount(text);
+  const std::size_t number_chars = chars - std::min(chars, unit_chars);
+  const std::size_t zeros =
+      layout.zero_width > number_chars ? layout.zero_width - number_chars : 0;
+  const std::size_t pad =
+      layout.width > chars + zeros ? layout.width - chars - zeros : 0;
+  if (!layout.pad_right) out->append(pad, ' ');
+  const bool minus = text.starts_with('-');
+  if (minus) out->push_back('-');
+  out->append(zeros, '0');
+  out->append(text.substr(minus ? 1 : 0));
+  if (layout.pad_right) out->append(pad, ' ');
   out->append(layout.suffix);
 }
 

@@ -185,6 +185,8 @@ std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
 using Problem = std::optional<UsageError>;
 
 // Reads FORMAT: text, "%[-][0]['][WIDTH][.PRECISION]f", text; "%%" is "%".
+// A width pads the number with zeros after the 0 flag (not after -) and
+// is otherwise the padding's, *has_width then.
 Problem ParseFormat(std::string_view format, ResultLayout* layout,
                     bool* has_width, std::optional<std::string>* places) {
   const UsageError refused{
@@ -205,24 +207,28 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     if (seen) return refused;
     seen = true;
     std::size_t j = i + 1;
+    bool left = false;
+    bool zeros = false;
     // A space flag is read and ignored, as numfmt does.
     for (; j < format.size() && (format[j] == '-' || format[j] == '0' ||
                                  format[j] == '\'' || format[j] == ' ');
          ++j) {
       if (format[j] != ' ') {
-        (format[j] == '-'   ? layout->pad_right
-         : format[j] == '0' ? layout->pad_zeros
+        (format[j] == '-'   ? left
+         : format[j] == '0' ? zeros
                             : layout->group_digits) = true;
       }
     }
+    layout->pad_right = layout->pad_right || left;
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
     if (j > width_start) {
       const auto width =
           Count(format.substr(width_start, j - width_start), kMaxTextBytes);
       if (!width) return refused;
-      layout->width = *width;
-      *has_width = true;
+      zeros = zeros && !left;
+      (zeros ? layout->zero_width : layout->width) = *width;
+      *has_width = !zeros;
     }
     if (j < format.size() && format[j] == '.') {
       const std::size_t digits = ++j;
@@ -235,7 +241,6 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     text = &layout->suffix;
   }
   if (!seen) return refused;
-  if (layout->pad_right) layout->pad_zeros = false;
   return std::nullopt;
 }
 
@@ -443,7 +448,6 @@ Problem Resolve(const Given& given, Options* options) {
   } else if (!options->fields.empty()) {
     conversion.unit_separator.clear();
   }
-  conversion.layout.width_in_format = given.format_width;
   JoinAmounts(given.words, options);
   return std::nullopt;
 }
@@ -534,7 +538,8 @@ Problem ReadPadding(std::string_view value, Options* options) {
                       QuoteForMessage(value)};
   }
   options->conversion.layout.width = *width;
-  options->conversion.layout.pad_right = right;
+  options->conversion.layout.pad_right =
+      options->conversion.layout.pad_right || right;
   return std::nullopt;
 }
 
@@ -716,7 +721,6 @@ std::variant<Options, UsageError> ParseOptions(
   if (Problem problem = Resolve(given, &options)) return *problem;
   return options;
 }
-
 
 std::string HelpText() {
   std::string text = kHelp;

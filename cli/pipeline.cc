@@ -95,14 +95,14 @@ bool LineConverter::AppendNumfmtField(std::string_view blanks,
   const std::size_t start = out->size();
   // The first blank after the line's start separates the field; the other
   // blanks and the text are the field's width, which the result fills from
-  // the right unless --padding sets one. A field without blanks before it
+  // the right unless the padding sets one. A field without blanks before it
   // sets none.
   const bool implied_width = !blanks.empty();
   if (start > line_start_ && !blanks.empty()) {
     out->push_back(' ');
     blanks.remove_prefix(1);
   }
-  if (!implied_width || (layout.width > 0 && !layout.width_in_format)) {
+  if (!implied_width || layout.width > 0) {
     if (converter_.Convert(text, {}, out, &message_)) return true;
     out->resize(start);
     return false;
@@ -112,10 +112,13 @@ bool LineConverter::AppendNumfmtField(std::string_view blanks,
     out->resize(start);
     return false;
   }
+  // The width is the result's within the format's text around it.
   const std::size_t width = CharCount(blanks) + CharCount(text);
-  const std::size_t chars = CharCount(scratch_);
+  const std::size_t chars =
+      CharCount(scratch_) - CharCount(layout.prefix) - CharCount(layout.suffix);
+  out->append(layout.prefix);
   out->append(width > chars ? width - chars : 0, ' ');
-  out->append(scratch_);
+  out->append(std::string_view(scratch_).substr(layout.prefix.size()));
   return true;
 }
 
@@ -123,7 +126,9 @@ bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
                                 std::string* out) {
   if (options_.numfmt_blanks) return AppendNumfmtField(blanks, text, out);
   const ConversionSettings& settings = options_.conversion;
-  if (settings.layout.width > 0) {
+  const bool laid_out =
+      settings.layout.width > 0 || settings.layout.zero_width > 0;
+  if (laid_out) {
     // Laid out at exactly its width, after one blank (none at the start of
     // the line), as numfmt does.
     blanks = blanks.substr(0, out->size() > line_start_ ? 1 : 0);
@@ -131,7 +136,7 @@ bool LineConverter::AppendField(std::string_view blanks, std::string_view text,
   // Otherwise a field keeps its right edge where the input had it, so that
   // a right-aligned column stays one: its spaces give or take what the
   // value needs, and one at least stays.
-  if (blanks.empty() || settings.layout.width > 0 ||
+  if (blanks.empty() || laid_out ||
       blanks.find_first_not_of(' ') != std::string_view::npos) {
     out->append(blanks);
     const std::size_t start = out->size();

@@ -493,6 +493,15 @@ TEST(MensurexTest, SpeaksNumfmt) {
       // A width in --format wins over --padding's, whose side holds.
       {{"--padding=8", "--format=%3f"}, "1\n"},
       {{"--format=%3f", "--padding=-8"}, "1\n"},
+      // A width after the 0 flag pads the number with zeros, and then the
+      // padding or a field's blanks pad it inside the format's text; any
+      // other width is the padding's.
+      {{"--padding=10", "--format=%06f"}, "12\n"},
+      {{"--padding=-10", "--format=%06f"}, "12\n"},
+      {{"--padding=3", "--format=%0f"}, "12\n"},
+      {{"--format=%-6f", "--padding=10"}, "12\n"},
+      {{"--format=%6f"}, "        1234\n"},
+      {{"--format=x%06fy"}, "        1234\n"},
   };
   for (const Row& row : rows) {
     const Outcome numfmt = RunNumfmt(row.arguments, row.input, row.locale);

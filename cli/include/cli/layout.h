@@ -17,24 +17,23 @@ struct ResultLayout {
   bool group_digits = false;
   // Text before and after each result (the value with its unit), and the
   // width in characters it is padded to with spaces, on the left unless
-  // `pad_right`, or with zeros after the sign when `pad_zeros`.
+  // `pad_right`. Before that, the number is padded with zeros after its
+  // sign to `zero_width` characters, as printf's %0Wf pads it.
   std::string prefix;
   std::string suffix;
   std::size_t width = 0;
   bool pad_right = false;
-  bool pad_zeros = false;
-  // The width is --format's, so a field's leading blanks in numfmt's style
-  // still pad the result to their width (as they do not --padding's).
-  bool width_in_format = false;
+  std::size_t zero_width = 0;
 
   // Whether a result is written as it is.
   bool plain() const {
-    return width == 0 && prefix.empty() && suffix.empty() && !group_digits;
+    return width == 0 && zero_width == 0 && prefix.empty() && suffix.empty() &&
+           !group_digits;
   }
 };
 
 // Appends `text` as `layout` says; zeros pad all but its last `unit_chars`
-// characters to the width. `scratch` holds the grouped digits.
+// characters to the zero width. `scratch` holds the grouped digits.
 void AppendLaidOut(const ResultLayout& layout,
                    const EntrySeparators& separators, std::string_view text,
                    std::size_t unit_chars, std::string* scratch,
