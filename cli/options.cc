@@ -112,6 +112,7 @@ struct Given {
   bool padding = false;
   bool round = false;
   bool invalid = false;
+  bool group_written = false;  // a bare --grouping
   std::vector<std::string> words;
 
   // Options that only numfmt's style lays out or reads: alone, with no
@@ -288,6 +289,9 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (options->fields.empty()) options->fields.push_back({1, 1});
   options->numfmt_blanks = options->echo_lone_amount = true;
   options->failed_status = kExitInvalidNumber;
+  if (given.group_written && given.format) {
+    return UsageError{"--grouping cannot be combined with --format"};
+  }
   if (scaled && conversion.layout.group_digits) {
     return UsageError{"grouping cannot be combined with --to"};
   }
@@ -643,7 +647,8 @@ Problem ApplyOption(int code, const char* optarg, Options* options,
       // Alone, the digits written are grouped; with a value, it is the
       // grouping separator read.
       if (optarg == nullptr) {
-        conversion.layout.group_digits = given->numfmt_layout = true;
+        conversion.layout.group_digits = given->group_written =
+            given->numfmt_layout = true;
       } else {
         given->grouping = value;
       }

@@ -780,7 +780,8 @@ TEST(MensurexTest, RefusesBadOptionsAsNumfmtDoes) {
       {"--round", "odd"},
       {"--invalid", "maybe"},
       {"--header=-1"},
-      {"-d", "ab", "--to", "B"}};
+      {"-d", "ab", "--to", "B"},
+      {"--format=%f", "--grouping"}};
   for (const std::vector<std::string>& args : mistakes) {
     const Outcome run = RunLines(args, "1\n");
     EXPECT_EQ(run.status, 1) << testing::PrintToString(args);
