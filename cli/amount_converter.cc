@@ -152,9 +152,9 @@ bool AmountConverter::ReadNamed(std::string_view* text_read, Ratio* size,
     }
     *size = RatioBetween(named->unit, {});
   }
-  Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
-  if (!parsed) return not_a_number();
-  decimal_ = std::move(*parsed);
+  if (!ReadEntryDecimal(number, settings_.separators, &decimal_)) {
+    return not_a_number();
+  }
   return true;
 }
 

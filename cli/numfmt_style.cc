@@ -100,8 +100,8 @@ bool AmountConverter::ReadSuffixed(std::string_view* text_read, Ratio* size,
     blanks_apart = BlankLengthAtBack(number) != 0;
   }
   number = TrimBlanks(number);
-  Outcome<Decimal> parsed = EntryToDecimal(number, settings_.separators);
-  if (blanks_apart || !parsed) {
+  if (blanks_apart ||
+      !ReadEntryDecimal(number, settings_.separators, &decimal_)) {
     *message = QuoteForMessage(text) + " is not a number";
     return false;
   }
@@ -128,7 +128,6 @@ bool AmountConverter::ReadSuffixed(std::string_view* text_read, Ratio* size,
     }
     *size = *size * *suffix_size;
   }
-  decimal_ = std::move(*parsed);
   return true;
 }
 

@@ -408,31 +408,40 @@ Outcome<double> EntryToDouble(std::string_view text,
   return ToDouble(number);
 }
 
+bool ReadEntryDecimal(std::string_view text, const EntrySeparators& separators,
+                      Decimal* decimal) {
+  if (!ReadPlainNumber(text, separators, decimal)) {
+    ParsedNumber number;
+    decimal->digits.clear();
+    if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal->digits)
+             .Parse(&number)) {
+      return false;
+    }
+    decimal->negative = number.negative;
+    // number: 0.d1...dn * 10^exponent; the digits: d1...dn * 10^(exponent -
+    // n).
+    decimal->exponent =
+        number.exponent - static_cast<std::int64_t>(decimal->digits.size());
+  }
+  // Trailing zeros belong to the exponent.
+  const std::size_t significant = decimal->digits.find_last_not_of('0') + 1;
+  if (significant == 0) {
+    decimal->digits.clear();
+    decimal->exponent = 0;
+    return true;
+  }
+  decimal->exponent +=
+      static_cast<std::int64_t>(decimal->digits.size() - significant);
+  decimal->digits.resize(significant);
+  return true;
+}
+
 Outcome<Decimal> EntryToDecimal(std::string_view text,
                                 const EntrySeparators& separators) {
   Decimal decimal;
-  if (!ReadPlainNumber(text, separators, &decimal)) {
-    ParsedNumber number;
-    if (!EntryParser(text, separators, /*keep_digits=*/true, &decimal.digits)
-             .Parse(&number)) {
-      return ConversionFailure::kNotNumeric;
-    }
-    decimal.negative = number.negative;
-    // number: 0.d1...dn * 10^exponent; the digits: d1...dn * 10^(exponent -
-    // n).
-    decimal.exponent =
-        number.exponent - static_cast<std::int64_t>(decimal.digits.size());
+  if (!ReadEntryDecimal(text, separators, &decimal)) {
+    return ConversionFailure::kNotNumeric;
   }
-  // Trailing zeros belong to the exponent.
-  const std::size_t significant = decimal.digits.find_last_not_of('0') + 1;
-  if (significant == 0) {
-    decimal.digits.clear();
-    decimal.exponent = 0;
-    return decimal;
-  }
-  decimal.exponent +=
-      static_cast<std::int64_t>(decimal.digits.size() - significant);
-  decimal.digits.resize(significant);
   return decimal;
 }
 

@@ -66,6 +66,11 @@ Outcome<double> EntryToDouble(std::string_view text,
 // when IsNumericEntry is false. Linear in the text's length.
 Outcome<Decimal> EntryToDecimal(std::string_view text,
                                 const EntrySeparators& separators);
+// The same into *decimal, whose digits keep their memory from one amount to
+// the next; false, with *decimal unspecified, for a text EntryToDecimal
+// refuses.
+bool ReadEntryDecimal(std::string_view text, const EntrySeparators& separators,
+                      Decimal* decimal);
 
 }  // namespace mensurex
 
