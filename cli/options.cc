@@ -247,10 +247,11 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
 
 // numfmt's style when a scale or a unit size is named.
 Problem ResolveNumfmt(const Given& given, Options* options) {
-  NumfmtStyle style;
-  for (const auto& [name, input, scale] :
-       {std::tuple(&given.from, true, &style.from),
-        std::tuple(&given.to, false, &style.to)}) {
+  Scale from = Scale::kNone;
+  Scale to = Scale::kNone;
+  ConversionSettings& conversion = options->conversion;
+  for (const auto& [name, input, scale] : {std::tuple(&given.from, true, &from),
+                                           std::tuple(&given.to, false, &to)}) {
     if (!*name) continue;
     const std::optional<Scale> named = ScaleNamed(**name, input);
     if (!named) {
@@ -262,8 +263,8 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
     *scale = *named;
   }
   for (const auto& [text, option, size] :
-       {std::tuple(&given.from_unit, "--from-unit", &style.from_unit),
-        std::tuple(&given.to_unit, "--to-unit", &style.to_unit)}) {
+       {std::tuple(&given.from_unit, "--from-unit", &conversion.from_unit),
+        std::tuple(&given.to_unit, "--to-unit", &conversion.to_unit)}) {
     if (!*text) continue;
     const std::optional<Ratio> named = UnitSizeNamed(**text);
     if (!named) {
@@ -274,16 +275,13 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
     }
     *size = *named;
   }
-  ConversionSettings& conversion = options->conversion;
-  conversion.suffixes = style.from;
-  conversion.from_unit = style.from_unit;
-  conversion.to_unit = style.to_unit;
-  const bool scaled = style.to != Scale::kNone;
+  conversion.suffixes = from;
+  const bool scaled = to != Scale::kNone;
   conversion.target = scaled ? Target::kReadable : Target::kOneUnit;
   conversion.fraction = scaled ? Fraction::kReadable : Fraction::kAsWritten;
-  conversion.decimal = style.to == Scale::kSi;
+  conversion.decimal = to == Scale::kSi;
   conversion.labels =
-      style.to == Scale::kIecI ? Labels::kBinarySuffixes : Labels::kSuffixes;
+      to == Scale::kIecI ? Labels::kBinarySuffixes : Labels::kSuffixes;
   if (!given.round) conversion.rounding = Rounding::kFromZero;
   if (!given.invalid) options->invalid = InvalidMode::kAbort;
   if (options->fields.empty()) options->fields.push_back({1, 1});
@@ -295,8 +293,8 @@ Problem ResolveNumfmt(const Given& given, Options* options) {
   if (scaled && conversion.layout.group_digits) {
     return UsageError{"grouping cannot be combined with --to"};
   }
-  if (options->debug && style.from == Scale::kNone &&
-      style.to == Scale::kNone && !given.padding && !given.format &&
+  if (options->debug && from == Scale::kNone && to == Scale::kNone &&
+      !given.padding && !given.format &&
       !options->conversion.layout.group_digits) {
     options->notices.emplace_back("no conversion option specified");
   }

@@ -19,16 +19,6 @@ enum class Scale { kNone, kAuto, kSi, kIec, kIecI };
 inline constexpr std::array<std::string_view, 5> kScaleNames = {
     "none", "auto", "si", "iec", "iec-i"};
 
-// numfmt's --from, --to, --from-unit and --to-unit: amounts are read with
-// the suffixes of `from` in units of from_unit bytes, and written in units
-// of to_unit bytes, as a number (to = kNone) or with the suffixes of `to`.
-struct NumfmtStyle {
-  Scale from = Scale::kNone;
-  Scale to = Scale::kNone;
-  Ratio from_unit;  // the sizes of the units, 2^a * 5^b
-  Ratio to_unit;
-};
-
 // The scale a name stands for; "auto" only on input.
 std::optional<Scale> ScaleNamed(std::string_view name, bool input);
 

@@ -97,7 +97,7 @@ struct UsageError {
 //
 // numfmt's options mean what they mean to numfmt: a scale after --from or
 // --to (none, auto, si, iec, iec-i), --from-unit or --to-unit turn on its
-// style (see NumfmtStyle), and so do its layout options (--padding,
+// style (see Scale), and so do its layout options (--padding,
 // --format, --suffix, a bare --grouping, --debug) when no option of
 // mensurex's own conversion is given (--to or --from with a unit, --si,
 // --precision, --show-unit); its defaults then: field 1 of each line,
