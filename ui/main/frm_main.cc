@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -260,7 +259,10 @@ void frmMain::BuildControls() {
   BuildUnitButtons(select_frame);
   BuildResults(text_box_font);
   txtEntry->raise();
-  FollowLayoutDirection();
+  // Right to left, the controls are the mirror image of their left-to-right
+  // places; the text boxes stay left to right, as numbers read.
+  mensurex::ui::FollowLayoutDirection(client_, kClientSize.width());
+  mensurex::ui::FollowLayoutDirection(frmSelect, frmSelect->width());
 }
 
 void frmMain::BuildUnitButtons(mensurex::ui::SelectFrame* select_frame) {
@@ -308,21 +310,6 @@ void frmMain::BuildResults(const QFont& text_box_font) {
         client_, kResultRows[row].label_name, Translated(kResultCaptions[row]),
         TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
     label->setBuddy(box);
-  }
-}
-
-void frmMain::FollowLayoutDirection() {
-  const Qt::LayoutDirection direction = layoutDirection();
-  if (direction == controls_placed_for_) return;
-  controls_placed_for_ = direction;
-  mensurex::ui::MirrorControls(client_, kClientSize.width(), direction);
-  mensurex::ui::MirrorControls(frmSelect, frmSelect->width(), direction);
-}
-
-void frmMain::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::LayoutDirectionChange && client_ != nullptr) {
-    FollowLayoutDirection();
   }
 }
 

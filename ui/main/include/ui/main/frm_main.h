@@ -70,9 +70,6 @@ class frmMain : public QMainWindow {
   // A close asked for while the window prints waits for the outcome: the
   // failure message, if any, is shown first, then the window closes.
   void closeEvent(QCloseEvent* event) override;
-  // Right to left, the controls are the mirror image of their left-to-right
-  // places; the text boxes stay left to right, as numbers read.
-  void changeEvent(QEvent* event) override;
   // Tab stops at the selected unit button only, as one stop for the group;
   // the arrow keys move between the units.
   bool focusNextPrevChild(bool next) override;
@@ -106,7 +103,6 @@ class frmMain : public QMainWindow {
   void SetTabOrder();
   void ConnectCommands();
   bool IsTabStop(const QWidget* widget) const;
-  void FollowLayoutDirection();
 
   // The load step: selects Kilobytes.
   void Form_Load();
@@ -140,7 +136,6 @@ class frmMain : public QMainWindow {
   int cursor_before_busy_ = 0;
   int anchor_before_busy_ = 0;
 
-  Qt::LayoutDirection controls_placed_for_ = Qt::LeftToRight;
   QWidget* client_ = nullptr;
   mensurex::ui::EntryBox* txtEntry = nullptr;
   QGroupBox* frmSelect = nullptr;
