@@ -134,10 +134,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name,
   return button;
 }
 
-QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
+// An item of `menu` whose every trigger runs `handler` of `window`.
+void AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                 frmMain* window, void (frmMain::*handler)()) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
-  return action;
+  QObject::connect(action, &QAction::triggered, window, handler);
 }
 
 // Return and keypad Enter under every combination of Shift, Ctrl, Alt and
@@ -314,18 +316,22 @@ void frmMain::BuildResults(const QFont& text_box_font) {
 }
 
 void frmMain::BuildMenus() {
-  mnuFile = menuBar()->addMenu(tr("&File"));
+  QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFileAction"));
-  mnuCalculate = MakeAction(mnuFile, "mnuCalculate", tr("C&alculate"));
-  mnuPrintForm = MakeAction(mnuFile, "mnuPrintForm", tr("&Print Form"));
-  mnuExit = MakeAction(mnuFile, "mnuExit", tr("&Exit"));
+  AddMenuItem(mnuFile, "mnuCalculate", tr("C&alculate"), this,
+              &frmMain::mnuCalculate_Click);
+  AddMenuItem(mnuFile, "mnuPrintForm", tr("&Print Form"), this,
+              &frmMain::mnuPrintForm_Click);
+  AddMenuItem(mnuFile, "mnuExit", tr("&Exit"), this, &frmMain::mnuExit_Click);
 
-  mnuHelp = menuBar()->addMenu(tr("&Help"));
+  QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelpAction"));
-  mnuInstructions = MakeAction(mnuHelp, "mnuInstructions", tr("&Instructions"));
-  mnuAbout = MakeAction(mnuHelp, "mnuAbout", tr("A&bout"));
+  AddMenuItem(mnuHelp, "mnuInstructions", tr("&Instructions"), this,
+              &frmMain::mnuInstructions_Click);
+  AddMenuItem(mnuHelp, "mnuAbout", tr("A&bout"), this,
+              &frmMain::mnuAbout_Click);
 
   // Drop-down menus are windows of their own and do not inherit the font.
   mnuFile->setFont(font());
@@ -353,14 +359,6 @@ void frmMain::ConnectCommands() {
   connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
   connect(cmdPrintForm, &QPushButton::clicked, this,
           &frmMain::cmdPrintForm_Click);
-  connect(mnuCalculate, &QAction::triggered, this,
-          &frmMain::mnuCalculate_Click);
-  connect(mnuPrintForm, &QAction::triggered, this,
-          &frmMain::mnuPrintForm_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-  connect(mnuInstructions, &QAction::triggered, this,
-          &frmMain::mnuInstructions_Click);
-  connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
   // Enter in the entry box or on a unit button calculates; the entry's own
   // handling of the key goes on as usual.

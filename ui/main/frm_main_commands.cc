@@ -34,14 +34,13 @@ const char* const kPasteRefusedMessage = QT_TRANSLATE_NOOP(
     "frmMain",
     "The text was not pasted: the entry holds at most 32767 characters.");
 
-}  // namespace
-
-QString frmMain::InstructionsText() {
-  // Six texts joined with nothing between them; the second to the sixth each
-  // begin with their own blank. One text for translators, who may need to
-  // reorder the sentences. Its example numbers are written in the digits
-  // that the results are written in.
-  return mensurex::InUserDigits(tr(
+// The instructions message, exactly as Help > Instructions shows it: six
+// texts joined with nothing between them; the second to the sixth each
+// begin with their own blank. One text for translators, who may need to
+// reorder the sentences. Its example numbers are written in the digits that
+// the results are written in.
+QString InstructionsText() {
+  return mensurex::InUserDigits(frmMain::tr(
       "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
       "TO CONVERT box."
       " Select the appropriate criteria you wish to convert, byte, kilobyte, "
@@ -53,6 +52,8 @@ QString frmMain::InstructionsText() {
       "MEGABYTES in the CRITERIA section,"
       " then click CALCULATE.  View the results in the RESULTS section."));
 }
+
+}  // namespace
 
 void frmMain::Form_Load() {
   optMeasure[static_cast<std::size_t>(

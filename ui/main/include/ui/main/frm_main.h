@@ -13,12 +13,9 @@
 #include "amounts/storage_unit.h"
 #include "ui/main/print/print_outcome.h"
 
-class QAction;
 class QFont;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -91,9 +88,6 @@ class frmMain : public QMainWindow {
   void cmdPrintForm_Click();
   void mnuPrintForm_Click();
 
-  // The instructions message, exactly as Help > Instructions shows it.
-  static QString InstructionsText();
-
   void BuildControls();
   // The parts of BuildControls: the unit buttons in their frame, and the
   // results with their labels.
@@ -147,14 +141,6 @@ class frmMain : public QMainWindow {
   std::array<QRadioButton*, mensurex::kStorageUnitCount> optMeasure{};
   // Result boxes in unit order: txtByteResult .. txtExaResult.
   std::array<QLineEdit*, mensurex::kStorageUnitCount> result_boxes_{};
-
-  QMenu* mnuFile = nullptr;
-  QAction* mnuCalculate = nullptr;
-  QAction* mnuPrintForm = nullptr;
-  QAction* mnuExit = nullptr;
-  QMenu* mnuHelp = nullptr;
-  QAction* mnuInstructions = nullptr;
-  QAction* mnuAbout = nullptr;
 };
 
 #endif  // MENSUREX_UI_MAIN_FRM_MAIN_H_
