@@ -67,7 +67,7 @@ class WindowPrintJob : public QObject {
   QProcess* helper_;  // a child of this object, until abandoned
   QTimer end_timer_;
   QTimer deadline_timer_;
-  // The window as it looked at start(), for the page.
+  // The window as it looked at start(), for the page; set once started.
   std::unique_ptr<WindowImage> drawn_;
   // The last step the helper reported, and what it said of the outcome.
   QString step_;
@@ -76,7 +76,6 @@ class WindowPrintJob : public QObject {
   bool page_given_ = false;
   bool sent_ = false;
   bool cut_off_ = false;
-  bool started_ = false;
   bool finished_ = false;
 };
 
