@@ -45,26 +45,6 @@ constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 // The client area below the menu bar.
 constexpr QSize kClientSize = mensurex::ui::TwipsSize(6240, 5370);
 
-struct ResultRow {
-  const char* box_name;
-  const char* label_name;
-};
-
-// In unit order; row i sits 360 twips below row i - 1.
-constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
-    {"txtByteResult", "lblBytes"},
-    {"txtKiloResult", "lblKilobytes"},
-    {"txtMegaResult", "lblMegabytes"},
-    {"txtGigaResult", "lblGigabytes"},
-    {"txtTeraResult", "lblTeraBytes"},
-    {"txtPetaResult", "lblPetaBytes"},
-    {"txtExaResult", "lblExaBytes"},
-}};
-
-// Unit labels are narrower for the two shortest captions.
-constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
-    735, 735, 975, 975, 975, 975, 975};
-
 // The unit captions, in unit order. The option buttons and the result labels
 // show the same English words; a translation may use different forms, e.g. a
 // singular where the button's fixed width leaves no room for a long plural.
@@ -81,26 +61,41 @@ constexpr std::array<CaptionText, kStorageUnitCount> kOptionCaptions = {{
     QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "unit option button"),
     QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "unit option button"),
 }};
-constexpr std::array<CaptionText, kStorageUnitCount> kResultCaptions = {{
-    QT_TRANSLATE_NOOP3("frmMain", "Bytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "result label"),
-}};
 
-// What assistive technology calls each result box, in unit order.
-constexpr std::array<const char*, kStorageUnitCount> kResultNames = {
-    QT_TRANSLATE_NOOP("frmMain", "Result in bytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in kilobytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in megabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in gigabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in terabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in petabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in exabytes"),
+// A result box and its label.
+struct ResultRow {
+  const char* box_name;
+  const char* label_name;
+  int label_width;  // in twips
+  CaptionText caption;
+  const char* box_accessible_name;
 };
+
+// In unit order; row i sits 360 twips below row i - 1. Unit labels are
+// narrower for the two shortest captions.
+constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
+    {"txtByteResult", "lblBytes", 735,
+     QT_TRANSLATE_NOOP3("frmMain", "Bytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in bytes")},
+    {"txtKiloResult", "lblKilobytes", 735,
+     QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in kilobytes")},
+    {"txtMegaResult", "lblMegabytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in megabytes")},
+    {"txtGigaResult", "lblGigabytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in gigabytes")},
+    {"txtTeraResult", "lblTeraBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in terabytes")},
+    {"txtPetaResult", "lblPetaBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in petabytes")},
+    {"txtExaResult", "lblExaBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in exabytes")},
+}};
 
 QString Translated(const CaptionText& text) {
   return frmMain::tr(text.source, text.comment);
@@ -305,12 +300,13 @@ void frmMain::BuildResults(const QFont& text_box_font) {
     box->setReadOnly(true);
     // Blue on white: the blue needs the light background to be read.
     mensurex::ui::UseFixedTextBoxColours(box, kResultBlue);
-    box->setAccessibleName(tr(kResultNames[row]));
+    box->setAccessibleName(tr(kResultRows[row].box_accessible_name));
     result_boxes_[row] = box;
 
     QLabel* label = MakeLabel(
-        client_, kResultRows[row].label_name, Translated(kResultCaptions[row]),
-        TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
+        client_, kResultRows[row].label_name,
+        Translated(kResultRows[row].caption),
+        TwipsRect(3120, top + 120, kResultRows[row].label_width, 285));
     label->setBuddy(box);
   }
 }
