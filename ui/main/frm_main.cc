@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QColor>
 #include <QFont>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -230,9 +229,7 @@ void frmMain::BuildControls() {
       tr("Enter the number you wish to convert"));
   lblEntry->setBuddy(txtEntry);
 
-  auto* select_frame =
-      new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
-  frmSelect = select_frame;
+  frmSelect = new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
   frmSelect->setObjectName(QStringLiteral("frmSelect"));
   frmSelect->setGeometry(TwipsRect(4320, 240, 1455, 2775));
   frmSelect->setToolTip(
@@ -253,7 +250,7 @@ void frmMain::BuildControls() {
   cmdPrintForm->setAccessibleName(tr("Print Form"));
   cmdClose->setAccessibleName(tr("Close"));
 
-  BuildUnitButtons(select_frame);
+  BuildUnitButtons();
   BuildResults(text_box_font);
   txtEntry->raise();
   // Right to left, the controls are the mirror image of their left-to-right
@@ -262,14 +259,14 @@ void frmMain::BuildControls() {
   mensurex::ui::FollowLayoutDirection(frmSelect, frmSelect->width());
 }
 
-void frmMain::BuildUnitButtons(mensurex::ui::SelectFrame* select_frame) {
+void frmMain::BuildUnitButtons() {
   // Inside the frame, positions count from the frame's own top-left corner,
   // its caption line included; the buttons are 360 twips apart.
   for (int index = 0; index < kStorageUnitCount; ++index) {
     const QString caption =
         Translated(kOptionCaptions[static_cast<std::size_t>(index)]);
     auto* option = new QRadioButton(caption, frmSelect);
-    select_frame->AdoptOption(option);
+    frmSelect->AdoptOption(option);
     option->setObjectName(QStringLiteral("optMeasure_%1").arg(index));
     option->setGeometry(TwipsRect(120, 240 + 360 * index, 1095, 255));
     option->setAccessibleName(caption);

@@ -15,7 +15,6 @@
 #include "locale/locale_separators.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
-#include "ui/shared/application_identity.h"
 #include "ui/shared/message_box.h"
 
 namespace {
@@ -154,7 +153,7 @@ void frmMain::mnuInstructions_Click() {
 
 void frmMain::mnuAbout_Click() {
   // Built afresh for every opening; gone when closed.
-  auto* about = new frmAbout(mensurex::ui::ApplicationTitle(), this);
+  auto* about = new frmAbout(this);
   about->setAttribute(Qt::WA_DeleteOnClose);
   about->open();
 }

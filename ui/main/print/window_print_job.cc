@@ -209,20 +209,14 @@ void WindowPrintJob::Finish(PrintOutcome outcome, const QString& reason) {
   end_timer_.stop();
   deadline_timer_.stop();
   helper_->kill();
-  switch (outcome) {
-    case PrintOutcome::kPrinted:
-      if (!reason.isEmpty())
-        qCInfo(lcPrint, "printed: %s", qUtf8Printable(reason));
-      break;
-    case PrintOutcome::kFailed:
-      error_string_ = reason;
-      qCWarning(lcPrint, "printing failed: %s", qUtf8Printable(reason));
-      break;
-    case PrintOutcome::kMayHavePrinted:
-      error_string_ = reason;
-      qCWarning(lcPrint, "the page may have printed: %s",
-                qUtf8Printable(reason));
-      break;
+  if (outcome != PrintOutcome::kPrinted) {
+    error_string_ = reason;
+    qCWarning(lcPrint, "%s: %s",
+              outcome == PrintOutcome::kFailed ? "printing failed"
+                                               : "the page may have printed",
+              qUtf8Printable(reason));
+  } else if (!reason.isEmpty()) {
+    qCInfo(lcPrint, "printed: %s", qUtf8Printable(reason));
   }
   emit finished(outcome);
 }

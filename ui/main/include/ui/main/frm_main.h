@@ -14,7 +14,6 @@
 #include "ui/main/print/print_outcome.h"
 
 class QFont;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -91,7 +90,7 @@ class frmMain : public QMainWindow {
   void BuildControls();
   // The parts of BuildControls: the unit buttons in their frame, and the
   // results with their labels.
-  void BuildUnitButtons(mensurex::ui::SelectFrame* select_frame);
+  void BuildUnitButtons();
   void BuildResults(const QFont& text_box_font);
   void BuildMenus();
   void SetTabOrder();
@@ -132,7 +131,7 @@ class frmMain : public QMainWindow {
 
   QWidget* client_ = nullptr;
   mensurex::ui::EntryBox* txtEntry = nullptr;
-  QGroupBox* frmSelect = nullptr;
+  mensurex::ui::SelectFrame* frmSelect = nullptr;
   QPushButton* cmdClear = nullptr;
   QPushButton* cmdCalculate = nullptr;
   QPushButton* cmdPrintForm = nullptr;

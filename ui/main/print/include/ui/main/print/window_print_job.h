@@ -27,8 +27,6 @@ class WindowPrintJob : public QObject {
   // Safe at any time. A print still running is abandoned: no outcome comes,
   // and the helper cancels a job it made, by the deadline.
   ~WindowPrintJob() override;
-  WindowPrintJob(const WindowPrintJob&) = delete;
-  WindowPrintJob& operator=(const WindowPrintJob&) = delete;
 
   // The print helper installed with the program (in libexec, found from the
   // program's own folder), unless set otherwise before start().
