@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "entry_box.h"
 #include "select_frame.h"
@@ -332,17 +333,13 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::SetTabOrder() {
-  QWidget* previous = txtEntry;
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(cmdClear);
-  chain(cmdCalculate);
-  chain(cmdPrintForm);
-  chain(cmdClose);
-  for (QRadioButton* option : optMeasure) chain(option);
-  for (QLineEdit* box : result_boxes_) chain(box);
+  std::vector<QWidget*> order = {txtEntry, cmdClear, cmdCalculate, cmdPrintForm,
+                                 cmdClose};
+  order.insert(order.end(), optMeasure.begin(), optMeasure.end());
+  order.insert(order.end(), result_boxes_.begin(), result_boxes_.end());
+  for (std::size_t next = 1; next < order.size(); ++next) {
+    QWidget::setTabOrder(order[next - 1], order[next]);
+  }
 }
 
 void frmMain::ConnectCommands() {

@@ -123,7 +123,7 @@ void frmMain::RefuseEntry(const QString& prompt) {
   QMessageBox* box = mensurex::ui::OpenMessage(this, prompt);
   connect(box, &QDialog::finished, this, [this] {
     txtEntry->setFocus(Qt::OtherFocusReason);
-    txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
+    txtEntry->selectAll();
   });
 }
 
