@@ -11,7 +11,6 @@
 
 #include "about_picture.h"
 #include "identity/names.h"
-#include "line_shape.h"
 #include "locale/locale_separators.h"
 #include "ui/shared/dialog_font.h"
 #include "ui/shared/dialog_palette.h"
@@ -20,8 +19,6 @@
 #include "ui/shared/window_activation.h"
 
 namespace {
-
-using mensurex::ui::LineShape;
 
 constexpr char kDescription[] = QT_TRANSLATE_NOOP(
     "frmAbout",
@@ -63,17 +60,24 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry,
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::NoTextInteraction);
-  label->setOpenExternalLinks(false);
   label->setFocusPolicy(Qt::NoFocus);
   label->setText(text);
   label->setAccessibleDescription(role);
   return label;
 }
 
-// Black on the desktop's dialog background, or the desktop's own text
-// colour where black would not read (a dark colour scheme).
-void SetBlackText(QLabel* label) {
-  mensurex::ui::UsePreferredTextColour(label, QColor(0, 0, 0));
+// One line of the etched rule: a solid band of `colour`, as high as
+// `geometry`, that ignores the mouse.
+void MakeRuleLine(QWidget* parent, const char* name, const QColor& colour,
+                  const QRect& geometry) {
+  auto* line = new QWidget(parent);
+  line->setObjectName(QString::fromLatin1(name));
+  line->setGeometry(geometry);
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, colour);
+  line->setPalette(palette);
+  line->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -104,7 +108,7 @@ frmAbout::frmAbout(QString application_title, QWidget* parent)
 void frmAbout::BuildControls() {
   // Created in tab order: cmdOK, then picIcon; the labels and lines take no
   // focus.
-  cmdOK = new QPushButton(tr("OK"), this);
+  auto* cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setGeometry(TwipsRect(4245, 2880, 1260, 345));
   cmdOK->setDefault(true);
@@ -114,7 +118,7 @@ void frmAbout::BuildControls() {
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
   // The 48 x 48 picture inside a 2-pixel sunken border.
-  picIcon = new QLabel(this);
+  auto* picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   picIcon->setGeometry(TwipsRect(240, 240, 780, 780));
   picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -126,17 +130,15 @@ void frmAbout::BuildControls() {
   picIcon->setAccessibleDescription(tr("A diskette"));
   setTabOrder(cmdOK, picIcon);
 
-  Label1 = MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
-                     QString::fromLatin1(kWebAddress), tr("Web address"));
+  MakeLabel(this, "Label1", TwipsRect(960, 2160, 4095, 255),
+            QString::fromLatin1(kWebAddress), tr("Web address"));
 
   // An etched rule: a 1-pixel grey line with a 2-pixel white line directly
   // below it.
-  Line1[0] = new LineShape(QColor(255, 255, 255), this);
-  Line1[0]->setObjectName(QStringLiteral("Line1_0"));
-  Line1[0]->setGeometry(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2);
-  Line1[1] = new LineShape(QColor(128, 128, 128), this);
-  Line1[1]->setObjectName(QStringLiteral("Line1_1"));
-  Line1[1]->setGeometry(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1);
+  MakeRuleLine(this, "Line1_0", QColor(255, 255, 255),
+               QRect(Px(105), Px(2460), Px(5654) - Px(105) + 1, 2));
+  MakeRuleLine(this, "Line1_1", QColor(128, 128, 128),
+               QRect(Px(90), Px(2445), Px(5654) - Px(90) + 1, 1));
 
   lblDescription =
       MakeLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 930),
@@ -149,28 +151,25 @@ void frmAbout::BuildControls() {
   // and 15 would cut off the bottom of its characters. The description
   // starts 90 twips below.
   //: The About window's version line; %1 is the version, e.g. 2.0.
-  lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
-                         tr("Version %1").arg(VersionText()), tr("Version"));
+  MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 255),
+            tr("Version %1").arg(VersionText()), tr("Version"));
 
   lblDisclaimer =
       MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2640, 3870, 825),
                 tr(kDisclaimer), tr("Disclaimer"));
   SetTextColours();
-  FollowLayoutDirection();
+  // Right to left, the controls are the mirror image of their left-to-right
+  // places.
+  mensurex::ui::FollowLayoutDirection(this, Px(5730));
 
   cmdOK->setFocus();
 }
 
-void frmAbout::FollowLayoutDirection() {
-  const Qt::LayoutDirection direction = layoutDirection();
-  if (direction == controls_placed_for_) return;
-  controls_placed_for_ = direction;
-  mensurex::ui::MirrorControls(this, Px(5730), direction);
-}
-
 void frmAbout::SetTextColours() {
+  // Black on the desktop's dialog background, or the desktop's own text
+  // colour where black would not read (a dark colour scheme).
   for (QLabel* label : {lblTitle, lblDescription, lblDisclaimer}) {
-    SetBlackText(label);
+    mensurex::ui::UsePreferredTextColour(label, QColor(0, 0, 0));
   }
 }
 
@@ -179,9 +178,6 @@ void frmAbout::changeEvent(QEvent* event) {
   // A new desktop palette may make black unreadable, or readable again.
   if (event->type() == QEvent::PaletteChange && lblTitle != nullptr) {
     SetTextColours();
-  }
-  if (event->type() == QEvent::LayoutDirectionChange && lblTitle != nullptr) {
-    FollowLayoutDirection();
   }
 }
 

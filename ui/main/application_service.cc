@@ -61,8 +61,7 @@ void ActivateOnX11(QWidget* window, uint32_t timestamp) {
   event.type = atom->atom;
   event.data.data32[0] = 1;  // from an application
   event.data.data32[1] = timestamp;
-  std::free(
-      atom);  // NOLINT(cppcoreguidelines-no-malloc): xcb allocates with malloc
+  std::free(atom);  // xcb allocates its replies with malloc
   xcb_send_event(
       connection, 0, screen->root,
       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,

@@ -4,9 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QEvent>
 #include <QFont>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -22,6 +20,7 @@
 #include <algorithm>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "entry_box.h"
 #include "select_frame.h"
@@ -46,26 +45,6 @@ constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 // The client area below the menu bar.
 constexpr QSize kClientSize = mensurex::ui::TwipsSize(6240, 5370);
 
-struct ResultRow {
-  const char* box_name;
-  const char* label_name;
-};
-
-// In unit order; row i sits 360 twips below row i - 1.
-constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
-    {"txtByteResult", "lblBytes"},
-    {"txtKiloResult", "lblKilobytes"},
-    {"txtMegaResult", "lblMegabytes"},
-    {"txtGigaResult", "lblGigabytes"},
-    {"txtTeraResult", "lblTeraBytes"},
-    {"txtPetaResult", "lblPetaBytes"},
-    {"txtExaResult", "lblExaBytes"},
-}};
-
-// Unit labels are narrower for the two shortest captions.
-constexpr std::array<int, kStorageUnitCount> kResultLabelWidths = {
-    735, 735, 975, 975, 975, 975, 975};
-
 // The unit captions, in unit order. The option buttons and the result labels
 // show the same English words; a translation may use different forms, e.g. a
 // singular where the button's fixed width leaves no room for a long plural.
@@ -82,26 +61,41 @@ constexpr std::array<CaptionText, kStorageUnitCount> kOptionCaptions = {{
     QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "unit option button"),
     QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "unit option button"),
 }};
-constexpr std::array<CaptionText, kStorageUnitCount> kResultCaptions = {{
-    QT_TRANSLATE_NOOP3("frmMain", "Bytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "result label"),
-    QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "result label"),
-}};
 
-// What assistive technology calls each result box, in unit order.
-constexpr std::array<const char*, kStorageUnitCount> kResultNames = {
-    QT_TRANSLATE_NOOP("frmMain", "Result in bytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in kilobytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in megabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in gigabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in terabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in petabytes"),
-    QT_TRANSLATE_NOOP("frmMain", "Result in exabytes"),
+// A result box and its label.
+struct ResultRow {
+  const char* box_name;
+  const char* label_name;
+  int label_width;  // in twips
+  CaptionText caption;
+  const char* box_accessible_name;
 };
+
+// In unit order; row i sits 360 twips below row i - 1. Unit labels are
+// narrower for the two shortest captions.
+constexpr std::array<ResultRow, kStorageUnitCount> kResultRows = {{
+    {"txtByteResult", "lblBytes", 735,
+     QT_TRANSLATE_NOOP3("frmMain", "Bytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in bytes")},
+    {"txtKiloResult", "lblKilobytes", 735,
+     QT_TRANSLATE_NOOP3("frmMain", "Kilobytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in kilobytes")},
+    {"txtMegaResult", "lblMegabytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Megabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in megabytes")},
+    {"txtGigaResult", "lblGigabytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Gigabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in gigabytes")},
+    {"txtTeraResult", "lblTeraBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Terabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in terabytes")},
+    {"txtPetaResult", "lblPetaBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Petabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in petabytes")},
+    {"txtExaResult", "lblExaBytes", 975,
+     QT_TRANSLATE_NOOP3("frmMain", "Exabytes", "result label"),
+     QT_TRANSLATE_NOOP("frmMain", "Result in exabytes")},
+}};
 
 QString Translated(const CaptionText& text) {
   return frmMain::tr(text.source, text.comment);
@@ -135,10 +129,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name,
   return button;
 }
 
-QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
+// An item of `menu` whose every trigger runs `handler` of `window`.
+void AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                 frmMain* window, void (frmMain::*handler)()) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
-  return action;
+  QObject::connect(action, &QAction::triggered, window, handler);
 }
 
 // Return and keypad Enter under every combination of Shift, Ctrl, Alt and
@@ -234,9 +230,7 @@ void frmMain::BuildControls() {
       tr("Enter the number you wish to convert"));
   lblEntry->setBuddy(txtEntry);
 
-  auto* select_frame =
-      new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
-  frmSelect = select_frame;
+  frmSelect = new mensurex::ui::SelectFrame(tr("Entry Criteria"), client_);
   frmSelect->setObjectName(QStringLiteral("frmSelect"));
   frmSelect->setGeometry(TwipsRect(4320, 240, 1455, 2775));
   frmSelect->setToolTip(
@@ -257,20 +251,23 @@ void frmMain::BuildControls() {
   cmdPrintForm->setAccessibleName(tr("Print Form"));
   cmdClose->setAccessibleName(tr("Close"));
 
-  BuildUnitButtons(select_frame);
+  BuildUnitButtons();
   BuildResults(text_box_font);
   txtEntry->raise();
-  FollowLayoutDirection();
+  // Right to left, the controls are the mirror image of their left-to-right
+  // places; the text boxes stay left to right, as numbers read.
+  mensurex::ui::FollowLayoutDirection(client_, kClientSize.width());
+  mensurex::ui::FollowLayoutDirection(frmSelect, frmSelect->width());
 }
 
-void frmMain::BuildUnitButtons(mensurex::ui::SelectFrame* select_frame) {
+void frmMain::BuildUnitButtons() {
   // Inside the frame, positions count from the frame's own top-left corner,
   // its caption line included; the buttons are 360 twips apart.
   for (int index = 0; index < kStorageUnitCount; ++index) {
     const QString caption =
         Translated(kOptionCaptions[static_cast<std::size_t>(index)]);
     auto* option = new QRadioButton(caption, frmSelect);
-    select_frame->AdoptOption(option);
+    frmSelect->AdoptOption(option);
     option->setObjectName(QStringLiteral("optMeasure_%1").arg(index));
     option->setGeometry(TwipsRect(120, 240 + 360 * index, 1095, 255));
     option->setAccessibleName(caption);
@@ -301,44 +298,34 @@ void frmMain::BuildResults(const QFont& text_box_font) {
     box->setReadOnly(true);
     // Blue on white: the blue needs the light background to be read.
     mensurex::ui::UseFixedTextBoxColours(box, kResultBlue);
-    box->setAccessibleName(tr(kResultNames[row]));
+    box->setAccessibleName(tr(kResultRows[row].box_accessible_name));
     result_boxes_[row] = box;
 
     QLabel* label = MakeLabel(
-        client_, kResultRows[row].label_name, Translated(kResultCaptions[row]),
-        TwipsRect(3120, top + 120, kResultLabelWidths[row], 285));
+        client_, kResultRows[row].label_name,
+        Translated(kResultRows[row].caption),
+        TwipsRect(3120, top + 120, kResultRows[row].label_width, 285));
     label->setBuddy(box);
   }
 }
 
-void frmMain::FollowLayoutDirection() {
-  const Qt::LayoutDirection direction = layoutDirection();
-  if (direction == controls_placed_for_) return;
-  controls_placed_for_ = direction;
-  mensurex::ui::MirrorControls(client_, kClientSize.width(), direction);
-  mensurex::ui::MirrorControls(frmSelect, frmSelect->width(), direction);
-}
-
-void frmMain::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::LayoutDirectionChange && client_ != nullptr) {
-    FollowLayoutDirection();
-  }
-}
-
 void frmMain::BuildMenus() {
-  mnuFile = menuBar()->addMenu(tr("&File"));
+  QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFileAction"));
-  mnuCalculate = MakeAction(mnuFile, "mnuCalculate", tr("C&alculate"));
-  mnuPrintForm = MakeAction(mnuFile, "mnuPrintForm", tr("&Print Form"));
-  mnuExit = MakeAction(mnuFile, "mnuExit", tr("&Exit"));
+  AddMenuItem(mnuFile, "mnuCalculate", tr("C&alculate"), this,
+              &frmMain::mnuCalculate_Click);
+  AddMenuItem(mnuFile, "mnuPrintForm", tr("&Print Form"), this,
+              &frmMain::mnuPrintForm_Click);
+  AddMenuItem(mnuFile, "mnuExit", tr("&Exit"), this, &frmMain::mnuExit_Click);
 
-  mnuHelp = menuBar()->addMenu(tr("&Help"));
+  QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelpAction"));
-  mnuInstructions = MakeAction(mnuHelp, "mnuInstructions", tr("&Instructions"));
-  mnuAbout = MakeAction(mnuHelp, "mnuAbout", tr("A&bout"));
+  AddMenuItem(mnuHelp, "mnuInstructions", tr("&Instructions"), this,
+              &frmMain::mnuInstructions_Click);
+  AddMenuItem(mnuHelp, "mnuAbout", tr("A&bout"), this,
+              &frmMain::mnuAbout_Click);
 
   // Drop-down menus are windows of their own and do not inherit the font.
   mnuFile->setFont(font());
@@ -346,17 +333,13 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::SetTabOrder() {
-  QWidget* previous = txtEntry;
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(cmdClear);
-  chain(cmdCalculate);
-  chain(cmdPrintForm);
-  chain(cmdClose);
-  for (QRadioButton* option : optMeasure) chain(option);
-  for (QLineEdit* box : result_boxes_) chain(box);
+  std::vector<QWidget*> order = {txtEntry, cmdClear, cmdCalculate, cmdPrintForm,
+                                 cmdClose};
+  order.insert(order.end(), optMeasure.begin(), optMeasure.end());
+  order.insert(order.end(), result_boxes_.begin(), result_boxes_.end());
+  for (std::size_t next = 1; next < order.size(); ++next) {
+    QWidget::setTabOrder(order[next - 1], order[next]);
+  }
 }
 
 void frmMain::ConnectCommands() {
@@ -366,14 +349,6 @@ void frmMain::ConnectCommands() {
   connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
   connect(cmdPrintForm, &QPushButton::clicked, this,
           &frmMain::cmdPrintForm_Click);
-  connect(mnuCalculate, &QAction::triggered, this,
-          &frmMain::mnuCalculate_Click);
-  connect(mnuPrintForm, &QAction::triggered, this,
-          &frmMain::mnuPrintForm_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-  connect(mnuInstructions, &QAction::triggered, this,
-          &frmMain::mnuInstructions_Click);
-  connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
   // Enter in the entry box or on a unit button calculates; the entry's own
   // handling of the key goes on as usual.

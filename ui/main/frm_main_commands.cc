@@ -15,7 +15,6 @@
 #include "locale/locale_separators.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
-#include "ui/shared/application_identity.h"
 #include "ui/shared/message_box.h"
 
 namespace {
@@ -34,14 +33,13 @@ const char* const kPasteRefusedMessage = QT_TRANSLATE_NOOP(
     "frmMain",
     "The text was not pasted: the entry holds at most 32767 characters.");
 
-}  // namespace
-
-QString frmMain::InstructionsText() {
-  // Six texts joined with nothing between them; the second to the sixth each
-  // begin with their own blank. One text for translators, who may need to
-  // reorder the sentences. Its example numbers are written in the digits
-  // that the results are written in.
-  return mensurex::InUserDigits(tr(
+// The instructions message, exactly as Help > Instructions shows it: six
+// texts joined with nothing between them; the second to the sixth each
+// begin with their own blank. One text for translators, who may need to
+// reorder the sentences. Its example numbers are written in the digits that
+// the results are written in.
+QString InstructionsText() {
+  return mensurex::InUserDigits(frmMain::tr(
       "To use the Mensurex, simply add a numberical value in the ENTER NUMBER "
       "TO CONVERT box."
       " Select the appropriate criteria you wish to convert, byte, kilobyte, "
@@ -53,6 +51,8 @@ QString frmMain::InstructionsText() {
       "MEGABYTES in the CRITERIA section,"
       " then click CALCULATE.  View the results in the RESULTS section."));
 }
+
+}  // namespace
 
 void frmMain::Form_Load() {
   optMeasure[static_cast<std::size_t>(
@@ -123,7 +123,7 @@ void frmMain::RefuseEntry(const QString& prompt) {
   QMessageBox* box = mensurex::ui::OpenMessage(this, prompt);
   connect(box, &QDialog::finished, this, [this] {
     txtEntry->setFocus(Qt::OtherFocusReason);
-    txtEntry->setSelection(0, static_cast<int>(txtEntry->text().size()));
+    txtEntry->selectAll();
   });
 }
 
@@ -153,7 +153,7 @@ void frmMain::mnuInstructions_Click() {
 
 void frmMain::mnuAbout_Click() {
   // Built afresh for every opening; gone when closed.
-  auto* about = new frmAbout(mensurex::ui::ApplicationTitle(), this);
+  auto* about = new frmAbout(this);
   about->setAttribute(Qt::WA_DeleteOnClose);
   about->open();
 }

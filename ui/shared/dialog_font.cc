@@ -38,10 +38,9 @@ QStringList CjkFamilies() {
 void WarnIfNoFaceInstalled(const QStringList& families) {
   static const bool kChecked = [&families] {
     const QStringList installed = QFontDatabase::families();
-    const bool found = std::any_of(
-        families.begin(), families.end(), [&installed](const QString& name) {
-          return installed.contains(name, Qt::CaseInsensitive);
-        });
+    const bool found = std::ranges::any_of(families, [&](const QString& name) {
+      return installed.contains(name, Qt::CaseInsensitive);
+    });
     if (!found) {
       qCWarning(lcUi) << "none of the fonts" << families
                       << "is installed; captions may not fit their controls";

@@ -11,6 +11,62 @@ namespace mensurex::ui {
 
 namespace {
 
+// The horizontal alignment of a caption that starts at the reading edge: the
+// left edge, or in a right-to-left window the right one, whatever the
+// direction of the caption's own text. A label aligns by its text's own
+// direction unless told that the alignment is absolute: an English caption
+// would stay on the left.
+Qt::Alignment ReadingEdgeAlignment(Qt::LayoutDirection direction) {
+  return direction == Qt::RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute
+                                      : Qt::Alignment(Qt::AlignLeft);
+}
+
+void MirrorControls(QWidget* container, int design_width,
+                    Qt::LayoutDirection direction) {
+  for (QWidget* control :
+       container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (control->isWindow()) continue;
+    QRect geometry = control->geometry();
+    geometry.moveLeft(design_width - geometry.x() - geometry.width());
+    control->setGeometry(geometry);
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label == nullptr || (label->alignment() & Qt::AlignHCenter) != 0) {
+      continue;
+    }
+    label->setAlignment((label->alignment() & Qt::AlignVertical_Mask) |
+                        ReadingEdgeAlignment(direction));
+  }
+}
+
+// Mirrors its container's controls whenever the container's direction
+// changes from the one they are placed for.
+class MirrorsWithDirection : public QObject {
+ public:
+  MirrorsWithDirection(QWidget* container, int design_width)
+      : QObject(container), design_width_(design_width) {
+    container->installEventFilter(this);
+    Follow(container);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::LayoutDirectionChange) {
+      Follow(static_cast<QWidget*>(watched));
+    }
+    return false;
+  }
+
+ private:
+  void Follow(QWidget* container) {
+    const Qt::LayoutDirection direction = container->layoutDirection();
+    if (direction == placed_for_) return;
+    placed_for_ = direction;
+    MirrorControls(container, design_width_, direction);
+  }
+
+  const int design_width_;
+  Qt::LayoutDirection placed_for_ = Qt::LeftToRight;
+};
+
 // Gives each menu that its control builds the control's window's direction
 // and font. A menu is polished before it is laid out and placed, so it opens
 // from the window's reading edge with room for every label and shortcut.
@@ -32,28 +88,8 @@ class MenusFollowWindow : public QObject {
 
 }  // namespace
 
-Qt::Alignment ReadingEdgeAlignment(Qt::LayoutDirection direction) {
-  // A label aligns by its text's own direction unless told that the
-  // alignment is absolute: an English caption would stay on the left.
-  return direction == Qt::RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute
-                                      : Qt::Alignment(Qt::AlignLeft);
-}
-
-void MirrorControls(QWidget* container, int design_width,
-                    Qt::LayoutDirection direction) {
-  for (QWidget* control :
-       container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (control->isWindow()) continue;
-    QRect geometry = control->geometry();
-    geometry.moveLeft(design_width - geometry.x() - geometry.width());
-    control->setGeometry(geometry);
-    auto* label = qobject_cast<QLabel*>(control);
-    if (label == nullptr || (label->alignment() & Qt::AlignHCenter) != 0) {
-      continue;
-    }
-    label->setAlignment((label->alignment() & Qt::AlignVertical_Mask) |
-                        ReadingEdgeAlignment(direction));
-  }
+void FollowLayoutDirection(QWidget* container, int design_width) {
+  new MirrorsWithDirection(container, design_width);
 }
 
 void KeepLeftToRight(QWidget* control) {

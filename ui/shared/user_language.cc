@@ -40,9 +40,17 @@ constexpr const char* kCatalogues[] = {"main", "about", "shared"};
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
 };
 
-QString& InstalledLanguage() {
-  static QString language;
-  return language;
+// Set once, by LoadUserLanguage.
+QString installed_language;
+
+// The direction the user's language is written in.
+Qt::LayoutDirection UserLayoutDirection() {
+  if (!installed_language.isEmpty()) {
+    return QLocale(installed_language).textDirection();
+  }
+  const QStringList preferred = QLocale().uiLanguages();
+  return preferred.isEmpty() ? QLocale().textDirection()
+                             : QLocale(preferred.first()).textDirection();
 }
 
 }  // namespace
@@ -103,19 +111,12 @@ QString LoadUserLanguage() {
     qCWarning(lcStart) << "no" << language << "translation of" << missing
                        << "- their texts show English";
   }
-  InstalledLanguage() = language;
+  installed_language = language;
   // Set after Qt's translation, which would otherwise decide it.
   QGuiApplication::setLayoutDirection(UserLayoutDirection());
   return language;
 }
 
-QString UserLanguage() { return InstalledLanguage(); }
-
-Qt::LayoutDirection UserLayoutDirection() {
-  if (!UserLanguage().isEmpty()) return QLocale(UserLanguage()).textDirection();
-  const QStringList preferred = QLocale().uiLanguages();
-  return preferred.isEmpty() ? QLocale().textDirection()
-                             : QLocale(preferred.first()).textDirection();
-}
+QString UserLanguage() { return installed_language; }
 
 }  // namespace mensurex::ui

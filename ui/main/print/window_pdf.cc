@@ -38,22 +38,20 @@ WindowImage DrawWindowForPrint(const QWidget& window, const Paper& paper) {
   if (placement.target_mm.isEmpty()) return drawn;
 
   const qreal scale = placement.target_mm.width() * kPxPerMm / window.width();
+  // Enlarged as on a high-resolution screen, so that text and frames are
+  // drawn sharp rather than magnified; or shrunk as it is drawn, so that a
+  // window far larger than the page never exists at full size in memory.
+  const bool enlarged = scale >= 1;
+  drawn.image = QImage(enlarged ? window.size() * scale : PixelsFor(placement),
+                       QImage::Format_RGB32);
+  if (drawn.image.isNull()) return drawn;
+  drawn.image.fill(Qt::white);
   // QWidget::render is not const, but it only paints the widget tree.
   auto& widget = const_cast<QWidget&>(window);
-  if (scale >= 1) {
-    // Enlarged as on a high-resolution screen, so that text and frames are
-    // drawn sharp rather than magnified.
-    drawn.image = QImage(window.size() * scale, QImage::Format_RGB32);
-    if (drawn.image.isNull()) return drawn;
+  if (enlarged) {
     drawn.image.setDevicePixelRatio(scale);
-    drawn.image.fill(Qt::white);
     widget.render(&drawn.image);
   } else {
-    // Shrunk as it is drawn: a window far larger than the page never
-    // exists at full size in memory.
-    drawn.image = QImage(PixelsFor(placement), QImage::Format_RGB32);
-    if (drawn.image.isNull()) return drawn;
-    drawn.image.fill(Qt::white);
     QPainter painter(&drawn.image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.scale(qreal(drawn.image.width()) / window.width(),

@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "amounts/utf8.h"
 #include "identity/names.h"
 #include "ui/main/print/print_protocol.h"
 #include "window_pdf.h"
@@ -41,14 +40,12 @@ QString MarkedJobName(const QString& title) {
     marked += kDigits[mark & 3];
   }
   // A job's name holds at most 255 bytes: the title keeps the whole
-  // characters that fit.
+  // characters that fit, a cut never landing on a continuation byte.
   const std::string name = title.toStdString();
-  const std::size_t room = 255 - marked.size();
-  std::size_t kept = 0;
-  while (kept < name.size()) {
-    const Utf8Char next = FrontUtf8Char(std::string_view(name).substr(kept));
-    if (next.length == 0 || kept + next.length > room) break;
-    kept += next.length;
+  std::size_t kept = std::min(name.size(), 255 - marked.size());
+  while (kept > 0 && kept < name.size() &&
+         (static_cast<unsigned char>(name[kept]) & 0xC0U) == 0x80U) {
+    --kept;
   }
   return QString::fromStdString(name.substr(0, kept) + marked);
 }
@@ -117,11 +114,10 @@ WindowPrintJob::~WindowPrintJob() {
 }
 
 void WindowPrintJob::start(const QWidget& window) {
-  if (started_) {
+  if (drawn_ != nullptr) {
     qCWarning(lcPrint) << "a print job starts only once";
     return;
   }
-  started_ = true;
   // On the steady clock, which the helper reads too.
   const QDeadlineTimer deadline(kPrintDeadlineMs, Qt::PreciseTimer);
   const QDeadlineTimer end = deadline - kEndMarginMs;
@@ -172,11 +168,9 @@ void WindowPrintJob::ReadHelperLines() {
     } else if (word == protocol::kSent) {
       sent_ = true;
     }
-    for (int outcome = 0; outcome < int(protocol::kOutcomes.size());
-         ++outcome) {
-      if (word == protocol::kOutcomes[outcome]) {
-        outcome_ = {PrintOutcome(outcome), rest};
-      }
+    const auto* const outcome = std::ranges::find(protocol::kOutcomes, word);
+    if (outcome != protocol::kOutcomes.end()) {
+      outcome_ = {PrintOutcome(outcome - protocol::kOutcomes.begin()), rest};
     }
   }
 }
@@ -215,20 +209,14 @@ void WindowPrintJob::Finish(PrintOutcome outcome, const QString& reason) {
   end_timer_.stop();
   deadline_timer_.stop();
   helper_->kill();
-  switch (outcome) {
-    case PrintOutcome::kPrinted:
-      if (!reason.isEmpty())
-        qCInfo(lcPrint, "printed: %s", qUtf8Printable(reason));
-      break;
-    case PrintOutcome::kFailed:
-      error_string_ = reason;
-      qCWarning(lcPrint, "printing failed: %s", qUtf8Printable(reason));
-      break;
-    case PrintOutcome::kMayHavePrinted:
-      error_string_ = reason;
-      qCWarning(lcPrint, "the page may have printed: %s",
-                qUtf8Printable(reason));
-      break;
+  if (outcome != PrintOutcome::kPrinted) {
+    error_string_ = reason;
+    qCWarning(lcPrint, "%s: %s",
+              outcome == PrintOutcome::kFailed ? "printing failed"
+                                               : "the page may have printed",
+              qUtf8Printable(reason));
+  } else if (!reason.isEmpty()) {
+    qCInfo(lcPrint, "printed: %s", qUtf8Printable(reason));
   }
   emit finished(outcome);
 }

@@ -7,11 +7,6 @@
 #include <QString>
 
 class QLabel;
-class QPushButton;
-
-namespace mensurex::ui {
-class LineShape;
-}  // namespace mensurex::ui
 
 // A fixed-size modal dialog, built complete with its texts in the
 // constructor (the load step runs before it can become visible). OK, Enter,
@@ -36,9 +31,6 @@ class frmAbout : public QDialog {
 
  private:
   void BuildControls();
-  // Right to left, the controls are the mirror image of their left-to-right
-  // places.
-  void FollowLayoutDirection();
   // Black title, description and disclaimer where black reads on the
   // desktop's dialog background.
   void SetTextColours();
@@ -46,14 +38,8 @@ class frmAbout : public QDialog {
   void cmdOK_Click();
 
   const QString application_title_;
-  Qt::LayoutDirection controls_placed_for_ = Qt::LeftToRight;
-  QLabel* picIcon = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QLabel* Label1 = nullptr;
-  mensurex::ui::LineShape* Line1[2] = {nullptr, nullptr};
   QLabel* lblDescription = nullptr;
   QLabel* lblTitle = nullptr;
-  QLabel* lblVersion = nullptr;
   QLabel* lblDisclaimer = nullptr;
 };
 

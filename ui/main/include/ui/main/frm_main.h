@@ -13,12 +13,8 @@
 #include "amounts/storage_unit.h"
 #include "ui/main/print/print_outcome.h"
 
-class QAction;
 class QFont;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -70,9 +66,6 @@ class frmMain : public QMainWindow {
   // A close asked for while the window prints waits for the outcome: the
   // failure message, if any, is shown first, then the window closes.
   void closeEvent(QCloseEvent* event) override;
-  // Right to left, the controls are the mirror image of their left-to-right
-  // places; the text boxes stay left to right, as numbers read.
-  void changeEvent(QEvent* event) override;
   // Tab stops at the selected unit button only, as one stop for the group;
   // the arrow keys move between the units.
   bool focusNextPrevChild(bool next) override;
@@ -94,19 +87,15 @@ class frmMain : public QMainWindow {
   void cmdPrintForm_Click();
   void mnuPrintForm_Click();
 
-  // The instructions message, exactly as Help > Instructions shows it.
-  static QString InstructionsText();
-
   void BuildControls();
   // The parts of BuildControls: the unit buttons in their frame, and the
   // results with their labels.
-  void BuildUnitButtons(mensurex::ui::SelectFrame* select_frame);
+  void BuildUnitButtons();
   void BuildResults(const QFont& text_box_font);
   void BuildMenus();
   void SetTabOrder();
   void ConnectCommands();
   bool IsTabStop(const QWidget* widget) const;
-  void FollowLayoutDirection();
 
   // The load step: selects Kilobytes.
   void Form_Load();
@@ -140,10 +129,9 @@ class frmMain : public QMainWindow {
   int cursor_before_busy_ = 0;
   int anchor_before_busy_ = 0;
 
-  Qt::LayoutDirection controls_placed_for_ = Qt::LeftToRight;
   QWidget* client_ = nullptr;
   mensurex::ui::EntryBox* txtEntry = nullptr;
-  QGroupBox* frmSelect = nullptr;
+  mensurex::ui::SelectFrame* frmSelect = nullptr;
   QPushButton* cmdClear = nullptr;
   QPushButton* cmdCalculate = nullptr;
   QPushButton* cmdPrintForm = nullptr;
@@ -152,14 +140,6 @@ class frmMain : public QMainWindow {
   std::array<QRadioButton*, mensurex::kStorageUnitCount> optMeasure{};
   // Result boxes in unit order: txtByteResult .. txtExaResult.
   std::array<QLineEdit*, mensurex::kStorageUnitCount> result_boxes_{};
-
-  QMenu* mnuFile = nullptr;
-  QAction* mnuCalculate = nullptr;
-  QAction* mnuPrintForm = nullptr;
-  QAction* mnuExit = nullptr;
-  QMenu* mnuHelp = nullptr;
-  QAction* mnuInstructions = nullptr;
-  QAction* mnuAbout = nullptr;
 };
 
 #endif  // MENSUREX_UI_MAIN_FRM_MAIN_H_

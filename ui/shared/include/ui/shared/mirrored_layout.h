@@ -3,25 +3,19 @@
 #ifndef MENSUREX_UI_SHARED_MIRRORED_LAYOUT_H_
 #define MENSUREX_UI_SHARED_MIRRORED_LAYOUT_H_
 
-#include <Qt>
-
 class QWidget;
 
 namespace mensurex::ui {
 
-// The horizontal alignment of a caption that starts at the reading edge: the
-// left edge, or in a right-to-left window the right one, whatever the
-// direction of the caption's own text.
-Qt::Alignment ReadingEdgeAlignment(Qt::LayoutDirection direction);
-
-// Moves every control of `container`, laid out for `design_width` pixels,
-// to its mirror image: x becomes design_width - x - w. The design width, not
-// the current one, so that enlarging a window moves nothing. Labels aligned
-// to one side take the reading edge of `direction` (the direction being
-// mirrored to); centred ones keep their alignment. Mirroring twice restores
-// the layout.
-void MirrorControls(QWidget* container, int design_width,
-                    Qt::LayoutDirection direction);
+// Keeps every control of `container`, laid out left to right for
+// `design_width` pixels, placed for the container's layout direction: right
+// to left, x becomes design_width - x - w; the design width, not the current
+// one, so that enlarging a window moves nothing. Mirrors at once if the
+// container is right to left, and again at each change of direction, which
+// restores the layout. Labels aligned to one side take the reading edge of
+// the direction; centred ones keep their alignment. Call it once the
+// controls are placed.
+void FollowLayoutDirection(QWidget* container, int design_width);
 
 // Keeps `control` left to right in a window of either direction, as the
 // numbers in a text box read. The menus that Qt builds for it (a text box's

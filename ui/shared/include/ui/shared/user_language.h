@@ -14,17 +14,13 @@ namespace mensurex::ui {
 // never mixes two languages. Where both translate a text of Qt's, the
 // program's translation wins.
 // Under an English or C locale nothing is installed and every text is the
-// program's own English. Sets the application's layout direction to
-// UserLayoutDirection(). Call once the QApplication exists and before any
+// program's own English. Sets the application's layout direction to that of
+// the language installed, else of the user's first preferred language, so
+// that an Arabic, Hebrew or Persian desktop gets mirrored windows even where
+// they show English. Call once the QApplication exists and before any
 // window is built. Returns the language installed ("de", "pt_BR"), or an
 // empty text for none.
 QString LoadUserLanguage();
-
-// The direction the user's language is written in: that of the language
-// whose translation LoadUserLanguage installed, else that of the user's
-// first preferred language, so that an Arabic, Hebrew or Persian desktop
-// gets mirrored windows even where they show English.
-Qt::LayoutDirection UserLayoutDirection();
 
 // The language that LoadUserLanguage installed, or an empty text before it
 // ran or when it installed none.

@@ -27,8 +27,6 @@ class WindowPrintJob : public QObject {
   // Safe at any time. A print still running is abandoned: no outcome comes,
   // and the helper cancels a job it made, by the deadline.
   ~WindowPrintJob() override;
-  WindowPrintJob(const WindowPrintJob&) = delete;
-  WindowPrintJob& operator=(const WindowPrintJob&) = delete;
 
   // The print helper installed with the program (in libexec, found from the
   // program's own folder), unless set otherwise before start().
@@ -67,7 +65,7 @@ class WindowPrintJob : public QObject {
   QProcess* helper_;  // a child of this object, until abandoned
   QTimer end_timer_;
   QTimer deadline_timer_;
-  // The window as it looked at start(), for the page.
+  // The window as it looked at start(), for the page; set once started.
   std::unique_ptr<WindowImage> drawn_;
   // The last step the helper reported, and what it said of the outcome.
   QString step_;
@@ -76,7 +74,6 @@ class WindowPrintJob : public QObject {
   bool page_given_ = false;
   bool sent_ = false;
   bool cut_off_ = false;
-  bool started_ = false;
   bool finished_ = false;
 };
 
