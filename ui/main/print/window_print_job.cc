@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "amounts/utf8.h"
 #include "identity/names.h"
 #include "ui/main/print/print_protocol.h"
 #include "window_pdf.h"
@@ -40,12 +41,14 @@ QString MarkedJobName(const QString& title) {
     marked += kDigits[mark & 3];
   }
   // A job's name holds at most 255 bytes: the title keeps the whole
-  // characters that fit, a cut never landing on a continuation byte.
+  // characters that fit.
   const std::string name = title.toStdString();
-  std::size_t kept = std::min(name.size(), 255 - marked.size());
-  while (kept > 0 && kept < name.size() &&
-         (static_cast<unsigned char>(name[kept]) & 0xC0U) == 0x80U) {
-    --kept;
+  const std::size_t room = 255 - marked.size();
+  std::size_t kept = 0;
+  while (kept < name.size()) {
+    const Utf8Char next = FrontUtf8Char(std::string_view(name).substr(kept));
+    if (next.length == 0 || kept + next.length > room) break;
+    kept += next.length;
   }
   return QString::fromStdString(name.substr(0, kept) + marked);
 }
