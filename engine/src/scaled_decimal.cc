@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -92,12 +93,10 @@ void RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
     value = value * 10 + static_cast<std::uint64_t>(*p - '0');
     ++count;
   }
-  // p is at the "e", followed by the exponent's sign and digits.
-  const bool negative = p + 1 < end && p[1] == '-';
+  // p is at the "e", followed by the exponent's sign and digits; from_chars
+  // reads a "-" but no "+".
   int decimal_exponent = 0;
-  for (p += 2; p < end; ++p)
-    decimal_exponent = decimal_exponent * 10 + (*p - '0');
-  if (negative) decimal_exponent = -decimal_exponent;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), end, decimal_exponent);
   *digits = value;
   *exponent = decimal_exponent - (count - 1);
 }
