@@ -377,8 +377,7 @@ bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
     integer = integer.substr(0, at);
   }
   const auto digits = [](std::string_view part) {
-    return std::all_of(part.begin(), part.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(part.begin(), part.end(), IsAsciiDigit);
   };
   if (integer.size() + fraction.size() == 0 || !digits(integer) ||
       !digits(fraction)) {
