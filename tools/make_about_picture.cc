@@ -10,7 +10,6 @@
 
 #include <gif_lib.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -39,11 +38,7 @@ enum Colour : std::uint8_t {
   kUsedColours
 };
 
-struct Rgb {
-  std::uint8_t r, g, b;
-};
-
-using Palette = std::array<Rgb, 256>;
+using Palette = std::array<GifColorType, 256>;
 constexpr std::size_t kPixels = std::size_t{kSize} * kSize;
 using Frame = std::array<std::uint8_t, kPixels>;
 
@@ -163,12 +158,8 @@ bool WriteGif(const char* path, const Palette& palette,
   // The graphic control and the looping block need GIF89a.
   EGifSetGifVersion(gif, true);
 
-  std::array<GifColorType, 256> colours{};
-  std::transform(palette.begin(), palette.end(), colours.begin(),
-                 [](const Rgb& c) {
-                   return GifColorType{c.r, c.g, c.b};
-                 });
-  ColorMapObject* colour_map = GifMakeMapObject(256, colours.data());
+  ColorMapObject* colour_map =
+      GifMakeMapObject(static_cast<int>(palette.size()), palette.data());
   bool ok = colour_map != nullptr &&
             EGifPutScreenDesc(gif, kSize, kSize, 8, kTransparent, colour_map) ==
                 GIF_OK;
