@@ -100,6 +100,37 @@ char32_t FoldArabicLetter(char32_t c) {
   }
 }
 
+// A unit name as the languages' names are compared: width and case folded
+// (FoldWidth, FoldCase), without the marks that join a word's parts or that
+// many leave out (hyphens, the Hebrew maqaf and geresh, apostrophes, middle
+// dots, ZWNJ and ZWJ, the Arabic tatweel), and with the Arabic letters that
+// Arabic and Persian keyboards type differently read alike (yeh, kaf, alef
+// with hamza or madda). UTF-8 in, UTF-8 out.
+std::string FoldUnitName(std::string_view name) {
+  std::string folded;
+  folded.reserve(name.size());
+  while (!name.empty()) {
+    const Utf8Char c = FrontUtf8Char(name);
+    if (c.length == 0) {
+      folded.push_back(name.front());
+      name.remove_prefix(1);
+      continue;
+    }
+    name.remove_prefix(c.length);
+    if (IsNameJoiner(c.code)) continue;
+    folded += Utf8Text(FoldArabicLetter(FoldCase(FoldWidth(c.code))));
+  }
+  return folded;
+}
+
+// Whether a character, its width folded, may be part of a unit's name: a
+// letter or a combining mark of any script (Unicode's categories L and M).
+bool IsUnitLetter(char32_t c) {
+  c = FoldWidth(c);
+  if (c < 0x80) return IsAsciiLetter(c);
+  return IsLetterOrMark(c);
+}
+
 // The unit of a symbol or prefix in any letter case, its full-width
 // letters read as ASCII (B, K, KB, Ki, KiB .. EiB), or of a prefix before
 // "byte" or "bytes" as German writes the symbols (KByte, GBytes); nullopt
@@ -252,23 +283,6 @@ std::optional<NamedUnit> TwoWordUnit(std::string_view name, bool si) {
 
 }  // namespace
 
-std::string FoldUnitName(std::string_view name) {
-  std::string folded;
-  folded.reserve(name.size());
-  while (!name.empty()) {
-    const Utf8Char c = FrontUtf8Char(name);
-    if (c.length == 0) {
-      folded.push_back(name.front());
-      name.remove_prefix(1);
-      continue;
-    }
-    name.remove_prefix(c.length);
-    if (IsNameJoiner(c.code)) continue;
-    folded += Utf8Text(FoldArabicLetter(FoldCase(FoldWidth(c.code))));
-  }
-  return folded;
-}
-
 bool EqualFolded(std::string_view a, std::string_view b) {
   while (!a.empty() && !b.empty()) {
     // Two ASCII characters, by far the most compared, fold within ASCII.
@@ -315,12 +329,6 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
 Ratio RatioBetween(Unit from, Unit to) {
   return UnitSize(UnitIndex(from.storage), from.decimal) /
          UnitSize(UnitIndex(to.storage), to.decimal);
-}
-
-bool IsUnitLetter(char32_t c) {
-  c = FoldWidth(c);
-  if (c < 0x80) return IsAsciiLetter(c);
-  return IsLetterOrMark(c);
 }
 
 bool IsSpacedWordLetter(char32_t c) {
