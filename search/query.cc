@@ -42,13 +42,10 @@ std::string Shorten(std::string_view text) {
   return std::string(text.substr(0, kept)) + "\u2026";
 }
 
-}  // namespace
-
-Answerer::Answerer(QueryLanguage language) : language_(std::move(language)) {}
-
-std::vector<StorageUnit> Answerer::AnswerOrder(const Decimal& value,
-                                               StorageUnit from) {
-  const int readable = UnitIndex(ReadableUnit(converter_, value, {from}, false,
+// The units of every answer but the one to a query with a target.
+std::vector<StorageUnit> AnswerOrder(ExactConverter& converter,
+                                     const Decimal& value, StorageUnit from) {
+  const int readable = UnitIndex(ReadableUnit(converter, value, {from}, false,
                                               std::nullopt, Rounding::kNearest)
                                      .storage);
   std::vector<StorageUnit> order;
@@ -62,6 +59,10 @@ std::vector<StorageUnit> Answerer::AnswerOrder(const Decimal& value,
   }
   return order;
 }
+
+}  // namespace
+
+Answerer::Answerer(QueryLanguage language) : language_(std::move(language)) {}
 
 std::optional<Answer> Answerer::Ask(std::string_view query) {
   if (query.size() > kMaxQueryBytes || !IsWellFormedUtf8(query)) {
@@ -109,7 +110,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   const NamedUnit naming = target.value_or(from);
   for (const StorageUnit unit :
        target ? std::vector<StorageUnit>{target->unit.storage}
-              : AnswerOrder(*value, from.unit.storage)) {
+              : AnswerOrder(converter_, *value, from.unit.storage)) {
     Conversion conversion;
     conversion.unit = unit;
     conversion.label = UnitLabel({unit}, naming.naming, naming.language);
