@@ -184,10 +184,16 @@ std::optional<NamedUnit> SymbolOrNameUnit(std::string_view name, bool si) {
 // Every language's words and their forms, folded (FoldUnitName), to the
 // unit they name; the first language to name a spelling keeps it. Forms
 // that SymbolOrNameUnit reads stay its own (the windows' "Kilobytes",
-// "KB"), so that they are decimal with SI in every spelling.
-const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
-  static const std::unordered_map<std::string, NamedUnit> names = [] {
-    std::unordered_map<std::string, NamedUnit> map;
+// "KB"), so that they are decimal with SI in every spelling. `longest` is
+// how many characters the longest of them has.
+struct LanguageNameTable {
+  std::unordered_map<std::string, NamedUnit> units;
+  std::size_t longest = 0;
+};
+const LanguageNameTable& LanguageNames() {
+  static const LanguageNameTable names = [] {
+    LanguageNameTable table;
+    auto& map = table.units;
     const auto split = [](std::string_view list) {
       std::vector<std::string_view> parts;
       while (!list.empty()) {
@@ -217,23 +223,14 @@ const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
         }
       }
     }
-    return map;
+    // A loop, not a view: clang 14, which builds the fuzz targets, cannot
+    // take libstdc++ 12's views over a map.
+    for (const auto& [name, unit] : map) {
+      table.longest = std::max(table.longest, CharCount(name));
+    }
+    return table;
   }();
   return names;
-}
-
-// How many characters the longest name of LanguageNames has.
-std::size_t LongestLanguageName() {
-  // A loop, not a view: clang 14, which builds the fuzz targets, cannot
-  // take libstdc++ 12's views over a map.
-  static const std::size_t longest = [] {
-    std::size_t chars = 0;
-    for (const auto& [name, unit] : LanguageNames()) {
-      chars = std::max(chars, CharCount(name));
-    }
-    return chars;
-  }();
-  return longest;
 }
 
 // Where the unit letters at the end of a text start, with the marks that
@@ -310,7 +307,7 @@ std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
   if (auto unit = SymbolOrNameUnit(name, si)) return unit;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
   if (auto words = TwoWordUnit(name, si)) return words;
-  const auto& names = LanguageNames();
+  const auto& names = LanguageNames().units;
   const auto found = names.find(FoldUnitName(name));
   if (found == names.end()) return std::nullopt;
   return found->second;
@@ -359,7 +356,7 @@ std::pair<std::string_view, std::string_view> SplitLastUnitName(
   if (letters.empty() || UnitFromName(letters, false)) return whole;
   // The starts of the letters' ends no longer than the longest name with a
   // few joining marks, the longest first.
-  const std::size_t kLongestName = LongestLanguageName() + 8;
+  const std::size_t kLongestName = LanguageNames().longest + 8;
   std::vector<std::size_t> starts;
   for (std::size_t end = letters.size();
        end > 0 && starts.size() <= kLongestName;) {
