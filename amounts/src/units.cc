@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
