@@ -27,19 +27,15 @@ std::optional<std::string_view> WithoutWord(std::string_view text,
   return TrimBlanks(head);
 }
 
+// The text, or where it has more than kShownChars characters, its first
+// kShownChars - 1 and an ellipsis.
 std::string Shorten(std::string_view text) {
+  if (CharCount(text) <= kShownChars) return std::string(text);
   std::string_view rest = text;
-  std::size_t kept = 0;
-  for (std::size_t chars = 0; chars + 1 < kShownChars && !rest.empty();
-       ++chars) {
-    const std::size_t length = FrontUtf8Char(rest).length;
-    kept += length;
-    rest.remove_prefix(length);
+  for (std::size_t chars = 1; chars < kShownChars; ++chars) {
+    rest.remove_prefix(FrontUtf8Char(rest).length);
   }
-  if (rest.empty() || FrontUtf8Char(rest).length == rest.size()) {
-    return std::string(text);
-  }
-  return std::string(text.substr(0, kept)) + "\u2026";
+  return std::string(text.substr(0, text.size() - rest.size())) + "\u2026";
 }
 
 // The units of every answer but the one to a query with a target.
