@@ -98,15 +98,12 @@ Frame DrawDiskette(int shutter_shift) {
   canvas.Fill(kLeft, kTop, kRight, kBottom, kOutline);
   canvas.Fill(kLeft + 1, kTop + 1, kRight - 1, kBottom - 1, kBody);
   for (int i = 0; i < kCut; ++i) {
-    for (int x = kRight - kCut + 1 + i; x <= kRight; ++x) {
-      canvas.Set(x, kTop + i, kTransparent);
-    }
+    canvas.Fill(kRight - kCut + 1 + i, kTop + i, kRight, kTop + i,
+                kTransparent);
     canvas.Set(kRight - kCut + i, kTop + i, kOutline);
   }
   canvas.Set(kRight, kTop + kCut, kOutline);
-  for (int y = kTop + kCut + 1; y <= kBottom - 1; ++y) {
-    canvas.Set(kRight - 1, y, kBodyDark);
-  }
+  canvas.Fill(kRight - 1, kTop + kCut + 1, kRight - 1, kBottom - 1, kBodyDark);
   canvas.Fill(kLeft + 2, kBottom - 1, kRight - 1, kBottom - 1, kBodyDark);
   canvas.Fill(kLeft + 1, kTop + 1, kLeft + 1, kBottom - 2, kBodyLight);
   canvas.Fill(kLeft + 1, kTop + 1, kRight - kCut - 1, kTop + 1, kBodyLight);
