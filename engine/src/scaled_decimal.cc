@@ -120,11 +120,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromParts(bool negative,
 }
 
 std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && text.front() == '-') {
-    negative = true;
-    text.remove_prefix(1);
-  }
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
   std::string_view integer_digits = text;
   std::string_view fraction_digits;
   if (const auto point = text.find('.'); point != std::string_view::npos) {
@@ -140,9 +137,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
     return std::nullopt;
   }
   // Zeros at the end of the fraction do not change the value.
-  while (!fraction_digits.empty() && fraction_digits.back() == '0') {
-    fraction_digits.remove_suffix(1);
-  }
+  fraction_digits =
+      fraction_digits.substr(0, fraction_digits.find_last_not_of('0') + 1);
   if (fraction_digits.size() > static_cast<std::size_t>(kMaxScale)) {
     return std::nullopt;
   }
