@@ -42,6 +42,13 @@ QString IdOf(StorageUnit unit, const QString& query) {
   return QString::number(UnitIndex(unit)) + QLatin1Char(':') + query;
 }
 
+// The query an identifier holds, after its unit's index and a colon.
+std::optional<QString> QueryIn(const QString& id) {
+  const qsizetype colon = id.indexOf(QLatin1Char(':'));
+  if (colon < 1) return std::nullopt;
+  return id.mid(colon + 1);
+}
+
 // Left-to-right isolates (U+2066 .. U+2069), which keep a number or a
 // ratio in order within a right-to-left text.
 constexpr QChar kLeftToRightIsolate(0x2066);
@@ -105,24 +112,19 @@ WrittenNumbers::WrittenNumbers(const QLocale& locale)
       separators_(SeparatorsOf(locale)) {}
 
 QString WrittenNumbers::Written(const QString& number) const {
-  QString written;
+  // Full-width forms and every system's digits as ASCII first, so that a
+  // full-width separator is replaced as its ASCII form is.
+  QString ascii;
+  ascii.reserve(number.size());
   for (const char32_t c : number.toUcs4()) {
     const char32_t narrow = FoldWidth(c);
-    written += QString::fromUcs4(&narrow, 1);
+    const char32_t zero = DigitZeroOf(narrow);
+    const char32_t written = zero != 0 ? U'0' + (narrow - zero) : narrow;
+    ascii += QString::fromUcs4(&written, 1);
   }
   for (const std::string& alternative : separators_.decimal_alternatives) {
-    written.replace(QString::fromStdString(alternative),
-                    QString::fromStdString(separators_.decimal));
-  }
-  QString ascii;
-  ascii.reserve(written.size());
-  for (const char32_t c : written.toUcs4()) {
-    const char32_t zero = DigitZeroOf(c);
-    if (zero != 0) {
-      ascii += QLatin1Char(static_cast<char>('0' + (c - zero)));
-    } else {
-      ascii += QString::fromUcs4(&c, 1);
-    }
+    ascii.replace(QString::fromStdString(alternative),
+                  QString::fromStdString(separators_.decimal));
   }
   return mensurex::InLocaleDigits(ascii, locale_);
 }
@@ -167,17 +169,6 @@ QList<Result> Answers::ResultsFor(const QString& query) {
 }
 
 void Answers::Forget() { last_.reset(); }
-
-namespace {
-
-// The query an identifier holds, after its unit's index and a colon.
-std::optional<QString> QueryIn(const QString& id) {
-  const qsizetype colon = id.indexOf(QLatin1Char(':'));
-  if (colon < 1) return std::nullopt;
-  return id.mid(colon + 1);
-}
-
-}  // namespace
 
 std::optional<Result> Answers::ResultFor(const QString& id) {
   const std::optional<QString> query = QueryIn(id);

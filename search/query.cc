@@ -27,28 +27,21 @@ std::optional<std::string_view> WithoutWord(std::string_view text,
   return TrimBlanks(head);
 }
 
+// The text, or where it has more than kShownChars characters, its first
+// kShownChars - 1 and an ellipsis.
 std::string Shorten(std::string_view text) {
+  if (CharCount(text) <= kShownChars) return std::string(text);
   std::string_view rest = text;
-  std::size_t kept = 0;
-  for (std::size_t chars = 0; chars + 1 < kShownChars && !rest.empty();
-       ++chars) {
-    const std::size_t length = FrontUtf8Char(rest).length;
-    kept += length;
-    rest.remove_prefix(length);
+  for (std::size_t chars = 1; chars < kShownChars; ++chars) {
+    rest.remove_prefix(FrontUtf8Char(rest).length);
   }
-  if (rest.empty() || FrontUtf8Char(rest).length == rest.size()) {
-    return std::string(text);
-  }
-  return std::string(text.substr(0, kept)) + "\u2026";
+  return std::string(text.substr(0, text.size() - rest.size())) + "\u2026";
 }
 
-}  // namespace
-
-Answerer::Answerer(QueryLanguage language) : language_(std::move(language)) {}
-
-std::vector<StorageUnit> Answerer::AnswerOrder(const Decimal& value,
-                                               StorageUnit from) {
-  const int readable = UnitIndex(ReadableUnit(converter_, value, {from}, false,
+// The units of every answer but the one to a query with a target.
+std::vector<StorageUnit> AnswerOrder(ExactConverter& converter,
+                                     const Decimal& value, StorageUnit from) {
+  const int readable = UnitIndex(ReadableUnit(converter, value, {from}, false,
                                               std::nullopt, Rounding::kNearest)
                                      .storage);
   std::vector<StorageUnit> order;
@@ -62,6 +55,10 @@ std::vector<StorageUnit> Answerer::AnswerOrder(const Decimal& value,
   }
   return order;
 }
+
+}  // namespace
+
+Answerer::Answerer(QueryLanguage language) : language_(std::move(language)) {}
 
 std::optional<Answer> Answerer::Ask(std::string_view query) {
   if (query.size() > kMaxQueryBytes || !IsWellFormedUtf8(query)) {
@@ -109,7 +106,7 @@ std::optional<Answer> Answerer::Ask(std::string_view query) {
   const NamedUnit naming = target.value_or(from);
   for (const StorageUnit unit :
        target ? std::vector<StorageUnit>{target->unit.storage}
-              : AnswerOrder(*value, from.unit.storage)) {
+              : AnswerOrder(converter_, *value, from.unit.storage)) {
     Conversion conversion;
     conversion.unit = unit;
     conversion.label = UnitLabel({unit}, naming.naming, naming.language);

@@ -10,7 +10,6 @@
 
 #include <gif_lib.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -39,11 +38,7 @@ enum Colour : std::uint8_t {
   kUsedColours
 };
 
-struct Rgb {
-  std::uint8_t r, g, b;
-};
-
-using Palette = std::array<Rgb, 256>;
+using Palette = std::array<GifColorType, 256>;
 constexpr std::size_t kPixels = std::size_t{kSize} * kSize;
 using Frame = std::array<std::uint8_t, kPixels>;
 
@@ -103,15 +98,12 @@ Frame DrawDiskette(int shutter_shift) {
   canvas.Fill(kLeft, kTop, kRight, kBottom, kOutline);
   canvas.Fill(kLeft + 1, kTop + 1, kRight - 1, kBottom - 1, kBody);
   for (int i = 0; i < kCut; ++i) {
-    for (int x = kRight - kCut + 1 + i; x <= kRight; ++x) {
-      canvas.Set(x, kTop + i, kTransparent);
-    }
+    canvas.Fill(kRight - kCut + 1 + i, kTop + i, kRight, kTop + i,
+                kTransparent);
     canvas.Set(kRight - kCut + i, kTop + i, kOutline);
   }
   canvas.Set(kRight, kTop + kCut, kOutline);
-  for (int y = kTop + kCut + 1; y <= kBottom - 1; ++y) {
-    canvas.Set(kRight - 1, y, kBodyDark);
-  }
+  canvas.Fill(kRight - 1, kTop + kCut + 1, kRight - 1, kBottom - 1, kBodyDark);
   canvas.Fill(kLeft + 2, kBottom - 1, kRight - 1, kBottom - 1, kBodyDark);
   canvas.Fill(kLeft + 1, kTop + 1, kLeft + 1, kBottom - 2, kBodyLight);
   canvas.Fill(kLeft + 1, kTop + 1, kRight - kCut - 1, kTop + 1, kBodyLight);
@@ -163,12 +155,8 @@ bool WriteGif(const char* path, const Palette& palette,
   // The graphic control and the looping block need GIF89a.
   EGifSetGifVersion(gif, true);
 
-  std::array<GifColorType, 256> colours{};
-  std::transform(palette.begin(), palette.end(), colours.begin(),
-                 [](const Rgb& c) {
-                   return GifColorType{c.r, c.g, c.b};
-                 });
-  ColorMapObject* colour_map = GifMakeMapObject(256, colours.data());
+  ColorMapObject* colour_map =
+      GifMakeMapObject(static_cast<int>(palette.size()), palette.data());
   bool ok = colour_map != nullptr &&
             EGifPutScreenDesc(gif, kSize, kSize, 8, kTransparent, colour_map) ==
                 GIF_OK;

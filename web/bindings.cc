@@ -8,6 +8,7 @@
 
 #include "amounts/entry.h"
 #include "amounts/storage_unit.h"
+#include "amounts/utf8.h"
 #include "engine/window_conversion.h"
 
 namespace {
@@ -31,19 +32,6 @@ mensurex::EntrySeparators SeparatorsOf(const val& locale) {
   return separators;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 // The text with its ASCII digits written in the digits that start at
 // `zero` (U+0660 Arabic-Indic, U+06F0 Persian), as the window writes its
 // results and the numbers in its other texts.
@@ -53,7 +41,7 @@ std::string InLocaleDigits(const std::string& text, unsigned zero) {
   written.reserve(text.size());
   for (const char unit : text) {
     if (unit >= '0' && unit <= '9') {
-      AppendUtf8(written, static_cast<char32_t>(zero + (unit - '0')));
+      written += mensurex::Utf8Text(static_cast<char32_t>(zero + (unit - '0')));
     } else {
       written += unit;
     }

@@ -318,26 +318,6 @@ double ToDouble(const ParsedNumber& number) {
   if (number.exponent > 400) return sign * kInfinity;
   if (number.exponent < -400) return sign * 0.0;
 
-  // Short numbers: the digits as a whole number and the power of ten are
-  // both exact doubles, so one multiplication or division rounds correctly.
-  if (number.digit_count <= 15) {
-    static constexpr std::array<double, 23> kExactPowers = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const std::int64_t power =
-        number.exponent - static_cast<std::int64_t>(number.digit_count);
-    if (power >= -22 && power <= 22) {
-      std::uint64_t whole = 0;
-      for (std::size_t i = 0; i < number.digit_count; ++i) {
-        whole = whole * 10 + static_cast<std::uint64_t>(number.digits[i] - '0');
-      }
-      const auto value = static_cast<double>(whole);  // below 10^15: exact
-      const double scale =
-          kExactPowers[static_cast<std::size_t>(power < 0 ? -power : power)];
-      return sign * (power < 0 ? value / scale : value * scale);
-    }
-  }
-
   // "d1d2...dn[1]e<exponent - n>" for the library's correctly rounded
   // reading. A final 1 stands for the dropped non-zero digits; it lies far
   // below the last digit that can decide the rounding.
@@ -377,8 +357,7 @@ bool ReadPlainNumber(std::string_view text, const EntrySeparators& separators,
     integer = integer.substr(0, at);
   }
   const auto digits = [](std::string_view part) {
-    return std::all_of(part.begin(), part.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(part.begin(), part.end(), IsAsciiDigit);
   };
   if (integer.size() + fraction.size() == 0 || !digits(integer) ||
       !digits(fraction)) {

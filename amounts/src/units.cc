@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -100,6 +99,37 @@ char32_t FoldArabicLetter(char32_t c) {
   }
 }
 
+// A unit name as the languages' names are compared: width and case folded
+// (FoldWidth, FoldCase), without the marks that join a word's parts or that
+// many leave out (hyphens, the Hebrew maqaf and geresh, apostrophes, middle
+// dots, ZWNJ and ZWJ, the Arabic tatweel), and with the Arabic letters that
+// Arabic and Persian keyboards type differently read alike (yeh, kaf, alef
+// with hamza or madda). UTF-8 in, UTF-8 out.
+std::string FoldUnitName(std::string_view name) {
+  std::string folded;
+  folded.reserve(name.size());
+  while (!name.empty()) {
+    const Utf8Char c = FrontUtf8Char(name);
+    if (c.length == 0) {
+      folded.push_back(name.front());
+      name.remove_prefix(1);
+      continue;
+    }
+    name.remove_prefix(c.length);
+    if (IsNameJoiner(c.code)) continue;
+    folded += Utf8Text(FoldArabicLetter(FoldCase(FoldWidth(c.code))));
+  }
+  return folded;
+}
+
+// Whether a character, its width folded, may be part of a unit's name: a
+// letter or a combining mark of any script (Unicode's categories L and M).
+bool IsUnitLetter(char32_t c) {
+  c = FoldWidth(c);
+  if (c < 0x80) return IsAsciiLetter(c);
+  return IsLetterOrMark(c);
+}
+
 // The unit of a symbol or prefix in any letter case, its full-width
 // letters read as ASCII (B, K, KB, Ki, KiB .. EiB), or of a prefix before
 // "byte" or "bytes" as German writes the symbols (KByte, GBytes); nullopt
@@ -153,10 +183,16 @@ std::optional<NamedUnit> SymbolOrNameUnit(std::string_view name, bool si) {
 // Every language's words and their forms, folded (FoldUnitName), to the
 // unit they name; the first language to name a spelling keeps it. Forms
 // that SymbolOrNameUnit reads stay its own (the windows' "Kilobytes",
-// "KB"), so that they are decimal with SI in every spelling.
-const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
-  static const std::unordered_map<std::string, NamedUnit> names = [] {
-    std::unordered_map<std::string, NamedUnit> map;
+// "KB"), so that they are decimal with SI in every spelling. `longest` is
+// how many characters the longest of them has.
+struct LanguageNameTable {
+  std::unordered_map<std::string, NamedUnit> units;
+  std::size_t longest = 0;
+};
+const LanguageNameTable& LanguageNames() {
+  static const LanguageNameTable names = [] {
+    LanguageNameTable table;
+    auto& map = table.units;
     const auto split = [](std::string_view list) {
       std::vector<std::string_view> parts;
       while (!list.empty()) {
@@ -186,23 +222,14 @@ const std::unordered_map<std::string, NamedUnit>& LanguageNames() {
         }
       }
     }
-    return map;
+    // A loop, not a view: clang 14, which builds the fuzz targets, cannot
+    // take libstdc++ 12's views over a map.
+    for (const auto& [name, unit] : map) {
+      table.longest = std::max(table.longest, CharCount(name));
+    }
+    return table;
   }();
   return names;
-}
-
-// How many characters the longest name of LanguageNames has.
-std::size_t LongestLanguageName() {
-  // A loop, not a view: clang 14, which builds the fuzz targets, cannot
-  // take libstdc++ 12's views over a map.
-  static const std::size_t longest = [] {
-    std::size_t chars = 0;
-    for (const auto& [name, unit] : LanguageNames()) {
-      chars = std::max(chars, CharCount(name));
-    }
-    return chars;
-  }();
-  return longest;
 }
 
 // Where the unit letters at the end of a text start, with the marks that
@@ -252,23 +279,6 @@ std::optional<NamedUnit> TwoWordUnit(std::string_view name, bool si) {
 
 }  // namespace
 
-std::string FoldUnitName(std::string_view name) {
-  std::string folded;
-  folded.reserve(name.size());
-  while (!name.empty()) {
-    const Utf8Char c = FrontUtf8Char(name);
-    if (c.length == 0) {
-      folded.push_back(name.front());
-      name.remove_prefix(1);
-      continue;
-    }
-    name.remove_prefix(c.length);
-    if (IsNameJoiner(c.code)) continue;
-    folded += Utf8Text(FoldArabicLetter(FoldCase(FoldWidth(c.code))));
-  }
-  return folded;
-}
-
 bool EqualFolded(std::string_view a, std::string_view b) {
   while (!a.empty() && !b.empty()) {
     // Two ASCII characters, by far the most compared, fold within ASCII.
@@ -296,7 +306,7 @@ std::optional<NamedUnit> UnitFromName(std::string_view name, bool si) {
   if (auto unit = SymbolOrNameUnit(name, si)) return unit;
   if (name.empty() || !IsWellFormedUtf8(name)) return std::nullopt;
   if (auto words = TwoWordUnit(name, si)) return words;
-  const auto& names = LanguageNames();
+  const auto& names = LanguageNames().units;
   const auto found = names.find(FoldUnitName(name));
   if (found == names.end()) return std::nullopt;
   return found->second;
@@ -315,12 +325,6 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming, std::size_t language) {
 Ratio RatioBetween(Unit from, Unit to) {
   return UnitSize(UnitIndex(from.storage), from.decimal) /
          UnitSize(UnitIndex(to.storage), to.decimal);
-}
-
-bool IsUnitLetter(char32_t c) {
-  c = FoldWidth(c);
-  if (c < 0x80) return IsAsciiLetter(c);
-  return IsLetterOrMark(c);
 }
 
 bool IsSpacedWordLetter(char32_t c) {
@@ -351,7 +355,7 @@ std::pair<std::string_view, std::string_view> SplitLastUnitName(
   if (letters.empty() || UnitFromName(letters, false)) return whole;
   // The starts of the letters' ends no longer than the longest name with a
   // few joining marks, the longest first.
-  const std::size_t kLongestName = LongestLanguageName() + 8;
+  const std::size_t kLongestName = LanguageNames().longest + 8;
   std::vector<std::size_t> starts;
   for (std::size_t end = letters.size();
        end > 0 && starts.size() <= kLongestName;) {

@@ -52,12 +52,6 @@ inline constexpr std::array<ConversionRow, kStorageUnitCount> kConversionTable =
       }};
     }();
 
-constexpr const ConversionCell& CellOf(StorageUnit selected,
-                                       StorageUnit result) {
-  return kConversionTable[static_cast<std::size_t>(UnitIndex(selected))]
-                         [static_cast<std::size_t>(UnitIndex(result))];
-}
-
 }  // namespace mensurex
 
 #endif  // MENSUREX_ENGINE_SRC_CONVERSION_TABLE_H_

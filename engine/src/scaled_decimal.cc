@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -92,12 +93,10 @@ void RoundToFifteenDigits(double size, std::uint64_t* digits, int* exponent) {
     value = value * 10 + static_cast<std::uint64_t>(*p - '0');
     ++count;
   }
-  // p is at the "e", followed by the exponent's sign and digits.
-  const bool negative = p + 1 < end && p[1] == '-';
+  // p is at the "e", followed by the exponent's sign and digits; from_chars
+  // reads a "-" but no "+".
   int decimal_exponent = 0;
-  for (p += 2; p < end; ++p)
-    decimal_exponent = decimal_exponent * 10 + (*p - '0');
-  if (negative) decimal_exponent = -decimal_exponent;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), end, decimal_exponent);
   *digits = value;
   *exponent = decimal_exponent - (count - 1);
 }
@@ -121,11 +120,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromParts(bool negative,
 }
 
 std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && text.front() == '-') {
-    negative = true;
-    text.remove_prefix(1);
-  }
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
   std::string_view integer_digits = text;
   std::string_view fraction_digits;
   if (const auto point = text.find('.'); point != std::string_view::npos) {
@@ -141,9 +137,8 @@ std::optional<ScaledDecimal> ScaledDecimal::FromText(std::string_view text) {
     return std::nullopt;
   }
   // Zeros at the end of the fraction do not change the value.
-  while (!fraction_digits.empty() && fraction_digits.back() == '0') {
-    fraction_digits.remove_suffix(1);
-  }
+  fraction_digits =
+      fraction_digits.substr(0, fraction_digits.find_last_not_of('0') + 1);
   if (fraction_digits.size() > static_cast<std::size_t>(kMaxScale)) {
     return std::nullopt;
   }

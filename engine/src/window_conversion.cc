@@ -1,9 +1,8 @@
 #include "engine/window_conversion.h"
 
-#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
-#include <utility>
 
 #include "conversion_steps.h"
 #include "conversion_table.h"
@@ -11,19 +10,6 @@
 namespace mensurex {
 namespace {
 
-// 2^50 and 2^60, made exactly from their decimal text (a double would keep
-// only 15 significant digits of them).
-ScaledDecimal PETABYTE_EXACT() {
-  return *ScaledDecimal::FromText("1125899906842624");
-}
-
-ScaledDecimal EXABYTE_EXACT() {
-  return *ScaledDecimal::FromText("1152921504606846976");
-}
-
-// The double factors of the plain cells, 2^(10 * i).
-constexpr std::array<double, 5> kPlainFactors = {1.0, 1024.0, 1048576.0,
-                                                 1073741824.0, 1099511627776.0};
 // The divisor of the chained cells: each such value is the one before it
 // (one unit smaller) divided by 1024.
 constexpr int kChainDivisor = 1024;
@@ -38,7 +24,7 @@ constexpr bool IsComputable(const ConversionRow& row, int row_index) {
     const int magnitude = distance < 0 ? -distance : distance;
     switch (cell.kind) {
       case CellKind::kPlain:
-        if (cell.shift != 10 * distance || magnitude > 4) return false;
+        if (cell.shift != 10 * distance) return false;
         break;
       case CellKind::kExact:
         if (cell.shift != 10 * distance || magnitude < 5) return false;
@@ -63,21 +49,16 @@ static_assert([] {
 
 // x (the entry's double as a ScaledDecimal) divided by the exact 2^-shift or
 // multiplied by the exact 2^shift.
-Outcome<ScaledDecimal> ExactCell(const Outcome<ScaledDecimal>& x, int shift,
-                                 const ScaledDecimal& petabyte,
-                                 const ScaledDecimal& exabyte) {
-  if (!x) return x.failure();
-  const int magnitude = shift < 0 ? -shift : shift;
-  const ScaledDecimal& factor = magnitude == 50 ? petabyte : exabyte;
-  return shift < 0 ? ScaledDecimal::Divide(*x, factor)
-                   : ScaledDecimal::Multiply(factor, *x);
-}
-
-double PlainCell(double x, int shift) {
-  if (shift == 0) return x;
-  const int magnitude = shift < 0 ? -shift : shift;
-  const double factor = kPlainFactors[static_cast<std::size_t>(magnitude / 10)];
-  return shift < 0 ? x / factor : x * factor;
+Outcome<ScaledDecimal> ExactCell(const ScaledDecimal& x, int shift) {
+  // 2^50 and 2^60, made exactly from their decimal text (a double would keep
+  // only 15 significant digits of them).
+  static const ScaledDecimal petabyte =
+      *ScaledDecimal::FromText("1125899906842624");
+  static const ScaledDecimal exabyte =
+      *ScaledDecimal::FromText("1152921504606846976");
+  const ScaledDecimal& factor = std::abs(shift) == 50 ? petabyte : exabyte;
+  return shift < 0 ? ScaledDecimal::Divide(x, factor)
+                   : ScaledDecimal::Multiply(factor, x);
 }
 
 }  // namespace
@@ -91,8 +72,6 @@ Outcome<ScaledDecimal> ResultValue::ToScaledDecimal() const {
 
 Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
                                        const EntrySeparators& separators) {
-  static const ScaledDecimal petabyte = PETABYTE_EXACT();
-  static const ScaledDecimal exabyte = EXABYTE_EXACT();
   // The entry is read once: every cell that uses it would read the same
   // unchanged text and get the same double.
   const Outcome<double> parsed = EntryToDouble(entry, separators);
@@ -111,15 +90,15 @@ Outcome<ConversionResult> ConvertEntry(StorageUnit unit, std::string_view entry,
     const ConversionCell& cell = cells[column];
     if (cell.kind == CellKind::kExact) {
       if (!exact_x) exact_x = ScaledDecimal::FromDouble(x);
-      const Outcome<ScaledDecimal> value =
-          ExactCell(*exact_x, cell.shift, petabyte, exabyte);
+      if (!*exact_x) return ConversionFailure::kOverflow;
+      const Outcome<ScaledDecimal> value = ExactCell(**exact_x, cell.shift);
       if (!value) return ConversionFailure::kOverflow;
       result.values[column] = ResultValue(*value);
       continue;
     }
     const double value = cell.kind == CellKind::kChained
                              ? left / static_cast<double>(kChainDivisor)
-                             : PlainCell(x, cell.shift);
+                             : std::ldexp(x, cell.shift);
     if (!std::isfinite(value)) return ConversionFailure::kOverflow;
     left = value;
     result.values[column] = ResultValue(value);

@@ -49,10 +49,9 @@ const std::vector<char32_t>& SpaceSeparators() {
     set.applyIntPropertyValue(UCHAR_GENERAL_CATEGORY_MASK, U_GC_ZS_MASK,
                               status);
     std::vector<char32_t> codes;
-    for (std::int32_t i = 0; i < set.getRangeCount(); ++i) {
-      for (UChar32 c = set.getRangeStart(i); c <= set.getRangeEnd(i); ++c) {
-        codes.push_back(static_cast<char32_t>(c));
-      }
+    codes.reserve(static_cast<std::size_t>(set.size()));
+    for (std::int32_t i = 0; i < set.size(); ++i) {
+      codes.push_back(static_cast<char32_t>(set.charAt(i)));
     }
     return codes;
   }();

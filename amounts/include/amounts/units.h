@@ -37,14 +37,6 @@ struct NamedUnit {
 // or 1024 times the one before; the first six name the units KB .. EB.
 inline constexpr std::string_view kUnitPrefixes = "KMGTPEZYRQ";
 
-// A unit name as the languages' names are compared: width and case folded
-// (FoldWidth, FoldCase), without the marks that join a word's parts or that
-// many leave out (hyphens, the Hebrew maqaf and geresh, apostrophes, middle
-// dots, ZWNJ and ZWJ, the Arabic tatweel), and with the Arabic letters that
-// Arabic and Persian keyboards type differently read alike (yeh, kaf, alef
-// with hamza or madda). UTF-8 in, UTF-8 out.
-std::string FoldUnitName(std::string_view name);
-
 // Whether two UTF-8 texts are equal once their characters are width folded
 // (FoldWidth) and case folded (FoldCase).
 bool EqualFolded(std::string_view a, std::string_view b);
@@ -69,21 +61,17 @@ std::string_view UnitLabel(Unit unit, UnitNaming naming,
 // size(from) / size(to).
 Ratio RatioBetween(Unit from, Unit to);
 
-// Whether a character, its width folded, may be part of a unit's name: a
-// letter or a combining mark of any script (Unicode's categories L and M).
-bool IsUnitLetter(char32_t c);
-
 // Whether a character is a letter of a script whose words are written
 // apart: Latin, Greek and Cyrillic. Two of them side by side belong to one
 // word ("GBin" is no "GB in"); other scripts join words and particles
 // without a blank ("MBに", "메가바이트로", "למגה־בייט").
 bool IsSpacedWordLetter(char32_t c);
 
-// A text split before the unit letters at its end, with the marks that join
-// a name's parts between them (IsUnitLetter, FoldUnitName), and the prefix
-// before them where it is written apart from the word for bytes
-// ("2 جيجا بايت"): the number without blanks at either end, and the unit's
-// name (empty when there is none).
+// A text split before the letters and marks of any script at its end, with
+// the marks that join a name's parts between them, and the prefix before
+// them where it is written apart from the word for bytes ("2 جيجا بايت"):
+// the number without blanks at either end, and the unit's name (empty when
+// there is none).
 std::pair<std::string_view, std::string_view> SplitUnitName(
     std::string_view text);
 

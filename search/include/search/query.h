@@ -67,9 +67,6 @@ class Answerer {
   std::optional<Answer> Ask(std::string_view query);
 
  private:
-  // The units of every answer but the one to a query with a target.
-  std::vector<StorageUnit> AnswerOrder(const Decimal& value, StorageUnit from);
-
   QueryLanguage language_;
   ExactConverter converter_;
 };
