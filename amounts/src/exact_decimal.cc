@@ -346,8 +346,9 @@ std::optional<int> ExactConverter::BinaryExponent(const Decimal& amount,
     return std::nullopt;
   }
   const auto high = static_cast<std::uint64_t>(n >> 64);
-  const int width = high != 0 ? 64 + std::bit_width(high)
-                              : std::bit_width(static_cast<std::uint64_t>(n));
+  const auto width = static_cast<int>(
+      high != 0 ? 64 + std::bit_width(high)
+                : std::bit_width(static_cast<std::uint64_t>(n)));
   return width - 1 + ratio.twos;
 }
 
