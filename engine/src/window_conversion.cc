@@ -47,15 +47,21 @@ static_assert([] {
   return true;
 }());
 
+// 2^50 and 2^60, made exactly from their decimal text (a double would keep
+// only 15 significant digits of them).
+ScaledDecimal PETABYTE_EXACT() {
+  return *ScaledDecimal::FromText("1125899906842624");
+}
+
+ScaledDecimal EXABYTE_EXACT() {
+  return *ScaledDecimal::FromText("1152921504606846976");
+}
+
 // x (the entry's double as a ScaledDecimal) divided by the exact 2^-shift or
 // multiplied by the exact 2^shift.
 Outcome<ScaledDecimal> ExactCell(const ScaledDecimal& x, int shift) {
-  // 2^50 and 2^60, made exactly from their decimal text (a double would keep
-  // only 15 significant digits of them).
-  static const ScaledDecimal petabyte =
-      *ScaledDecimal::FromText("1125899906842624");
-  static const ScaledDecimal exabyte =
-      *ScaledDecimal::FromText("1152921504606846976");
+  static const ScaledDecimal petabyte = PETABYTE_EXACT();
+  static const ScaledDecimal exabyte = EXABYTE_EXACT();
   const ScaledDecimal& factor = std::abs(shift) == 50 ? petabyte : exabyte;
   return shift < 0 ? ScaledDecimal::Divide(x, factor)
                    : ScaledDecimal::Multiply(factor, x);
