@@ -725,14 +725,7 @@ std::variant<Options, UsageError> ParseOptions(
   return options;
 }
 
-std::string HelpText() {
-  std::string text = kHelp;
-  for (std::size_t at = text.find('@'); at != std::string::npos;
-       at = text.find('@', at)) {
-    text.replace(at, 1, identity::kCommandProgram);
-  }
-  return text;
-}
+std::string_view HelpText() { return kHelp; }
 
 std::vector<OptionWords> DescribeOptions() {
   std::vector<std::string> units;
