@@ -738,6 +738,11 @@ std::vector<OptionWords> DescribeOptions() {
     units.push_back(iec.substr(0, iec.size() - 1));        // Ki
     units.push_back(iec);
   }
+  const auto names_of = [](const auto& choices) {
+    std::vector<std::string> names;
+    for (const auto& choice : choices) names.emplace_back(choice.first);
+    return names;
+  };
   std::vector<OptionWords> described;
   for (const option& known : kLongOptions) {
     if (known.name == nullptr) break;
@@ -750,15 +755,8 @@ std::vector<OptionWords> DescribeOptions() {
         if (ScaleNamed(scale, name == "from")) words.values.emplace_back(scale);
       }
     }
-    if (name == "round") {
-      for (const auto& choice : kRoundings)
-        words.values.emplace_back(choice.first);
-    }
-    if (name == "invalid") {
-      for (const auto& choice : kInvalidModes) {
-        words.values.emplace_back(choice.first);
-      }
-    }
+    if (name == "round") words.values = names_of(kRoundings);
+    if (name == "invalid") words.values = names_of(kInvalidModes);
     described.push_back(std::move(words));
   }
   return described;
