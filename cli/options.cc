@@ -401,7 +401,7 @@ Problem ResolvePlaces(const Given& given, ConversionSettings* conversion) {
   const std::optional<std::string>& places =
       given.precision ? given.precision : given.format_places;
   const std::size_t max_places =
-      conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
+      kMaxTextBytes - 1 - conversion->separators.decimal.size();
   if (places) {
     const auto count = Count(*places, max_places);
     if (!count) {
