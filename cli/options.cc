@@ -207,19 +207,13 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     }
     if (seen) return refused;
     seen = true;
-    std::size_t j = i + 1;
-    bool left = false;
-    bool zeros = false;
     // A space flag is read and ignored, as numfmt does.
-    for (; j < format.size() && (format[j] == '-' || format[j] == '0' ||
-                                 format[j] == '\'' || format[j] == ' ');
-         ++j) {
-      if (format[j] != ' ') {
-        (format[j] == '-'   ? left
-         : format[j] == '0' ? zeros
-                            : layout->group_digits) = true;
-      }
-    }
+    std::size_t j =
+        std::min(format.find_first_not_of("-0' ", i + 1), format.size());
+    const std::string_view flags = format.substr(i + 1, j - i - 1);
+    const bool left = flags.find('-') != std::string_view::npos;
+    bool zeros = flags.find('0') != std::string_view::npos;
+    if (flags.find('\'') != std::string_view::npos) layout->group_digits = true;
     layout->pad_right = layout->pad_right || left;
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
