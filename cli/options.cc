@@ -166,8 +166,7 @@ std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
     const auto last = !single && high.empty() ? std::optional<std::size_t>(kMax)
                                               : Count(high, kMax - 1);
     if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
-    const FieldRange range{*first, *last};
-    ranges.push_back(range);
+    ranges.push_back({*first, *last});
     if (end == text.size()) break;
     text.remove_prefix(end + 1);
   }
@@ -701,9 +700,8 @@ Problem Scan(const std::vector<std::string>& arguments, Options* options,
     }
   }
   // What follows "--" is words.
-  for (int i = optind; i < argc; ++i) {
-    given->words.emplace_back(argv[i]);
-  }
+  given->words.insert(given->words.end(), argv.begin() + optind,
+                      argv.begin() + argc);
   return problem;
 }
 
