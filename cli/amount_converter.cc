@@ -42,10 +42,6 @@ std::optional<std::string_view> TrailingWord(
 AmountConverter::AmountConverter(ConversionSettings settings)
     : settings_(std::move(settings)) {}
 
-std::size_t AmountConverter::ResultCount() const {
-  return settings_.target == Target::kAllUnits ? kStorageUnitCount : 1;
-}
-
 bool AmountConverter::AppendValue(const Decimal& value, Ratio ratio,
                                   std::optional<std::size_t> places,
                                   std::string* out) {

@@ -94,7 +94,9 @@ class AmountConverter {
                std::string* message);
 
   // How many results Convert gives for one amount: 1 or 7.
-  std::size_t ResultCount() const;
+  std::size_t ResultCount() const {
+    return settings_.target == Target::kAllUnits ? kStorageUnitCount : 1;
+  }
 
  private:
   // Reads *text into decimal_ and the size of its unit in bytes (after a
