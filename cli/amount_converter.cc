@@ -6,6 +6,7 @@
 
 #include "amounts/utf8.h"
 #include "cli/quoting.h"
+#include "cli/text.h"
 
 namespace mensurex::cli {
 namespace {
@@ -41,16 +42,11 @@ std::optional<std::string_view> TrailingWord(
 AmountConverter::AmountConverter(ConversionSettings settings)
     : settings_(std::move(settings)) {}
 
-std::size_t AmountConverter::ResultCount() const {
-  return settings_.target == Target::kAllUnits ? kStorageUnitCount : 1;
-}
-
 bool AmountConverter::AppendValue(const Decimal& value, Ratio ratio,
                                   std::optional<std::size_t> places,
                                   std::string* out) {
   return exact_.AppendText(value, ratio, places, settings_.rounding,
-                           settings_.separators.decimal,
-                           settings_.max_value_bytes, out);
+                           settings_.separators.decimal, kMaxTextBytes, out);
 }
 
 bool AmountConverter::AppendReadable(const Decimal& value, Ratio ratio,
@@ -185,7 +181,7 @@ bool AmountConverter::Convert(std::string_view amount, std::string_view end,
         QuoteForMessage(text) +
         (exact_.AtLeastOne(value, at) ? " is too large" : " is too small") +
         " to convert: its result would be longer than " +
-        std::to_string(s.max_value_bytes) + " bytes";
+        std::to_string(kMaxTextBytes) + " bytes";
     return false;
   };
   if (s.target == Target::kOneUnit) return append(ratio, -1);

@@ -59,13 +59,11 @@ int Run(const std::vector<std::string>& arguments) {
     return kExitFailed;
   }
   const Options& options = std::get<Options>(parsed);
-  if (options.action == Options::Action::kHelp) {
-    output.buffer()->append(HelpText());
-    return output.Finish(kExitConverted);
-  }
-  if (options.action == Options::Action::kVersion) {
-    *output.buffer() = std::string(identity::kCommandProgram) + " " +
-                       identity::kVersionText + "\n";
+  if (options.action != Options::Action::kConvert) {
+    *output.buffer() = options.action == Options::Action::kHelp
+                           ? std::string(HelpText())
+                           : std::string(identity::kCommandProgram) + " " +
+                                 identity::kVersionText + "\n";
     return output.Finish(kExitConverted);
   }
   for (const std::string& notice : options.notices) output.Complain(notice);

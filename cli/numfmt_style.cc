@@ -24,17 +24,9 @@ std::size_t FractionDigits(std::string_view number, std::string_view decimal) {
       fraction.begin());
 }
 
-}  // namespace
-
-std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
-  const auto* const found = std::ranges::find(kScaleNames, name);
-  const auto scale = static_cast<Scale>(found - kScaleNames.begin());
-  if (found == kScaleNames.end() || (!input && scale == Scale::kAuto)) {
-    return std::nullopt;
-  }
-  return scale;
-}
-
+// The size in bytes of numfmt's suffix under `scale` (K = 1000 or 1024, Ki
+// = 1024, up to Q and Qi; k is K), or nullopt when the scale does not read
+// it.
 std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
   if (suffix.empty() || suffix.size() > 2 || scale == Scale::kNone) {
     return std::nullopt;
@@ -50,6 +42,17 @@ std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale) {
     return std::nullopt;
   }
   return UnitSize(index, !binary && scale != Scale::kIec);
+}
+
+}  // namespace
+
+std::optional<Scale> ScaleNamed(std::string_view name, bool input) {
+  const auto* const found = std::ranges::find(kScaleNames, name);
+  const auto scale = static_cast<Scale>(found - kScaleNames.begin());
+  if (found == kScaleNames.end() || (!input && scale == Scale::kAuto)) {
+    return std::nullopt;
+  }
+  return scale;
 }
 
 std::optional<Ratio> UnitSizeNamed(std::string_view text) {

@@ -166,8 +166,7 @@ std::optional<std::vector<FieldRange>> FieldList(std::string_view text) {
     const auto last = !single && high.empty() ? std::optional<std::size_t>(kMax)
                                               : Count(high, kMax - 1);
     if (!first || !last || *first == 0 || *first > *last) return std::nullopt;
-    const FieldRange range{*first, *last};
-    ranges.push_back(range);
+    ranges.push_back({*first, *last});
     if (end == text.size()) break;
     text.remove_prefix(end + 1);
   }
@@ -207,19 +206,13 @@ Problem ParseFormat(std::string_view format, ResultLayout* layout,
     }
     if (seen) return refused;
     seen = true;
-    std::size_t j = i + 1;
-    bool left = false;
-    bool zeros = false;
     // A space flag is read and ignored, as numfmt does.
-    for (; j < format.size() && (format[j] == '-' || format[j] == '0' ||
-                                 format[j] == '\'' || format[j] == ' ');
-         ++j) {
-      if (format[j] != ' ') {
-        (format[j] == '-'   ? left
-         : format[j] == '0' ? zeros
-                            : layout->group_digits) = true;
-      }
-    }
+    std::size_t j =
+        std::min(format.find_first_not_of("-0' ", i + 1), format.size());
+    const std::string_view flags = format.substr(i + 1, j - i - 1);
+    const bool left = flags.find('-') != std::string_view::npos;
+    bool zeros = flags.find('0') != std::string_view::npos;
+    if (flags.find('\'') != std::string_view::npos) layout->group_digits = true;
     layout->pad_right = layout->pad_right || left;
     const std::size_t width_start = j;
     while (j < format.size() && IsAsciiDigit(format[j])) ++j;
@@ -401,7 +394,7 @@ Problem ResolvePlaces(const Given& given, ConversionSettings* conversion) {
   const std::optional<std::string>& places =
       given.precision ? given.precision : given.format_places;
   const std::size_t max_places =
-      conversion->max_value_bytes - 1 - conversion->separators.decimal.size();
+      kMaxTextBytes - 1 - conversion->separators.decimal.size();
   if (places) {
     const auto count = Count(*places, max_places);
     if (!count) {
@@ -707,9 +700,8 @@ Problem Scan(const std::vector<std::string>& arguments, Options* options,
     }
   }
   // What follows "--" is words.
-  for (int i = optind; i < argc; ++i) {
-    given->words.emplace_back(argv[i]);
-  }
+  given->words.insert(given->words.end(), argv.begin() + optind,
+                      argv.begin() + argc);
   return problem;
 }
 
@@ -725,14 +717,7 @@ std::variant<Options, UsageError> ParseOptions(
   return options;
 }
 
-std::string HelpText() {
-  std::string text = kHelp;
-  for (std::size_t at = text.find('@'); at != std::string::npos;
-       at = text.find('@', at)) {
-    text.replace(at, 1, identity::kCommandProgram);
-  }
-  return text;
-}
+std::string_view HelpText() { return kHelp; }
 
 std::vector<OptionWords> DescribeOptions() {
   std::vector<std::string> units;
@@ -745,6 +730,11 @@ std::vector<OptionWords> DescribeOptions() {
     units.push_back(iec.substr(0, iec.size() - 1));        // Ki
     units.push_back(iec);
   }
+  const auto names_of = [](const auto& choices) {
+    std::vector<std::string> names;
+    for (const auto& choice : choices) names.emplace_back(choice.first);
+    return names;
+  };
   std::vector<OptionWords> described;
   for (const option& known : kLongOptions) {
     if (known.name == nullptr) break;
@@ -757,15 +747,8 @@ std::vector<OptionWords> DescribeOptions() {
         if (ScaleNamed(scale, name == "from")) words.values.emplace_back(scale);
       }
     }
-    if (name == "round") {
-      for (const auto& choice : kRoundings)
-        words.values.emplace_back(choice.first);
-    }
-    if (name == "invalid") {
-      for (const auto& choice : kInvalidModes) {
-        words.values.emplace_back(choice.first);
-      }
-    }
+    if (name == "round") words.values = names_of(kRoundings);
+    if (name == "invalid") words.values = names_of(kInvalidModes);
     described.push_back(std::move(words));
   }
   return described;

@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "cli/text.h"
+
 namespace mensurex::cli {
 namespace {
 

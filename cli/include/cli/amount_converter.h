@@ -13,7 +13,6 @@
 #include "amounts/units.h"
 #include "cli/layout.h"
 #include "cli/numfmt_style.h"
-#include "cli/text.h"
 
 namespace mensurex::cli {
 
@@ -65,8 +64,6 @@ struct ConversionSettings {
   std::optional<std::size_t> places;
   Fraction fraction = Fraction::kExact;
   Rounding rounding = Rounding::kNearest;
-  // No value is printed longer than this.
-  std::size_t max_value_bytes = kMaxTextBytes;
   // Between a value and its label.
   std::string unit_separator = "\t";
   // Written after each value and its unit, and taken off an amount that
@@ -97,7 +94,9 @@ class AmountConverter {
                std::string* message);
 
   // How many results Convert gives for one amount: 1 or 7.
-  std::size_t ResultCount() const;
+  std::size_t ResultCount() const {
+    return settings_.target == Target::kAllUnits ? kStorageUnitCount : 1;
+  }
 
  private:
   // Reads *text into decimal_ and the size of its unit in bytes (after a

@@ -22,11 +22,6 @@ inline constexpr std::array<std::string_view, 5> kScaleNames = {
 // The scale a name stands for; "auto" only on input.
 std::optional<Scale> ScaleNamed(std::string_view name, bool input);
 
-// The size in bytes of numfmt's suffix under `scale` (K = 1000 or 1024, Ki
-// = 1024, up to Q and Qi; k is K), or nullopt when the scale does not read
-// it.
-std::optional<Ratio> NumfmtSuffixSize(std::string_view suffix, Scale scale);
-
 // A size for --from-unit and --to-unit: a whole number, with a suffix or
 // not (1K = 1000, 1Ki = 1024), whose only prime factors are 2 and 5, so
 // that every result stays a finite decimal.

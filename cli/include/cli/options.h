@@ -109,7 +109,7 @@ std::variant<Options, UsageError> ParseOptions(
     const std::vector<std::string>& arguments);
 
 // The text that --help prints, which the manual page is made from.
-std::string HelpText();
+std::string_view HelpText();
 
 // A long option as the command line reads it, for the shell's completion:
 // whether it takes a value, and the values it takes where they are a fixed

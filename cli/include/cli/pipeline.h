@@ -8,9 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "cli/amount_converter.h"
 #include "cli/line_reader.h"
 #include "cli/options.h"
 
@@ -55,51 +53,6 @@ class Output {
   std::string err_;
   std::size_t flushed_ = 0;
   int error_ = 0;
-};
-
-// Converts lines, or the chosen fields of lines, and decides what a bad one
-// leaves in the output.
-class LineConverter {
- public:
-  LineConverter(const Options& options, Output* output);
-
-  // Appends the results of `line`, each result (or the line, with
-  // --field) followed by `end`; false when the run must stop
-  // (--invalid=abort). `number` is 0 for the arguments' amounts.
-  bool Convert(std::string_view line, std::string_view end, std::size_t number);
-  // A line too long to hold: its results are empty lines.
-  bool TooLong(std::string_view end, std::size_t number);
-
-  bool any_bad() const { return any_bad_; }
-
- private:
-  bool ConvertFields(std::string_view line, std::string_view end,
-                     std::size_t number);
-  // A converted field after the blanks before it (see Options::fields and
-  // Options::numfmt_blanks); false when it does not convert, with nothing
-  // appended.
-  bool AppendField(std::string_view blanks, std::string_view text,
-                   std::string* out);
-  bool AppendNumfmtField(std::string_view blanks, std::string_view text,
-                         std::string* out);
-  bool Bad(std::string_view line, std::string_view end, std::size_t number,
-           std::size_t field);
-  // A field that did not convert: its text kept, or (--invalid=abort) the
-  // line so far and false.
-  bool BadField(std::string_view blanks, std::string_view text,
-                std::string_view line, std::string_view end, std::size_t number,
-                std::size_t field);
-
-  const Options& options_;
-  AmountConverter converter_;
-  Output* output_;
-  std::string message_;
-  std::string complaint_;
-  std::string scratch_;
-  std::string spaced_blanks_;
-  std::vector<std::string> complaints_;
-  std::size_t line_start_ = 0;  // where the line's output starts
-  bool any_bad_ = false;
 };
 
 // Converts every line of `reader`, or the amounts of the arguments, and

@@ -4,7 +4,6 @@
 #define MENSUREX_CLI_TEXT_H_
 
 #include <cstddef>
-#include <string_view>
 
 #include "amounts/utf8.h"
 
